@@ -1,0 +1,74 @@
+#include "calc/ChartComputation.h"
+
+#include "calc/Calendar.h"
+#include "calc/EnginePostProcessor.h"
+#include "calc/MeanMotionPoints.h"
+#include "common/MessageSink.h"
+
+namespace orvanta {
+
+ChartComputation::ChartComputation(EngineLifetime lifetime) : lifetime_(lifetime) {}
+
+ChartComputation::~ChartComputation() = default;
+
+ChartComputation& ChartComputation::shared() {
+    static ChartComputation computation;
+    return computation;
+}
+
+EngineLoader* ChartComputation::loadEngine() {
+    const auto path = EngineLoader::defaultLibraryPath();
+    // The application folder can change (tests, another ORVANTA_HOME): follow it.
+    if (!engine_ || engine_->libraryPath() != path) engine_ = std::make_unique<EngineLoader>(path);
+    if (!engine_->load()) {
+        engine_.reset();
+        return nullptr;
+    }
+    return engine_.get();
+}
+
+bool ChartComputation::compute(ChartRequest request, ChartData& output) {
+    if (request.hour == 24) {
+        request.hour = 0;
+        const Date next = Calendar::nextDay({request.day, request.month, request.year});
+        request.day = next.day;
+        request.month = next.month;
+        request.year = next.year;
+    }
+
+    EngineLoader* engine = loadEngine();
+    if (engine == nullptr) {
+        MessageSink::report(kEngineFailureMessage);
+        return false;
+    }
+    EngineLoader::Result result{};
+    lastStatus_ = engine->call(EngineArguments::build(request), result);
+    if (lifetime_ == EngineLifetime::LoadedPerCall) engine_.reset();
+
+    EnginePostProcessor::apply(result, request.houseSystem, output);
+
+    const DateTime ut = Calendar::hourShift(
+        -request.timeZone, {request.hour, request.minute, request.day, request.month, request.year});
+    MeanMotionPoints::place(MeanMotionPoints::proserpina(ut), output[Bodies::Proserpina]);
+    MeanMotionPoints::place(MeanMotionPoints::selena(ut), output[Bodies::Selena]);
+    return true;
+}
+
+bool ChartComputation::recomputeNatal(const BirthData& birth, int houseSystem, ChartData& chart,
+                                      ZodiacOrientation& orientation) {
+    ChartRequest request;
+    request.day = birth.day;
+    request.month = birth.month;
+    request.year = birth.year;
+    request.hour = birth.hour;
+    request.minute = birth.minute;
+    request.timeZone = birth.diffGreenwich;
+    request.latitude = birth.latitude;
+    request.longitude = birth.longitude;
+    request.houseSystem = houseSystem;
+    const bool computed = compute(request, chart);
+    orientation.fitToHouses(chart.housesUnavailable == 1);
+    return computed;
+}
+
+}  // namespace orvanta

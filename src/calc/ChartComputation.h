@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+
+#include "calc/BirthData.h"
+#include "calc/ChartData.h"
+#include "calc/ChartRequest.h"
+#include "calc/EngineLoader.h"
+#include "calc/ZodiacOrientation.h"
+
+namespace orvanta {
+
+// Turns one moment and place into a filled chart: asks the ephemeris engine for the raw
+// longitudes, post-processes them and adds Proserpina and Selena.
+class ChartComputation {
+public:
+    static constexpr const char* kEngineFailureMessage = "ERROR IN DLL LOGIC...";
+
+    // The engine either stays loaded between calls, or is loaded and released on every call.
+    // The engine keeps nothing from one request to the next, so both give the same charts.
+    enum class EngineLifetime { KeptLoaded, LoadedPerCall };
+
+    explicit ChartComputation(EngineLifetime lifetime = EngineLifetime::KeptLoaded);
+    ~ChartComputation();
+
+    // The computation the program shares; the engine stays loaded.
+    static ChartComputation& shared();
+
+    // Fills the output; when the engine cannot be reached it reports the failure, leaves the
+    // output untouched and returns false.
+    bool compute(ChartRequest request, ChartData& output);
+
+    // The document-level wrapper: computes from birth data, then makes sure a chart without
+    // houses is not oriented from the Ascendant.
+    bool recomputeNatal(const BirthData& birth, int houseSystem, ChartData& chart,
+                        ZodiacOrientation& orientation);
+
+    // The status the engine returned for the last request (0 = complete).
+    int lastEngineStatus() const { return lastStatus_; }
+
+private:
+    EngineLoader* loadEngine();
+
+    EngineLifetime lifetime_;
+    std::unique_ptr<EngineLoader> engine_;
+    int lastStatus_ = 0;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,187 @@
+#include "cli/ChartCommand.h"
+
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+#include "calc/Calendar.h"
+#include "calc/ChartComputation.h"
+#include "calc/HouseSystems.h"
+#include "cli/JsonWriter.h"
+#include "cli/TextTable.h"
+#include "common/MessageSink.h"
+#include "common/Windows1251.h"
+
+namespace orvanta::cli {
+namespace {
+
+constexpr double kLargestZone = 14.0;
+
+std::vector<int> splitNumbers(const std::string& text, char separator, const std::string& what) {
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = text.find(separator, start);
+        const std::string part = text.substr(start, end == std::string::npos ? end : end - start);
+        numbers.push_back(CommandLine::toInt(what, part));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return numbers;
+}
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::set<std::string> ChartCommand::valueOptions() {
+    return {"--date", "--time", "--zone", "--lat", "--lon", "--houses", "--name", "--place"};
+}
+
+std::set<std::string> ChartCommand::flagOptions() { return {"--json"}; }
+
+void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
+    const auto parts = splitNumbers(text, '.', "--date");
+    if (parts.size() != 3) throw UsageError("--date: '" + text + "' is not DD.MM.YYYY");
+    const Date date{parts[0], parts[1], parts[2]};
+    if (!Calendar::isValidDate(date)) {
+        throw UsageError("--date: " + text + " is not a date between 1860 and 2130");
+    }
+    request.day = date.day;
+    request.month = date.month;
+    request.year = date.year;
+}
+
+void ChartCommand::readTime(const std::string& text, ChartRequest& request) {
+    const auto parts = splitNumbers(text, ':', "--time");
+    if (parts.size() != 2) throw UsageError("--time: '" + text + "' is not HH:MM");
+    const bool nextMidnight = parts[0] == 24 && parts[1] == 0;
+    if (!Calendar::isValidTime(parts[0], parts[1]) && !nextMidnight) {
+        throw UsageError("--time: " + text + " is not a time of day");
+    }
+    request.hour = parts[0];
+    request.minute = parts[1];
+}
+
+double ChartCommand::readRanged(const CommandLine& line, const std::string& option,
+                                double limit) {
+    const std::string text = line.required(option);
+    const double value = CommandLine::toDouble(option, text);
+    if (std::fabs(value) > limit) {
+        throw UsageError(option + ": " + text + " is outside -" + fixed(limit, 0) + " .. " +
+                         fixed(limit, 0));
+    }
+    return value;
+}
+
+int ChartCommand::readHouseSystem(const CommandLine& line) {
+    const std::string name = line.value("--houses").value_or("Placidus");
+    if (name == "none") return HouseSystems::kNone;
+    if (const auto index = HouseSystems::indexOf(name)) return *index;
+    std::string known;
+    for (int i = 0; i < HouseSystems::kCount; ++i) known += " " + std::string(HouseSystems::name(i));
+    throw UsageError("--houses: unknown house system '" + name + "'; one of:" + known + " none");
+}
+
+std::string ChartCommand::readText(const CommandLine& line, const std::string& option) {
+    const std::string text = line.value(option).value_or("");
+    const std::string bad = Windows1251::firstUnencodable(text);
+    if (!bad.empty()) {
+        throw UsageError(option + ": the character '" + bad +
+                         "' cannot be stored in a chart file (Windows-1251)");
+    }
+    return text;
+}
+
+ChartOptions ChartCommand::readOptions(const CommandLine& line) {
+    ChartOptions options;
+    readDate(line.required("--date"), options.request);
+    readTime(line.required("--time"), options.request);
+    options.request.timeZone = readRanged(line, "--zone", kLargestZone);
+    options.request.latitude = readRanged(line, "--lat", 90.0);
+    options.request.longitude = readRanged(line, "--lon", 180.0);
+    options.request.houseSystem = readHouseSystem(line);
+    options.name = readText(line, "--name");
+    options.place = readText(line, "--place");
+    options.json = line.has("--json");
+    return options;
+}
+
+std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
+    TextTable table({"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R"});
+    for (int number = 1; number <= lastObject; ++number) {
+        const ChartObject& object = chart[number];
+        const std::string name =
+            Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
+        table.addRow({std::to_string(number), name, fixed(object.longitude, 6),
+                      std::to_string(object.sign), fixed(object.degreeInSign, 6),
+                      fixed(object.minutes, 4), fixed(object.seconds, 2),
+                      std::to_string(object.retrograde)});
+    }
+    return table.render();
+}
+
+std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
+    JsonWriter json;
+    json.beginObject().key("objects").beginArray();
+    for (int number = 1; number <= lastObject; ++number) {
+        const ChartObject& object = chart[number];
+        const std::string name =
+            Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
+        json.beginObject()
+            .key("number").value(number)
+            .key("name").value(name)
+            .key("longitude").value(object.longitude)
+            .key("sign").value(static_cast<int>(object.sign))
+            .key("degree").value(object.degreeInSign)
+            .key("minutes").value(object.minutes)
+            .key("seconds").value(object.seconds)
+            .key("retrograde").value(static_cast<int>(object.retrograde))
+            .endObject();
+    }
+    json.endArray().endObject();
+    return json.text() + "\n";
+}
+
+int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err) {
+    ChartOptions options;
+    try {
+        CommandLine line(valueOptions(), flagOptions());
+        line.parse(arguments);
+        if (!line.operands().empty()) throw UsageError("unexpected argument " + line.operands()[0]);
+        options = readOptions(line);
+    } catch (const UsageError& error) {
+        err << "orvanta-cli chart: " << error.what() << "\n";
+        return 2;
+    }
+
+    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
+    ChartData chart;
+    chart.housesUnavailable = options.request.houseSystem == HouseSystems::kNone ? 1 : 0;
+    auto& computation = ChartComputation::shared();
+    const bool computed = computation.compute(options.request, chart);
+    MessageSink::install(std::move(previous));
+    if (!computed) return 1;
+    if (computation.lastEngineStatus() != 0) {
+        err << "orvanta-cli chart: warning: the engine could not compute every body (Chiron needs "
+               "seas_18.se1 in the application folder); such a body is shown at 0\n";
+    }
+
+    const int last = chart.housesUnavailable ? Bodies::kBodyCount : Bodies::kLastCusp;
+    if (options.json) {
+        out << formatJson(chart, last);
+    } else {
+        if (!options.name.empty()) out << "Имя: " << options.name << "\n";
+        if (!options.place.empty()) out << "Место: " << options.place << "\n";
+        out << formatTable(chart, last);
+    }
+    return 0;
+}
+
+}  // namespace orvanta::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <iosfwd>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calc/ChartData.h"
+#include "calc/ChartRequest.h"
+#include "cli/CommandLine.h"
+
+namespace orvanta::cli {
+
+// Birth data as the chart command takes them from its options.
+struct ChartOptions {
+    ChartRequest request;
+    std::string name;
+    std::string place;
+    bool json = false;
+};
+
+// "orvanta-cli chart": computes a chart with the program's own computation and engine.
+class ChartCommand {
+public:
+    static int run(const std::vector<std::string>& arguments, std::ostream& out,
+                   std::ostream& err);
+
+    // The options every command that builds a chart shares.
+    static std::set<std::string> valueOptions();
+    static std::set<std::string> flagOptions();
+    // Throws UsageError with a message that says what is wrong.
+    static ChartOptions readOptions(const CommandLine& line);
+
+    static std::string formatTable(const ChartData& chart, int lastObject);
+    static std::string formatJson(const ChartData& chart, int lastObject);
+
+private:
+    static void readDate(const std::string& text, ChartRequest& request);
+    static void readTime(const std::string& text, ChartRequest& request);
+    static double readRanged(const CommandLine& line, const std::string& option, double limit);
+    static int readHouseSystem(const CommandLine& line);
+    static std::string readText(const CommandLine& line, const std::string& option);
+};
+
+}  // namespace orvanta::cli

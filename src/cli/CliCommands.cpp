@@ -1,0 +1,40 @@
+#include "cli/CliCommands.h"
+
+#include <ostream>
+
+#include "cli/ChartCommand.h"
+
+namespace orvanta::cli {
+
+const std::vector<CliCommands::Command>& CliCommands::all() {
+    static const std::vector<Command> commands = {
+        {"chart",
+         "chart --date DD.MM.YYYY --time HH:MM --zone HOURS --lat DEG --lon DEG "
+         "[--houses NAME|none] [--name TEXT] [--place TEXT] [--json]",
+         &ChartCommand::run},
+    };
+    return commands;
+}
+
+std::string CliCommands::usage() {
+    std::string text = "usage: orvanta-cli COMMAND [OPTIONS]\n";
+    for (const auto& command : all()) text += "  orvanta-cli " + std::string(command.usage) + "\n";
+    return text;
+}
+
+int CliCommands::dispatch(const std::vector<std::string>& arguments, std::ostream& out,
+                          std::ostream& err) {
+    if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
+        (arguments.empty() ? err : out) << usage();
+        return arguments.empty() ? 2 : 0;
+    }
+    for (const auto& command : all()) {
+        if (command.name == arguments[0]) {
+            return command.run({arguments.begin() + 1, arguments.end()}, out, err);
+        }
+    }
+    err << "orvanta-cli: unknown command '" << arguments[0] << "'\n" << usage();
+    return 2;
+}
+
+}  // namespace orvanta::cli
