@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+#   ./test.sh          the normal build in build/
+#   ./test.sh --asan   the same under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+sanitize=OFF
+build_dir=build
+for argument in "$@"; do
+  case "$argument" in
+    --asan) sanitize=ON; build_dir=build-asan ;;
+    *) echo "usage: $0 [--asan]" >&2; exit 2 ;;
+  esac
+done
+
+./scripts/install-deps.sh
+
+# Benchmarks are built in the normal build so that they keep compiling; the sanitizer build
+# skips them.
+benchmarks=ON
+[ "$sanitize" = ON ] && benchmarks=OFF
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVANTA_SANITIZE="$sanitize" -DORVANTA_BENCHMARKS="$benchmarks"
+cmake --build "$build_dir" -j2
+
+export QT_QPA_PLATFORM=offscreen
+if [ "$sanitize" = ON ]; then
+  # The engine is loaded with dlopen: keep its frames readable in reports.
+  export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+ctest --test-dir "$build_dir" --output-on-failure -j2

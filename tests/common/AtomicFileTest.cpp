@@ -1,0 +1,67 @@
+#include "common/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+namespace orvanta {
+namespace {
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvanta-atomic-XXXXXX";
+        folder_ = mkdtemp(pattern);
+    }
+    void TearDown() override {
+        chmod(folder_.c_str(), 0700);
+        std::filesystem::remove_all(folder_);
+    }
+    std::filesystem::path folder_;
+};
+
+TEST_F(AtomicFileTest, WritesAndReadsBackTheSameBytesLeavingNoTemporaryFile) {
+    const auto path = folder_ / "chart.map";
+    ASSERT_TRUE(AtomicFile::write(path, std::string("\x00\x01\xFF", 3)));
+    ASSERT_TRUE(AtomicFile::write(path, std::string("new")));
+    const auto bytes = AtomicFile::read(path);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "new");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(AtomicFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const auto path = folder_ / "chart.map";
+    ASSERT_TRUE(AtomicFile::write(path, std::string("old")));
+    chmod(folder_.c_str(), 0500);
+    std::string error;
+    EXPECT_FALSE(AtomicFile::write(path, std::string("new"), &error));
+    EXPECT_FALSE(error.empty());
+    chmod(folder_.c_str(), 0700);
+    const auto bytes = AtomicFile::read(path);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "old");
+}
+
+TEST_F(AtomicFileTest, AMissingFolderOrFileIsReported) {
+    std::string error;
+    EXPECT_FALSE(AtomicFile::write(folder_ / "no" / "such.map", std::string("x"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(AtomicFile::read(folder_ / "absent.map").has_value());
+    // A rename that fails (here over a folder, which works even for root) leaves nothing behind.
+    std::filesystem::create_directories(folder_ / "busy.map" / "inside");
+    EXPECT_FALSE(AtomicFile::write(folder_ / "busy.map", std::string("x"), &error));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "busy.map" / "inside"));
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++files;
+    EXPECT_EQ(files, 1);
+    EXPECT_FALSE(AtomicFile::read(folder_).has_value());  // a folder is not a file
+}
+
+}  // namespace
+}  // namespace orvanta
