@@ -1,0 +1,47 @@
+#include "texts/TextLibrary.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+#include "common/AppFolder.h"
+#include "common/MessageSink.h"
+#include "common/Windows1251.h"
+
+namespace orvanta {
+
+TextLibrary::TextLibrary() : folder_(AppFolder::find(kFolderName)) {}
+
+TextLibrary::TextLibrary(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+std::optional<std::string> TextLibrary::readBytes(std::string_view name) const {
+    const auto path = AppFolder::findIn(folder_, name);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxFileSize) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad() || bytes.size() > kMaxFileSize) return std::nullopt;
+    return bytes;
+}
+
+bool TextLibrary::appendWholeFile(std::string_view name, std::string& text) const {
+    const auto bytes = readBytes(name);
+    if (!bytes) {
+        MessageSink::report("Не найден файл '" + std::string(name) + "'");
+        return false;
+    }
+    text += Windows1251::toUtf8(*bytes);
+    return true;
+}
+
+std::optional<KeyedTextFile> TextLibrary::loadKeyedFile(std::string_view name) const {
+    const auto bytes = readBytes(name);
+    if (!bytes) return std::nullopt;
+    return KeyedTextFile(*bytes);
+}
+
+}  // namespace orvanta

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "texts/KeyedTextFile.h"
+
+namespace orvanta {
+
+// The interpretation text library: the files of the folder "TXT_OR" in the application folder.
+// Whole-text files are appended to an interpretation as they are; keyed files are loaded and
+// searched for their entries (KeyedTextFile).
+class TextLibrary {
+  public:
+    static constexpr std::string_view kFolderName = "TXT_OR";
+
+    static constexpr std::string_view kOpening = "cup.txt";
+    static constexpr std::string_view kShortIntroduction = "midl1.txt";
+    static constexpr std::string_view kShortTraits = "SHORT.txt";
+    static constexpr std::string_view kAfterShortTraits = "midl12.txt";
+    static constexpr std::string_view kPlanetTraits = "Pl_Zz.txt";
+    static constexpr std::string_view kAspectsIntroduction = "midl2.txt";
+    static constexpr std::string_view kAspects = "ASP.txt";
+    static constexpr std::string_view kClosing = "END.txt";
+    static constexpr std::string_view kMiddle = "midl.txt";
+    static constexpr std::string_view kCosmogramClosing = "kos_end.txt";
+
+    // Characters cut before the "#" that ends an entry: the CR LF of its last line, and in the
+    // traits file only the LF, so that those entries keep their CR.
+    static constexpr std::size_t kShortTraitsCut = 2;
+    static constexpr std::size_t kPlanetTraitsCut = 1;
+    static constexpr std::size_t kAspectsCut = 2;
+
+    // No library file comes near this; a larger one is refused rather than read into memory.
+    static constexpr std::uintmax_t kMaxFileSize = 16u << 20;
+
+    // The library of the application folder; the folder is looked up once, here.
+    TextLibrary();
+    explicit TextLibrary(std::filesystem::path folder);
+
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // Appends the whole file, converted to UTF-8, with its own line ends and blank lines.
+    // A file that cannot be read is reported through the message sink ("Не найден файл
+    // 'cup.txt'") and leaves text as it was.
+    bool appendWholeFile(std::string_view name, std::string& text) const;
+
+    // Empty when the file cannot be read; the caller decides how to tell the user.
+    std::optional<KeyedTextFile> loadKeyedFile(std::string_view name) const;
+
+  private:
+    std::optional<std::string> readBytes(std::string_view name) const;
+
+    std::filesystem::path folder_;
+};
+
+}  // namespace orvanta
