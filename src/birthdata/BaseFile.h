@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "birthdata/LoadStatus.h"
+
+namespace orvanta {
+
+// Reading of the whole file of a base, shared by the places and the time-change base. Only a
+// file that is not there counts as missing: a file that is there but cannot be read may still
+// hold the user's data, so the caller must not replace it.
+class BaseFile {
+public:
+    // Loaded with the bytes, Missing, or Unreadable with the message for the user in error.
+    static LoadStatus read(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
+                           std::string& error);
+
+    // The message for a file whose bytes do not fit its format; reason says what is wrong.
+    static std::string damagedMessage(const std::filesystem::path& path, std::string_view reason);
+};
+
+}  // namespace orvanta

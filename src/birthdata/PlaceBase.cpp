@@ -1,0 +1,158 @@
+#include "birthdata/PlaceBase.h"
+
+#include <cmath>
+
+#include "birthdata/BaseFile.h"
+#include "common/AtomicFile.h"
+#include "common/BinaryReader.h"
+#include "common/BinaryWriter.h"
+#include "common/FormatError.h"
+#include "common/MessageSink.h"
+#include "common/Windows1251.h"
+
+namespace orvanta {
+namespace {
+
+std::size_t checkedCount(BinaryReader& reader) {
+    if (reader.remaining() < 4) throw FormatError("он короче 4 байт");
+    const std::int32_t count = reader.readInt32();
+    if (count < 0) {
+        throw FormatError("число мест отрицательно (" + std::to_string(count) + ")");
+    }
+    // Checked before anything is allocated: every place takes at least kSmallestRecord bytes.
+    const std::size_t room = reader.remaining() / PlaceBase::kSmallestRecord;
+    if (static_cast<std::size_t>(count) > room) {
+        throw FormatError("заявлено мест: " + std::to_string(count) +
+                          ", а данных хватает самое большее на " + std::to_string(room));
+    }
+    return static_cast<std::size_t>(count);
+}
+
+PlaceRecord readRecord(BinaryReader& reader, std::size_t number) {
+    const std::string where = "место " + std::to_string(number) + ": ";
+    if (reader.remaining() < 4) throw FormatError(where + "запись обрывается");
+    const std::int32_t length = reader.readInt32();
+    if (length < 0) {
+        throw FormatError(where + "длина названия отрицательна (" + std::to_string(length) + ")");
+    }
+    if (static_cast<std::size_t>(length) + 16 > reader.remaining()) {
+        throw FormatError(where + "запись обрывается");
+    }
+    const std::vector<std::uint8_t> name = reader.readBytes(static_cast<std::size_t>(length));
+    PlaceRecord place;
+    place.name = Windows1251::toUtf8(std::string_view(reinterpret_cast<const char*>(name.data()),
+                                                      name.size()));
+    place.longitude = reader.readDouble();
+    place.latitude = reader.readDouble();
+    if (!std::isfinite(place.longitude) || !std::isfinite(place.latitude)) {
+        throw FormatError(where + "координаты не являются числами");
+    }
+    return place;
+}
+
+std::optional<std::string> foldedName(std::string_view utf8) {
+    std::optional<std::string> bytes = Windows1251::fromUtf8(utf8);
+    if (!bytes) return std::nullopt;
+    for (char& c : *bytes) {
+        c = static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<PlaceRecord> PlaceBase::fromBytes(std::span<const std::uint8_t> bytes) {
+    BinaryReader reader(bytes);
+    const std::size_t count = checkedCount(reader);
+    std::vector<PlaceRecord> records;
+    records.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) records.push_back(readRecord(reader, i + 1));
+    if (!reader.atEnd()) {
+        throw FormatError("после " + std::to_string(count) + " мест остается лишних байтов: " +
+                          std::to_string(reader.remaining()));
+    }
+    return records;
+}
+
+std::optional<std::vector<std::uint8_t>> PlaceBase::toBytes(std::string* error) const {
+    BinaryWriter writer;
+    writer.writeInt32(static_cast<std::int32_t>(records_.size()));
+    for (const auto& place : records_) {
+        const std::optional<std::string> name = Windows1251::fromUtf8(place.name);
+        if (!name) {
+            if (error != nullptr) {
+                *error = "название \"" + place.name + "\" нельзя записать в кодировке Windows-1251";
+            }
+            return std::nullopt;
+        }
+        writer.writeInt32(static_cast<std::int32_t>(name->size()));
+        writer.writeBytes(std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(name->data()), name->size()));
+        writer.writeDouble(place.longitude);
+        writer.writeDouble(place.latitude);
+    }
+    return writer.take();
+}
+
+LoadStatus PlaceBase::load(const std::filesystem::path& path) {
+    records_.clear();
+    lastError_.clear();
+    std::vector<std::uint8_t> bytes;
+    const LoadStatus status = BaseFile::read(path, bytes, lastError_);
+    if (status != LoadStatus::Loaded) return status;
+    try {
+        records_ = fromBytes(bytes);
+    } catch (const FormatError& error) {
+        lastError_ = BaseFile::damagedMessage(path, error.what());
+        return LoadStatus::Damaged;
+    }
+    return LoadStatus::Loaded;
+}
+
+bool PlaceBase::save(const std::filesystem::path& path, std::string* error) const {
+    const auto bytes = toBytes(error);
+    return bytes && AtomicFile::write(path, *bytes, error);
+}
+
+LoadStatus PlaceBase::loadForEntry(const std::filesystem::path& path) {
+    const LoadStatus status = load(path);
+    if (status == LoadStatus::Missing) {
+        MessageSink::report(kNotFoundMessage);
+        std::string error;
+        if (!save(path, &error)) {
+            MessageSink::report("Не удается создать базу населенных пунктов: " + error);
+        }
+    } else if (status != LoadStatus::Loaded) {
+        MessageSink::report(lastError_);
+    }
+    return status;
+}
+
+std::optional<int> PlaceBase::find(std::string_view name) const {
+    const std::optional<std::string> wanted = foldedName(name);
+    if (!wanted) return std::nullopt;
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        if (foldedName(records_[i].name) == wanted) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+bool PlaceBase::append(const PlaceRecord& place) {
+    if (!Windows1251::canEncode(place.name)) return false;
+    records_.push_back(place);
+    return true;
+}
+
+std::vector<std::string> PlaceBase::names() const {
+    std::vector<std::string> list;
+    list.reserve(records_.size());
+    for (const auto& place : records_) list.push_back(place.name);
+    return list;
+}
+
+PlaceRecord* PlaceBase::recordAt(int index) {
+    if (index < 0 || index >= size()) return nullptr;
+    return &records_[static_cast<std::size_t>(index)];
+}
+
+}  // namespace orvanta
