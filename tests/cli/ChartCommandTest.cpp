@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <regex>
+#include <vector>
+
+#include "CliRunner.h"
+
+namespace orvanta {
+namespace {
+
+using testing::runCli;
+
+const std::string kMoscow1961 =
+    "chart --date 12.04.1961 --time 09:07 --zone 3 --lat 55.75 --lon 37.6167";
+
+std::vector<double> jsonNumbers(const std::string& json, const std::string& key) {
+    std::vector<double> values;
+    const std::regex pattern("\"" + key + "\":(-?[0-9.eE+-]+)");
+    for (std::sregex_iterator it(json.begin(), json.end(), pattern), end; it != end; ++it) {
+        values.push_back(std::stod((*it)[1].str()));
+    }
+    return values;
+}
+
+TEST(ChartCommand, JsonListsEveryObjectWithItsFields) {
+    const auto result = runCli(kMoscow1961 + " --json");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("{\"objects\":[{\"number\":1,\"name\":\"Солнце\",\"longitude\":", 0), 0u);
+    const auto numbers = jsonNumbers(result.out, "number");
+    ASSERT_EQ(numbers.size(), 28u);
+    EXPECT_EQ(numbers.front(), 1);
+    EXPECT_EQ(numbers.back(), 28);
+    const auto longitudes = jsonNumbers(result.out, "longitude");
+    const auto signs = jsonNumbers(result.out, "sign");
+    const auto degrees = jsonNumbers(result.out, "degree");
+    ASSERT_EQ(longitudes.size(), 28u);
+    // Sun on 12 April 1961 at 6:07 UT: 22°05' Aries (swetest gives 22.0988°).
+    EXPECT_NEAR(longitudes[0], 22.0988, 0.001);
+    for (std::size_t i = 0; i < longitudes.size(); ++i) {
+        EXPECT_EQ(signs[i], std::floor(longitudes[i] / 30.0) + 1);
+        EXPECT_NEAR(degrees[i], std::fmod(longitudes[i], 30.0), 1e-9);
+    }
+    EXPECT_NE(result.out.find("\"name\":\"Лилит\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"retrograde\":1"), std::string::npos);  // the node at least
+}
+
+TEST(ChartCommand, HouselessChartHasSixteenObjectsAndTableHasAllRows) {
+    const auto houseless = runCli(kMoscow1961 + " --houses none --json");
+    ASSERT_EQ(houseless.exitCode, 0) << houseless.err;
+    EXPECT_EQ(jsonNumbers(houseless.out, "number").size(), 16u);
+
+    const auto table = runCli(kMoscow1961 + " --houses Whole --name 'Иван Петров' --place Москва");
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_NE(table.out.find("Имя: Иван Петров"), std::string::npos);
+    EXPECT_NE(table.out.find("Прозерпина"), std::string::npos);
+    EXPECT_NE(table.out.find("Дом 12"), std::string::npos);
+    // Whole-sign cusps fall on the sign boundaries.
+    EXPECT_NE(table.out.find("Дом 1 "), std::string::npos);
+}
+
+TEST(ChartCommand, BadArgumentsAreRefusedWithExitCode2AndAReason) {
+    const std::vector<std::string> bad = {
+        "chart --date 30.02.2001 --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 29.02.1900 --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 01.01.1859 --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 1.1 --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 25:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 12:60 --zone 3 --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 12 --zone 3 --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 12:00 --zone abc --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 12:00 --zone 30 --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat 91 --lon 37",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat 55 --lon -181",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat nan --lon 37",
+        "chart --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat 55 --lon 37 --houses placidus",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat 55 --lon 37 --bogus",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat 55 --lon 37 --name '★'",
+        "chart --date 01.01.2000 --time 12:00 --zone 3 --lat 55 --lon",
+        "nosuchcommand",
+        "",
+    };
+    for (const auto& arguments : bad) {
+        const auto result = runCli(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        EXPECT_FALSE(result.err.empty()) << arguments;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+    }
+    // Midnight written as 24:00 is the next day's start.
+    EXPECT_EQ(runCli("chart --date 31.12.2000 --time 24:00 --zone 0 --lat 0 --lon 0").exitCode, 0);
+}
+
+TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
+    const auto result = runCli(kMoscow1961, "ORVANTA_HOME=/nonexistent-orvanta-home");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("ERROR IN DLL LOGIC..."), std::string::npos);
+    EXPECT_TRUE(result.out.empty());
+}
+
+TEST(ChartCommand, WithoutEphemerisFilesPlanetsStillComeAndChironIsFlagged) {
+    char pattern[] = "/tmp/orvanta-no-ephemeris-XXXXXX";
+    const std::filesystem::path folder = mkdtemp(pattern);
+    std::filesystem::copy_file(ORVANTA_ENGINE, folder / "libOrvanta.so");
+    const auto result = runCli(kMoscow1961 + " --json", "ORVANTA_HOME=" + folder.string());
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("Chiron"), std::string::npos);
+    const auto longitudes = jsonNumbers(result.out, "longitude");
+    ASSERT_EQ(longitudes.size(), 28u);
+    EXPECT_NEAR(longitudes[0], 22.0988, 0.001);  // the analytical theory is close enough
+    EXPECT_EQ(longitudes[7], 0.0);               // Chiron could not be computed
+}
+
+}  // namespace
+}  // namespace orvanta
