@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "cli/ChartCommand.h"
+#include "cli/PlacesCommand.h"
+#include "cli/TimeChangeCommand.h"
 
 namespace orvanta::cli {
 
@@ -12,6 +14,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
          "chart --date DD.MM.YYYY --time HH:MM --zone HOURS --lat DEG --lon DEG "
          "[--houses NAME|none] [--name TEXT] [--place TEXT] [--json]",
          &ChartCommand::run},
+        {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
+        {"places", "places [--file F] [NAME]", &PlacesCommand::run},
     };
     return commands;
 }

@@ -1,0 +1,82 @@
+#include "cli/PlacesCommand.h"
+
+#include <ostream>
+
+#include "birthdata/CoordinateFields.h"
+#include "birthdata/PlaceBase.h"
+#include "cli/CommandLine.h"
+#include "cli/TextTable.h"
+#include "common/AppFolder.h"
+
+namespace orvanta::cli {
+namespace {
+
+std::string coordinateText(double value, const char* positive, const char* negative) {
+    const CoordinateFields fields = CoordinateFields::fromValue(value);
+    return std::to_string(fields.degrees) + "°" + (fields.minutes < 10 ? "0" : "") +
+           std::to_string(fields.minutes) + "' " + (fields.negative ? negative : positive);
+}
+
+// A name of several words may come quoted or as separate arguments.
+std::string joinedName(const std::vector<std::string>& operands) {
+    std::string name;
+    for (const auto& word : operands) name += (name.empty() ? "" : " ") + word;
+    return name;
+}
+
+}  // namespace
+
+std::string PlacesCommand::latitudeText(double latitude) {
+    return coordinateText(latitude, "С.Ш.", "Ю.Ш.");
+}
+
+std::string PlacesCommand::longitudeText(double longitude) {
+    return coordinateText(longitude, "В.Д.", "З.Д.");
+}
+
+int PlacesCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err) {
+    std::filesystem::path file;
+    std::string name;
+    try {
+        CommandLine line({"--file"}, {});
+        line.parse(arguments);
+        name = joinedName(line.operands());
+        file = line.value("--file").value_or(AppFolder::find(PlaceBase::kFileName).string());
+    } catch (const UsageError& error) {
+        err << "orvanta-cli places: " << error.what() << "\n";
+        return 2;
+    }
+
+    PlaceBase base;
+    switch (base.load(file)) {
+        case LoadStatus::Loaded:
+            break;
+        case LoadStatus::Missing:
+            err << "orvanta-cli places: " << file.string() << ": no such file\n";
+            return 1;
+        default:
+            err << base.lastError() << "\n";
+            return 1;
+    }
+
+    if (!name.empty()) {
+        const auto index = base.find(name);
+        if (!index) {
+            out << "Место \"" << name << "\" не найдено в базе\n";
+            return 1;
+        }
+        const PlaceRecord& place = base.records()[static_cast<std::size_t>(*index)];
+        out << place.name << ": " << latitudeText(place.latitude) << ", "
+            << longitudeText(place.longitude) << "\n";
+        return 0;
+    }
+    TextTable table({"Место", "Широта", "Долгота"});
+    for (const auto& place : base.records()) {
+        table.addRow({place.name, latitudeText(place.latitude), longitudeText(place.longitude)});
+    }
+    out << table.render();
+    return 0;
+}
+
+}  // namespace orvanta::cli

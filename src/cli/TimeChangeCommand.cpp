@@ -1,0 +1,94 @@
+#include "cli/TimeChangeCommand.h"
+
+#include <ostream>
+
+#include "birthdata/TimeChangeBase.h"
+#include "calc/Calendar.h"
+#include "cli/CommandLine.h"
+#include "common/AppFolder.h"
+
+namespace orvanta::cli {
+namespace {
+
+constexpr const char* kNoData = "На эту дату нет данных в базе \"Разница...\"";
+
+struct MoscowMoment {
+    Date date;
+    int hour = 0;
+    int minute = 0;
+};
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
+}
+
+MoscowMoment readMoment(const std::vector<std::string>& operands) {
+    if (operands.size() != 2) throw UsageError("expected a date DD.MM.YYYY and an hour HH");
+    const auto dateParts = split(operands[0], '.');
+    if (dateParts.size() != 3) throw UsageError("'" + operands[0] + "' is not DD.MM.YYYY");
+    MoscowMoment moment;
+    moment.date = Date{CommandLine::toInt("date", dateParts[0]),
+                       CommandLine::toInt("date", dateParts[1]),
+                       CommandLine::toInt("date", dateParts[2])};
+    if (!Calendar::isValidDate(moment.date)) {
+        throw UsageError(operands[0] + " is not a date between 1860 and 2130");
+    }
+    const auto timeParts = split(operands[1], ':');
+    if (timeParts.size() > 2) throw UsageError("'" + operands[1] + "' is not HH or HH:MM");
+    moment.hour = CommandLine::toInt("hour", timeParts[0]);
+    if (timeParts.size() == 2) moment.minute = CommandLine::toInt("hour", timeParts[1]);
+    if (!Calendar::isValidTime(moment.hour, moment.minute)) {
+        throw UsageError(operands[1] + " is not a time of day");
+    }
+    return moment;
+}
+
+}  // namespace
+
+int TimeChangeCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                           std::ostream& err) {
+    MoscowMoment moment;
+    std::filesystem::path file;
+    try {
+        CommandLine line({"--file"}, {});
+        line.parse(arguments);
+        moment = readMoment(line.operands());
+        file = line.value("--file").value_or(AppFolder::find(TimeChangeBase::kFileName).string());
+    } catch (const UsageError& error) {
+        err << "orvanta-cli timechange: " << error.what() << "\n";
+        return 2;
+    }
+
+    TimeChangeBase base;
+    switch (base.load(file)) {
+        case LoadStatus::Loaded:
+            break;
+        case LoadStatus::Missing:
+            err << "orvanta-cli timechange: " << file.string() << ": no such file\n";
+            return 1;
+        default:
+            err << base.lastError() << "\n";
+            return 1;
+    }
+
+    const auto& d = moment.date;
+    const auto change = base.lookup(d.day, d.month, d.year, moment.hour, moment.minute);
+    if (!change) {
+        out << kNoData << "\n";
+        return 1;
+    }
+    out << d.day << "." << d.month << "." << d.year << ", " << moment.hour << ":"
+        << (moment.minute < 10 ? "0" : "") << moment.minute
+        << " по московскому времени: разница с Гринвичем +" << change->difference
+        << " ч. (изменение " << change->text() << ")\n";
+    return 0;
+}
+
+}  // namespace orvanta::cli
