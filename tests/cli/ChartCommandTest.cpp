@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <regex>
 #include <vector>
 
 #include "CliRunner.h"
@@ -19,9 +18,9 @@ const std::string kMoscow1961 =
 
 std::vector<double> jsonNumbers(const std::string& json, const std::string& key) {
     std::vector<double> values;
-    const std::regex pattern("\"" + key + "\":(-?[0-9.eE+-]+)");
-    for (std::sregex_iterator it(json.begin(), json.end(), pattern), end; it != end; ++it) {
-        values.push_back(std::stod((*it)[1].str()));
+    const std::string marker = "\"" + key + "\":";
+    for (auto at = json.find(marker); at != std::string::npos; at = json.find(marker, at + 1)) {
+        values.push_back(std::stod(json.substr(at + marker.size(), 32)));
     }
     return values;
 }
