@@ -1,0 +1,215 @@
+// Checks the text library of the application folder as the synthesis will read it. The checks
+// are about structure, not wording, so they hold for a library the user has edited as well.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calc/Bodies.h"
+#include "common/AppFolder.h"
+#include "common/Windows1251.h"
+#include "texts/TextKeys.h"
+#include "texts/TextLibrary.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::string_view kAllFiles[] = {
+    TextLibrary::kOpening,      TextLibrary::kShortIntroduction,
+    TextLibrary::kShortTraits,  TextLibrary::kAfterShortTraits,
+    TextLibrary::kPlanetTraits, TextLibrary::kAspectsIntroduction,
+    TextLibrary::kAspects,      TextLibrary::kClosing,
+    TextLibrary::kMiddle,       TextLibrary::kCosmogramClosing,
+};
+
+std::string readRaw(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The offset of the first line end that is not CR LF, or npos.
+std::size_t firstBadLineEnd(const std::string& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return i;
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return i;
+    }
+    return std::string::npos;
+}
+
+std::vector<std::string> bodyInSignKeys(bool traits) {
+    std::vector<std::string> keys;
+    for (int body = 1; body <= Bodies::kBodyCount; ++body) {
+        for (int sign = 1; sign <= 12; ++sign) {
+            const auto name = Bodies::name(body);
+            keys.push_back(traits ? TextKeys::traitsKey(name, sign)
+                                  : TextKeys::bodyInSign(name, sign));
+        }
+    }
+    return keys;
+}
+
+std::vector<std::string> aspectTitles() {
+    std::vector<std::string> titles;
+    for (int a = 0; a < TextKeys::kAspectCount; ++a) {
+        for (int v = 1; v <= TextKeys::kVariantCount; ++v) {
+            titles.push_back(TextKeys::aspectTitle(static_cast<TextKeys::Aspect>(a), v));
+        }
+    }
+    return titles;
+}
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n,.;:—-");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// One keyed file and the keys the synthesis looks up in it.
+class KeyedFileCheck {
+  public:
+    KeyedFileCheck(std::string_view name, std::size_t cut, std::vector<std::string> keys,
+                   std::vector<std::string> titles = {})
+        : name_(name), cut_(cut), keys_(std::move(keys)), titles_(std::move(titles)) {
+        const auto file = TextLibrary().loadKeyedFile(name);
+        if (file) file_.emplace(*file);
+        for (const auto& key : allKeys()) encoded_.push_back(*Windows1251::fromUtf8(key));
+    }
+
+    void run() {
+        ASSERT_TRUE(file_) << name_ << " cannot be read";
+        for (const auto& key : keys_) checkEntry(key);
+        for (const auto& title : titles_) checkAspect(title);
+    }
+
+  private:
+    std::vector<std::string> allKeys() const {
+        auto all = keys_;
+        all.insert(all.end(), titles_.begin(), titles_.end());
+        return all;
+    }
+
+    const std::string& bytes() const { return file_->bytes(); }
+
+    // Where the synthesis finds the key, checked to be the entry the file means for it.
+    std::optional<std::size_t> placeOf(const std::string& key) {
+        const auto encoded = *Windows1251::fromUtf8(key);
+        const auto at = bytes().find(encoded);
+        if (at == std::string::npos || at == 0) {
+            ADD_FAILURE() << name_ << ": no entry \"" << key << "\"";
+            return std::nullopt;
+        }
+        EXPECT_EQ(bytes()[at - 1], '\n')
+            << name_ << ": \"" << key << "\" first occurs inside other text, not at a line start";
+        const auto hash = bytes().find('#', at + encoded.size());
+        if (hash == std::string::npos) {
+            ADD_FAILURE() << name_ << ": no \"#\" after \"" << key << "\"";
+            return std::nullopt;
+        }
+        EXPECT_TRUE(hash >= 2 && bytes().compare(hash - 2, 2, "\r\n") == 0)
+            << name_ << ": the entry \"" << key << "\" is not closed by CR LF and a \"#\" line";
+        expectNoOtherEntryInside(key, at, hash);
+        expectNoLaterEntry(key, encoded, hash);
+        return at;
+    }
+
+    // A key at the start of a line inside the entry means a "#" line is missing before it.
+    void expectNoOtherEntryInside(const std::string& key, std::size_t from, std::size_t to) {
+        for (auto line = bytes().find('\n', from); line < to; line = bytes().find('\n', line + 1)) {
+            for (std::size_t k = 0; k < encoded_.size(); ++k) {
+                if (bytes().compare(line + 1, encoded_[k].size(), encoded_[k]) == 0) {
+                    ADD_FAILURE() << name_ << ": the entry \"" << key << "\" runs into \""
+                                  << allKeys()[k] << "\"";
+                }
+            }
+        }
+    }
+
+    // A second entry for the same key would never be read.
+    void expectNoLaterEntry(const std::string& key, const std::string& encoded, std::size_t from) {
+        for (auto at = bytes().find(encoded, from); at != std::string::npos;
+             at = bytes().find(encoded, at + 1)) {
+            const auto lineStart = bytes().rfind('\n', at - 1);
+            const auto previousLine = bytes().rfind('\n', lineStart - 1) + 1;
+            if (lineStart + 1 == at && bytes()[previousLine] == '#') {
+                ADD_FAILURE() << name_ << ": a second entry \"" << key << "\" is never read";
+            }
+        }
+    }
+
+    void expectDistinct(const std::string& key, const std::string& text) {
+        const auto [it, inserted] = seen_.emplace(trimmed(text), key);
+        EXPECT_TRUE(inserted) << name_ << ": \"" << key << "\" repeats the text of \"" << it->second
+                              << "\"";
+    }
+
+    void checkEntry(const std::string& key) {
+        if (!placeOf(key)) return;
+        const auto entry = file_->findEntry(key, cut_);
+        ASSERT_TRUE(entry);
+        const auto text = entry->substr(key.size());
+        EXPECT_FALSE(trimmed(text).empty()) << name_ << ": the entry \"" << key << "\" is empty";
+        expectDistinct(key, text);
+    }
+
+    void checkAspect(const std::string& title) {
+        const auto at = placeOf(title);
+        if (!at) return;
+        const auto encoded = *Windows1251::fromUtf8(title);
+        EXPECT_EQ(bytes().compare(*at + encoded.size(), 2, "\r\n"), 0)
+            << name_ << ": the title \"" << title << "\" is not on a line of its own";
+        const auto text = file_->findAspectText(title);
+        ASSERT_TRUE(text);
+        EXPECT_FALSE(trimmed(*text).empty()) << name_ << ": no text under \"" << title << "\"";
+        // A marker at the very start of the text is left unreplaced by the synthesis.
+        EXPECT_NE(text->rfind("pl", 0), 0u)
+            << name_ << ": \"" << title << "\" starts with a marker";
+        expectDistinct(title, *text);
+    }
+
+    std::string name_;
+    std::size_t cut_;
+    std::vector<std::string> keys_;
+    std::vector<std::string> titles_;
+    std::vector<std::string> encoded_;
+    std::optional<KeyedTextFile> file_;
+    std::map<std::string, std::string> seen_;
+};
+
+TEST(DeliveredLibrary, EveryFileIsPresentWithCrLfAndNoZeroBytes) {
+    const TextLibrary library;
+    for (const auto name : kAllFiles) {
+        const auto path = AppFolder::findIn(library.folder(), name);
+        ASSERT_TRUE(std::filesystem::is_regular_file(path)) << path;
+        const auto bytes = readRaw(path);
+        EXPECT_EQ(bytes.find('\0'), std::string::npos) << name << " holds a zero byte";
+        const auto bad = firstBadLineEnd(bytes);
+        EXPECT_EQ(bad, std::string::npos) << name << ": a line end other than CR LF at " << bad;
+    }
+}
+
+TEST(DeliveredLibrary, ShortTraitsHoldEveryBodyInEverySign) {
+    KeyedFileCheck(TextLibrary::kShortTraits, TextLibrary::kShortTraitsCut, bodyInSignKeys(false))
+        .run();
+}
+
+TEST(DeliveredLibrary, AspectsHoldEveryBodyInEverySignAndEveryTitle) {
+    KeyedFileCheck(TextLibrary::kAspects, TextLibrary::kAspectsCut, bodyInSignKeys(false),
+                   aspectTitles())
+        .run();
+}
+
+TEST(DeliveredLibrary, PlanetTraitsHoldEveryBodyInEverySignAndSelenaWithLilith) {
+    auto keys = bodyInSignKeys(true);
+    keys.emplace_back(TextKeys::kSelenaAndLilith);
+    KeyedFileCheck(TextLibrary::kPlanetTraits, TextLibrary::kPlanetTraitsCut, std::move(keys))
+        .run();
+}
+
+}  // namespace
+}  // namespace orvanta
