@@ -24,7 +24,9 @@ MonthCalendarGrid::MonthCalendarGrid() {
     setDate(now.tm_mday, now.tm_mon + 1, now.tm_year + 1900);
 }
 
-MonthCalendarGrid::MonthCalendarGrid(int day, int month, int year) { setDate(day, month, year); }
+MonthCalendarGrid::MonthCalendarGrid(int day, int month, int year) {
+    setDate(day, month, year);
+}
 
 bool MonthCalendarGrid::setDate(int day, int month, int year) {
     if (month < 1 || month > 12 || year < Calendar::kFirstYear || year > Calendar::kLastYear) {
@@ -36,9 +38,13 @@ bool MonthCalendarGrid::setDate(int day, int month, int year) {
     return true;
 }
 
-int MonthCalendarGrid::firstWeekday() const { return Calendar::dayOfWeek(Date{1, month_, year_}); }
+int MonthCalendarGrid::firstWeekday() const {
+    return Calendar::dayOfWeek(Date{1, month_, year_});
+}
 
-int MonthCalendarGrid::daysInMonth() const { return Calendar::monthLength(month_, year_); }
+int MonthCalendarGrid::daysInMonth() const {
+    return Calendar::monthLength(month_, year_);
+}
 
 int MonthCalendarGrid::weekRows() const {
     return (daysInMonth() + firstWeekday() - 1 + 6) / 7;
@@ -63,7 +69,8 @@ MonthCalendarGrid::Layout MonthCalendarGrid::layout(const Rect& rect) const {
         out.gridLines.push_back({x, rect.top, x, rect.bottom});
         out.shadowLines.push_back({x - 1, rect.top - 1, x - 1, rect.bottom - 1});
         if (j < 7) {
-            out.heads.push_back({x + out.textOffsetX, rect.top + out.textOffsetY, kWeekdayHeads[j]});
+            out.heads.push_back(
+                {x + out.textOffsetX, rect.top + out.textOffsetY, kWeekdayHeads[j]});
         }
     }
 

@@ -40,8 +40,8 @@ PlaceRecord readRecord(BinaryReader& reader, std::size_t number) {
     }
     const std::vector<std::uint8_t> name = reader.readBytes(static_cast<std::size_t>(length));
     PlaceRecord place;
-    place.name = Windows1251::toUtf8(std::string_view(reinterpret_cast<const char*>(name.data()),
-                                                      name.size()));
+    place.name = Windows1251::toUtf8(
+        std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
     place.longitude = reader.readDouble();
     place.latitude = reader.readDouble();
     if (!std::isfinite(place.longitude) || !std::isfinite(place.latitude)) {
@@ -68,8 +68,8 @@ std::vector<PlaceRecord> PlaceBase::fromBytes(std::span<const std::uint8_t> byte
     records.reserve(count);
     for (std::size_t i = 0; i < count; ++i) records.push_back(readRecord(reader, i + 1));
     if (!reader.atEnd()) {
-        throw FormatError("после " + std::to_string(count) + " мест остается лишних байтов: " +
-                          std::to_string(reader.remaining()));
+        throw FormatError("после " + std::to_string(count) +
+                          " мест остается лишних байтов: " + std::to_string(reader.remaining()));
     }
     return records;
 }

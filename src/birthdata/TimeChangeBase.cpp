@@ -27,13 +27,13 @@ std::size_t checkedCount(BinaryReader& reader) {
     }
     const std::size_t room = reader.remaining() / TimeChangeBase::kRecordSize;
     if (static_cast<std::size_t>(count) > room) {
-        throw FormatError("заявлено записей: " + std::to_string(count) +
-                          ", а данных хватает на " + std::to_string(room));
+        throw FormatError("заявлено записей: " + std::to_string(count) + ", а данных хватает на " +
+                          std::to_string(room));
     }
     const std::size_t extra = reader.remaining() - count * TimeChangeBase::kRecordSize;
     if (extra != 0) {
-        throw FormatError("после " + std::to_string(count) + " записей остается лишних байтов: " +
-                          std::to_string(extra));
+        throw FormatError("после " + std::to_string(count) +
+                          " записей остается лишних байтов: " + std::to_string(extra));
     }
     return static_cast<std::size_t>(count);
 }

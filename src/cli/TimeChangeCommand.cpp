@@ -34,9 +34,9 @@ MoscowMoment readMoment(const std::vector<std::string>& operands) {
     const auto dateParts = split(operands[0], '.');
     if (dateParts.size() != 3) throw UsageError("'" + operands[0] + "' is not DD.MM.YYYY");
     MoscowMoment moment;
-    moment.date = Date{CommandLine::toInt("date", dateParts[0]),
-                       CommandLine::toInt("date", dateParts[1]),
-                       CommandLine::toInt("date", dateParts[2])};
+    moment.date =
+        Date{CommandLine::toInt("date", dateParts[0]), CommandLine::toInt("date", dateParts[1]),
+             CommandLine::toInt("date", dateParts[2])};
     if (!Calendar::isValidDate(moment.date)) {
         throw UsageError(operands[0] + " is not a date between 1860 and 2130");
     }

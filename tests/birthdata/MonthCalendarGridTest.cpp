@@ -1,8 +1,8 @@
-#include "birthdata/MonthCalendarGrid.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include "birthdata/MonthCalendarGrid.h"
 
 namespace orvanta {
 namespace {
@@ -26,7 +26,8 @@ std::pair<int, int> cellCentre(const MonthCalendarGrid::Layout& layout, int row,
     const auto& vertical = layout.gridLines[static_cast<std::size_t>(rows + 1 + column)];
     const auto& nextVertical = layout.gridLines[static_cast<std::size_t>(rows + 2 + column)];
     const int y = (horizontal[static_cast<std::size_t>(row)].y1 +
-                   horizontal[static_cast<std::size_t>(row + 1)].y1) / 2;
+                   horizontal[static_cast<std::size_t>(row + 1)].y1) /
+                  2;
     return {(vertical.x1 + nextVertical.x1) / 2, y};
 }
 

@@ -1,11 +1,10 @@
-#include "birthdata/MonthCalendarPainter.h"
-
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "birthdata/MonthCalendarPainter.h"
 #include "draw/Canvas.h"
 
 namespace orvanta {
@@ -17,8 +16,12 @@ constexpr int kRowHeight = 40;
 constexpr int kColumnWidth = 50;
 const QColor kOutside(255, 0, 255);
 
-int rowTop(int row) { return kRect.top + kRowHeight * row; }
-int columnLeft(int column) { return kRect.left + kColumnWidth * column; }
+int rowTop(int row) {
+    return kRect.top + kRowHeight * row;
+}
+int columnLeft(int column) {
+    return kRect.left + kColumnWidth * column;
+}
 
 QImage paint(const MonthCalendarGrid& grid) {
     QImage image(400, 340, QImage::Format_RGB32);
@@ -41,12 +44,18 @@ int countInCell(const QImage& image, int row, int column, bool (*matches)(QColor
     return count;
 }
 
-bool isCyanish(QColor c) { return c.red() < 120 && c.green() > 210 && c.blue() > 210; }
-bool isBlueish(QColor c) { return c.blue() > 150 && c.red() < 110 && c.green() < 110; }
-bool isDark(QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
+bool isCyanish(QColor c) {
+    return c.red() < 120 && c.green() > 210 && c.blue() > 210;
+}
+bool isBlueish(QColor c) {
+    return c.blue() > 150 && c.red() < 110 && c.green() < 110;
+}
+bool isDark(QColor c) {
+    return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+}
 
 class MonthCalendarPainterTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test";

@@ -1,11 +1,10 @@
-#include "birthdata/PlaceBase.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "TestFiles.h"
 #include "birthdata/CoordinateFields.h"
+#include "birthdata/PlaceBase.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
 
@@ -20,14 +19,15 @@ constexpr std::string_view kMoscow1251 = "\xCC\xEE\xF1\xEA\xE2\xE0";
 constexpr std::string_view kOryol1251 = "\xCE\xF0\xB8\xEB";
 
 class Messages {
-public:
+  public:
     Messages() {
-        previous_ = MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
+        previous_ =
+            MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
     }
     ~Messages() { MessageSink::install(std::move(previous_)); }
     std::vector<std::string> texts;
 
-private:
+  private:
     MessageSink::Handler previous_;
 };
 
@@ -137,7 +137,8 @@ TEST(PlaceBaseTest, MissingFileIsReportedAndCreatedEmpty) {
     Messages messages;
     PlaceBase base;
     EXPECT_EQ(base.loadForEntry(path), LoadStatus::Missing);
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Place base was not found...\ncreating empty..."}));
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"Place base was not found...\ncreating empty..."}));
     EXPECT_EQ(testing::readFile(path), Bytes().int32(0).get());
 }
 
@@ -160,7 +161,8 @@ TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         {"ends inside the coordinates", withPlaces(1).cut(3).get()},
         {"second place missing", withPlaces(2).zeros(4).get()},
         {"bytes after the places", withPlaces(1).zeros(1).get()},
-        {"coordinate not a number", Bytes().int32(1).int32(0).float64(std::nan("")).float64(1).get()},
+        {"coordinate not a number",
+         Bytes().int32(1).int32(0).float64(std::nan("")).float64(1).get()},
     };
     for (const auto& c : damaged) {
         SCOPED_TRACE(c.what);

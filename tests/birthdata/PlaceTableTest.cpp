@@ -1,6 +1,6 @@
-#include "generator/PlaceTable.h"
-
 #include <gtest/gtest.h>
+
+#include "generator/PlaceTable.h"
 
 namespace orvanta {
 namespace {
@@ -45,16 +45,17 @@ TEST(PlaceTableTest, LinesTheBuildCannotUseAreRefusedWithTheirLine) {
         "Москва \t55:45N\t37:37E\tРоссия\n",    // trailing space
         "Москва\t91:00N\t37:37E\tРоссия\n",     // beyond the pole
         "Москва\t90:01N\t37:37E\tРоссия\n",
-        "Москва\t55:60N\t37:37E\tРоссия\n",     // 60 minutes
-        "Москва\t55:45E\t37:37E\tРоссия\n",     // hemisphere of the other coordinate
+        "Москва\t55:60N\t37:37E\tРоссия\n",  // 60 minutes
+        "Москва\t55:45E\t37:37E\tРоссия\n",  // hemisphere of the other coordinate
         "Москва\t55.75N\t37:37E\tРоссия\n",
         "Москва\t55:5N\t37:37E\tРоссия\n",
         "Москва\t55:45N\t181:00E\tРоссия\n",
         "Москва\t55:45N\t-37:37E\tРоссия\n",
-        "Tōkyō\t35:41N\t139:41E\tЯпония\n",      // ō is not in Windows-1251
+        "Tōkyō\t35:41N\t139:41E\tЯпония\n",  // ō is not in Windows-1251
     };
     for (const char* line : bad) {
-        const std::string error = errorOf(kHeader + "Лондон\t51:30N\t0:07W\tВеликобритания\n" + line);
+        const std::string error =
+            errorOf(kHeader + "Лондон\t51:30N\t0:07W\tВеликобритания\n" + line);
         EXPECT_EQ(error.rfind("line 3: ", 0), 0u) << line << " -> " << error;
     }
     // A second place of the same name (letter case aside) could never be found.

@@ -14,12 +14,12 @@ namespace orvanta::testing {
 
 // A fresh folder for one test, removed afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("orvanta-birthdata-" + std::to_string(::getpid()) + "-" +
-                 std::to_string(++counter));
+        path_ =
+            std::filesystem::temp_directory_path() /
+            ("orvanta-birthdata-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -33,13 +33,13 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // File images built field by field, little-endian, independently of the code under test.
 class Bytes {
-public:
+  public:
     Bytes& int32(std::int32_t value) {
         const auto bits = static_cast<std::uint32_t>(value);
         for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
@@ -64,13 +64,14 @@ public:
     }
     const std::vector<std::uint8_t>& get() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
 inline void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {

@@ -1,5 +1,3 @@
-#include "birthdata/TimeChangeBase.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,6 +5,7 @@
 #include <limits>
 
 #include "TestFiles.h"
+#include "birthdata/TimeChangeBase.h"
 #include "common/MessageSink.h"
 
 namespace orvanta {
@@ -27,20 +26,27 @@ TimeChange change(int day, int month, int year, int hour, int difference) {
 
 Bytes& record(Bytes& bytes, int day, int month, int year, int hour, int minute, int second,
               double reserved, int difference) {
-    return bytes.int32(day).int32(month).int32(year).int32(hour).int32(minute).int32(second)
-        .float64(reserved).int32(difference);
+    return bytes.int32(day)
+        .int32(month)
+        .int32(year)
+        .int32(hour)
+        .int32(minute)
+        .int32(second)
+        .float64(reserved)
+        .int32(difference);
 }
 
 // Collects what the base reports for a message box.
 class Messages {
-public:
+  public:
     Messages() {
-        previous_ = MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
+        previous_ =
+            MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
     }
     ~Messages() { MessageSink::install(std::move(previous_)); }
     std::vector<std::string> texts;
 
-private:
+  private:
     MessageSink::Handler previous_;
 };
 
@@ -81,8 +87,8 @@ TEST(TimeChangeBaseTest, InstantCountsHoursFrom1860) {
     };
     const struct {
         int day, month, year, hour;
-    } cases[] = {{1, 1, 1860, 0}, {2, 1, 1860, 5}, {1, 3, 1864, 0}, {1, 3, 1900, 12},
-                 {27, 3, 1999, 2}, {28, 2, 2100, 23}};
+    } cases[] = {{1, 1, 1860, 0},  {2, 1, 1860, 5},  {1, 3, 1864, 0},
+                 {1, 3, 1900, 12}, {27, 3, 1999, 2}, {28, 2, 2100, 23}};
     for (const auto& c : cases) {
         TimeChange t = change(c.day, c.month, c.year, c.hour, 3);
         t.computeInstant();
@@ -136,11 +142,11 @@ TEST(TimeChangeBaseTest, LookupScansTheArrayAsItStandsUntilItIsSorted) {
 TEST(TimeChangeBaseTest, InvalidRecordsAreKeptListedInBracketsAndNeverMatch) {
     TimeChangeBase base;
     base.add(change(1, 1, 1990, 0, 3));
-    base.add(change(29, 2, 1900, 0, 5));   // 1900 is no leap year
-    base.add(change(31, 4, 1995, 0, 6));   // April has 30 days
-    base.add(change(1, 13, 1995, 0, 6));   // no 13th month
-    base.add(change(1, 6, 1995, 24, 6));   // no hour 24
-    base.add(change(1, 6, 2131, 0, 6));    // beyond the last year
+    base.add(change(29, 2, 1900, 0, 5));              // 1900 is no leap year
+    base.add(change(31, 4, 1995, 0, 6));              // April has 30 days
+    base.add(change(1, 13, 1995, 0, 6));              // no 13th month
+    base.add(change(1, 6, 1995, 24, 6));              // no hour 24
+    base.add(change(1, 6, 2131, 0, 6));               // beyond the last year
     TimeChange leap2100 = change(29, 2, 2100, 0, 2);  // 2100 is a leap year here
     base.add(leap2100);
     EXPECT_TRUE(leap2100.isValid());

@@ -1,15 +1,15 @@
-#include "generator/TimeChangeTable.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include "generator/TimeChangeTable.h"
 
 namespace orvanta {
 namespace {
 
 // A compiled tz file (TZif version 2) built field by field, big-endian as the format requires.
 class TzImage {
-public:
+  public:
     struct Type {
         std::int32_t offset;
         std::string abbreviation;
@@ -45,14 +45,15 @@ public:
         return image.bytes_;
     }
 
-private:
+  private:
     void header(std::uint32_t timecnt, std::uint32_t typecnt, std::uint32_t charcnt) {
         raw("TZif2");
         bytes_.insert(bytes_.end(), 15, 0);
         for (std::uint32_t count : {0u, 0u, 0u, timecnt, typecnt, charcnt}) bigEndian(count, 4);
     }
     TzImage& bigEndian(std::uint64_t value, int size) {
-        for (int i = size - 1; i >= 0; --i) bytes_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        for (int i = size - 1; i >= 0; --i)
+            bytes_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
         return *this;
     }
     void raw(std::string_view text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
@@ -68,8 +69,8 @@ std::int64_t utc(int year, int month, int day, int hour, int minute, int second)
 }
 
 TEST(TimeChangeTableTest, ZoneHistoryBecomesWholeHourChangesOnTheOldClock) {
-    const std::vector<TzImage::Type> types = {
-        {7200, "EET"}, {9017, "LMT"}, {9079, "MMT"}, {12679, "MST"}, {10800, "MSK"}, {14400, "MSD"}};
+    const std::vector<TzImage::Type> types = {{7200, "EET"},  {9017, "LMT"},  {9079, "MMT"},
+                                              {12679, "MST"}, {10800, "MSK"}, {14400, "MSD"}};
     const auto bytes = TzImage::build(
         types, {
                    {utc(1850, 1, 1, 0, 0, 0), 1},     // before 1860: only sets the first row
@@ -86,8 +87,11 @@ TEST(TimeChangeTableTest, ZoneHistoryBecomesWholeHourChangesOnTheOldClock) {
 
     const struct {
         int day, month, year, hour, difference;
-    } expected[] = {{1, 1, 1860, 0, 3}, {1, 7, 1917, 23, 4}, {1, 7, 1919, 3, 3},
-                    {1, 4, 1981, 0, 4}, {1, 10, 1981, 0, 3}};
+    } expected[] = {{1, 1, 1860, 0, 3},
+                    {1, 7, 1917, 23, 4},
+                    {1, 7, 1919, 3, 3},
+                    {1, 4, 1981, 0, 4},
+                    {1, 10, 1981, 0, 3}};
     ASSERT_EQ(rows.size(), std::size(expected));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const TimeChange& c = rows[i].change;
@@ -114,8 +118,8 @@ TEST(TimeChangeTableTest, ZoneHistoryBecomesWholeHourChangesOnTheOldClock) {
 }
 
 TEST(TimeChangeTableTest, RoundingToWholeHours) {
-    EXPECT_EQ(TimeChangeTable::roundedHours(9017), 3);    // +2:30:17
-    EXPECT_EQ(TimeChangeTable::roundedHours(9000), 3);    // +2:30 exactly, away from zero
+    EXPECT_EQ(TimeChangeTable::roundedHours(9017), 3);  // +2:30:17
+    EXPECT_EQ(TimeChangeTable::roundedHours(9000), 3);  // +2:30 exactly, away from zero
     EXPECT_EQ(TimeChangeTable::roundedHours(8999), 2);
     EXPECT_EQ(TimeChangeTable::roundedHours(-9000), -3);
     EXPECT_EQ(TimeChangeTable::offsetText(9017), "+2:30:17");
@@ -126,7 +130,8 @@ TEST(TimeChangeTableTest, DamagedZoneFilesAreRefused) {
     auto bytes = TzImage::build({{10800, "MSK"}}, {{0, 0}});
     EXPECT_NO_THROW(TzFile::parse(bytes));
     for (std::size_t cut : {1u, 20u, 40u}) {
-        const std::vector<std::uint8_t> shorter(bytes.begin(), bytes.end() - static_cast<long>(cut) - 7);
+        const std::vector<std::uint8_t> shorter(bytes.begin(),
+                                                bytes.end() - static_cast<long>(cut) - 7);
         EXPECT_THROW(TzFile::parse(shorter), std::runtime_error) << cut;
     }
     auto badMagic = bytes;
@@ -152,7 +157,7 @@ TEST(TimeChangeTableTest, MalformedLinesNameTheirLine) {
     EXPECT_EQ(errorOf(good + "1.4.1981\t24\t+4\n").rfind("line 5: ", 0), 0u);
     EXPECT_EQ(errorOf(good + "1.4.1981\t0\t+7\n").rfind("line 5: ", 0), 0u);
     EXPECT_EQ(errorOf(good + "1.4.1981\tx\t+4\n").rfind("line 5: ", 0), 0u);
-    EXPECT_EQ(errorOf(good + "1.4.1920\t0\t+4\n").rfind("line 5: ", 0), 0u);  // out of order
+    EXPECT_EQ(errorOf(good + "1.4.1920\t0\t+4\n").rfind("line 5: ", 0), 0u);   // out of order
     EXPECT_EQ(errorOf(good + "21.6.1930\t0\t+4\n").rfind("line 5: ", 0), 0u);  // twice
 }
 

@@ -1,5 +1,3 @@
-#include "cli/PlacesCommand.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +7,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "cli/PlacesCommand.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
@@ -59,7 +58,7 @@ std::string placesFile(const std::vector<Place>& list) {
 }
 
 class PlacesCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("orvanta-places-cli-" + std::to_string(::getpid()));

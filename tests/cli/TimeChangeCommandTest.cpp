@@ -1,5 +1,3 @@
-#include "cli/TimeChangeCommand.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +7,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "cli/TimeChangeCommand.h"
 
 namespace orvanta {
 namespace {
@@ -34,7 +33,8 @@ CommandRun timechange(const std::vector<std::string>& arguments) {
 std::string timeChangeFile(const std::vector<std::array<int, 5>>& records) {
     std::string bytes;
     const auto int32 = [&bytes](std::int32_t v) {
-        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            bytes += static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
     };
     int32(static_cast<std::int32_t>(records.size()));
     for (const auto& [day, month, year, hour, difference] : records) {
@@ -46,7 +46,7 @@ std::string timeChangeFile(const std::vector<std::array<int, 5>>& records) {
 }
 
 class TimeChangeCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("orvanta-timechange-cli-" + std::to_string(::getpid()));
@@ -95,7 +95,8 @@ TEST_F(TimeChangeCommandTest, BadArgumentsAndFilesAreRefused) {
         EXPECT_NE(run.err.find("orvanta-cli timechange: "), std::string::npos);
     }
 
-    const CommandRun missing = timechange({"--file", (folder_ / "none.tch").string(), "1.4.1999", "12"});
+    const CommandRun missing =
+        timechange({"--file", (folder_ / "none.tch").string(), "1.4.1999", "12"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "none.tch"));  // the tool creates nothing
 

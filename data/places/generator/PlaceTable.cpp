@@ -95,8 +95,7 @@ std::vector<PlaceRecord> PlaceTable::parse(std::string_view text) {
         const std::optional<std::string> encoded = Windows1251::fromUtf8(name);
         if (!encoded) {
             throw Error(where + "the name '" + name + "' holds '" +
-                        Windows1251::firstUnencodable(name) +
-                        "', which Windows-1251 cannot store");
+                        Windows1251::firstUnencodable(name) + "', which Windows-1251 cannot store");
         }
         const auto latitude = parseCoordinate(fields[1], 'N', 'S', 90);
         if (!latitude) {

@@ -132,12 +132,16 @@ std::string TimeChangeTable::format(const std::vector<Row>& rows, const std::str
         if (row.exactOffset % 3600 != 0) rounded[row.exactOffset] = row.change.difference;
     }
     std::string text =
-        "# Difference of Moscow time from Greenwich time in whole hours, the source of Timechg.tch.\n"
-        "# Written by orvanta_tz_to_table from " + source + ";\n"
+        "# Difference of Moscow time from Greenwich time in whole hours, the source of "
+        "Timechg.tch.\n"
+        "# Written by orvanta_tz_to_table from " +
+        source +
+        ";\n"
         "# regenerate it with the build target update_timechange_table instead of editing it.\n"
         "#\n"
         "# Each line is one change: the Moscow date and clock hour at which it takes effect, read\n"
-        "# on the clock that ran until then (\"at 2:00 the clocks went forward to 3:00\"), and the\n"
+        "# on the clock that ran until then (\"at 2:00 the clocks went forward to 3:00\"), and "
+        "the\n"
         "# new difference. A clock time that the change skips or repeats belongs to the old\n"
         "# difference. Changes of the zone that leave the whole-hour difference as it was (for\n"
         "# example summer time kept as standard time) do not appear.\n"

@@ -7,7 +7,7 @@ namespace {
 
 // Big-endian reads over untrusted bytes, each checked against what remains.
 class Cursor {
-public:
+  public:
     explicit Cursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     void require(std::size_t count) const {
@@ -35,7 +35,7 @@ public:
     void skip(std::size_t count) { take(count); }
     std::size_t remaining() const { return bytes_.size() - position_; }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
     std::size_t position_ = 0;
 };
@@ -120,7 +120,8 @@ TzFile TzFile::parse(std::span<const std::uint8_t> bytes) {
     file.initialOffset = types[0].offset;
     file.initialAbbreviation = types[0].abbreviation;
     for (std::uint32_t i = 0; i < header.timecnt; ++i) {
-        if (typeIndices[i] >= types.size()) throw std::runtime_error("bad type index in the tz file");
+        if (typeIndices[i] >= types.size())
+            throw std::runtime_error("bad type index in the tz file");
         const LocalType& type = types[typeIndices[i]];
         file.transitions.push_back({times[i], type.offset, type.abbreviation});
     }

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
         const orvanta::TzFile zone = orvanta::TzFile::parse(*bytes);
         if (zone.footer.find(',') != std::string::npos) {
             std::cerr << "orvanta_tz_to_table: warning: the zone keeps changing its clocks by the "
-                         "rule '" << zone.footer << "', which the table does not follow\n";
+                         "rule '"
+                      << zone.footer << "', which the table does not follow\n";
         }
         std::string source = argv[1];
         if (argc == 4) {
