@@ -1,8 +1,31 @@
 #include "calc/ChartObject.h"
 
 #include <cmath>
+#include <utility>
 
 namespace orvanta {
+
+ChartObject::ChartObject(const ChartObject& other)
+    : longitude(other.longitude),
+      degreeInSign(other.degreeInSign),
+      minutes(other.minutes),
+      seconds(other.seconds),
+      retrograde(other.retrograde),
+      shown(other.shown),
+      transitUse(other.transitUse),
+      radixUse(other.radixUse),
+      identifier(other.identifier),
+      name(other.name),
+      sign(other.sign),
+      label(other.label) {}
+
+ChartObject& ChartObject::operator=(const ChartObject& other) {
+    if (this != &other) {
+        ChartObject copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
 
 void ChartObject::setLongitude(double value) {
     longitude = value;

@@ -12,6 +12,15 @@ namespace orvanta {
 struct ChartObject {
     static constexpr const char* kDefaultLabel = "<not defined>";
 
+    ChartObject() = default;
+    // A copy carries every field except the pictures, which stay with the record they were
+    // loaded into: the copy's pictures are empty. Moving hands the pictures over.
+    ChartObject(const ChartObject& other);
+    ChartObject& operator=(const ChartObject& other);
+    ChartObject(ChartObject&&) noexcept = default;
+    ChartObject& operator=(ChartObject&&) noexcept = default;
+    ~ChartObject() = default;
+
     double longitude = 0.0;
     double degreeInSign = 0.0;
     double minutes = 0.0;

@@ -1,1 +1,147 @@
 #include "common/Picture.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "common/MessageSink.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::size_t kImageSizeField = 20;
+
+void putUInt32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+bool startsWithBm(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
+}
+
+}  // namespace
+
+void Picture::clear() {
+    bytes_.clear();
+    layout_ = DibLayout{};
+}
+
+void Picture::fail() {
+    clear();
+    MessageSink::report(kLoadError);
+}
+
+bool Picture::assign(std::vector<std::uint8_t> packed) {
+    DibLayout layout;
+    switch (DibLayout::read(packed, layout)) {
+        case DibLayout::Verdict::Readable:
+            bytes_ = std::move(packed);
+            layout_ = layout;
+            return true;
+        case DibLayout::Verdict::NegativeSize:
+            clear();
+            MessageSink::report(kInitError);
+            MessageSink::report(kLoadError);
+            return false;
+        case DibLayout::Verdict::Unreadable:
+            break;
+    }
+    fail();
+    return false;
+}
+
+bool Picture::loadFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size < kFileHeaderSize || size > kLargestFile) {
+        fail();
+        return false;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size || !startsWithBm(bytes)) {
+        fail();
+        return false;
+    }
+    // The bits offset of the file header is not used: the bits follow the colour table.
+    bytes.erase(bytes.begin(), bytes.begin() + kFileHeaderSize);
+    return assign(std::move(bytes));
+}
+
+void Picture::readEmbedded(BinaryReader& reader) {
+    const auto header = reader.readBytes(kFileHeaderSize);
+    const std::uint32_t length = reader.readUInt32();
+    auto packed = reader.readBytes(length);
+    if (!startsWithBm(header)) {
+        fail();
+        return;
+    }
+    assign(std::move(packed));
+}
+
+std::vector<std::uint8_t> Picture::coreToInfoHeader() const {
+    BinaryWriter header;
+    header.writeUInt32(DibLayout::kInfoHeaderSize);
+    header.writeInt32(layout_.width);
+    header.writeInt32(layout_.height);
+    header.writeUInt16(1);  // planes
+    header.writeUInt16(layout_.bitCount);
+    for (int i = 0; i < 6; ++i) header.writeUInt32(0);  // compression .. colours important
+    auto out = header.take();
+    // Colour table entries grow from three bytes (blue, green, red) to four.
+    for (std::uint32_t i = 0; i < layout_.colourCount; ++i) {
+        const auto* entry = bytes_.data() + layout_.headerSize + std::size_t{i} * 3;
+        out.insert(out.end(), entry, entry + 3);
+        out.push_back(0);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> Picture::packedForWriting() const {
+    std::vector<std::uint8_t> out;
+    if (layout_.isCoreHeader()) {
+        out = coreToInfoHeader();
+    } else {
+        out.assign(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset()));
+    }
+    putUInt32(out, kImageSizeField, static_cast<std::uint32_t>(layout_.imageSize));
+    const auto bits = bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset());
+    out.insert(out.end(), bits, bits + static_cast<std::ptrdiff_t>(layout_.imageSize));
+    return out;
+}
+
+void Picture::writeFileHeader(BinaryWriter& writer, std::size_t packedSize,
+                              std::size_t bitsOffset) {
+    writer.writeUInt8('B');
+    writer.writeUInt8('M');
+    writer.writeUInt32(static_cast<std::uint32_t>(packedSize + kFileHeaderSize));
+    writer.writeUInt16(0);
+    writer.writeUInt16(0);
+    writer.writeUInt32(static_cast<std::uint32_t>(kFileHeaderSize + bitsOffset));
+}
+
+bool Picture::writeEmbedded(BinaryWriter& writer) const {
+    if (isEmpty()) {
+        MessageSink::report(kSaveError);
+        return false;
+    }
+    const auto packed = packedForWriting();
+    const std::size_t bitsOffset = packed.size() - layout_.imageSize;
+    writeFileHeader(writer, packed.size(), bitsOffset);
+    writer.writeUInt32(static_cast<std::uint32_t>(packed.size()));
+    writer.writeBytes(packed);
+    return true;
+}
+
+std::vector<std::uint8_t> Picture::fileForm() const {
+    if (isEmpty()) return {};
+    BinaryWriter writer;
+    writeFileHeader(writer, bytes_.size(), layout_.bitsOffset());
+    writer.writeBytes(bytes_);
+    return writer.take();
+}
+
+}  // namespace orvanta

@@ -1,23 +1,72 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
+
+#include "common/BinaryReader.h"
+#include "common/BinaryWriter.h"
+#include "common/DibLayout.h"
 
 namespace orvanta {
 
 // A packed device-independent bitmap (header, colour table and pixels in one block), kept
-// byte for byte as it was read so that it is written back unchanged.
+// byte for byte as it was read so that it is written back unchanged. A picture only ever
+// holds a block whose header, colour table and pixel rows fit the bytes it has.
 class Picture {
 public:
+    static constexpr const char* kLoadError = "Load DIB Error...";
+    static constexpr const char* kInitError = "Init DIB data Error...";
+    static constexpr const char* kSaveError = "Save DIB Error...";
+    static constexpr std::size_t kFileHeaderSize = 14;
+    // A stand-alone picture file larger than this is refused rather than read.
+    static constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
+
     Picture() = default;
-    explicit Picture(std::vector<std::uint8_t> packedBytes) : bytes_(std::move(packedBytes)) {}
 
     bool isEmpty() const { return bytes_.empty(); }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-    void clear() { bytes_.clear(); }
+    const DibLayout& layout() const { return layout_; }
+    void clear();
+
+    // (1, 1) while empty.
+    int width() const { return isEmpty() ? 1 : layout_.width; }
+    int height() const { return isEmpty() ? 1 : layout_.height; }
+    int colourCount() const { return isEmpty() ? 0 : static_cast<int>(layout_.colourCount); }
+    std::size_t colourTableSize() const { return isEmpty() ? 0 : layout_.colourTableSize; }
+
+    // Takes a packed bitmap. A block that is not a readable bitmap empties the picture and
+    // reports "Load DIB Error..." (after "Init DIB data Error..." for negative dimensions).
+    bool assign(std::vector<std::uint8_t> packed);
+
+    // Reads a ".bmp" file. A file that cannot be opened changes nothing and reports nothing;
+    // any other failure empties the picture and reports.
+    bool loadFile(const std::filesystem::path& path);
+
+    // Reads the embedded form (file header, 32-bit length, packed bitmap) at the reader's
+    // position. A block cut short by the end of the data throws FormatError; a complete block
+    // that is not a readable bitmap empties the picture and reports, and reading goes on after it.
+    void readEmbedded(BinaryReader& reader);
+
+    // Appends the embedded form, with the image size of the header recomputed. A core header
+    // is written as the equivalent information header, so every picture held can be written
+    // back; only an empty one writes nothing and reports "Save DIB Error...".
+    bool writeEmbedded(BinaryWriter& writer) const;
+
+    // The stand-alone ".bmp" form: file header and packed bitmap as held.
+    std::vector<std::uint8_t> fileForm() const;
 
 private:
+    // The packed bitmap as it is written: an information header with the image size filled
+    // in, then masks, colour table and pixel rows.
+    std::vector<std::uint8_t> packedForWriting() const;
+    std::vector<std::uint8_t> coreToInfoHeader() const;
+    static void writeFileHeader(BinaryWriter& writer, std::size_t packedSize,
+                                std::size_t bitsOffset);
+    void fail();
+
     std::vector<std::uint8_t> bytes_;
+    DibLayout layout_;
 };
 
 }  // namespace orvanta
