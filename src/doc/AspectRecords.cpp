@@ -1,0 +1,86 @@
+#include "doc/AspectRecords.h"
+
+#include "common/AtomicFile.h"
+#include "doc/FileDamage.h"
+#include "doc/FileText.h"
+#include "doc/PictureSlot.h"
+
+namespace orvanta {
+
+AspectSetting AspectRecords::readRecord(BinaryReader& reader) {
+    AspectSetting aspect;
+    aspect.colour = reader.readUInt32();
+    aspect.lineWidth = reader.readInt32();
+    aspect.lineStyle = reader.readInt32();
+    aspect.angle = reader.readDouble();
+    aspect.orb = reader.readDouble();
+    aspect.included = reader.readInt32();
+    aspect.label = FileText::readCounted(reader);
+    PictureSlot::read(reader, aspect.symbol);
+    PictureSlot::read(reader, aspect.pictogram);
+    return aspect;
+}
+
+std::vector<AspectSetting> AspectRecords::parse(std::span<const std::uint8_t> bytes) {
+    BinaryReader reader(bytes);
+    std::vector<AspectSetting> records;
+    while (!reader.atEnd()) {
+        const std::string part = "запись аспекта " + std::to_string(records.size() + 1);
+        if (records.size() == kAspectCount) {
+            throw FileDamage("после " + std::to_string(kAspectCount) + " записей остались " +
+                             std::to_string(reader.remaining()) + " лишних байт");
+        }
+        try {
+            records.push_back(readRecord(reader));
+        } catch (const FileDamage& damage) {
+            throw FileDamage(FileDamage::within(part, damage));
+        } catch (const FormatError&) {
+            throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
+        }
+    }
+    return records;
+}
+
+void AspectRecords::writeRecord(BinaryWriter& writer, const AspectSetting& aspect) {
+    writer.writeUInt32(aspect.colour);
+    writer.writeInt32(aspect.lineWidth);
+    writer.writeInt32(aspect.lineStyle);
+    writer.writeDouble(aspect.angle);
+    writer.writeDouble(aspect.orb);
+    writer.writeInt32(aspect.included);
+    FileText::writeCounted(writer, aspect.label);
+    PictureSlot::write(writer, aspect.symbol);
+    PictureSlot::write(writer, aspect.pictogram);
+}
+
+std::vector<std::uint8_t> AspectRecords::serialize(const AspectTable& table) {
+    BinaryWriter writer;
+    for (const auto& aspect : table) writeRecord(writer, aspect);
+    return writer.take();
+}
+
+SettingsFile::Outcome AspectRecords::read(const std::filesystem::path& path, AspectTable& table) {
+    const auto bytes = SettingsFile::load(path);
+    if (!bytes) return SettingsFile::Outcome::Missing;
+    std::vector<AspectSetting> records;
+    try {
+        records = parse(*bytes);
+    } catch (const FormatError& damage) {
+        SettingsFile::reportDamage(path, damage.what());
+        return SettingsFile::Outcome::Damaged;
+    }
+    for (std::size_t i = 0; i < records.size(); ++i) table[i] = std::move(records[i]);
+    return SettingsFile::Outcome::Applied;
+}
+
+bool AspectRecords::write(const std::filesystem::path& path, const AspectTable& table,
+                          std::string* error) {
+    try {
+        return AtomicFile::write(path, serialize(table), error);
+    } catch (const FormatError& fault) {
+        if (error != nullptr) *error = fault.what();
+        return false;
+    }
+}
+
+}  // namespace orvanta

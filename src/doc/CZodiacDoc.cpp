@@ -1,0 +1,189 @@
+#include "doc/CZodiacDoc.h"
+
+#include <ctime>
+#include <system_error>
+#include <vector>
+
+#include "calc/ChartComputation.h"
+#include "common/AppFolder.h"
+#include "common/AtomicFile.h"
+#include "common/MessageSink.h"
+#include "doc/AspectRecords.h"
+#include "doc/MapFile.h"
+#include "doc/OrientationFile.h"
+#include "doc/PlanetRecords.h"
+#include "doc/SettingsFile.h"
+
+namespace orvanta {
+namespace {
+
+std::string quoted(const std::filesystem::path& path) { return "«" + path.string() + "»"; }
+
+}  // namespace
+
+CZodiacDoc::CZodiacDoc(std::filesystem::path dataFolder) : dataFolder_(std::move(dataFolder)) {
+    natal_.chart.assignBodyNames();
+    transitBodies_.assignBodyNames();
+    eventChart_.date = today();
+}
+
+std::filesystem::path CZodiacDoc::dataFile(std::string_view name) const {
+    return dataFolder_.empty() ? AppFolder::find(name) : AppFolder::findIn(dataFolder_, name);
+}
+
+Date CZodiacDoc::today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+void CZodiacDoc::readSettingsDefaults() {
+    AspectRecords::read(dataFile(SettingsFile::kNatalAspects), natal_.aspects);
+    AspectRecords::read(dataFile(SettingsFile::kTransitAspects), transitAspects_);
+    PlanetRecords::read(dataFile(SettingsFile::kRadixPlanets), natal_.chart, Bodies::kLastCusp);
+    PlanetRecords::read(dataFile(SettingsFile::kTransitPlanets), transitBodies_,
+                        Bodies::kBodyCount);
+}
+
+void CZodiacDoc::readOrientationDefault() {
+    if (const auto setting = OrientationFile::read(dataFile(SettingsFile::kOrientation))) {
+        OrientationFile::apply(*setting, natal_.orientation);
+    }
+}
+
+void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
+                              bool autoGreenwich) {
+    natal_.birth = birth;
+    natal_.houseSystem = houseSystem;
+    natal_.chart.housesUnavailable = housesUnavailable ? 1 : 0;
+    natal_.autoGreenwich = autoGreenwich ? 1 : 0;
+}
+
+// What a chart shows after it is created or loaded: today's event chart and an
+// interpretation that has to be written again.
+void CZodiacDoc::startFresh() {
+    eventChart_.date = today();
+    eventChart_.computed = false;
+    textOutOfDate_ = true;
+}
+
+bool CZodiacDoc::recompute() {
+    return ChartComputation::shared().recomputeNatal(natal_.birth, natal_.houseSystem,
+                                                     natal_.chart, natal_.orientation);
+}
+
+bool CZodiacDoc::newChart(const BirthData& birth, int houseSystem, bool housesUnavailable,
+                          bool autoGreenwich) {
+    setBirthData(birth, houseSystem, housesUnavailable, autoGreenwich);
+    modified_ = true;
+    readOrientationDefault();
+    readSettingsDefaults();
+    const bool computed = recompute();
+    startFresh();
+    updateAllViews(kHintNatal | kHintEventChart);
+    return computed;
+}
+
+bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
+                                 bool autoGreenwich) {
+    setBirthData(birth, houseSystem, housesUnavailable, autoGreenwich);
+    modified_ = true;
+    const bool computed = recompute();
+    textOutOfDate_ = true;
+    // An event chart that was computed is built again for the new natal chart.
+    eventChart_.computed = false;
+    updateAllViews(kHintNatal | kHintEventChart);
+    return computed;
+}
+
+CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
+    const auto bytes = AtomicFile::read(path);
+    if (!bytes) {
+        MessageSink::report(kCannotOpenMessage);
+        return OpenResult::Failed;
+    }
+    if (bytes->empty()) {
+        path_ = path;
+        return OpenResult::EmptyFile;
+    }
+    MapFile::Content content;
+    try {
+        content = MapFile::parse(*bytes);
+    } catch (const FormatError& damage) {
+        MessageSink::report("Файл " + quoted(path) + " повреждён и не открыт: " + damage.what() +
+                            ".");
+        return OpenResult::Failed;
+    }
+    readSettingsDefaults();
+    std::move(content).applyTo(natal_);
+    natal_.chart[0].longitude = 0.0;
+    transitBodies_[0].longitude = 0.0;
+    startFresh();
+    path_ = path;
+    modified_ = false;
+    updateAllViews(kHintNatal | kHintEventChart);
+    return OpenResult::Opened;
+}
+
+bool CZodiacDoc::save(const std::filesystem::path& path) {
+    std::string error;
+    bool saved = false;
+    try {
+        saved = AtomicFile::write(path, MapFile::serialize(natal_), &error);
+    } catch (const FormatError& fault) {
+        error = fault.what();
+    }
+    if (!saved) {
+        MessageSink::report("Карту не удалось сохранить в файл " + quoted(path) + " (" + error +
+                            "). Прежнее содержимое файла не изменено.");
+        return false;
+    }
+    path_ = path;
+    modified_ = false;
+    return true;
+}
+
+bool CZodiacDoc::exportNotebook() {
+    const auto file = dataFile(kNotebookFileName);
+    std::string error;
+    if (!AtomicFile::write(file, natal_.notebook, &error)) {
+        MessageSink::report("Не удалось создать файл записной книжки " + quoted(file) + " (" +
+                            error + ").");
+        return false;
+    }
+    return true;
+}
+
+bool CZodiacDoc::importNotebook() {
+    const auto file = dataFile(kNotebookFileName);
+    std::string error;
+    auto bytes = AtomicFile::read(file, &error);
+    if (!bytes) {
+        // The chart keeps the notebook it had rather than losing it.
+        MessageSink::report("Не удалось прочитать файл записной книжки " + quoted(file) + " (" +
+                            error + "). Записная книжка карты осталась прежней.");
+        return false;
+    }
+    if (*bytes != natal_.notebook) modified_ = true;
+    natal_.notebook = std::move(*bytes);
+    return true;
+}
+
+int CZodiacDoc::subscribe(View view) {
+    const int id = nextViewId_++;
+    views_.emplace(id, std::move(view));
+    return id;
+}
+
+void CZodiacDoc::unsubscribe(int id) { views_.erase(id); }
+
+void CZodiacDoc::updateAllViews(int hint) {
+    // A view may unsubscribe while it is told; work on a copy of the list.
+    const auto views = views_;
+    for (const auto& [id, view] : views) {
+        if (views_.count(id) != 0) view(hint);
+    }
+}
+
+}  // namespace orvanta

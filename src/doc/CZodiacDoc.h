@@ -1,0 +1,103 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "calc/AspectSetting.h"
+#include "calc/BirthData.h"
+#include "calc/ChartData.h"
+#include "doc/ChartStep.h"
+#include "doc/EventChartState.h"
+#include "doc/NatalChart.h"
+
+namespace orvanta {
+
+// One person's birth chart: the natal chart record, the display settings of the event chart,
+// the step of the step recalculation and the state of the event chart. Every window of a
+// chart is a view of one document; views subscribe to its update hints.
+class CZodiacDoc {
+public:
+    static constexpr int kHintNatal = 1;       // wheel and table
+    static constexpr int kHintEventChart = 2;  // the event chart
+    static constexpr const char* kCannotOpenMessage = "Файл невозможно открыть...";
+    static constexpr std::string_view kNotebookFileName = "NoteBook.NTF";
+
+    enum class OpenResult { Opened, Failed, EmptyFile };
+    using View = std::function<void(int hint)>;
+
+    // Settings files and the notebook file are looked up in the data folder (the
+    // application folder unless a test gives another).
+    explicit CZodiacDoc(std::filesystem::path dataFolder = {});
+
+    // A new chart from confirmed birth data: reads the orientation and the settings defaults
+    // and computes the chart. False when the engine could not be reached (already reported).
+    bool newChart(const BirthData& birth, int houseSystem, bool housesUnavailable,
+                  bool autoGreenwich);
+    // Changed birth data: the chart is computed again and every view redrawn.
+    bool changeBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
+                         bool autoGreenwich);
+    // Opens a chart file; the chart keeps its stored positions. An empty file is to be treated
+    // as a new chart under that path (EmptyFile): the caller asks for the birth data and calls
+    // newChart. A damaged file is refused with a message and changes nothing.
+    OpenResult open(const std::filesystem::path& path);
+    // Saves through a temporary file; a failed save leaves the old file and says so.
+    bool save(const std::filesystem::path& path);
+    // Computes the chart from the birth data and keeps a chart without houses from being
+    // oriented from the Ascendant.
+    bool recompute();
+
+    // Notebook exchange with the analysis window: the notebook file is created anew from the
+    // chart's copy before the window opens, and read back whole when it closes.
+    bool exportNotebook();
+    bool importNotebook();
+
+    // Views: the callback receives every hint until it is unsubscribed.
+    int subscribe(View view);
+    void unsubscribe(int id);
+    void updateAllViews(int hint);
+
+    NatalChart& natal() { return natal_; }
+    const NatalChart& natal() const { return natal_; }
+    ChartData& transitBodies() { return transitBodies_; }
+    const ChartData& transitBodies() const { return transitBodies_; }
+    TransitAspectTable& transitAspects() { return transitAspects_; }
+    const TransitAspectTable& transitAspects() const { return transitAspects_; }
+    ChartStep& step() { return step_; }
+    EventChartState& eventChart() { return eventChart_; }
+    const EventChartState& eventChart() const { return eventChart_; }
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    bool isTextOutOfDate() const { return textOutOfDate_; }
+    void setTextOutOfDate(bool outOfDate) { textOutOfDate_ = outOfDate; }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path dataFile(std::string_view name) const;
+
+    // Reads the four settings files into the records; missing files are skipped.
+    void readSettingsDefaults();
+    // Reads "Default.rnd" into the orientation of the chart record.
+    void readOrientationDefault();
+
+private:
+    void setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
+                      bool autoGreenwich);
+    void startFresh();
+    static Date today();
+
+    std::filesystem::path dataFolder_;
+    std::filesystem::path path_;
+    NatalChart natal_;
+    ChartData transitBodies_;
+    TransitAspectTable transitAspects_;
+    ChartStep step_;
+    EventChartState eventChart_;
+    bool modified_ = false;
+    bool textOutOfDate_ = true;
+    std::map<int, View> views_;
+    int nextViewId_ = 1;
+};
+
+}  // namespace orvanta

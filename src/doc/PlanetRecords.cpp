@@ -1,0 +1,110 @@
+#include "doc/PlanetRecords.h"
+
+#include <algorithm>
+
+#include "common/AtomicFile.h"
+#include "doc/FileDamage.h"
+#include "doc/FileText.h"
+#include "doc/PictureSlot.h"
+
+namespace orvanta {
+
+ChartObject PlanetRecords::readRecord(BinaryReader& reader) {
+    ChartObject object;
+    object.longitude = reader.readDouble();
+    object.degreeInSign = reader.readDouble();
+    object.minutes = reader.readDouble();
+    object.retrograde = reader.readInt32();
+    object.shown = reader.readInt32();
+    object.transitUse = reader.readInt32();
+    object.radixUse = reader.readInt32();
+    object.identifier = reader.readInt32();
+    object.sign = reader.readInt32();
+    object.name = FileText::readCounted(reader);
+    object.label = FileText::readCounted(reader);
+    PictureSlot::read(reader, object.symbol);
+    PictureSlot::read(reader, object.pictogram);
+    return object;
+}
+
+std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes) {
+    BinaryReader reader(bytes);
+    std::vector<ChartObject> records;
+    while (!reader.atEnd()) {
+        const std::string part = "запись объекта " + std::to_string(records.size() + 1);
+        if (records.size() == kLargestCount) {
+            throw FileDamage("после " + std::to_string(kLargestCount) + " записей остались " +
+                             std::to_string(reader.remaining()) + " лишних байт");
+        }
+        try {
+            records.push_back(readRecord(reader));
+        } catch (const FileDamage& damage) {
+            throw FileDamage(FileDamage::within(part, damage));
+        } catch (const FormatError&) {
+            throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
+        }
+    }
+    return records;
+}
+
+void PlanetRecords::writeRecord(BinaryWriter& writer, const ChartObject& object) {
+    writer.writeDouble(object.longitude);
+    writer.writeDouble(object.degreeInSign);
+    writer.writeDouble(object.minutes);
+    writer.writeInt32(object.retrograde);
+    writer.writeInt32(object.shown);
+    writer.writeInt32(object.transitUse);
+    writer.writeInt32(object.radixUse);
+    writer.writeInt32(object.identifier);
+    writer.writeInt32(object.sign);
+    FileText::writeCounted(writer, object.name);
+    FileText::writeCounted(writer, object.label);
+    PictureSlot::write(writer, object.symbol);
+    PictureSlot::write(writer, object.pictogram);
+}
+
+std::vector<std::uint8_t> PlanetRecords::serialize(const ChartData& chart, int count) {
+    BinaryWriter writer;
+    for (int number = 1; number <= count; ++number) writeRecord(writer, chart[number]);
+    return writer.take();
+}
+
+void PlanetRecords::applyRecord(ChartObject& record, ChartObject& target) {
+    target.shown = record.shown;
+    target.transitUse = record.transitUse;
+    target.radixUse = record.radixUse;
+    target.name = std::move(record.name);
+    target.label = std::move(record.label);
+    target.symbol = std::move(record.symbol);
+    target.pictogram = std::move(record.pictogram);
+}
+
+SettingsFile::Outcome PlanetRecords::read(const std::filesystem::path& path, ChartData& chart,
+                                          int count) {
+    const auto bytes = SettingsFile::load(path);
+    if (!bytes) return SettingsFile::Outcome::Missing;
+    std::vector<ChartObject> records;
+    try {
+        records = parse(*bytes);
+    } catch (const FormatError& damage) {
+        SettingsFile::reportDamage(path, damage.what());
+        return SettingsFile::Outcome::Damaged;
+    }
+    const int available = std::min(count, static_cast<int>(records.size()));
+    for (int number = 1; number <= available; ++number) {
+        applyRecord(records[static_cast<std::size_t>(number - 1)], chart[number]);
+    }
+    return SettingsFile::Outcome::Applied;
+}
+
+bool PlanetRecords::write(const std::filesystem::path& path, const ChartData& chart, int count,
+                          std::string* error) {
+    try {
+        return AtomicFile::write(path, serialize(chart, count), error);
+    } catch (const FormatError& fault) {
+        if (error != nullptr) *error = fault.what();
+        return false;
+    }
+}
+
+}  // namespace orvanta

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "calc/ChartData.h"
+#include "common/BinaryReader.h"
+#include "common/BinaryWriter.h"
+#include "doc/SettingsFile.h"
+
+namespace orvanta {
+
+// The planet settings files "default.rxp" and "default.trp": one record per chart object,
+// starting with object 1; 16 records for the bodies, 28 with the house cusps.
+class PlanetRecords {
+public:
+    static constexpr int kLargestCount = 28;
+
+    // The records a file holds, every field as stored. A file may end after any whole
+    // record; a record cut short, a bad picture marker or more than 28 records throw
+    // FormatError with the reason.
+    static std::vector<ChartObject> parse(std::span<const std::uint8_t> bytes);
+    // Objects 1 to count of the chart.
+    static std::vector<std::uint8_t> serialize(const ChartData& chart, int count);
+
+    // Reads a file into objects 1 to count (at most as many as it holds): the use flags, name,
+    // label and pictures; positions, identifier and sign are left as they are. A missing file
+    // is skipped silently; a damaged one is reported and changes nothing.
+    static SettingsFile::Outcome read(const std::filesystem::path& path, ChartData& chart,
+                                      int count);
+    static bool write(const std::filesystem::path& path, const ChartData& chart, int count,
+                      std::string* error = nullptr);
+
+    // Moves the fields a reader takes from a record into a chart object.
+    static void applyRecord(ChartObject& record, ChartObject& target);
+
+private:
+    static ChartObject readRecord(BinaryReader& reader);
+    static void writeRecord(BinaryWriter& writer, const ChartObject& object);
+};
+
+}  // namespace orvanta
