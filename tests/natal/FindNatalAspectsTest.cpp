@@ -1,11 +1,11 @@
-#include "natal/FindNatalAspects.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
 #include <limits>
 #include <utility>
+
+#include "natal/FindNatalAspects.h"
 
 namespace orvanta {
 
@@ -37,7 +37,9 @@ void place(ChartData& chart, int object, double longitude) {
     chart[object].shown = 1;
 }
 
-NatalAspectTable noAspects() { return {}; }
+NatalAspectTable noAspects() {
+    return {};
+}
 
 void setAspect(NatalAspectTable& table, int index, double angle, double orb) {
     table[index].angle = angle;
@@ -168,7 +170,7 @@ TEST(FindNatalAspects, WheelDrawsCuspAspectsOnlyBetweenBodiesAndAscendantOrMidhe
 //   Sun-Moon 160, Sun-Mercury 100, Sun-Venus 60, Moon-Mercury 60, Moon-Venus 140,
 //   Mercury-Venus 160 (200 the long way).
 class VisitingOrder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         chart = emptyChart();
         place(chart, 1, 0.0);
@@ -204,12 +206,22 @@ TEST_F(VisitingOrder, TextGoesByFirstBodyThenAspectThenSecondBody) {
 
 TEST_F(VisitingOrder, OverlappingOrbsReportThePairForEachAspectInIndexOrder) {
     setAspect(aspects, 7, 58.0, 3.0);  // also takes the two 60 pairs
-    EXPECT_EQ(find(AspectConsumer::Wheel),
-              (Pairs{{0, 1, 2}, {0, 3, 4}, {1, 1, 4}, {1, 2, 3}, {2, 1, 3}, {3, 2, 4},
-                     {7, 1, 4}, {7, 2, 3}}));
-    EXPECT_EQ(find(AspectConsumer::Text),
-              (Pairs{{0, 1, 2}, {1, 1, 4}, {2, 1, 3}, {7, 1, 4}, {1, 2, 3}, {3, 2, 4},
-                     {7, 2, 3}, {0, 3, 4}}));
+    EXPECT_EQ(find(AspectConsumer::Wheel), (Pairs{{0, 1, 2},
+                                                  {0, 3, 4},
+                                                  {1, 1, 4},
+                                                  {1, 2, 3},
+                                                  {2, 1, 3},
+                                                  {3, 2, 4},
+                                                  {7, 1, 4},
+                                                  {7, 2, 3}}));
+    EXPECT_EQ(find(AspectConsumer::Text), (Pairs{{0, 1, 2},
+                                                 {1, 1, 4},
+                                                 {2, 1, 3},
+                                                 {7, 1, 4},
+                                                 {1, 2, 3},
+                                                 {3, 2, 4},
+                                                 {7, 2, 3},
+                                                 {0, 3, 4}}));
 }
 
 TEST_F(VisitingOrder, TheLastBodyIsVisitedAndSpareObjectsAreNot) {
@@ -219,8 +231,15 @@ TEST_F(VisitingOrder, TheLastBodyIsVisitedAndSpareObjectsAreNot) {
     chart[29].setLongitude(0.0);
     chart[29].shown = 1;  // a spare object is never visited, even when marked shown
     const Pairs text = find(AspectConsumer::Text);
-    EXPECT_EQ(text, (Pairs{{0, 1, 2}, {1, 1, 4}, {2, 1, 3}, {2, 1, 16}, {1, 2, 3}, {2, 2, 16},
-                           {3, 2, 4}, {0, 3, 4}, {0, 3, 16}}));
+    EXPECT_EQ(text, (Pairs{{0, 1, 2},
+                           {1, 1, 4},
+                           {2, 1, 3},
+                           {2, 1, 16},
+                           {1, 2, 3},
+                           {2, 2, 16},
+                           {3, 2, 4},
+                           {0, 3, 4},
+                           {0, 3, 16}}));
     // An object count beyond the chart is held to its 28 objects.
     EXPECT_EQ(FindNatalAspects::all(chart, 40, aspects, AspectConsumer::Wheel),
               FindNatalAspects::all(chart, 28, aspects, AspectConsumer::Wheel));
