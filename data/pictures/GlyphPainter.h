@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "GlyphTable.h"
+
+namespace orvanta::pictures {
+
+// Draws one picture of the glyph table: a character or letters of a font fitted into the
+// picture, a figure drawn from lines, or a star polygon.
+class GlyphPainter {
+public:
+    static constexpr int kSymbolSize = 96;
+    static constexpr int kPictogramSize = 32;
+
+    // Throws std::runtime_error for a drawing it does not know or a character the font lacks.
+    static QImage paint(const GlyphRow& row);
+
+private:
+    static QPainterPath textPath(const GlyphRow& row, const QString& text);
+    static void drawText(QPainter& painter, const GlyphRow& row, const QString& text, double box,
+                         double stroke);
+    static void drawShape(QPainter& painter, const QString& name, const QColor& ink, double box);
+    static void drawStar(QPainter& painter, const QString& figure, const QColor& ink, double box);
+    static void drawTile(QPainter& painter, const QColor& ground, int size);
+};
+
+}  // namespace orvanta::pictures
