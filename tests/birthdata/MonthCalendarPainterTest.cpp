@@ -7,6 +7,10 @@
 #include "birthdata/MonthCalendarPainter.h"
 #include "draw/Canvas.h"
 
+// Fontconfig keeps its caches until the process ends; under the leak checker they are not
+// leaks of this program.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace orvanta {
 namespace {
 
