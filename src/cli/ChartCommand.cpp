@@ -7,6 +7,7 @@
 #include "calc/Calendar.h"
 #include "calc/ChartComputation.h"
 #include "calc/HouseSystems.h"
+#include "cli/ChartFileExport.h"
 #include "cli/JsonWriter.h"
 #include "cli/TextTable.h"
 #include "common/MessageSink.h"
@@ -151,11 +152,15 @@ std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
 int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err) {
     ChartOptions options;
+    std::string mapFile;
     try {
-        CommandLine line(valueOptions(), flagOptions());
+        auto values = valueOptions();
+        values.insert("-o");
+        CommandLine line(values, flagOptions());
         line.parse(arguments);
         if (!line.operands().empty()) throw UsageError("unexpected argument " + line.operands()[0]);
         options = readOptions(line);
+        mapFile = line.value("-o").value_or("");
     } catch (const UsageError& error) {
         err << "orvanta-cli chart: " << error.what() << "\n";
         return 2;
@@ -165,7 +170,8 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     ChartData chart;
     chart.housesUnavailable = options.request.houseSystem == HouseSystems::kNone ? 1 : 0;
     auto& computation = ChartComputation::shared();
-    const bool computed = computation.compute(options.request, chart);
+    const bool computed = mapFile.empty() ? computation.compute(options.request, chart)
+                                          : ChartFileExport::save(options, mapFile, chart);
     MessageSink::install(std::move(previous));
     if (!computed) return 1;
     if (computation.lastEngineStatus() != 0) {

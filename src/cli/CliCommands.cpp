@@ -4,6 +4,7 @@
 
 #include "cli/ChartCommand.h"
 #include "cli/PlacesCommand.h"
+#include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
 
 namespace orvanta::cli {
@@ -12,10 +13,11 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
     static const std::vector<Command> commands = {
         {"chart",
          "chart --date DD.MM.YYYY --time HH:MM --zone HOURS --lat DEG --lon DEG "
-         "[--houses NAME|none] [--name TEXT] [--place TEXT] [--json]",
+         "[--houses NAME|none] [--name TEXT] [--place TEXT] [--json] [-o FILE.map]",
          &ChartCommand::run},
         {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
         {"places", "places [--file F] [NAME]", &PlacesCommand::run},
+        {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
     };
     return commands;
 }

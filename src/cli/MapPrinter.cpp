@@ -1,0 +1,116 @@
+#include "cli/MapPrinter.h"
+
+#include <charconv>
+
+#include "calc/Bodies.h"
+#include "cli/JsonWriter.h"
+#include "cli/TextTable.h"
+
+namespace orvanta::cli {
+namespace {
+
+std::string fixed(double value, int decimals) {
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+std::string twoDigits(int value) { return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value); }
+
+void writeBirth(JsonWriter& json, const BirthData& b) {
+    json.key("birth").beginObject()
+        .key("name").value(b.name)
+        .key("place").value(b.place)
+        .key("house_system_name").value(b.houseSystemName)
+        .key("day").value(b.day)
+        .key("month").value(b.month)
+        .key("year").value(b.year)
+        .key("hour").value(b.hour)
+        .key("minute").value(b.minute)
+        .key("gmt_day").value(b.gmtDay)
+        .key("gmt_month").value(b.gmtMonth)
+        .key("gmt_year").value(b.gmtYear)
+        .key("gmt_hour").value(b.gmtHour)
+        .key("gmt_minute").value(b.gmtMinute)
+        .key("diff_greenwich").value(b.diffGreenwich)
+        .key("diff_moscow").value(b.diffMoscow)
+        .key("latitude").value(b.latitude)
+        .key("longitude").value(b.longitude)
+        .key("entered").value(b.entered)
+        .endObject();
+}
+
+void writeObjects(JsonWriter& json, const ChartData& chart) {
+    json.key("objects").beginArray();
+    for (int number = 0; number < Bodies::kObjectCount; ++number) {
+        const ChartObject& o = chart[number];
+        json.beginObject()
+            .key("number").value(number)
+            .key("name").value(o.name)
+            .key("longitude").value(o.longitude)
+            .key("degree").value(o.degreeInSign)
+            .key("minutes").value(o.minutes)
+            .key("seconds").value(o.seconds)
+            .key("retrograde").value(o.retrograde)
+            .key("identifier").value(o.identifier)
+            .key("sign").value(o.sign)
+            .key("label").value(o.label)
+            .endObject();
+    }
+    json.endArray();
+}
+
+}  // namespace
+
+std::string MapPrinter::json(const MapFile::Content& content) {
+    JsonWriter json;
+    json.beginObject();
+    writeBirth(json, content.birth);
+    writeObjects(json, content.chart);
+    json.key("houses_unavailable").value(content.chart.housesUnavailable)
+        .key("orientation").beginObject()
+        .key("direction").value(content.orientation.direction)
+        .key("from_aries").value(content.orientation.fromAries)
+        .key("from_ascendant").value(content.orientation.fromAscendant)
+        .key("angle").value(content.orientation.angle)
+        .endObject()
+        .key("house_system").value(content.houseSystem)
+        .key("auto_greenwich").value(content.autoGreenwich)
+        .key("notebook_bytes").value(static_cast<int>(content.notebook.size()))
+        .endObject();
+    return json.text() + "\n";
+}
+
+std::string MapPrinter::text(const MapFile::Content& content) {
+    const BirthData& b = content.birth;
+    std::string out;
+    out += "Имя: " + b.name + "\n";
+    out += "Место: " + b.place + " (широта " + fixed(b.latitude, 4) + ", долгота " +
+           fixed(b.longitude, 4) + ")\n";
+    out += "Местное время: " + std::to_string(b.day) + "." + std::to_string(b.month) + "." +
+           std::to_string(b.year) + " " + std::to_string(b.hour) + ":" + twoDigits(b.minute) + "\n";
+    out += "По Гринвичу: " + std::to_string(b.gmtDay) + "." + std::to_string(b.gmtMonth) + "." +
+           std::to_string(b.gmtYear) + " " + std::to_string(b.gmtHour) + ":" +
+           twoDigits(b.gmtMinute) + " (разница с Гринвичем " + fixed(b.diffGreenwich, 2) +
+           " ч, с Москвой " + fixed(b.diffMoscow, 2) + " ч)\n";
+    out += "Дома: " + (content.chart.housesUnavailable ? std::string("нет (космограмма)")
+                                                        : b.houseSystemName + " (" +
+                                                              std::to_string(content.houseSystem) + ")") +
+           "\n";
+    out += "Ориентация: направление " + std::to_string(content.orientation.direction) +
+           ", от Овна " + std::to_string(content.orientation.fromAries) + ", от Асцендента " +
+           std::to_string(content.orientation.fromAscendant) + ", угол " +
+           fixed(content.orientation.angle, 2) + "\n";
+    out += "Записная книжка: " + std::to_string(content.notebook.size()) + " байт\n";
+    TextTable table({"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R", "Ид.", "Метка"});
+    for (int number = 0; number < Bodies::kObjectCount; ++number) {
+        const ChartObject& o = content.chart[number];
+        table.addRow({std::to_string(number), o.name, fixed(o.longitude, 6), std::to_string(o.sign),
+                      fixed(o.degreeInSign, 6), fixed(o.minutes, 4), fixed(o.seconds, 2),
+                      std::to_string(o.retrograde), std::to_string(o.identifier), o.label});
+    }
+    return out + table.render();
+}
+
+}  // namespace orvanta::cli

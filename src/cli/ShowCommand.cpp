@@ -1,0 +1,99 @@
+#include "cli/ShowCommand.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/CommandLine.h"
+#include "cli/MapPrinter.h"
+#include "cli/SettingsPrinter.h"
+#include "common/AtomicFile.h"
+#include "common/FormatError.h"
+#include "common/MessageSink.h"
+#include "doc/AspectRecords.h"
+#include "doc/MapFile.h"
+#include "doc/OrientationFile.h"
+#include "doc/PlanetRecords.h"
+
+namespace orvanta::cli {
+
+ShowCommand::Kind ShowCommand::kindOf(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".map") return Kind::Chart;
+    if (extension == ".asp" || extension == ".ta") return Kind::Aspects;
+    if (extension == ".rxp" || extension == ".trp") return Kind::Planets;
+    if (extension == ".rnd") return Kind::Orientation;
+    return Kind::Unknown;
+}
+
+std::string ShowCommand::format(Kind kind, const std::vector<std::uint8_t>& bytes, bool json) {
+    switch (kind) {
+        case Kind::Chart: {
+            const auto content = MapFile::parse(bytes);
+            return json ? MapPrinter::json(content) : MapPrinter::text(content);
+        }
+        case Kind::Aspects: {
+            const auto records = AspectRecords::parse(bytes);
+            return json ? SettingsPrinter::aspectsJson(records) : SettingsPrinter::aspectsText(records);
+        }
+        case Kind::Planets: {
+            const auto records = PlanetRecords::parse(bytes);
+            return json ? SettingsPrinter::planetsJson(records) : SettingsPrinter::planetsText(records);
+        }
+        case Kind::Orientation: {
+            const auto setting = OrientationFile::parse(bytes);
+            return json ? SettingsPrinter::orientationJson(setting)
+                        : SettingsPrinter::orientationText(setting);
+        }
+        case Kind::Unknown:
+            break;
+    }
+    return {};
+}
+
+int ShowCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+    std::string path;
+    bool json = false;
+    try {
+        CommandLine line({}, {"--json"});
+        line.parse(arguments);
+        if (line.operands().size() != 1) throw UsageError("expected one file");
+        path = line.operands()[0];
+        json = line.has("--json");
+        if (kindOf(path) == Kind::Unknown) {
+            throw UsageError("cannot tell the kind of " + path +
+                             " from its name: expected .map, .asp, .ta, .rxp, .trp or .rnd");
+        }
+    } catch (const UsageError& error) {
+        err << "orvanta-cli show: " << error.what() << "\n";
+        return 2;
+    }
+
+    std::string error;
+    const auto bytes = AtomicFile::read(path, &error);
+    if (!bytes) {
+        err << "orvanta-cli show: " << error << "\n";
+        return 1;
+    }
+    // A picture that cannot be read is reported by the picture itself and shown as absent.
+    bool reported = false;
+    auto previous = MessageSink::install([&](std::string_view text) {
+        err << "orvanta-cli show: " << path << ": " << text << "\n";
+        reported = true;
+    });
+    std::string text;
+    try {
+        text = format(kindOf(path), *bytes, json);
+    } catch (const FormatError& damage) {
+        err << "orvanta-cli show: " << path << " is damaged: " << damage.what() << "\n";
+        reported = true;
+    }
+    MessageSink::install(std::move(previous));
+    out << text;
+    return reported ? 1 : 0;
+}
+
+}  // namespace orvanta::cli
