@@ -1,0 +1,137 @@
+#include "natal/paint/AspectTablePainter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "doc/CZodiacDoc.h"
+#include "draw/Canvas.h"
+#include "draw/ChartResources.h"
+#include "draw/PicturePainter.h"
+
+namespace orvanta {
+namespace {
+
+const QColor kLineColour(0, 0, 0);
+const QColor kCellColour(255, 255, 255);
+const QColor kDiagonalColour(200, 150, 150);
+
+void drawPicture(Canvas& canvas, const Picture& picture, const AspectTableLayout::Rect& square) {
+    PicturePainter::draw(canvas, picture, square.left, square.top, square.right, square.bottom);
+}
+
+void drawLabels(Canvas& canvas, const ChartData& chart,
+                const std::vector<AspectTableLayout::Label>& labels) {
+    for (const auto& label : labels) drawPicture(canvas, chart[label.object].symbol, label.picture);
+}
+
+}  // namespace
+
+void AspectTablePainter::setFont(Canvas& canvas, const QString& face,
+                                 const AspectTableLayout::FontSize& size) {
+    canvas.setFont(face, size.height);
+    QPainter& painter = canvas.painter();
+    QFont font = painter.font();
+    font.setStyleHint(QFont::SansSerif);
+    // The height is that of the whole character cell, ascent and descent together.
+    const QFontMetricsF cell(font, painter.device());
+    if (cell.height() > 0.0 && font.pixelSize() > 0) {
+        const double scaled = font.pixelSize() * size.height / cell.height();
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(scaled))));
+    }
+    if (size.width > 0) {
+        const QFontMetricsF natural(font, painter.device());
+        const double average = natural.averageCharWidth();
+        if (average > 0.0) {
+            const long stretch = std::lround(100.0 * size.width / average);
+            font.setStretch(static_cast<int>(std::clamp(stretch, 1L, 4000L)));
+        }
+    }
+    painter.setFont(font);
+}
+
+// A cell is outlined with the black pen and filled with the brush, over the pixels from its
+// left and top up to, not including, its right and bottom.
+void AspectTablePainter::drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell) {
+    if (cell.width() <= 0 || cell.height() <= 0) return;
+    canvas.drawRect(cell.left, cell.top, cell.right - 1, cell.bottom - 1);
+}
+
+void AspectTablePainter::paintScreen(Canvas& canvas, const CZodiacDoc& doc,
+                                     const ChartResources& resources,
+                                     const AspectTableLayout::Rect& target, int zoom) {
+    const NatalChart& natal = doc.natal();
+    paint(canvas, natal.chart, natal.aspects, resources,
+          AspectTableLayout::screenArea(target, zoom));
+}
+
+void AspectTablePainter::paintPrinter(Canvas& canvas, const CZodiacDoc& doc,
+                                      const ChartResources& resources, int pageWidth,
+                                      int pageHeight) {
+    const NatalChart& natal = doc.natal();
+    paint(canvas, natal.chart, natal.aspects, resources,
+          AspectTableLayout::printerArea(pageWidth, pageHeight));
+}
+
+void AspectTablePainter::paint(Canvas& canvas, const ChartData& chart,
+                               const NatalAspectTable& aspects, const ChartResources& resources,
+                               const AspectTableLayout::Rect& area) {
+    const AspectTableLayout layout = AspectTableLayout::compute(chart, aspects, area);
+    if (layout.isEmpty()) return;
+    QPainter& painter = canvas.painter();
+    painter.save();
+    Canvas pixels(painter, Canvas::Units::Pixels);
+    draw(pixels, layout, chart, aspects, resources);
+    painter.restore();
+}
+
+void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
+                              const ChartData& chart, const NatalAspectTable& aspects,
+                              const ChartResources& resources) {
+    const QString face = QString::fromStdString(resources.serifFace);
+    canvas.setPen(kLineColour, 0.0);
+
+    drawLabels(canvas, chart, layout.topLabels);
+    drawLabels(canvas, chart, layout.leftLabels);
+    drawLabels(canvas, chart, layout.bottomLabels);
+
+    for (const auto& row : layout.rightColumn) {
+        canvas.setBrush(kCellColour);
+        drawCell(canvas, row.cell);
+        drawPicture(canvas, chart[row.object].symbol, row.symbol);
+        if (row.retrograde) {
+            setFont(canvas, face, layout.markFont);
+            canvas.drawText(row.mark.x, row.mark.y, AspectTableLayout::kRetrogradeMark,
+                            Canvas::AlignLeft | Canvas::AlignTop);
+        }
+        setFont(canvas, face, layout.degreeFont);
+        canvas.drawText(row.degreePosition.x, row.degreePosition.y,
+                        QString::fromStdString(row.degreeText),
+                        Canvas::AlignLeft | Canvas::AlignTop);
+        drawPicture(canvas, resources.signPicture(row.sign), row.signPicture);
+    }
+
+    for (const auto& symbol : layout.aspectSymbols) {
+        drawPicture(canvas, aspects[static_cast<std::size_t>(symbol.aspect)].symbol,
+                    symbol.picture);
+    }
+
+    setFont(canvas, face, layout.separationFont);
+    canvas.setBrush(kCellColour);
+    for (const auto& separation : layout.separations) {
+        drawCell(canvas, separation.cell);
+        canvas.drawText(separation.textPosition.x, separation.textPosition.y,
+                        QString::fromStdString(separation.text),
+                        Canvas::AlignCenter | Canvas::AlignTop);
+    }
+
+    for (const auto& line : layout.gridLines) canvas.drawLine(line.x1, line.y1, line.x2, line.y2);
+
+    canvas.setBrush(kDiagonalColour);
+    for (const auto& cell : layout.diagonal) drawCell(canvas, cell);
+}
+
+}  // namespace orvanta

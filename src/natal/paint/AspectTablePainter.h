@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include "calc/AspectSetting.h"
+#include "calc/ChartData.h"
+#include "natal/AspectTableLayout.h"
+
+namespace orvanta {
+
+class Canvas;
+class CZodiacDoc;
+struct ChartResources;
+
+// Draws the aspect table of a natal chart. The table is always drawn in device pixels with y
+// downward, whatever units the canvas was made for: on a printer page too it keeps the
+// device's own pixels. It draws no background (the screen view and an exported image start
+// from white) and leaves the painter's pen, brush and font as it found them.
+class AspectTablePainter {
+  public:
+    // The table view's paint: target is the view's drawing rectangle, its top left corner at
+    // the client area's top left and its size the document's base size times the zoom (1 or
+    // 2). The screen margins are taken off here.
+    static void paintScreen(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
+                            const AspectTableLayout::Rect& target, int zoom);
+
+    // A printed table: the printable area of the page in device pixels. The table fills a 4:3
+    // box at its top left corner, less the printer margins.
+    static void paintPrinter(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
+                             int pageWidth, int pageHeight);
+
+    // The table in a drawing area whose margins are already taken off.
+    static void paint(Canvas& canvas, const ChartData& chart, const NatalAspectTable& aspects,
+                      const ChartResources& resources, const AspectTableLayout::Rect& area);
+
+  private:
+    static void draw(Canvas& canvas, const AspectTableLayout& layout, const ChartData& chart,
+                     const NatalAspectTable& aspects, const ChartResources& resources);
+    // A font of the given cell height whose average character is the given width wide (no
+    // change of width for 0).
+    static void setFont(Canvas& canvas, const QString& face,
+                        const AspectTableLayout::FontSize& size);
+    static void drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell);
+};
+
+}  // namespace orvanta
