@@ -23,6 +23,24 @@ void drawPicture(Canvas& canvas, const Picture& picture, const AspectTableLayout
     PicturePainter::draw(canvas, picture, square.left, square.top, square.right, square.bottom);
 }
 
+// The average character width that a requested character width means: the lower-case letters
+// and the space weighted by their frequency in English text, the measure the configured faces
+// were made to. Faces that compute it over all their glyphs would otherwise come out narrower.
+double averageCharWidth(const QFontMetricsF& metrics) {
+    static constexpr struct {
+        char letter;
+        int weight;
+    } kWeights[] = {{'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14},
+                    {'h', 42}, {'i', 63}, {'j', 3},  {'k', 6},  {'l', 35},  {'m', 20}, {'n', 56},
+                    {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49}, {'s', 56},  {'t', 71}, {'u', 31},
+                    {'v', 10}, {'w', 18}, {'x', 3},  {'y', 18}, {'z', 2},   {' ', 166}};
+    double sum = 0.0;
+    for (const auto& entry : kWeights) {
+        sum += entry.weight * metrics.horizontalAdvance(QChar(entry.letter));
+    }
+    return sum / 1000.0;
+}
+
 void drawLabels(Canvas& canvas, const ChartData& chart,
                 const std::vector<AspectTableLayout::Label>& labels) {
     for (const auto& label : labels) drawPicture(canvas, chart[label.object].symbol, label.picture);
@@ -30,8 +48,8 @@ void drawLabels(Canvas& canvas, const ChartData& chart,
 
 }  // namespace
 
-void AspectTablePainter::setFont(Canvas& canvas, const QString& face,
-                                 const AspectTableLayout::FontSize& size) {
+QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
+                               const AspectTableLayout::FontSize& size) {
     canvas.setFont(face, size.height);
     QPainter& painter = canvas.painter();
     QFont font = painter.font();
@@ -44,13 +62,13 @@ void AspectTablePainter::setFont(Canvas& canvas, const QString& face,
     }
     if (size.width > 0) {
         const QFontMetricsF natural(font, painter.device());
-        const double average = natural.averageCharWidth();
+        const double average = averageCharWidth(natural);
         if (average > 0.0) {
             const long stretch = std::lround(100.0 * size.width / average);
             font.setStretch(static_cast<int>(std::clamp(stretch, 1L, 4000L)));
         }
     }
-    painter.setFont(font);
+    return font;
 }
 
 // A cell is outlined with the black pen and filled with the brush, over the pixels from its
@@ -92,6 +110,10 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                               const ChartData& chart, const NatalAspectTable& aspects,
                               const ChartResources& resources) {
     const QString face = QString::fromStdString(resources.serifFace);
+    const QFont markFont = font(canvas, face, layout.markFont);
+    const QFont degreeFont = font(canvas, face, layout.degreeFont);
+    const QFont separationFont = font(canvas, face, layout.separationFont);
+    QPainter& painter = canvas.painter();
     canvas.setPen(kLineColour, 0.0);
 
     drawLabels(canvas, chart, layout.topLabels);
@@ -103,11 +125,11 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
         drawCell(canvas, row.cell);
         drawPicture(canvas, chart[row.object].symbol, row.symbol);
         if (row.retrograde) {
-            setFont(canvas, face, layout.markFont);
+            painter.setFont(markFont);
             canvas.drawText(row.mark.x, row.mark.y, AspectTableLayout::kRetrogradeMark,
                             Canvas::AlignLeft | Canvas::AlignTop);
         }
-        setFont(canvas, face, layout.degreeFont);
+        painter.setFont(degreeFont);
         canvas.drawText(row.degreePosition.x, row.degreePosition.y,
                         QString::fromStdString(row.degreeText),
                         Canvas::AlignLeft | Canvas::AlignTop);
@@ -119,7 +141,7 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                     symbol.picture);
     }
 
-    setFont(canvas, face, layout.separationFont);
+    painter.setFont(separationFont);
     canvas.setBrush(kCellColour);
     for (const auto& separation : layout.separations) {
         drawCell(canvas, separation.cell);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include "calc/AspectSetting.h"
@@ -38,8 +39,7 @@ class AspectTablePainter {
                      const NatalAspectTable& aspects, const ChartResources& resources);
     // A font of the given cell height whose average character is the given width wide (no
     // change of width for 0).
-    static void setFont(Canvas& canvas, const QString& face,
-                        const AspectTableLayout::FontSize& size);
+    static QFont font(Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size);
     static void drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell);
 };
 
