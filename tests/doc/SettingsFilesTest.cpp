@@ -1,0 +1,328 @@
+#include <gtest/gtest.h>
+
+#include "../common/BitmapBuilder.h"
+#include "../common/MessageRecorder.h"
+#include "ByteLayout.h"
+#include "TempFolder.h"
+#include "doc/AspectRecords.h"
+#include "doc/OrientationFile.h"
+#include "doc/PlanetRecords.h"
+
+namespace orvanta {
+namespace {
+
+using testing::ByteLayout;
+using testing::MessageRecorder;
+using testing::TempFolder;
+
+std::vector<std::uint8_t> smallPacked(std::uint32_t rgb) {
+    return testing::packedBitmap(testing::markedTrueColour(2, 2, rgb));
+}
+
+Picture smallPicture(std::uint32_t rgb) {
+    Picture picture;
+    EXPECT_TRUE(picture.assign(smallPacked(rgb)));
+    return picture;
+}
+
+AspectSetting aspect(int i) {
+    AspectSetting a;
+    a.colour = 0x00102030u + static_cast<std::uint32_t>(i);
+    a.lineWidth = i % 3;
+    a.lineStyle = i % 5;
+    a.angle = 10.0 * i + 0.25;
+    a.orb = 0.5 + i;
+    a.included = i % 2;
+    a.label = "аспект " + std::to_string(i);
+    if (i % 3 != 0) a.symbol = smallPicture(0xFFFFFF);
+    if (i % 2 == 0) a.pictogram = smallPicture(0x00FF00);
+    return a;
+}
+
+AspectTable aspectTable() {
+    AspectTable table;
+    for (int i = 0; i < kAspectCount; ++i) table[i] = aspect(i);
+    return table;
+}
+
+// One aspect record laid out field by field.
+ByteLayout& aspectRecord(ByteLayout& layout, const AspectSetting& a) {
+    layout.u32(a.colour).i32(a.lineWidth).i32(a.lineStyle).f64(a.angle).f64(a.orb).i32(a.included)
+        .counted(a.label);
+    for (const Picture* p : {&a.symbol, &a.pictogram}) {
+        if (p->isEmpty()) {
+            layout.raw("No");
+        } else {
+            layout.raw("Ok").raw(testing::embedded(p->bytes(), 40));
+        }
+    }
+    return layout;
+}
+
+void expectSameAspect(const AspectSetting& a, const AspectSetting& b) {
+    EXPECT_EQ(a.colour, b.colour);
+    EXPECT_EQ(a.lineWidth, b.lineWidth);
+    EXPECT_EQ(a.lineStyle, b.lineStyle);
+    EXPECT_EQ(a.angle, b.angle);
+    EXPECT_EQ(a.orb, b.orb);
+    EXPECT_EQ(a.included, b.included);
+    EXPECT_EQ(a.label, b.label);
+    EXPECT_EQ(a.symbol.bytes(), b.symbol.bytes());
+    EXPECT_EQ(a.pictogram.bytes(), b.pictogram.bytes());
+}
+
+TEST(AspectRecords, RecordsAreLaidOutFieldByField) {
+    AspectSetting plain;
+    plain.colour = 0x0000FF;  // red in the low byte
+    plain.angle = 90;
+    plain.orb = 7.5;
+    plain.included = 1;
+    plain.label = "Ёж";
+    const auto bytes = AspectRecords::serialize(AspectTable{plain});
+    ByteLayout expected;
+    aspectRecord(expected, plain);
+    for (int i = 1; i < kAspectCount; ++i) aspectRecord(expected, AspectSetting{});
+    EXPECT_EQ(bytes, expected.bytes());
+    // A record without pictures is 4 + 4 + 4 + 8 + 8 + 4 + 4 + n + 2 + 2 bytes.
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 42),
+              (ByteLayout().u32(0xFF).i32(0).i32(0).f64(90).f64(7.5).i32(1).i32(2).u8(0xA8).u8(0xE6)
+                   .raw("NoNo").bytes()));
+
+    const AspectTable table = aspectTable();
+    ByteLayout full;
+    for (const auto& a : table) aspectRecord(full, a);
+    EXPECT_EQ(AspectRecords::serialize(table), full.bytes());
+}
+
+TEST(AspectRecords, FileReadAndWrittenBackIsIdentical) {
+    TempFolder folder;
+    const auto path = folder / "default.asp";
+    ASSERT_TRUE(AspectRecords::write(path, aspectTable()));
+    const auto written = TempFolder::read(path);
+
+    AspectTable read;
+    EXPECT_EQ(AspectRecords::read(path, read), SettingsFile::Outcome::Applied);
+    for (int i = 0; i < kAspectCount; ++i) expectSameAspect(read[i], aspect(i));
+    ASSERT_TRUE(AspectRecords::write(path, read));
+    EXPECT_EQ(TempFolder::read(path), written);
+}
+
+TEST(AspectRecords, ReadingStopsAtTheEndOfTheFile) {
+    TempFolder folder;
+    const auto path = folder / "default.ta";
+    ByteLayout three;
+    for (int i = 0; i < 3; ++i) aspectRecord(three, aspect(i));
+    TempFolder::write(path, three.bytes());
+
+    AspectTable table;
+    table[3].angle = 77;
+    table[17].label = "прежний";
+    MessageRecorder recorder;
+    EXPECT_EQ(AspectRecords::read(path, table), SettingsFile::Outcome::Applied);
+    for (int i = 0; i < 3; ++i) expectSameAspect(table[i], aspect(i));
+    EXPECT_EQ(table[3].angle, 77);
+    EXPECT_EQ(table[17].label, "прежний");
+    EXPECT_TRUE(recorder.messages.empty());
+
+    EXPECT_EQ(AspectRecords::read(folder / "missing.asp", table), SettingsFile::Outcome::Missing);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
+    ByteLayout two;
+    aspectRecord(two, aspect(1));
+    const std::size_t boundary = two.size();
+    aspectRecord(two, aspect(2));
+    std::vector<std::vector<std::uint8_t>> damaged;
+    for (std::size_t size = 1; size < two.size(); ++size) {
+        if (size != boundary) damaged.emplace_back(two.bytes().begin(), two.bytes().begin() + static_cast<long>(size));
+    }
+    auto badMarker = two.bytes();
+    badMarker[boundary - 2] = 'X';  // the pictogram marker of the first record
+    damaged.push_back(badMarker);
+    damaged.push_back(ByteLayout().u32(0).i32(0).i32(0).f64(0).f64(0).i32(0).i32(-5).bytes());
+    damaged.push_back(ByteLayout().u32(0).i32(0).i32(0).f64(0).f64(0).i32(0).i32(1 << 30).bytes());
+    ByteLayout nineteen;
+    for (int i = 0; i < 19; ++i) aspectRecord(nineteen, AspectSetting{});
+    damaged.push_back(nineteen.bytes());
+
+    TempFolder folder;
+    const auto path = folder / "default.asp";
+    for (const auto& bytes : damaged) {
+        TempFolder::write(path, bytes);
+        AspectTable table;
+        table[0].label = "прежний";
+        MessageRecorder recorder;
+        EXPECT_EQ(AspectRecords::read(path, table), SettingsFile::Outcome::Damaged) << bytes.size();
+        EXPECT_EQ(table[0].label, "прежний");
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_NE(recorder.messages[0].find("default.asp"), std::string::npos);
+        EXPECT_NE(recorder.messages[0].find("повреждён"), std::string::npos);
+    }
+}
+
+ChartObject planet(int number) {
+    ChartObject o;
+    o.longitude = 100.0 + number;
+    o.degreeInSign = 10.0 + number;
+    o.minutes = 0.5 * number;
+    o.retrograde = number % 2;
+    o.shown = number % 3 == 0 ? 0 : 1;
+    o.transitUse = number % 4 == 0 ? 0 : 1;
+    o.radixUse = number % 5 == 0 ? 0 : 1;
+    o.identifier = number;
+    o.sign = 1 + number % 12;
+    o.name = "объект " + std::to_string(number);
+    o.label = "сфера " + std::to_string(number);
+    if (number % 2 == 0) o.symbol = smallPicture(0xFFFFFF);
+    if (number % 3 == 0) o.pictogram = smallPicture(0xFF0000);
+    return o;
+}
+
+ByteLayout& planetRecord(ByteLayout& layout, const ChartObject& o) {
+    layout.f64(o.longitude).f64(o.degreeInSign).f64(o.minutes).i32(o.retrograde).i32(o.shown)
+        .i32(o.transitUse).i32(o.radixUse).i32(o.identifier).i32(o.sign).counted(o.name)
+        .counted(o.label);
+    for (const Picture* p : {&o.symbol, &o.pictogram}) {
+        if (p->isEmpty()) {
+            layout.raw("No");
+        } else {
+            layout.raw("Ok").raw(testing::embedded(p->bytes(), 40));
+        }
+    }
+    return layout;
+}
+
+std::vector<std::uint8_t> planetFile(int count) {
+    ByteLayout layout;
+    for (int number = 1; number <= count; ++number) planetRecord(layout, planet(number));
+    return layout.bytes();
+}
+
+TEST(PlanetRecords, RecordsAreLaidOutFieldByFieldAndRoundTrip) {
+    ChartData chart;
+    for (int number = 1; number <= 28; ++number) chart[number] = planet(number);
+    EXPECT_EQ(PlanetRecords::serialize(chart, 28), planetFile(28));
+    EXPECT_EQ(PlanetRecords::serialize(chart, 16), planetFile(16));
+
+    auto records = PlanetRecords::parse(planetFile(28));
+    ASSERT_EQ(records.size(), 28u);
+    ChartData reread;
+    for (int number = 1; number <= 28; ++number) {
+        reread[number] = std::move(records[static_cast<std::size_t>(number - 1)]);
+    }
+    EXPECT_EQ(PlanetRecords::serialize(reread, 28), planetFile(28));
+}
+
+TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
+    TempFolder folder;
+    const auto path = folder / "default.rxp";
+    ChartData chart;
+    chart.assignBodyNames();
+    chart[1].setLongitude(200.0);
+    chart[20].label = "прежний";
+
+    // 28 records read for a natal chart set the cusps as well.
+    TempFolder::write(path, planetFile(28));
+    EXPECT_EQ(PlanetRecords::read(path, chart, 28), SettingsFile::Outcome::Applied);
+    EXPECT_EQ(chart[20].label, "сфера 20");
+    EXPECT_EQ(chart[20].radixUse, 0);
+    EXPECT_EQ(chart[3].shown, 0);
+    EXPECT_EQ(chart[4].transitUse, 0);
+    EXPECT_EQ(chart[2].name, "объект 2");
+    EXPECT_EQ(chart[2].symbol.bytes(), smallPacked(0xFFFFFF));
+    EXPECT_EQ(chart[3].pictogram.bytes(), smallPacked(0xFF0000));
+    // Positions, identifier and sign are written but not read.
+    EXPECT_EQ(chart[1].longitude, 200.0);
+    EXPECT_EQ(chart[1].sign, 7);
+    EXPECT_EQ(chart[20].identifier, 0);
+
+    // A file of 16 records leaves the cusps as they were; a reader of 16 takes no more.
+    ChartData natal;
+    natal[20].label = "прежний";
+    TempFolder::write(path, planetFile(16));
+    EXPECT_EQ(PlanetRecords::read(path, natal, 28), SettingsFile::Outcome::Applied);
+    EXPECT_EQ(natal[16].label, "сфера 16");
+    EXPECT_EQ(natal[20].label, "прежний");
+    ChartData transit;
+    TempFolder::write(path, planetFile(28));
+    EXPECT_EQ(PlanetRecords::read(path, transit, 16), SettingsFile::Outcome::Applied);
+    EXPECT_EQ(transit[17].label, ChartObject::kDefaultLabel);
+}
+
+TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
+    TempFolder folder;
+    const auto path = folder / "default.trp";
+    const auto two = planetFile(2);
+    const std::size_t boundary = planetFile(1).size();
+    std::vector<std::vector<std::uint8_t>> damaged;
+    for (std::size_t size = 1; size < two.size(); ++size) {
+        if (size != boundary) damaged.emplace_back(two.begin(), two.begin() + static_cast<long>(size));
+    }
+    damaged.push_back(planetFile(29));
+    for (const auto& bytes : damaged) {
+        TempFolder::write(path, bytes);
+        ChartData chart;
+        MessageRecorder recorder;
+        EXPECT_EQ(PlanetRecords::read(path, chart, 16), SettingsFile::Outcome::Damaged) << bytes.size();
+        EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
+        EXPECT_EQ(recorder.messages.size(), 1u);
+    }
+}
+
+std::vector<std::uint8_t> orientationBytes(const std::string& text) {
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.resize(100, 0);
+    return bytes;
+}
+
+TEST(OrientationFile, HundredBytesOfTextAndZeros) {
+    EXPECT_EQ(OrientationFile::format({1, 2, 30.5}), orientationBytes("1 2 30.500000 "));
+    EXPECT_EQ(OrientationFile::format({0, 0, 0}), orientationBytes("0 0 0.000000 "));
+    EXPECT_EQ(OrientationFile::format({0, 2, -15.25}), orientationBytes("0 2 -15.250000 "));
+
+    const auto setting = OrientationFile::parse(orientationBytes("1 2 30.500000 "));
+    EXPECT_EQ(setting.direction, 1);
+    EXPECT_EQ(setting.start, 2);
+    EXPECT_EQ(setting.angle, 30.5);
+    // Only the first 100 bytes count.
+    auto longer = orientationBytes("0 1 0.000000");
+    longer.insert(longer.end(), {'9', '9', '9'});
+    EXPECT_EQ(OrientationFile::parse(longer).start, 1);
+
+    EXPECT_THROW(OrientationFile::format({0, 2, 1e200}), FormatError);  // would not fit
+    for (const char* text : {"", "0 1", "x 1 0", "0 1 y", "2 1 0", "0 3 0", "0 -1 0", "0 2 nan"}) {
+        EXPECT_THROW(OrientationFile::parse(orientationBytes(text)), FormatError) << text;
+    }
+}
+
+TEST(OrientationFile, StartSetsTheSwitchesAndTheAngle) {
+    ZodiacOrientation o;
+    OrientationFile::apply({1, OrientationFile::FromAscendant, 12.0}, o);
+    EXPECT_EQ(o.direction, 1);
+    EXPECT_EQ(o.fromAscendant, 1);
+    EXPECT_EQ(o.fromAries, 0);
+    EXPECT_EQ(o.angle, 0.0);  // whatever the file holds
+    OrientationFile::apply({0, OrientationFile::FromAries, 12.0}, o);
+    EXPECT_EQ(o.direction, 0);
+    EXPECT_EQ(o.fromAscendant, 0);
+    EXPECT_EQ(o.fromAries, 1);
+    EXPECT_EQ(o.angle, 0.0);
+    OrientationFile::apply({0, OrientationFile::ArbitraryAngle, 30.0}, o);
+    EXPECT_EQ(o.fromAscendant, 0);
+    EXPECT_EQ(o.fromAries, 0);
+    EXPECT_EQ(o.angle, 30.0);
+    EXPECT_EQ(OrientationFile::fromOrientation(o).start, OrientationFile::ArbitraryAngle);
+    EXPECT_EQ(OrientationFile::fromOrientation(o).angle, 30.0);
+
+    TempFolder folder;
+    TempFolder::write(folder / "Default.rnd", orientationBytes("0 7 0"));
+    MessageRecorder recorder;
+    EXPECT_FALSE(OrientationFile::read(folder / "Default.rnd"));
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_FALSE(OrientationFile::read(folder / "none.rnd"));
+    EXPECT_EQ(recorder.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orvanta
