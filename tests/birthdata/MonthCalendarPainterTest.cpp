@@ -59,7 +59,7 @@ bool isDark(QColor c) {
 }
 
 class MonthCalendarPainterTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test";
