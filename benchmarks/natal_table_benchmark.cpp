@@ -77,6 +77,29 @@ void BM_AspectTablePaint(benchmark::State& state) {
     }
 }
 
+// The same table with every picture left out: lines, cells and texts alone.
+void BM_AspectTablePaintWithoutPictures(benchmark::State& state) {
+    if (!sample().computed) {
+        state.SkipWithError("the chart could not be computed (engine not found)");
+        return;
+    }
+    const auto& natal = sample().doc->natal();
+    const orvanta::ChartData chart = natal.chart;  // a copy carries no pictures
+    orvanta::NatalAspectTable aspects = natal.aspects;
+    for (auto& aspect : aspects) aspect.symbol.clear();
+    const orvanta::ChartResources noSigns;
+    const auto area = orvanta::AspectTableLayout::screenArea({0, 0, kSide, kSide}, 1);
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        orvanta::Canvas canvas(painter, orvanta::Canvas::Units::Pixels);
+        orvanta::AspectTablePainter::paint(canvas, chart, aspects, noSigns, area);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 void BM_AspectTableLayout(benchmark::State& state) {
     const auto& natal = sample().doc->natal();
     const auto area = orvanta::AspectTableLayout::screenArea({0, 0, kSide, kSide}, 1);
@@ -89,6 +112,7 @@ void BM_AspectTableLayout(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_AspectTablePaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AspectTablePaintWithoutPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AspectTableLayout)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
