@@ -63,13 +63,13 @@ void drawEntry(Canvas& canvas, const Entry& entry, int left, int top) {
     }
     if (entry.pictogram != nullptr) {
         const int x = left + kSymbolSize + 40;
-        PicturePainter::draw(canvas, *entry.pictogram, x, top + 16,
-                             x + entry.pictogram->width(), top + 16 + entry.pictogram->height());
+        PicturePainter::draw(canvas, *entry.pictogram, x, top + 16, x + entry.pictogram->width(),
+                             top + 16 + entry.pictogram->height());
     }
     painter.setPen(Qt::black);
     painter.setFont(QFont("DejaVu Sans", 9, QFont::Bold));
-    painter.drawText(QRect(left + 8, top + kSymbolSize + 28, kCellWidth - 12, 16),
-                     Qt::AlignLeft, entry.caption);
+    painter.drawText(QRect(left + 8, top + kSymbolSize + 28, kCellWidth - 12, 16), Qt::AlignLeft,
+                     entry.caption);
     painter.setFont(QFont("DejaVu Sans", 7));
     painter.drawText(QRect(left + 8, top + kSymbolSize + 44, kCellWidth - 12, 34),
                      Qt::AlignLeft | Qt::TextWordWrap, entry.note);
@@ -100,7 +100,9 @@ QImage drawSheet(const std::vector<Section>& sections) {
     return image;
 }
 
-QString angleText(double angle) { return QString::number(angle, 'f', angle == int(angle) ? 0 : 2); }
+QString angleText(double angle) {
+    return QString::number(angle, 'f', angle == int(angle) ? 0 : 2);
+}
 
 Section aspectSection(const QString& title, const std::vector<AspectSetting>& aspects) {
     Section section{title, {}};
@@ -137,19 +139,22 @@ int main(int argc, char** argv) {
         std::vector<Picture> signs(12);
         Section signSection{"Знаки зодиака: BMP_ZZ/SET1/1.bmp … 12.bmp", {}};
         for (int sign = 1; sign <= 12; ++sign) {
-            const auto path = AppFolder::findIn(folder, "BMP_ZZ/SET1/" + std::to_string(sign) + ".bmp");
-            if (!signs[sign - 1].loadFile(path)) throw std::runtime_error("cannot read " + path.string());
-            signSection.entries.push_back({QString("%1.bmp").arg(sign), {}, &signs[sign - 1], nullptr});
+            const auto path =
+                AppFolder::findIn(folder, "BMP_ZZ/SET1/" + std::to_string(sign) + ".bmp");
+            if (!signs[sign - 1].loadFile(path))
+                throw std::runtime_error("cannot read " + path.string());
+            signSection.entries.push_back(
+                {QString("%1.bmp").arg(sign), {}, &signs[sign - 1], nullptr});
         }
         const auto rxp = PlanetRecords::parse(load(folder, SettingsFile::kRadixPlanets));
         const auto trp = PlanetRecords::parse(load(folder, SettingsFile::kTransitPlanets));
         const auto asp = AspectRecords::parse(load(folder, SettingsFile::kNatalAspects));
         const auto ta = AspectRecords::parse(load(folder, SettingsFile::kTransitAspects));
-        const QImage sheet = drawSheet({signSection,
-                                        planetSection("default.rxp: планеты и дома карты рождения", rxp),
-                                        planetSection("default.trp: транзитные планеты", trp),
-                                        aspectSection("default.asp: аспекты карты рождения", asp),
-                                        aspectSection("default.ta: транзитные аспекты", ta)});
+        const QImage sheet = drawSheet(
+            {signSection, planetSection("default.rxp: планеты и дома карты рождения", rxp),
+             planetSection("default.trp: транзитные планеты", trp),
+             aspectSection("default.asp: аспекты карты рождения", asp),
+             aspectSection("default.ta: транзитные аспекты", ta)});
         if (!sheet.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
             throw std::runtime_error(std::string("cannot write ") + argv[2]);
         }

@@ -11,10 +11,28 @@ namespace orvanta::defaults {
 namespace {
 
 enum AspectColumn {
-    kAspectName, kAngle, kNatalOrb, kNatalIncluded, kTransitOrb, kTransitIncluded, kColour,
-    kWidth, kStyle, kAspectSymbol, kAspectPictogram, kAspectLabel, kAspectColumns
+    kAspectName,
+    kAngle,
+    kNatalOrb,
+    kNatalIncluded,
+    kTransitOrb,
+    kTransitIncluded,
+    kColour,
+    kWidth,
+    kStyle,
+    kAspectSymbol,
+    kAspectPictogram,
+    kAspectLabel,
+    kAspectColumns
 };
-enum PlanetColumn { kNumber, kPlanetName, kPlanetSymbol, kPlanetPictogram, kPlanetLabel, kPlanetColumns };
+enum PlanetColumn {
+    kNumber,
+    kPlanetName,
+    kPlanetSymbol,
+    kPlanetPictogram,
+    kPlanetLabel,
+    kPlanetColumns
+};
 
 }  // namespace
 
@@ -24,14 +42,16 @@ DefaultsBuilder::DefaultsBuilder(std::filesystem::path sources, std::filesystem:
 Picture DefaultsBuilder::picture(const std::string& kind, const std::string& name) const {
     const auto path = pictures_ / kind / (name + ".bmp");
     Picture picture;
-    if (!picture.loadFile(path)) throw std::runtime_error("cannot read the picture " + path.string());
+    if (!picture.loadFile(path))
+        throw std::runtime_error("cannot read the picture " + path.string());
     return picture;
 }
 
 AspectTable DefaultsBuilder::aspects(Chart chart) const {
     const auto path = sources_ / "aspects.tsv";
     const auto rows = SourceTable::read(path, kAspectColumns);
-    if (rows.size() != kAspectCount) throw std::runtime_error(path.string() + ": 18 aspects expected");
+    if (rows.size() != kAspectCount)
+        throw std::runtime_error(path.string() + ": 18 aspects expected");
     const bool natal = chart == Chart::Natal;
     AspectTable table;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -39,14 +59,16 @@ AspectTable DefaultsBuilder::aspects(Chart chart) const {
         AspectSetting& aspect = table[i];
         aspect.angle = SourceTable::number(path, row, kAngle);
         aspect.orb = SourceTable::number(path, row, natal ? kNatalOrb : kTransitOrb);
-        aspect.included = SourceTable::integer(path, row, natal ? kNatalIncluded : kTransitIncluded);
+        aspect.included =
+            SourceTable::integer(path, row, natal ? kNatalIncluded : kTransitIncluded);
         aspect.colour = SourceTable::colour(path, row, kColour);
         aspect.lineWidth = SourceTable::integer(path, row, kWidth);
         aspect.lineStyle = SourceTable::integer(path, row, kStyle);
         aspect.label = row.fields[kAspectLabel];
         aspect.symbol = picture("symbol", row.fields[kAspectSymbol]);
         aspect.pictogram = picture("pictogram", row.fields[kAspectPictogram]);
-        if (aspect.angle < 0 || aspect.angle > 180 || aspect.lineStyle < 0 || aspect.lineStyle > 4) {
+        if (aspect.angle < 0 || aspect.angle > 180 || aspect.lineStyle < 0 ||
+            aspect.lineStyle > 4) {
             SourceTable::fail(path, row.line, "angle or line style out of range");
         }
     }
@@ -85,7 +107,8 @@ OrientationFile::Setting DefaultsBuilder::orientation() const {
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
         try {
-            return OrientationFile::parse({reinterpret_cast<const std::uint8_t*>(line.data()), line.size()});
+            return OrientationFile::parse(
+                {reinterpret_cast<const std::uint8_t*>(line.data()), line.size()});
         } catch (const FormatError& error) {
             throw std::runtime_error(path.string() + ": " + error.what());
         }

@@ -11,7 +11,7 @@ namespace orvanta::defaults {
 // Builds the records of the settings defaults from the readable source tables, with the
 // pictures drawn by the picture generator.
 class DefaultsBuilder {
-public:
+  public:
     enum class Chart { Natal, Transit };
 
     DefaultsBuilder(std::filesystem::path sources, std::filesystem::path pictures);
@@ -21,7 +21,7 @@ public:
     ChartData planets(Chart chart) const;
     OrientationFile::Setting orientation() const;
 
-private:
+  private:
     Picture picture(const std::string& kind, const std::string& name) const;
 
     std::filesystem::path sources_;

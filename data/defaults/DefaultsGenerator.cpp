@@ -23,21 +23,25 @@ void check(bool written, const std::string& error) {
     if (!written) throw std::runtime_error(error);
 }
 
-void generate(const orvanta::defaults::DefaultsBuilder& builder,
-              const std::filesystem::path& app) {
+void generate(const orvanta::defaults::DefaultsBuilder& builder, const std::filesystem::path& app) {
     std::string error;
     check(orvanta::AspectRecords::write(app / SettingsFile::kNatalAspects,
-                                        builder.aspects(Chart::Natal), &error), error);
+                                        builder.aspects(Chart::Natal), &error),
+          error);
     check(orvanta::AspectRecords::write(app / SettingsFile::kTransitAspects,
-                                        builder.aspects(Chart::Transit), &error), error);
+                                        builder.aspects(Chart::Transit), &error),
+          error);
     check(orvanta::PlanetRecords::write(app / SettingsFile::kRadixPlanets,
                                         builder.planets(Chart::Natal), orvanta::Bodies::kLastCusp,
-                                        &error), error);
+                                        &error),
+          error);
     check(orvanta::PlanetRecords::write(app / SettingsFile::kTransitPlanets,
                                         builder.planets(Chart::Transit),
-                                        orvanta::Bodies::kBodyCount, &error), error);
+                                        orvanta::Bodies::kBodyCount, &error),
+          error);
     check(orvanta::OrientationFile::write(app / SettingsFile::kOrientation, builder.orientation(),
-                                          &error), error);
+                                          &error),
+          error);
 }
 
 }  // namespace

@@ -40,8 +40,9 @@ std::vector<SourceTable::Row> SourceTable::read(const std::filesystem::path& pat
         if (line.empty() || line[0] == '#') continue;
         Row row{number, split(line)};
         if (row.fields.size() != fieldCount) {
-            fail(path, number, "expected " + std::to_string(fieldCount) + " fields, found " +
-                                   std::to_string(row.fields.size()));
+            fail(path, number,
+                 "expected " + std::to_string(fieldCount) + " fields, found " +
+                     std::to_string(row.fields.size()));
         }
         rows.push_back(std::move(row));
     }

@@ -9,7 +9,7 @@ namespace orvanta::defaults {
 // A readable source table: UTF-8 lines of tab-separated fields; lines starting with '#' and
 // blank lines are skipped.
 class SourceTable {
-public:
+  public:
     struct Row {
         int line = 0;
         std::vector<std::string> fields;

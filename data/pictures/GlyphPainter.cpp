@@ -30,8 +30,8 @@ QPainterPath crescent(QPointF centre, double radius) {
     QPainterPath path;
     path.arcMoveTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
                    outerAngle);
-    path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
-               outerAngle, 360 - 2 * outerAngle);
+    path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), outerAngle,
+               360 - 2 * outerAngle);
     path.arcTo(QRectF(centre.x() + shift - inner, centre.y() - inner, 2 * inner, 2 * inner),
                -innerAngle, -(360 - 2 * innerAngle));
     path.closeSubpath();
@@ -61,8 +61,8 @@ QPainterPath GlyphPainter::textPath(const GlyphRow& row, const QString& text) {
 // Fits the outline of the text into a centred square of side box and fills it; a stroke of
 // the ink colour thickens thin strokes so that the symbol stays clear when drawn small.
 // Letters keep one height whatever their number, as long as they fit the width.
-void GlyphPainter::drawText(QPainter& painter, const GlyphRow& row, const QString& text,
-                            double box, double stroke) {
+void GlyphPainter::drawText(QPainter& painter, const GlyphRow& row, const QString& text, double box,
+                            double stroke) {
     const QPainterPath path = textPath(row, text);
     const QRectF bounds = path.boundingRect();
     const bool letters = row.drawing.startsWith("text:");
@@ -155,7 +155,8 @@ void GlyphPainter::drawStar(QPainter& painter, const QString& figure, const QCol
     const QStringList parts = figure.split('/');
     const int n = parts.value(0).toInt();
     const int k = parts.value(1).toInt();
-    if (n < 1 || k < 0 || (n > 1 && k < 1)) throw std::runtime_error("bad star " + figure.toStdString());
+    if (n < 1 || k < 0 || (n > 1 && k < 1))
+        throw std::runtime_error("bad star " + figure.toStdString());
     const double radius = box / 2;
     QVector<QPointF> points;
     // Figures whose corners come in fours stand on a side rather than on a corner.

@@ -11,14 +11,14 @@ namespace orvanta::pictures {
 // Draws one picture of the glyph table: a character or letters of a font fitted into the
 // picture, a figure drawn from lines, or a star polygon.
 class GlyphPainter {
-public:
+  public:
     static constexpr int kSymbolSize = 96;
     static constexpr int kPictogramSize = 32;
 
     // Throws std::runtime_error for a drawing it does not know or a character the font lacks.
     static QImage paint(const GlyphRow& row);
 
-private:
+  private:
     static QPainterPath textPath(const GlyphRow& row, const QString& text);
     static void drawText(QPainter& painter, const GlyphRow& row, const QString& text, double box,
                          double stroke);

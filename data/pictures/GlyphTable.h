@@ -14,16 +14,16 @@ struct GlyphRow {
     QString family;
     bool bold = false;
     QColor ink;
-    QColor ground;    // invalid for a white ground
+    QColor ground;  // invalid for a white ground
 };
 
 // Reads the tab-separated glyph table; lines starting with '#' and blank lines are skipped.
 class GlyphTable {
-public:
+  public:
     // Throws std::runtime_error naming the line that is wrong.
     static QVector<GlyphRow> read(const QString& path);
 
-private:
+  private:
     static GlyphRow parseRow(const QString& line, int number);
 };
 

@@ -12,10 +12,8 @@ constexpr int kMoscowStandardHours = 3;
 
 }  // namespace
 
-int ChartFileExport::moscowAheadOfGreenwich(const TimeChangeBase& changes,
-                                            const BirthData& birth) {
-    const DateTime ut{birth.gmtHour, birth.gmtMinute, birth.gmtDay, birth.gmtMonth,
-                      birth.gmtYear};
+int ChartFileExport::moscowAheadOfGreenwich(const TimeChangeBase& changes, const BirthData& birth) {
+    const DateTime ut{birth.gmtHour, birth.gmtMinute, birth.gmtDay, birth.gmtMonth, birth.gmtYear};
     // The base is searched by Moscow time, which depends on the difference sought: start
     // from the standard difference and look again with the one found.
     int ahead = kMoscowStandardHours;
@@ -38,7 +36,8 @@ BirthData ChartFileExport::birthData(const ChartOptions& options, const TimeChan
     birth.year = r.year;
     birth.hour = r.hour;
     birth.minute = r.minute;
-    const DateTime ut = Calendar::hourShift(-r.timeZone, {r.hour, r.minute, r.day, r.month, r.year});
+    const DateTime ut =
+        Calendar::hourShift(-r.timeZone, {r.hour, r.minute, r.day, r.month, r.year});
     birth.gmtDay = ut.day;
     birth.gmtMonth = ut.month;
     birth.gmtYear = ut.year;
@@ -54,14 +53,13 @@ BirthData ChartFileExport::birthData(const ChartOptions& options, const TimeChan
     return birth;
 }
 
-bool ChartFileExport::save(const ChartOptions& options, const std::string& path,
-                           ChartData& chart) {
+bool ChartFileExport::save(const ChartOptions& options, const std::string& path, ChartData& chart) {
     TimeChangeBase changes;
     changes.load(AppFolder::find(TimeChangeBase::kFileName));
     const int houseSystem = options.request.houseSystem;
     CZodiacDoc doc;
-    if (!doc.newChart(birthData(options, changes), houseSystem,
-                      houseSystem == HouseSystems::kNone, false)) {
+    if (!doc.newChart(birthData(options, changes), houseSystem, houseSystem == HouseSystems::kNone,
+                      false)) {
         return false;
     }
     if (!doc.save(path)) return false;

@@ -12,7 +12,7 @@ namespace orvanta::cli {
 // "orvanta-cli chart ... -o FILE.map": the chart built as the desktop program builds a new
 // chart (the delivered settings defaults applied) and saved as a chart file.
 class ChartFileExport {
-public:
+  public:
     // Computes and saves; the chart receives the computed positions. False when the engine
     // or the save failed (reported through the message sink).
     static bool save(const ChartOptions& options, const std::string& path, ChartData& chart);
@@ -21,7 +21,7 @@ public:
     // from Moscow from the time-change base (Moscow's three hours when it has no answer).
     static BirthData birthData(const ChartOptions& options, const TimeChangeBase& changes);
 
-private:
+  private:
     static int moscowAheadOfGreenwich(const TimeChangeBase& changes, const BirthData& birth);
 };
 

@@ -11,14 +11,17 @@ namespace {
 
 std::string fixed(double value, int decimals) {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
 }
 
-std::string twoDigits(int value) { return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value); }
+std::string twoDigits(int value) {
+    return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
+}
 
 void writeBirth(JsonWriter& json, const BirthData& b) {
+    // clang-format off
     json.key("birth").beginObject()
         .key("name").value(b.name)
         .key("place").value(b.place)
@@ -39,12 +42,14 @@ void writeBirth(JsonWriter& json, const BirthData& b) {
         .key("longitude").value(b.longitude)
         .key("entered").value(b.entered)
         .endObject();
+    // clang-format on
 }
 
 void writeObjects(JsonWriter& json, const ChartData& chart) {
     json.key("objects").beginArray();
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
         const ChartObject& o = chart[number];
+        // clang-format off
         json.beginObject()
             .key("number").value(number)
             .key("name").value(o.name)
@@ -57,6 +62,7 @@ void writeObjects(JsonWriter& json, const ChartData& chart) {
             .key("sign").value(o.sign)
             .key("label").value(o.label)
             .endObject();
+        // clang-format on
     }
     json.endArray();
 }
@@ -68,6 +74,7 @@ std::string MapPrinter::json(const MapFile::Content& content) {
     json.beginObject();
     writeBirth(json, content.birth);
     writeObjects(json, content.chart);
+    // clang-format off
     json.key("houses_unavailable").value(content.chart.housesUnavailable)
         .key("orientation").beginObject()
         .key("direction").value(content.orientation.direction)
@@ -79,6 +86,7 @@ std::string MapPrinter::json(const MapFile::Content& content) {
         .key("auto_greenwich").value(content.autoGreenwich)
         .key("notebook_bytes").value(static_cast<int>(content.notebook.size()))
         .endObject();
+    // clang-format on
     return json.text() + "\n";
 }
 
@@ -94,16 +102,18 @@ std::string MapPrinter::text(const MapFile::Content& content) {
            std::to_string(b.gmtYear) + " " + std::to_string(b.gmtHour) + ":" +
            twoDigits(b.gmtMinute) + " (разница с Гринвичем " + fixed(b.diffGreenwich, 2) +
            " ч, с Москвой " + fixed(b.diffMoscow, 2) + " ч)\n";
-    out += "Дома: " + (content.chart.housesUnavailable ? std::string("нет (космограмма)")
-                                                        : b.houseSystemName + " (" +
-                                                              std::to_string(content.houseSystem) + ")") +
+    out += "Дома: " +
+           (content.chart.housesUnavailable
+                ? std::string("нет (космограмма)")
+                : b.houseSystemName + " (" + std::to_string(content.houseSystem) + ")") +
            "\n";
     out += "Ориентация: направление " + std::to_string(content.orientation.direction) +
            ", от Овна " + std::to_string(content.orientation.fromAries) + ", от Асцендента " +
            std::to_string(content.orientation.fromAscendant) + ", угол " +
            fixed(content.orientation.angle, 2) + "\n";
     out += "Записная книжка: " + std::to_string(content.notebook.size()) + " байт\n";
-    TextTable table({"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R", "Ид.", "Метка"});
+    TextTable table(
+        {"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R", "Ид.", "Метка"});
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
         const ChartObject& o = content.chart[number];
         table.addRow({std::to_string(number), o.name, fixed(o.longitude, 6), std::to_string(o.sign),

@@ -8,7 +8,7 @@ namespace orvanta::cli {
 
 // The content of a chart file as JSON (the keys of the tool's documentation) or as a table.
 class MapPrinter {
-public:
+  public:
     static std::string json(const MapFile::Content& content);
     static std::string text(const MapFile::Content& content);
 };

@@ -9,15 +9,19 @@
 namespace orvanta::cli {
 namespace {
 
-std::string number(double value) { return JsonWriter::number(value); }
+std::string number(double value) {
+    return JsonWriter::number(value);
+}
 
 void writePicture(JsonWriter& json, const char* key, const Picture& picture) {
     json.key(key).beginObject().key("present").value(!picture.isEmpty());
     if (!picture.isEmpty()) {
+        // clang-format off
         json.key("width").value(picture.width())
             .key("height").value(picture.height())
             .key("colours").value(picture.colourCount())
             .key("bytes").value(static_cast<int>(picture.bytes().size()));
+        // clang-format on
     }
     json.endObject();
 }
@@ -42,6 +46,7 @@ std::string SettingsPrinter::aspectsJson(const std::vector<AspectSetting>& recor
     json.beginObject().key("file").value("aspects").key("records").beginArray();
     for (std::size_t i = 0; i < records.size(); ++i) {
         const AspectSetting& a = records[i];
+        // clang-format off
         json.beginObject()
             .key("number").value(static_cast<int>(i))
             .key("colour").value(colourText(a.colour))
@@ -51,6 +56,7 @@ std::string SettingsPrinter::aspectsJson(const std::vector<AspectSetting>& recor
             .key("orb").value(a.orb)
             .key("included").value(a.included)
             .key("label").value(a.label);
+        // clang-format on
         writePicture(json, "symbol", a.symbol);
         writePicture(json, "pictogram", a.pictogram);
         json.endObject();
@@ -60,14 +66,14 @@ std::string SettingsPrinter::aspectsJson(const std::vector<AspectSetting>& recor
 }
 
 std::string SettingsPrinter::aspectsText(const std::vector<AspectSetting>& records) {
-    TextTable table({"№", "Угол", "Орбис", "Да", "Цвет", "Толщ.", "Линия", "Символ", "Пиктограмма",
-                     "Метка"});
+    TextTable table(
+        {"№", "Угол", "Орбис", "Да", "Цвет", "Толщ.", "Линия", "Символ", "Пиктограмма", "Метка"});
     for (std::size_t i = 0; i < records.size(); ++i) {
         const AspectSetting& a = records[i];
         table.addRow({std::to_string(i), number(a.angle), number(a.orb), std::to_string(a.included),
                       colourText(a.colour), std::to_string(a.lineWidth),
-                      std::to_string(a.lineStyle), pictureText(a.symbol),
-                      pictureText(a.pictogram), a.label});
+                      std::to_string(a.lineStyle), pictureText(a.symbol), pictureText(a.pictogram),
+                      a.label});
     }
     return table.render();
 }
@@ -77,6 +83,7 @@ std::string SettingsPrinter::planetsJson(const std::vector<ChartObject>& records
     json.beginObject().key("file").value("planets").key("records").beginArray();
     for (std::size_t i = 0; i < records.size(); ++i) {
         const ChartObject& o = records[i];
+        // clang-format off
         json.beginObject()
             .key("number").value(static_cast<int>(i + 1))
             .key("longitude").value(o.longitude)
@@ -90,6 +97,7 @@ std::string SettingsPrinter::planetsJson(const std::vector<ChartObject>& records
             .key("sign").value(o.sign)
             .key("name").value(o.name)
             .key("label").value(o.label);
+        // clang-format on
         writePicture(json, "symbol", o.symbol);
         writePicture(json, "pictogram", o.pictogram);
         json.endObject();
@@ -99,26 +107,28 @@ std::string SettingsPrinter::planetsJson(const std::vector<ChartObject>& records
 }
 
 std::string SettingsPrinter::planetsText(const std::vector<ChartObject>& records) {
-    TextTable table({"№", "Имя", "Карта", "Транзит", "Радикс", "Ид.", "Символ", "Пиктограмма",
-                     "Метка"});
+    TextTable table(
+        {"№", "Имя", "Карта", "Транзит", "Радикс", "Ид.", "Символ", "Пиктограмма", "Метка"});
     for (std::size_t i = 0; i < records.size(); ++i) {
         const ChartObject& o = records[i];
         table.addRow({std::to_string(i + 1), o.name, std::to_string(o.shown),
                       std::to_string(o.transitUse), std::to_string(o.radixUse),
-                      std::to_string(o.identifier), pictureText(o.symbol),
-                      pictureText(o.pictogram), o.label});
+                      std::to_string(o.identifier), pictureText(o.symbol), pictureText(o.pictogram),
+                      o.label});
     }
     return table.render();
 }
 
 std::string SettingsPrinter::orientationJson(const OrientationFile::Setting& setting) {
     JsonWriter json;
+    // clang-format off
     json.beginObject()
         .key("file").value("orientation")
         .key("direction").value(setting.direction)
         .key("start").value(setting.start)
         .key("angle").value(setting.angle)
         .endObject();
+    // clang-format on
     return json.text() + "\n";
 }
 

@@ -12,7 +12,7 @@ namespace orvanta::cli {
 // The records of the settings files, every field with the sizes of the pictures, as JSON or
 // as a table.
 class SettingsPrinter {
-public:
+  public:
     static std::string aspectsJson(const std::vector<AspectSetting>& records);
     static std::string aspectsText(const std::vector<AspectSetting>& records);
     static std::string planetsJson(const std::vector<ChartObject>& records);

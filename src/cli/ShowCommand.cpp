@@ -36,11 +36,13 @@ std::string ShowCommand::format(Kind kind, const std::vector<std::uint8_t>& byte
         }
         case Kind::Aspects: {
             const auto records = AspectRecords::parse(bytes);
-            return json ? SettingsPrinter::aspectsJson(records) : SettingsPrinter::aspectsText(records);
+            return json ? SettingsPrinter::aspectsJson(records)
+                        : SettingsPrinter::aspectsText(records);
         }
         case Kind::Planets: {
             const auto records = PlanetRecords::parse(bytes);
-            return json ? SettingsPrinter::planetsJson(records) : SettingsPrinter::planetsText(records);
+            return json ? SettingsPrinter::planetsJson(records)
+                        : SettingsPrinter::planetsText(records);
         }
         case Kind::Orientation: {
             const auto setting = OrientationFile::parse(bytes);

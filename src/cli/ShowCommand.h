@@ -10,15 +10,14 @@ namespace orvanta::cli {
 // ".ta", ".rxp", ".trp", ".rnd"), the kind told by the extension. A damaged file is reported
 // on standard error with exit code 1.
 class ShowCommand {
-public:
+  public:
     enum class Kind { Unknown, Chart, Aspects, Planets, Orientation };
 
-    static int run(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err);
+    static int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
     static Kind kindOf(const std::string& path);
 
-private:
+  private:
     // Throws FormatError for a damaged file.
     static std::string format(Kind kind, const std::vector<std::uint8_t>& bytes, bool json);
 };

@@ -39,7 +39,7 @@ struct DibLayout {
     // Bytes of one pixel row, padded to a multiple of four.
     static std::size_t rowSize(std::uint16_t bitCount, std::int32_t width);
 
-private:
+  private:
     static Verdict readInfoHeader(std::span<const std::uint8_t> packed, DibLayout& layout);
     static Verdict readCoreHeader(std::span<const std::uint8_t> packed, DibLayout& layout);
     static bool hasSupportedDepth(const DibLayout& layout);

@@ -12,7 +12,8 @@ namespace {
 constexpr std::size_t kImageSizeField = 20;
 
 void putUInt32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 bool startsWithBm(std::span<const std::uint8_t> bytes) {
@@ -105,7 +106,8 @@ std::vector<std::uint8_t> Picture::packedForWriting() const {
     if (layout_.isCoreHeader()) {
         out = coreToInfoHeader();
     } else {
-        out.assign(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset()));
+        out.assign(bytes_.begin(),
+                   bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset()));
     }
     putUInt32(out, kImageSizeField, static_cast<std::uint32_t>(layout_.imageSize));
     const auto bits = bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset());

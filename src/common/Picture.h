@@ -14,7 +14,7 @@ namespace orvanta {
 // byte for byte as it was read so that it is written back unchanged. A picture only ever
 // holds a block whose header, colour table and pixel rows fit the bytes it has.
 class Picture {
-public:
+  public:
     static constexpr const char* kLoadError = "Load DIB Error...";
     static constexpr const char* kInitError = "Init DIB data Error...";
     static constexpr const char* kSaveError = "Save DIB Error...";
@@ -56,7 +56,7 @@ public:
     // The stand-alone ".bmp" form: file header and packed bitmap as held.
     std::vector<std::uint8_t> fileForm() const;
 
-private:
+  private:
     // The packed bitmap as it is written: an information header with the image size filled
     // in, then masks, colour table and pixel rows.
     std::vector<std::uint8_t> packedForWriting() const;

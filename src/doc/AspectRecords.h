@@ -16,7 +16,7 @@ namespace orvanta {
 // The aspect settings files "default.asp" and "default.ta": eighteen records one after the
 // other, with no header.
 class AspectRecords {
-public:
+  public:
     // The records a file holds, at most eighteen. A file may end after any whole record;
     // a record cut short, a bad picture marker or bytes after the eighteenth record throw
     // FormatError with the reason.
@@ -30,7 +30,7 @@ public:
     static bool write(const std::filesystem::path& path, const AspectTable& table,
                       std::string* error = nullptr);
 
-private:
+  private:
     static AspectSetting readRecord(BinaryReader& reader);
     static void writeRecord(BinaryWriter& writer, const AspectSetting& aspect);
 };

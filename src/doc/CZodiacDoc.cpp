@@ -17,7 +17,9 @@
 namespace orvanta {
 namespace {
 
-std::string quoted(const std::filesystem::path& path) { return "«" + path.string() + "»"; }
+std::string quoted(const std::filesystem::path& path) {
+    return "«" + path.string() + "»";
+}
 
 }  // namespace
 
@@ -69,8 +71,8 @@ void CZodiacDoc::startFresh() {
 }
 
 bool CZodiacDoc::recompute() {
-    return ChartComputation::shared().recomputeNatal(natal_.birth, natal_.houseSystem,
-                                                     natal_.chart, natal_.orientation);
+    return ChartComputation::shared().recomputeNatal(natal_.birth, natal_.houseSystem, natal_.chart,
+                                                     natal_.orientation);
 }
 
 bool CZodiacDoc::newChart(const BirthData& birth, int houseSystem, bool housesUnavailable,
@@ -176,7 +178,9 @@ int CZodiacDoc::subscribe(View view) {
     return id;
 }
 
-void CZodiacDoc::unsubscribe(int id) { views_.erase(id); }
+void CZodiacDoc::unsubscribe(int id) {
+    views_.erase(id);
+}
 
 void CZodiacDoc::updateAllViews(int hint) {
     // A view may unsubscribe while it is told; work on a copy of the list.

@@ -19,7 +19,7 @@ namespace orvanta {
 // the step of the step recalculation and the state of the event chart. Every window of a
 // chart is a view of one document; views subscribe to its update hints.
 class CZodiacDoc {
-public:
+  public:
     static constexpr int kHintNatal = 1;       // wheel and table
     static constexpr int kHintEventChart = 2;  // the event chart
     static constexpr const char* kCannotOpenMessage = "Файл невозможно открыть...";
@@ -81,7 +81,7 @@ public:
     // Reads "Default.rnd" into the orientation of the chart record.
     void readOrientationDefault();
 
-private:
+  private:
     void setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
                       bool autoGreenwich);
     void startFresh();

@@ -2,7 +2,9 @@
 
 namespace orvanta {
 
-std::string ChartBarTexts::name(const NatalChart& natal) { return natal.birth.name; }
+std::string ChartBarTexts::name(const NatalChart& natal) {
+    return natal.birth.name;
+}
 
 std::string ChartBarTexts::birthMoment(const NatalChart& natal) {
     const BirthData& b = natal.birth;

@@ -9,7 +9,7 @@ namespace orvanta {
 
 // The texts of the bars above the chart windows.
 class ChartBarTexts {
-public:
+  public:
     // The person's name.
     static std::string name(const NatalChart& natal);
     // Local birth date and time "D.M.YYYY H:M" with no padding, then, for a chart with houses,

@@ -10,7 +10,7 @@ namespace orvanta {
 // that the binary reader finds are all of one kind, bytes missing at the end, and are worded
 // by the reader that catches them.
 class FileDamage : public FormatError {
-public:
+  public:
     using FormatError::FormatError;
 
     // Prefixes a damage found inside a part of the file with the name of that part.

@@ -25,7 +25,8 @@ std::string FileText::readBytes(BinaryReader& reader, std::uint64_t length) {
                          std::to_string(reader.remaining()) + ")");
     }
     const auto bytes = reader.readBytes(static_cast<std::size_t>(length));
-    return Windows1251::toUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return Windows1251::toUtf8(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 std::string FileText::readVariable(BinaryReader& reader) {

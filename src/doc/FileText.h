@@ -11,7 +11,7 @@ namespace orvanta {
 // Texts inside our binary files: Windows-1251 bytes with a length before them. Chart files use
 // a variable length prefix, settings files a 32-bit count. Inside the program texts are UTF-8.
 class FileText {
-public:
+  public:
     // Chart file form: one byte up to 254; else 255 and a 16-bit length up to 65533; else 255,
     // the 16-bit value 65535 and a 32-bit length.
     static std::string readVariable(BinaryReader& reader);
@@ -24,7 +24,7 @@ public:
     // Windows-1251 bytes of a text; throws FileDamage naming a character the code page lacks.
     static std::string encode(std::string_view utf8);
 
-private:
+  private:
     static std::string readBytes(BinaryReader& reader, std::uint64_t length);
 };
 

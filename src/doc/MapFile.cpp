@@ -101,8 +101,7 @@ MapFile::Content MapFile::parse(std::span<const std::uint8_t> bytes) {
                  [&] { readObject(reader, content.chart[number]); });
     }
     readPart("ориентация и система домов", bytes.size(), [&] { readTail(reader, content); });
-    readPart("записная книжка", bytes.size(),
-             [&] { content.notebook = readNotebook(reader); });
+    readPart("записная книжка", bytes.size(), [&] { content.notebook = readNotebook(reader); });
     if (!reader.atEnd()) {
         throw FileDamage("после записной книжки остались лишние байты (" +
                          std::to_string(reader.remaining()) + ")");

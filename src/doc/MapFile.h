@@ -16,7 +16,7 @@ namespace orvanta {
 // The chart file ".map": birth data, the 33 chart objects, orientation, house system and the
 // notebook block, as one little-endian stream.
 class MapFile {
-public:
+  public:
     // What a chart file holds. Of each chart object only the stored fields are filled:
     // positions, retrograde, identifier, name, sign and label.
     struct Content {
@@ -37,7 +37,7 @@ public:
     // Throws FormatError when a text holds a character the file's code page lacks.
     static std::vector<std::uint8_t> serialize(const NatalChart& natal);
 
-private:
+  private:
     static void readBirth(BinaryReader& reader, BirthData& birth);
     static void readObject(BinaryReader& reader, ChartObject& object);
     static void readTail(BinaryReader& reader, Content& content);

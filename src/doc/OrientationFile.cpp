@@ -13,7 +13,9 @@
 namespace orvanta {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // The next blank-separated word of the text, or an empty view at its end.
 std::string_view nextWord(std::string_view& text) {
@@ -59,14 +61,14 @@ OrientationFile::Setting OrientationFile::parse(std::span<const std::uint8_t> by
 
 std::vector<std::uint8_t> OrientationFile::format(const Setting& setting) {
     char angle[kFileSize];
-    const auto result = std::to_chars(angle, angle + sizeof angle, setting.angle,
-                                      std::chars_format::fixed, 6);
+    const auto result =
+        std::to_chars(angle, angle + sizeof angle, setting.angle, std::chars_format::fixed, 6);
     if (result.ec != std::errc() || !std::isfinite(setting.angle)) {
         throw FileDamage("угол поворота не умещается в файл ориентации");
     }
     const std::string text = std::to_string(setting.direction) + " " +
-                             std::to_string(setting.start) + " " +
-                             std::string(angle, result.ptr) + " ";
+                             std::to_string(setting.start) + " " + std::string(angle, result.ptr) +
+                             " ";
     // At least one zero byte must follow the text.
     if (text.size() >= kFileSize) throw FileDamage("угол поворота не умещается в файл ориентации");
     std::vector<std::uint8_t> bytes(kFileSize, 0);

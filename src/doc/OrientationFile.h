@@ -14,7 +14,7 @@ namespace orvanta {
 // The orientation defaults "Default.rnd": one line of text in exactly 100 bytes, "direction
 // start angle " with the angle in six decimals, padded with zero bytes.
 class OrientationFile {
-public:
+  public:
     static constexpr std::size_t kFileSize = 100;
 
     enum Start : std::int32_t { FromAscendant = 0, FromAries = 1, ArbitraryAngle = 2 };
@@ -22,7 +22,7 @@ public:
     struct Setting {
         std::int32_t direction = 0;  // 0 Western (counter-clockwise), 1 Avestan (clockwise)
         std::int32_t start = FromAries;
-        double angle = 0.0;          // used with ArbitraryAngle only
+        double angle = 0.0;  // used with ArbitraryAngle only
     };
 
     // Throws FormatError when the text does not hold a direction of 0 or 1, a start of 0 to 2
@@ -42,7 +42,7 @@ public:
     // The start that a chart's switches stand for.
     static Setting fromOrientation(const ZodiacOrientation& orientation);
 
-private:
+  private:
     static std::optional<std::vector<std::uint8_t>> loadHead(const std::filesystem::path& path);
 };
 

@@ -9,12 +9,12 @@ namespace orvanta {
 // A picture inside a settings record: the two characters "Ok" and the embedded picture, or
 // "No" for an empty picture.
 class PictureSlot {
-public:
+  public:
     // Throws FileDamage for any other marker and FormatError when the bytes run out.
     static void read(BinaryReader& reader, Picture& picture);
     static void write(BinaryWriter& writer, const Picture& picture);
 
-private:
+  private:
     static std::string describeMarker(std::uint8_t first, std::uint8_t second);
 };
 

@@ -16,7 +16,7 @@ namespace orvanta {
 // The planet settings files "default.rxp" and "default.trp": one record per chart object,
 // starting with object 1; 16 records for the bodies, 28 with the house cusps.
 class PlanetRecords {
-public:
+  public:
     static constexpr int kLargestCount = 28;
 
     // The records a file holds, every field as stored. A file may end after any whole
@@ -37,7 +37,7 @@ public:
     // Moves the fields a reader takes from a record into a chart object.
     static void applyRecord(ChartObject& record, ChartObject& target);
 
-private:
+  private:
     static ChartObject readRecord(BinaryReader& reader);
     static void writeRecord(BinaryWriter& writer, const ChartObject& object);
 };

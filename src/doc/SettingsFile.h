@@ -12,7 +12,7 @@ namespace orvanta {
 // What the readers of the settings files share: the file names, loading a whole file, and
 // the message for a damaged file.
 class SettingsFile {
-public:
+  public:
     static constexpr std::string_view kNatalAspects = "default.asp";
     static constexpr std::string_view kTransitAspects = "default.ta";
     static constexpr std::string_view kRadixPlanets = "default.rxp";

@@ -18,8 +18,8 @@ QImage PicturePainter::toImage(const Picture& picture) {
 bool PicturePainter::isExactSize(const Canvas& canvas, const Picture& picture, double left,
                                  double top, double right, double bottom) {
     // Only screen pixels can match the picture's pixels; on the page it is always stretched.
-    return canvas.units() == Canvas::Units::Pixels &&
-           std::fabs(right - left) == picture.width() && std::fabs(bottom - top) == picture.height();
+    return canvas.units() == Canvas::Units::Pixels && std::fabs(right - left) == picture.width() &&
+           std::fabs(bottom - top) == picture.height();
 }
 
 void PicturePainter::drawAnded(QPainter& painter, const QImage& image, const QRectF& target) {

@@ -9,7 +9,7 @@ namespace orvanta::testing {
 
 // Records what the code under test reports through the message sink while it lives.
 class MessageRecorder {
-public:
+  public:
     MessageRecorder()
         : previous_(MessageSink::install(
               [this](std::string_view text) { messages.emplace_back(text); })) {}
@@ -19,7 +19,7 @@ public:
 
     std::vector<std::string> messages;
 
-private:
+  private:
     MessageSink::Handler previous_;
 };
 

@@ -44,7 +44,8 @@ std::filesystem::path scratchFile(const std::string& name) {
 
 void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 TEST(Picture, DerivesSizeAndColoursFromEitherHeader) {
@@ -78,7 +79,8 @@ TEST(Picture, DerivesSizeAndColoursFromEitherHeader) {
     EXPECT_EQ(core.colourTableSize(), 6u);
 
     Picture trueColour;
-    ASSERT_TRUE(trueColour.assign(testing::packedBitmap(testing::markedTrueColour(5, 3, 0xFFFFFF))));
+    ASSERT_TRUE(
+        trueColour.assign(testing::packedBitmap(testing::markedTrueColour(5, 3, 0xFFFFFF))));
     EXPECT_EQ(trueColour.colourCount(), 0);
     EXPECT_EQ(trueColour.colourTableSize(), 0u);
 }
@@ -173,11 +175,11 @@ TEST(Picture, UnreadableBitmapsEmptyThePictureWithTheMessages) {
 
     BitmapFields faults[5] = {threeColourBitmap(), threeColourBitmap(), threeColourBitmap(),
                               threeColourBitmap(), threeColourBitmap()};
-    faults[0].bitCount = 7;            // no such depth
-    faults[1].coloursUsed = 100000;    // a colour table far beyond the block
-    faults[2].width = 1 << 20;         // rows far beyond the block
-    faults[3].headerSize = 64;         // a header kind we do not read
-    faults[4].compression = 9;         // no such compression
+    faults[0].bitCount = 7;          // no such depth
+    faults[1].coloursUsed = 100000;  // a colour table far beyond the block
+    faults[2].width = 1 << 20;       // rows far beyond the block
+    faults[3].headerSize = 64;       // a header kind we do not read
+    faults[4].compression = 9;       // no such compression
     for (const auto& fault : faults) {
         ASSERT_TRUE(picture.assign(testing::packedBitmap(threeColourBitmap())));
         recorder.messages.clear();
@@ -239,7 +241,8 @@ TEST(Picture, LoadsFilesAndTakesTheBitsAsFollowingTheColourTable) {
     fileForm.insert(fileForm.end(), packed.begin(), packed.end());
     EXPECT_EQ(picture.fileForm(), fileForm);
 
-    writeFile(scratchFile("not-a-bitmap.bmp"), {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    writeFile(scratchFile("not-a-bitmap.bmp"),
+              {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_FALSE(picture.loadFile(scratchFile("not-a-bitmap.bmp")));
     EXPECT_TRUE(picture.isEmpty());  // the previous picture is lost
     EXPECT_EQ(recorder.messages, kLoadError);

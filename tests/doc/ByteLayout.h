@@ -13,7 +13,7 @@
 namespace orvanta::testing {
 
 class ByteLayout {
-public:
+  public:
     ByteLayout& u8(std::uint8_t v) { return put(v, 1); }
     ByteLayout& u16(std::uint16_t v) { return put(v, 2); }
     ByteLayout& u32(std::uint32_t v) { return put(v, 4); }
@@ -52,9 +52,10 @@ public:
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     std::size_t size() const { return bytes_.size(); }
 
-private:
+  private:
     ByteLayout& put(std::uint64_t value, int size) {
-        for (int i = 0; i < size; ++i) bytes_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        for (int i = 0; i < size; ++i)
+            bytes_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
         return *this;
     }
 

@@ -14,7 +14,8 @@ ChartObject withPictures() {
     object.identifier = 7;
     object.name = "Сатурн";
     object.label = "время";
-    EXPECT_TRUE(object.symbol.assign(testing::packedBitmap(testing::markedTrueColour(2, 2, 0xFFFFFF))));
+    EXPECT_TRUE(
+        object.symbol.assign(testing::packedBitmap(testing::markedTrueColour(2, 2, 0xFFFFFF))));
     EXPECT_TRUE(object.pictogram.assign(testing::packedBitmap(testing::markedTrueColour(3, 3, 0))));
     return object;
 }

@@ -25,9 +25,9 @@ std::vector<std::uint8_t> delivered(std::string_view name) {
 }
 
 bool hasCyrillic(const std::string& utf8) {
-    return std::any_of(utf8.begin(), utf8.end(),
-                       [](char c) { return static_cast<unsigned char>(c) == 0xD0 ||
-                                           static_cast<unsigned char>(c) == 0xD1; });
+    return std::any_of(utf8.begin(), utf8.end(), [](char c) {
+        return static_cast<unsigned char>(c) == 0xD0 || static_cast<unsigned char>(c) == 0xD1;
+    });
 }
 
 // Symbols are dark on white and large enough to stay crisp stretched into the wheel;
@@ -81,7 +81,9 @@ TEST(DeliveredDefaults, NatalAspectsAreTheMajorFiveAndThirteenMinorOnes) {
     EXPECT_EQ(labels.size(), 18u);
     // Tense and harmonious aspects are told apart by their lines.
     auto colourOf = [&](double angle) {
-        return std::find_if(aspects.begin(), aspects.end(), [&](auto& a) { return a.angle == angle; })->colour;
+        return std::find_if(aspects.begin(), aspects.end(),
+                            [&](auto& a) { return a.angle == angle; })
+            ->colour;
     };
     EXPECT_NE(colourOf(90), colourOf(120));
     EXPECT_NE(colourOf(180), colourOf(60));
@@ -93,8 +95,8 @@ TEST(DeliveredDefaults, TransitAspectsUseNarrowOrbs) {
     auto aspects = AspectRecords::parse(bytes);
     ASSERT_EQ(aspects.size(), 18u);
     for (const auto& a : aspects) {
-        const bool major = a.angle == 0 || a.angle == 60 || a.angle == 90 || a.angle == 120 ||
-                           a.angle == 180;
+        const bool major =
+            a.angle == 0 || a.angle == 60 || a.angle == 90 || a.angle == 120 || a.angle == 180;
         EXPECT_EQ(a.included, major ? 1 : 0) << a.angle;
         EXPECT_LE(a.orb, 1.5) << a.angle;
         EXPECT_GT(a.orb, 0) << a.angle;
@@ -135,7 +137,8 @@ TEST(DeliveredDefaults, NatalObjectsAndTransitingBodiesHaveSymbolsPictogramsAndL
 }
 
 TEST(DeliveredDefaults, OrientationIsWesternFromTheAscendant) {
-    std::vector<std::uint8_t> expected = {'0', ' ', '0', ' ', '0', '.', '0', '0', '0', '0', '0', '0', ' '};
+    std::vector<std::uint8_t> expected = {'0', ' ', '0', ' ', '0', '.', '0',
+                                          '0', '0', '0', '0', '0', ' '};
     expected.resize(100, 0);
     EXPECT_EQ(delivered(SettingsFile::kOrientation), expected);
 }
@@ -143,7 +146,8 @@ TEST(DeliveredDefaults, OrientationIsWesternFromTheAscendant) {
 TEST(DeliveredDefaults, TwelveSignPicturesLoad) {
     for (int sign = 1; sign <= 12; ++sign) {
         Picture picture;
-        EXPECT_TRUE(picture.loadFile(AppFolder::find("BMP_ZZ\\SET1\\" + std::to_string(sign) + ".bmp")))
+        EXPECT_TRUE(
+            picture.loadFile(AppFolder::find("BMP_ZZ\\SET1\\" + std::to_string(sign) + ".bmp")))
             << sign;
         EXPECT_GE(picture.width(), 64);
     }

@@ -41,17 +41,17 @@ TEST(FileText, ChartFileLengthTakesOneThreeOrSevenBytes) {
 
 TEST(FileText, LengthsThatDoNotFitTheFileAreRefused) {
     const std::vector<std::vector<std::uint8_t>> damaged = {
-        {5, 'a', 'b'},                        // five letters announced, two there
-        {255, 0x10, 0x27},                    // 10000 announced, none there
+        {5, 'a', 'b'},                              // five letters announced, two there
+        {255, 0x10, 0x27},                          // 10000 announced, none there
         {255, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},  // about two thousand million
-        {255, 0xFE, 0xFF},                    // a length form no writer uses
+        {255, 0xFE, 0xFF},                          // a length form no writer uses
     };
     for (const auto& bytes : damaged) {
         BinaryReader reader(bytes);
         EXPECT_THROW(FileText::readVariable(reader), FileDamage);
     }
-    for (const auto& bytes : {testing::ByteLayout().i32(-1).bytes(),
-                              testing::ByteLayout().i32(3).raw("ab").bytes()}) {
+    for (const auto& bytes :
+         {testing::ByteLayout().i32(-1).bytes(), testing::ByteLayout().i32(3).raw("ab").bytes()}) {
         BinaryReader reader(bytes);
         EXPECT_THROW(FileText::readCounted(reader), FileDamage);
     }

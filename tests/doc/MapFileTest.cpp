@@ -56,12 +56,23 @@ std::vector<std::uint8_t> layoutOf(const NatalChart& natal) {
     l.variable(b.name).variable("").variable(b.place).variable(b.houseSystemName);
     l.f64(b.diffGreenwich).f64(b.diffMoscow).f64(b.latitude).f64(b.longitude);
     for (const ChartObject& o : natal.chart.objects) {
-        l.f64(o.longitude).f64(o.degreeInSign).f64(o.minutes).f64(o.seconds).i32(o.retrograde)
-            .i32(o.identifier).variable(o.name).i32(o.sign).variable(o.label);
+        l.f64(o.longitude)
+            .f64(o.degreeInSign)
+            .f64(o.minutes)
+            .f64(o.seconds)
+            .i32(o.retrograde)
+            .i32(o.identifier)
+            .variable(o.name)
+            .i32(o.sign)
+            .variable(o.label);
     }
-    l.i32(natal.chart.housesUnavailable).i32(natal.orientation.direction)
-        .i32(natal.orientation.fromAries).i32(natal.orientation.fromAscendant)
-        .f64(natal.orientation.angle).i32(natal.houseSystem).i32(natal.autoGreenwich);
+    l.i32(natal.chart.housesUnavailable)
+        .i32(natal.orientation.direction)
+        .i32(natal.orientation.fromAries)
+        .i32(natal.orientation.fromAscendant)
+        .f64(natal.orientation.angle)
+        .i32(natal.houseSystem)
+        .i32(natal.autoGreenwich);
     l.i32(static_cast<std::int32_t>(natal.notebook.size())).raw(natal.notebook);
     return l.bytes();
 }
@@ -99,9 +110,9 @@ TEST(MapFile, ReadsStoredFieldsAndKeepsDisplaySettings) {
     EXPECT_EQ(target.chart[31].retrograde, 1);
     EXPECT_EQ(target.orientation.angle, 33.25);
     EXPECT_EQ(target.notebook, original.notebook);
-    EXPECT_EQ(target.chart[5].shown, 0);              // from the settings, not the file
-    EXPECT_FALSE(target.chart[5].symbol.isEmpty());   // so are the pictures
-    EXPECT_EQ(MapFile::serialize(target), bytes);     // read and written back: identical
+    EXPECT_EQ(target.chart[5].shown, 0);             // from the settings, not the file
+    EXPECT_FALSE(target.chart[5].symbol.isEmpty());  // so are the pictures
+    EXPECT_EQ(MapFile::serialize(target), bytes);    // read and written back: identical
 }
 
 TEST(MapFile, DamagedFilesAreRefusedWithTheReason) {

@@ -47,7 +47,12 @@ AspectTable aspectTable() {
 
 // One aspect record laid out field by field.
 ByteLayout& aspectRecord(ByteLayout& layout, const AspectSetting& a) {
-    layout.u32(a.colour).i32(a.lineWidth).i32(a.lineStyle).f64(a.angle).f64(a.orb).i32(a.included)
+    layout.u32(a.colour)
+        .i32(a.lineWidth)
+        .i32(a.lineStyle)
+        .f64(a.angle)
+        .f64(a.orb)
+        .i32(a.included)
         .counted(a.label);
     for (const Picture* p : {&a.symbol, &a.pictogram}) {
         if (p->isEmpty()) {
@@ -84,9 +89,18 @@ TEST(AspectRecords, RecordsAreLaidOutFieldByField) {
     for (int i = 1; i < kAspectCount; ++i) aspectRecord(expected, AspectSetting{});
     EXPECT_EQ(bytes, expected.bytes());
     // A record without pictures is 4 + 4 + 4 + 8 + 8 + 4 + 4 + n + 2 + 2 bytes.
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 42),
-              (ByteLayout().u32(0xFF).i32(0).i32(0).f64(90).f64(7.5).i32(1).i32(2).u8(0xA8).u8(0xE6)
-                   .raw("NoNo").bytes()));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 42), (ByteLayout()
+                                                                                 .u32(0xFF)
+                                                                                 .i32(0)
+                                                                                 .i32(0)
+                                                                                 .f64(90)
+                                                                                 .f64(7.5)
+                                                                                 .i32(1)
+                                                                                 .i32(2)
+                                                                                 .u8(0xA8)
+                                                                                 .u8(0xE6)
+                                                                                 .raw("NoNo")
+                                                                                 .bytes()));
 
     const AspectTable table = aspectTable();
     ByteLayout full;
@@ -135,7 +149,9 @@ TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
     aspectRecord(two, aspect(2));
     std::vector<std::vector<std::uint8_t>> damaged;
     for (std::size_t size = 1; size < two.size(); ++size) {
-        if (size != boundary) damaged.emplace_back(two.bytes().begin(), two.bytes().begin() + static_cast<long>(size));
+        if (size != boundary)
+            damaged.emplace_back(two.bytes().begin(),
+                                 two.bytes().begin() + static_cast<long>(size));
     }
     auto badMarker = two.bytes();
     badMarker[boundary - 2] = 'X';  // the pictogram marker of the first record
@@ -180,8 +196,16 @@ ChartObject planet(int number) {
 }
 
 ByteLayout& planetRecord(ByteLayout& layout, const ChartObject& o) {
-    layout.f64(o.longitude).f64(o.degreeInSign).f64(o.minutes).i32(o.retrograde).i32(o.shown)
-        .i32(o.transitUse).i32(o.radixUse).i32(o.identifier).i32(o.sign).counted(o.name)
+    layout.f64(o.longitude)
+        .f64(o.degreeInSign)
+        .f64(o.minutes)
+        .i32(o.retrograde)
+        .i32(o.shown)
+        .i32(o.transitUse)
+        .i32(o.radixUse)
+        .i32(o.identifier)
+        .i32(o.sign)
+        .counted(o.name)
         .counted(o.label);
     for (const Picture* p : {&o.symbol, &o.pictogram}) {
         if (p->isEmpty()) {
@@ -257,14 +281,16 @@ TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
     const std::size_t boundary = planetFile(1).size();
     std::vector<std::vector<std::uint8_t>> damaged;
     for (std::size_t size = 1; size < two.size(); ++size) {
-        if (size != boundary) damaged.emplace_back(two.begin(), two.begin() + static_cast<long>(size));
+        if (size != boundary)
+            damaged.emplace_back(two.begin(), two.begin() + static_cast<long>(size));
     }
     damaged.push_back(planetFile(29));
     for (const auto& bytes : damaged) {
         TempFolder::write(path, bytes);
         ChartData chart;
         MessageRecorder recorder;
-        EXPECT_EQ(PlanetRecords::read(path, chart, 16), SettingsFile::Outcome::Damaged) << bytes.size();
+        EXPECT_EQ(PlanetRecords::read(path, chart, 16), SettingsFile::Outcome::Damaged)
+            << bytes.size();
         EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
         EXPECT_EQ(recorder.messages.size(), 1u);
     }

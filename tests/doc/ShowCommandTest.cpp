@@ -29,9 +29,9 @@ CliRun cli(const std::vector<std::string>& arguments) {
 }
 
 std::vector<std::string> gagarin(const std::string& houses, const std::string& file) {
-    return {"chart", "--date", "12.04.1961", "--time", "9:07", "--zone", "3", "--lat", "55.75",
-            "--lon", "37.62", "--houses", houses, "--name", "Юрий Гагарин", "--place",
-            "Москва", "-o", file};
+    return {"chart",        "--date",  "12.04.1961", "--time", "9:07",     "--zone", "3",
+            "--lat",        "55.75",   "--lon",      "37.62",  "--houses", houses,   "--name",
+            "Юрий Гагарин", "--place", "Москва",     "-o",     file};
 }
 
 TEST(OrvantaCli, ChartSavesAMapBuiltAsANewChart) {
@@ -77,13 +77,15 @@ TEST(OrvantaCli, ShowPrintsChartsAsJsonWithTheDocumentedKeys) {
     const CliRun run = cli({"show", file, "--json"});
     ASSERT_EQ(run.code, 0) << run.err;
     for (const char* key :
-         {"\"birth\":{\"name\":\"Юрий Гагарин\",\"place\":\"Москва\",\"house_system_name\":\"Placidus\"",
+         {"\"birth\":{\"name\":\"Юрий "
+          "Гагарин\",\"place\":\"Москва\",\"house_system_name\":\"Placidus\"",
           "\"day\":12,\"month\":4,\"year\":1961,\"hour\":9,\"minute\":7,\"gmt_day\":12,"
           "\"gmt_month\":4,\"gmt_year\":1961,\"gmt_hour\":6,\"gmt_minute\":7,\"diff_greenwich\":3,"
           "\"diff_moscow\":0,\"latitude\":55.75,\"longitude\":37.62,\"entered\":1}",
           "\"objects\":[{\"number\":0,\"name\":\"\",\"longitude\":0,\"degree\":0,\"minutes\":0,"
           "\"seconds\":0,\"retrograde\":0,\"identifier\":0,\"sign\":0,\"label\":",
-          "{\"number\":32,", "\"houses_unavailable\":0,\"orientation\":{\"direction\":0,"
+          "{\"number\":32,",
+          "\"houses_unavailable\":0,\"orientation\":{\"direction\":0,"
           "\"from_aries\":0,\"from_ascendant\":1,\"angle\":0},\"house_system\":0,"
           "\"auto_greenwich\":0,\"notebook_bytes\":0}"}) {
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
@@ -103,7 +105,8 @@ TEST(OrvantaCli, ShowPrintsSettingsFilesWithPictureSizes) {
     const CliRun planets = cli({"show", AppFolder::find("default.rxp").string(), "--json"});
     EXPECT_NE(planets.out.find("\"number\":28,"), std::string::npos);
     const CliRun orientation = cli({"show", AppFolder::find("Default.rnd").string(), "--json"});
-    EXPECT_EQ(orientation.out, "{\"file\":\"orientation\",\"direction\":0,\"start\":0,\"angle\":0}\n");
+    EXPECT_EQ(orientation.out,
+              "{\"file\":\"orientation\",\"direction\":0,\"start\":0,\"angle\":0}\n");
 }
 
 TEST(OrvantaCli, ShowRefusesDamagedMissingAndUnknownFiles) {

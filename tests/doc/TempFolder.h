@@ -13,7 +13,7 @@ namespace orvanta::testing {
 
 // A fresh folder for one test, removed with everything in it at the end.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::random_device random;
@@ -34,14 +34,15 @@ public:
 
     static void write(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
     static std::vector<std::uint8_t> read(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -125,7 +125,8 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     TempFolder folder;
     ChartData settings;
     settings[1].label = "из настроек";
-    ASSERT_TRUE(settings[1].symbol.assign(testing::packedBitmap(testing::markedTrueColour(2, 2, 0xFFFFFF))));
+    ASSERT_TRUE(settings[1].symbol.assign(
+        testing::packedBitmap(testing::markedTrueColour(2, 2, 0xFFFFFF))));
     ASSERT_TRUE(PlanetRecords::write(folder / "default.rxp", settings, 16));
 
     CZodiacDoc doc(folder.path());

@@ -31,10 +31,12 @@ QImage redGround(int size) {
 }
 
 // A 4 x 4 picture, white but for its black top-left pixel.
-Picture markedWhite() { return pictureOf(testing::markedTrueColour(4, 4, 0xFFFFFF)); }
+Picture markedWhite() {
+    return pictureOf(testing::markedTrueColour(4, 4, 0xFFFFFF));
+}
 
 class PicturePainterTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test_draw";
@@ -86,8 +88,8 @@ TEST_F(PicturePainterTest, OtherSizesAreCombinedByAnd) {
     PicturePainter::draw(canvas, pictureOf(testing::markedTrueColour(4, 4, 0x80FFFF)), 32, 32, 40,
                          40);
     painter.end();
-    EXPECT_EQ(ground.pixel(2, 2), kBlack);     // inside the stretched black pixel
-    EXPECT_EQ(ground.pixel(20, 20), kRed);     // white: the ground shows
+    EXPECT_EQ(ground.pixel(2, 2), kBlack);  // inside the stretched black pixel
+    EXPECT_EQ(ground.pixel(20, 20), kRed);  // white: the ground shows
     EXPECT_EQ(ground.pixel(38, 38), 0xFF800000);
 }
 
