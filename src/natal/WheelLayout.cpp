@@ -19,19 +19,30 @@ int half(int value) {
     return value / 2;
 }
 
+// Centres are held within a quarter of the int range; with R0 held too, every point of the
+// wheel stays inside it.
+constexpr long long kLargestCentre = 1LL << 30;
+int centreCoordinate(long long value) {
+    return static_cast<int>(std::clamp(value, -kLargestCentre, kLargestCentre));
+}
+
 }  // namespace
 
 WheelLayout::Frame WheelLayout::Frame::screen(int left, int top, int width, int height) {
     Frame frame;
     frame.ySign = 1;
-    frame.baseRadius = std::min(std::abs(width), std::abs(height)) / 2;
-    frame.centreX = left + width / 2;
-    frame.centreY = top + frame.baseRadius + (frame.baseRadius / 20) * frame.ySign;
+    const long long shorter = std::min(std::llabs(static_cast<long long>(width)),
+                                       std::llabs(static_cast<long long>(height)));
+    frame.baseRadius = static_cast<int>(std::min<long long>(shorter / 2, kLargestBaseRadius));
+    frame.centreX = centreCoordinate(static_cast<long long>(left) + width / 2);
+    frame.centreY = centreCoordinate(static_cast<long long>(top) + frame.baseRadius +
+                                     (frame.baseRadius / 20) * frame.ySign);
     return frame;
 }
 
 WheelLayout::Frame WheelLayout::Frame::page(int centreX, int centreY, int baseRadius) {
-    return Frame{centreX, centreY, baseRadius, -1};
+    return Frame{centreCoordinate(centreX), centreCoordinate(centreY),
+                 std::clamp(baseRadius, 0, kLargestBaseRadius), -1};
 }
 
 WheelLayout::Point WheelLayout::pointOnCircle(int cx, int cy, int r, double angle, int ySign) {
@@ -55,13 +66,14 @@ double WheelLayout::referenceAngle(const ChartData& chart, const ZodiacOrientati
     double reference = orientation.angle;
     if (chart.housesUnavailable == 0) {
         const ChartObject& ascendant = chart[Bodies::Ascendant];
-        reference += (ascendant.sign - 1) * 30 + ascendant.degreeInSign;
+        reference += (static_cast<double>(ascendant.sign) - 1.0) * 30.0 + ascendant.degreeInSign;
     }
     return reference;
 }
 
 double WheelLayout::drawingAngle(int sign, double degreeInSign, double reference, bool clockwise) {
-    const double angle = (sign - 1) * 30 + degreeInSign - reference;
+    // In doubles: a damaged chart file may hold any sign number.
+    const double angle = (static_cast<double>(sign) - 1.0) * 30.0 + degreeInSign - reference;
     return clockwise ? angle : 180.0 - angle;
 }
 

@@ -37,7 +37,9 @@ public:
         int bottom = 0;
     };
 
-    // Where the wheel goes: its centre, its base radius R0 and the y direction.
+    // Where the wheel goes: its centre, its base radius R0 and the y direction. R0 is held to
+    // kLargestBaseRadius, so that no radius or coordinate of the wheel leaves the int range.
+    static constexpr int kLargestBaseRadius = 1 << 24;
     struct Frame {
         int centreX = 0;
         int centreY = 0;

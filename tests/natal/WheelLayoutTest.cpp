@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <limits>
 #include <utility>
 
 #include "natal/WheelLayout.h"
@@ -425,6 +426,47 @@ TEST(WheelLayout, BoundsHoldEverythingDrawnIncludingWhatLeavesTheRectangle) {
     EXPECT_GE(pb.top, -15000 + 7200);
     // A body at 90 degrees lies below the centre on the page too: y decreases.
     EXPECT_LT(page.pointAt(100, 90.0).y, -15000);
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// What a damaged chart file or an absurd drawing area can hold: the layout must still come out
+// whole, in range, and without undefined arithmetic (the sanitizer build runs this too).
+TEST(WheelLayout, DamagedChartsAndHugeAreasStillLayOut) {
+    ChartData chart = hiddenChart();
+    place(chart, 1, 10.0);
+    place(chart, 2, 12.0);
+    place(chart, 3, 200.0);
+    chart[1].sign = std::numeric_limits<int>::max();
+    chart[2].sign = std::numeric_limits<int>::min();
+    chart[3].degreeInSign = std::numeric_limits<double>::quiet_NaN();
+    chart[17].sign = std::numeric_limits<int>::max();
+    chart[18].degreeInSign = std::numeric_limits<double>::infinity();
+    NatalAspectTable aspects{};
+    aspects[0].included = 1;
+    aspects[0].orb = 400.0;
+
+    const WheelLayout w = layOut(chart, orientation(kCounterClockwise, kFromAscendant), aspects);
+    EXPECT_EQ(w.marks.size(), 3u + 24u + 4u);
+    for (const auto& body : w.bodies) {
+        EXPECT_GE(body.radius, kIn);
+        EXPECT_LE(body.radius, kOut);
+    }
+
+    // The largest area: R0 is held, and the wheel's parts stay inside the int range.
+    const int most = std::numeric_limits<int>::max();
+    const auto frame = WheelLayout::Frame::screen(most, most, most, most);
+    EXPECT_EQ(frame.baseRadius, WheelLayout::kLargestBaseRadius);
+    const WheelLayout huge =
+        WheelLayout::compute(chart, orientation(kClockwise, kFromAries), aspects, frame);
+    const Rect b = huge.bounds();
+    EXPECT_LT(b.left, b.right);
+    EXPECT_LT(b.top, b.bottom);
+    EXPECT_EQ(WheelLayout::Frame::page(0, 0, -5).baseRadius, 0);
 }
 
 }  // namespace

@@ -50,6 +50,9 @@ bool WheelImage::save(const CZodiacDoc& doc, const ChartResources& resources, QS
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (area.width() > kLargestSide || area.height() > kLargestSide) {
+        return fail(error, "the picture may be at most 16384 pixels wide and high");
+    }
     const QSize size = placement(doc.natal(), area).size;
 
     // The picture is made in memory and written through a temporary file, so a failed write

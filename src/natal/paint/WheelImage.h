@@ -17,6 +17,9 @@ namespace orvanta {
 // of house 1, reach past the area; the picture is grown to show the whole wheel.
 class WheelImage {
 public:
+    // A larger side is refused rather than drawn: the picture is made whole in memory.
+    static constexpr int kLargestSide = 16384;
+
     struct Placement {
         QSize size;     // the picture: at least the area, grown to hold every drawn part
         QPoint origin;  // where the area's top-left corner lies in the picture
@@ -29,8 +32,8 @@ public:
                       QSize area);
 
     // Writes the picture; the format follows the extension (".png", ".pdf" or ".svg", in any
-    // letter case). False, with the reason in error when given, for another extension or a
-    // file that cannot be written.
+    // letter case). False, with the reason in error when given, for another extension, an
+    // area with a side above kLargestSide, or a file that cannot be written.
     static bool save(const CZodiacDoc& doc, const ChartResources& resources, QSize area,
                      const std::filesystem::path& path, std::string* error = nullptr);
 

@@ -109,6 +109,13 @@ TEST_F(WheelImageTest, RefusesOtherExtensionsAndUnwritablePlacesWithoutTouchingO
                                   &error));
     EXPECT_FALSE(error.empty());
 
+    // An area too large to make in memory is refused before anything is allocated.
+    error.clear();
+    EXPECT_FALSE(
+        WheelImage::save(doc, resources, QSize(100000, 100000), folder / "big.png", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "big.png"));
+
     // A degenerate area still gives a picture, of at least one pixel.
     EXPECT_TRUE(WheelImage::save(doc, resources, QSize(0, 0), folder / "tiny.png"));
 }
