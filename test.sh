@@ -29,5 +29,6 @@ if [ "$sanitize" = ON ]; then
   # The engine is loaded with dlopen: keep its frames readable in reports.
   export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 fi
 ctest --test-dir "$build_dir" --output-on-failure -j2

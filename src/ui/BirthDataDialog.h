@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "birthdata/BirthDataEntry.h"
+
+namespace orvanta {
+
+class MonthCalendarView;
+class TimeChangeBase;
+
+// "Ввод данных для карты рождения": the name, the local date and time of birth, the chart
+// kind, the place with its coordinates, the house system and the differences of local time
+// from Moscow and Greenwich. BirthDataEntry decides everything; the dialog moves texts between
+// it and the controls and runs the two blink timers of the error lines.
+class BirthDataDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The files the dialog reads and writes.
+    struct Files {
+        std::filesystem::path places;       // "Place.PLB"
+        std::filesystem::path timeChanges;  // "Timechg.tch", written by the editor's OK
+        std::filesystem::path ini;          // "ORVANTA.INI", keys "Place" and "House"
+        // The files of the application folder.
+        static Files standard();
+    };
+    // Asks a Yes/No question; true for Yes.
+    using Question = std::function<bool(const QString& text)>;
+
+    BirthDataDialog(const BirthDataEntry::Record& record, TimeChangeBase& timeChanges,
+                    const QString& gridFont, const Files& files = Files::standard(),
+                    QWidget* parent = nullptr);
+
+    // After OK: the data to write into the chart.
+    const BirthDataEntry::Record& record() const { return entry_.record(); }
+    const BirthDataEntry& entry() const { return entry_; }
+    MonthCalendarView* calendar() const { return calendar_; }
+
+    // Tests answer the question of "Сохранить" without a message box.
+    void setQuestion(Question question) { question_ = std::move(question); }
+
+    void accept() override;
+
+private:
+    void buildControls(const QString& gridFont);
+    void attachToolTips();
+    void connectControls();
+    void fillPlaceList();
+
+    BirthDataEntry::Fields gather() const;
+    void display(const BirthDataEntry::Fields& fields);
+    // Hands the controls to the entry, runs one of its operations and shows the result.
+    void run(const std::function<void()>& operation);
+    void showErrorLines();
+    void followChartKind();
+
+    void onPlaceSelected(int index);
+    void onPlaceEdited(const QString& text);
+    void onNameEdited(const QString& text);
+    void onStorePlace();
+    void onTimeChanges();
+    void writeLastChoice();
+
+    BirthDataEntry entry_;
+    TimeChangeBase& timeChanges_;
+    Files files_;
+    Question question_;
+    bool showing_ = false;
+    QString acceptedName_;
+    QString acceptedPlace_;
+
+    QLineEdit* name_ = nullptr;
+    QRadioButton* horoscope_ = nullptr;
+    QRadioButton* cosmogram_ = nullptr;
+    QLineEdit* day_ = nullptr;
+    QComboBox* month_ = nullptr;
+    QLineEdit* year_ = nullptr;
+    QLineEdit* hour_ = nullptr;
+    QLineEdit* minute_ = nullptr;
+    QLineEdit* gmtDay_ = nullptr;
+    QLineEdit* gmtMonth_ = nullptr;
+    QLineEdit* gmtYear_ = nullptr;
+    QLineEdit* gmtHour_ = nullptr;
+    QLineEdit* gmtMinute_ = nullptr;
+    QLabel* houseLabel_ = nullptr;
+    QComboBox* houseSystem_ = nullptr;
+    QWidget* placeGroup_ = nullptr;
+    QComboBox* place_ = nullptr;
+    QLineEdit* latitudeDegrees_ = nullptr;
+    QLineEdit* latitudeMinutes_ = nullptr;
+    QRadioButton* north_ = nullptr;
+    QRadioButton* south_ = nullptr;
+    QLineEdit* longitudeDegrees_ = nullptr;
+    QLineEdit* longitudeMinutes_ = nullptr;
+    QRadioButton* east_ = nullptr;
+    QRadioButton* west_ = nullptr;
+    QPushButton* storePlace_ = nullptr;
+    QPushButton* removePlace_ = nullptr;
+    QLineEdit* moscowHours_ = nullptr;
+    QLineEdit* moscowMinutes_ = nullptr;
+    QLineEdit* greenwichHours_ = nullptr;
+    QLineEdit* greenwichMinutes_ = nullptr;
+    QCheckBox* automatic_ = nullptr;
+    QPushButton* timeChangesButton_ = nullptr;
+    MonthCalendarView* calendar_ = nullptr;
+    QLabel* dateErrorLine_ = nullptr;
+    QLabel* missingDataLine_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QTimer dateErrorTimer_;
+    QTimer missingDataTimer_;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,104 @@
+#include "ui/CBornChildFrame.h"
+
+#include <QHBoxLayout>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include "doc/ChartBarTexts.h"
+#include "ui/CBornCircleView.h"
+#include "ui/CBornTableView.h"
+
+namespace orvanta {
+
+CBornChildFrame::CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
+                                 QWidget* parent)
+    : QWidget(parent), chart_(std::move(chart)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    toolBar_ = new QToolBar(this);
+    toolBar_->setIconSize(QSize(16, 15));
+    toolBar_->setToolTip("Toggle CBornBar");
+    layout->addWidget(toolBar_);
+
+    buildInfoBar();
+    layout->addWidget(infoBar_);
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setChildrenCollapsible(false);
+    wheel_ = new CBornCircleView(*chart_, resources, splitter_);
+    table_ = new CBornTableView(*chart_, resources, splitter_);
+    splitter_->addWidget(wheel_);
+    splitter_->addWidget(table_);
+    layout->addWidget(splitter_, 1);
+
+    connect(wheel_, &NatalChartView::activated, this, &CBornChildFrame::onViewActivated);
+    connect(table_, &NatalChartView::activated, this, &CBornChildFrame::onViewActivated);
+    connect(chart_.get(), &OpenChart::viewsUpdated, this, [this](int hint) {
+        if (hint & 1) refreshBarTexts();
+    });
+    wheel_->setActiveView(true);
+    refreshBarTexts();
+}
+
+void CBornChildFrame::buildInfoBar() {
+    infoBar_ = new QWidget(this);
+    auto* bar = new QHBoxLayout(infoBar_);
+    bar->setContentsMargins(4, 2, 4, 2);
+    stepButton_ = new QPushButton("± шаг", infoBar_);
+    stepButton_->setStatusTip("Открыть диалог пошагового измения времени и даты");
+    stepButton_->setToolTip("Пошаговое изменение");
+    // The step dialog arrives with the step recalculation.
+    stepButton_->setEnabled(false);
+    dateField_ = new QLineEdit(infoBar_);
+    dateField_->setReadOnly(true);
+    dateField_->setPlaceholderText("<DATE>");
+    nameField_ = new QLineEdit(infoBar_);
+    nameField_->setReadOnly(true);
+    nameField_->setPlaceholderText("<NAME>");
+    bar->addWidget(stepButton_);
+    dateField_->setMinimumWidth(dateField_->fontMetrics().horizontalAdvance("30.12.2000 23:59  дома Regiomontanus") + 12);
+    bar->addWidget(dateField_, 1);
+    bar->addWidget(nameField_, 1);
+}
+
+void CBornChildFrame::refreshBarTexts() {
+    const auto& natal = chart_->doc().natal();
+    const QString date = QString::fromStdString(ChartBarTexts::birthMoment(natal));
+    const QString name = QString::fromStdString(ChartBarTexts::name(natal));
+    // Shown from their beginning: a long text must not hide the date.
+    if (dateField_->text() != date) {
+        dateField_->setText(date);
+        dateField_->setCursorPosition(0);
+    }
+    if (nameField_->text() != name) {
+        nameField_->setText(name);
+        nameField_->setCursorPosition(0);
+    }
+}
+
+void CBornChildFrame::updateDrawingArea(QSize clientSize) {
+    DrawingArea& area = chart_->drawingArea();
+    area.baseWidth = std::max(1, clientSize.width() - 5);
+    const int barHeight = infoBar_->isVisibleTo(this) ? infoBar_->sizeHint().height() : 0;
+    area.baseHeight = std::max(1, clientSize.height() - barHeight - 10);
+}
+
+void CBornChildFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateDrawingArea(event->size());
+}
+
+void CBornChildFrame::paintEvent(QPaintEvent* event) {
+    refreshBarTexts();
+    QWidget::paintEvent(event);
+}
+
+void CBornChildFrame::onViewActivated(NatalChartView* view) {
+    wheel_->setActiveView(view == wheel_);
+    table_->setActiveView(view == table_);
+}
+
+}  // namespace orvanta

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QToolBar>
+#include <QWidget>
+
+#include "ui/OpenChart.h"
+
+namespace orvanta {
+
+class CBornCircleView;
+class CBornTableView;
+class NatalChartView;
+struct ChartResources;
+
+// The natal chart window: its tool bar, the information bar with the name, the birth moment
+// and "± шаг", and the wheel above the aspect table. Every resize tells the chart how large
+// the drawing area is.
+class CBornChildFrame : public QWidget {
+    Q_OBJECT
+public:
+    CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
+                    QWidget* parent = nullptr);
+
+    OpenChart& chart() { return *chart_; }
+    std::shared_ptr<OpenChart> sharedChart() const { return chart_; }
+    CBornCircleView* wheelView() const { return wheel_; }
+    CBornTableView* tableView() const { return table_; }
+    QWidget* infoBar() const { return infoBar_; }
+    QToolBar* toolBar() const { return toolBar_; }
+
+    // The tool bar's buttons send these commands to the main frame.
+    void addToolButton(QAction* action) { toolBar_->addAction(action); }
+    void addToolSeparator() { toolBar_->addSeparator(); }
+
+    void refreshBarTexts();
+    // The drawing area the views get for a client area of this size.
+    void updateDrawingArea(QSize clientSize);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildInfoBar();
+    void onViewActivated(NatalChartView* view);
+
+    std::shared_ptr<OpenChart> chart_;
+    QToolBar* toolBar_ = nullptr;
+    QWidget* infoBar_ = nullptr;
+    QPushButton* stepButton_ = nullptr;
+    QLineEdit* dateField_ = nullptr;
+    QLineEdit* nameField_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    CBornCircleView* wheel_ = nullptr;
+    CBornTableView* table_ = nullptr;
+};
+
+}  // namespace orvanta

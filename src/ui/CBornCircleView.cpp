@@ -1,0 +1,11 @@
+#include "ui/CBornCircleView.h"
+
+#include "natal/paint/WheelPainter.h"
+
+namespace orvanta {
+
+void CBornCircleView::drawChart(Canvas& canvas, const QRectF& target) {
+    WheelPainter::paint(canvas, chart().doc(), resources(), target.toRect());
+}
+
+}  // namespace orvanta

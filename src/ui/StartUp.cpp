@@ -1,0 +1,92 @@
+#include "ui/StartUp.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "common/AppFolder.h"
+#include "common/MessageSink.h"
+#include "draw/FontMapping.h"
+#include "draw/PicturePainter.h"
+#include "ui/AppContext.h"
+#include "ui/CMainFrame.h"
+#include "ui/NoticeDialog.h"
+#include "ui/SplashWindow.h"
+
+namespace orvanta {
+namespace {
+
+QImage splashPicture() {
+    Picture picture;
+    picture.loadFile(AppFolder::find("orvanta.bmp"));
+    return PicturePainter::toImage(picture);
+}
+
+}  // namespace
+
+StartUp::Options StartUp::parseCommandLine(const QStringList& arguments) {
+    Options options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const QString lower = argument.toLower();
+        if (lower == "--nosplash" || lower == "-nosplash" || lower == "/nosplash") {
+            options.splash = false;
+        } else if (!argument.startsWith("-")) {
+            options.files << argument;
+        }
+    }
+    return options;
+}
+
+void StartUp::loadContext(AppContext& context) {
+    context.settings = StartupSettings::load();
+    context.resources.serifFace = context.settings.serifFace;
+    context.resources.monospaceFace = context.settings.monospaceFace;
+    context.resources.sansFace = context.settings.sansFace;
+    FontMapping::install(QString::fromStdString(context.settings.serifFace),
+                         QString::fromStdString(context.settings.monospaceFace),
+                         QString::fromStdString(context.settings.sansFace));
+    context.resources.loadSignPictures();
+    context.timeChanges.loadAtStartup(AppFolder::find(TimeChangeBase::kFileName));
+}
+
+void StartUp::installMessageBoxes() {
+    MessageSink::install([](std::string_view text) {
+        QMessageBox::warning(QApplication::activeWindow(), "Orvanta",
+                             QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    });
+}
+
+CMainFrame* StartUp::showMainFrame(AppContext& context, const Options& options) {
+    auto* frame = new CMainFrame(context);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    // Sized to the screen first, for window managers that do not maximise on request.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame->setGeometry(screen->availableGeometry());
+    }
+    frame->showMaximized();
+    for (const QString& file : options.files) frame->openChart(file);
+    if (options.splash) {
+        auto* splash = new SplashWindow(splashPicture());
+        splash->showCentred();
+    }
+    if (NoticeDialog::showAtStartup()) {
+        // After the frame has painted, as the notice belongs over a visible program.
+        QTimer::singleShot(0, frame, [frame] {
+            NoticeDialog dialog(frame);
+            dialog.exec();
+        });
+    }
+    return frame;
+}
+
+void StartUp::storeAtExit(const AppContext& context) {
+    std::string error;
+    if (!context.settings.store(&error)) {
+        MessageSink::report("Не удалось сохранить ORVANTA.INI: " + error);
+    }
+}
+
+}  // namespace orvanta

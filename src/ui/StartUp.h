@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringList>
+
+namespace orvanta {
+
+class CMainFrame;
+struct AppContext;
+
+// What the program does from its start to the shown main frame, and at exit.
+class StartUp {
+public:
+    struct Options {
+        bool splash = true;
+        QStringList files;  // chart files named on the command line
+    };
+
+    static Options parseCommandLine(const QStringList& arguments);
+
+    // Settings from "ORVANTA.INI", the font mapping, the sign pictures and the time-change base.
+    static void loadContext(AppContext& context);
+
+    // Installs the message boxes as the program's message sink.
+    static void installMessageBoxes();
+
+    // The maximised main frame with the files of the command line opened, the splash and the
+    // notice window as the options and the user's setting say.
+    static CMainFrame* showMainFrame(AppContext& context, const Options& options);
+
+    // The face names go back to "ORVANTA.INI".
+    static void storeAtExit(const AppContext& context);
+};
+
+}  // namespace orvanta

@@ -1,0 +1,94 @@
+#include "doc/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+
+#include "common/AppFolder.h"
+#include "common/AtomicFile.h"
+#include "doc/StartupSettings.h"
+
+namespace orvanta {
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvanta-ini-XXXXXX";
+        folder_ = mkdtemp(pattern);
+    }
+    void TearDown() override {
+        AppFolder::setOverride({});
+        std::filesystem::remove_all(folder_);
+    }
+    std::string fileText(const std::filesystem::path& path) {
+        const auto bytes = AtomicFile::read(path);
+        return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+    }
+    std::filesystem::path folder_;
+};
+
+TEST_F(IniFileTest, ReadsSectionsAndKeysWithoutRegardToCaseInWindows1251) {
+    const auto path = folder_ / "ORVANTA.INI";
+    // "Place=Москва" in Windows-1251.
+    AtomicFile::write(path, std::string("; comment\r\n[Last]\r\nf_MSSansSerif = Arial \r\n"
+                                        "Place=\xCC\xEE\xF1\xEA\xE2\xE0\r\n[Other]\r\nPlace=X\r\n"));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    EXPECT_EQ(ini.value("last", "F_MSSANSSERIF"), "Arial");
+    EXPECT_EQ(ini.value("Last", "Place"), "Москва");
+    EXPECT_EQ(ini.value("Other", "Place"), "X");
+    EXPECT_FALSE(ini.value("Last", "House").has_value());
+    EXPECT_EQ(ini.value("Missing", "Key", "fallback"), "fallback");
+}
+
+TEST_F(IniFileTest, WritingKeepsOtherLinesAndAddsKeysToTheirSection) {
+    const auto path = folder_ / "ORVANTA.INI";
+    AtomicFile::write(path, std::string("; keep me\r\n[Last]\r\nPlace=A\r\n\r\n[Tip]\r\nStartUp=0\r\n"));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    ASSERT_TRUE(ini.setValue("Last", "Place", "Тверь"));
+    ASSERT_TRUE(ini.setValue("Last", "House", "Koch"));
+    ASSERT_TRUE(ini.setValue("New", "Key", "1"));
+    ASSERT_TRUE(ini.save(path));
+    EXPECT_EQ(fileText(path),
+              "; keep me\r\n[Last]\r\nPlace=\xD2\xE2\xE5\xF0\xFC\r\nHouse=Koch\r\n\r\n[Tip]\r\n"
+              "StartUp=0\r\n[New]\r\nKey=1\r\n");
+    // A value the code page cannot hold is refused and nothing changes.
+    EXPECT_FALSE(ini.setValue("Last", "Place", "東京"));
+    EXPECT_EQ(ini.value("Last", "Place"), "Тверь");
+}
+
+TEST_F(IniFileTest, LongValuesAreCutTo259CharactersNotInsideALetter) {
+    IniFile ini;
+    ini.setValue("Last", "Place", std::string(300, 'x'));
+    EXPECT_EQ(ini.value("Last", "Place")->size(), 259u);
+    std::string cyrillic;
+    for (int i = 0; i < 300; ++i) cyrillic += "ж";
+    ini.setValue("Last", "Place", cyrillic);
+    EXPECT_EQ(ini.value("Last", "Place")->size(), 259u * 2);
+}
+
+TEST_F(IniFileTest, FontNamesHaveDefaultsAndGoBackAtExit) {
+    AppFolder::setOverride(folder_);
+    StartupSettings settings = StartupSettings::load();
+    EXPECT_EQ(settings.serifFace, "Times New Roman Cyr");
+    EXPECT_EQ(settings.monospaceFace, "Courier New Cyr");
+    EXPECT_EQ(settings.sansFace, "MS Sans Serif");
+    ASSERT_TRUE(settings.store());
+    EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"),
+              "[Last]\r\nf_TimesNewRomanCyr=Times New Roman Cyr\r\nf_CourierNewCyr=Courier New Cyr\r\n"
+              "f_MSSansSerif=MS Sans Serif\r\n");
+
+    // A configured name is kept, and a lower-case file name is found.
+    std::filesystem::rename(folder_ / "ORVANTA.INI", folder_ / "orvanta.ini");
+    IniFile ini;
+    ini.load(folder_ / "orvanta.ini");
+    ini.setValue("Last", "f_MSSansSerif", "Tahoma");
+    ini.save(folder_ / "orvanta.ini");
+    EXPECT_EQ(StartupSettings::load().sansFace, "Tahoma");
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "doc/RecentFileList.h"
+#include "doc/StatusClock.h"
+
+namespace orvanta {
+namespace {
+
+TEST(StatusClock, DateAndTimePaneTexts) {
+    EXPECT_EQ(StatusClock::dateText(1, 5, 2026), "1 мая 2026, Пт.");
+    EXPECT_EQ(StatusClock::dateText(7, 12, 2026), "7 декабря 2026, Пн.");
+    EXPECT_EQ(StatusClock::dateText(29, 2, 2024), "29 февраля 2024, Чт.");
+    EXPECT_EQ(StatusClock::dateText(13, 12, 2026), "13 декабря 2026, Вс.");
+    EXPECT_EQ(StatusClock::timeText(9, 5), "09:05   ");
+    EXPECT_EQ(StatusClock::timeText(23, 59), "23:59   ");
+    EXPECT_EQ(StatusClock::timeText(0, 0), "00:00   ");
+}
+
+TEST(RecentFileList, NewestFirstSixAtMostNoDuplicates) {
+    RecentFileList list({"/a.map", "", "/b.map"});
+    EXPECT_EQ(list.files(), (std::vector<std::string>{"/a.map", "/b.map"}));
+    for (int i = 1; i <= 7; ++i) list.add("/" + std::to_string(i) + ".map");
+    EXPECT_EQ(list.files().size(), 6u);
+    EXPECT_EQ(list.files().front(), "/7.map");
+    EXPECT_EQ(list.files().back(), "/2.map");
+    list.add("/4.map");
+    EXPECT_EQ(list.files().front(), "/4.map");
+    EXPECT_EQ(list.files().size(), 6u);
+    list.remove("/4.map");
+    EXPECT_EQ(list.files().front(), "/7.map");
+    EXPECT_EQ(list.files().size(), 5u);
+}
+
+}  // namespace
+}  // namespace orvanta
