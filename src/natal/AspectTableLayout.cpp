@@ -15,6 +15,33 @@ AspectTableLayout::Rect AspectTableLayout::pictureSquare(int x, int y, int size)
     return {left, top, left + size, top + size};
 }
 
+AspectTableLayout::Rect AspectTableLayout::bounds() const {
+    if (isEmpty()) return {};
+    Rect all = diagonal.front();
+    auto add = [&all](const Rect& r) {
+        all.left = std::min(all.left, r.left);
+        all.top = std::min(all.top, r.top);
+        all.right = std::max(all.right, r.right);
+        all.bottom = std::max(all.bottom, r.bottom);
+    };
+    for (const auto* labels : {&topLabels, &leftLabels, &bottomLabels}) {
+        for (const Label& label : *labels) add(label.picture);
+    }
+    for (const RightRow& row : rightColumn) {
+        add(row.cell);
+        add(row.symbol);
+        add(row.signPicture);
+    }
+    for (const AspectSymbol& symbol : aspectSymbols) add(symbol.picture);
+    for (const Separation& separation : separations) add(separation.cell);
+    // A line covers its end points.
+    for (const Line& line : gridLines) {
+        add({std::min(line.x1, line.x2), std::min(line.y1, line.y2), std::max(line.x1, line.x2) + 1,
+             std::max(line.y1, line.y2) + 1});
+    }
+    return all;
+}
+
 AspectTableLayout::Rect AspectTableLayout::screenArea(const Rect& target, int zoom) {
     Rect area = target;
     area.right -= 30 * zoom;

@@ -116,6 +116,10 @@ struct AspectTableLayout {
 
     bool isEmpty() const { return g == 0; }
 
+    // The pixels that pictures, cells and lines cover (texts stay inside their cells); an
+    // empty rectangle for an empty layout.
+    Rect bounds() const;
+
     // The layout in the drawing area, the target with its margins already taken off. Nothing
     // is laid out without a shown object or in an area without width or height.
     static AspectTableLayout compute(const ChartData& chart, const NatalAspectTable& aspects,
