@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -71,6 +73,26 @@ QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
     return font;
 }
 
+// An SVG reader knows neither the configured face names nor the narrowed character widths, so
+// in an SVG the texts go as outlines; every other device writes them as text.
+void AspectTablePainter::writeText(Canvas& canvas, const AspectTableLayout::Point& at,
+                                   const QString& text, int align) {
+    QPainter& painter = canvas.painter();
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::SVG) {
+        canvas.drawText(at.x, at.y, text, align);
+        return;
+    }
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    double left = at.x;
+    if ((align & Canvas::AlignCenter) == Canvas::AlignCenter) {
+        left -= metrics.horizontalAdvance(text) / 2.0;
+    }
+    QPainterPath outline;
+    outline.addText(left, at.y + metrics.ascent(), painter.font(), text);
+    painter.fillPath(outline, painter.pen().color());
+}
+
 // A cell is outlined with the black pen and filled with the brush, over the pixels from its
 // left and top up to, not including, its right and bottom.
 void AspectTablePainter::drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell) {
@@ -126,13 +148,12 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
         drawPicture(canvas, chart[row.object].symbol, row.symbol);
         if (row.retrograde) {
             painter.setFont(markFont);
-            canvas.drawText(row.mark.x, row.mark.y, AspectTableLayout::kRetrogradeMark,
-                            Canvas::AlignLeft | Canvas::AlignTop);
+            writeText(canvas, row.mark, AspectTableLayout::kRetrogradeMark,
+                      Canvas::AlignLeft | Canvas::AlignTop);
         }
         painter.setFont(degreeFont);
-        canvas.drawText(row.degreePosition.x, row.degreePosition.y,
-                        QString::fromStdString(row.degreeText),
-                        Canvas::AlignLeft | Canvas::AlignTop);
+        writeText(canvas, row.degreePosition, QString::fromStdString(row.degreeText),
+                  Canvas::AlignLeft | Canvas::AlignTop);
         drawPicture(canvas, resources.signPicture(row.sign), row.signPicture);
     }
 
@@ -145,9 +166,8 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
     canvas.setBrush(kCellColour);
     for (const auto& separation : layout.separations) {
         drawCell(canvas, separation.cell);
-        canvas.drawText(separation.textPosition.x, separation.textPosition.y,
-                        QString::fromStdString(separation.text),
-                        Canvas::AlignCenter | Canvas::AlignTop);
+        writeText(canvas, separation.textPosition, QString::fromStdString(separation.text),
+                  Canvas::AlignCenter | Canvas::AlignTop);
     }
 
     for (const auto& line : layout.gridLines) canvas.drawLine(line.x1, line.y1, line.x2, line.y2);

@@ -40,6 +40,9 @@ class AspectTablePainter {
     // A font of the given cell height whose average character is the given width wide (no
     // change of width for 0).
     static QFont font(Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size);
+    // Left-top or centre-top aligned, as the layout places it.
+    static void writeText(Canvas& canvas, const AspectTableLayout::Point& at, const QString& text,
+                          int align);
     static void drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell);
 };
 
