@@ -123,6 +123,9 @@ void AspectTablePainter::paint(Canvas& canvas, const ChartData& chart,
     if (layout.isEmpty()) return;
     QPainter& painter = canvas.painter();
     painter.save();
+    // Lines and cells sit on whole pixels and must stay one pixel wide, whatever smoothing the
+    // caller asked for.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     Canvas pixels(painter, Canvas::Units::Pixels);
     draw(pixels, layout, chart, aspects, resources);
     painter.restore();

@@ -143,6 +143,8 @@ class AspectTablePainterTest : public ::testing::Test {
         QImage image(size, QImage::Format_RGB32);
         image.fill(background);
         QPainter painter(&image);
+        // As the views paint: smoothing on for everything else they draw.
+        painter.setRenderHint(QPainter::Antialiasing, true);
         Canvas canvas(painter, Canvas::Units::Pixels);
         AspectTablePainter::paint(canvas, chart_, aspects_, resources_,
                                   AspectTableLayout::screenArea(target, zoom));
@@ -349,8 +351,10 @@ TEST_F(AspectTablePainterTest, EmptyChartDrawsNothingAndThePainterIsLeftAsItWas)
     const QPen pen = painter.pen();
     const QBrush brush = painter.brush();
     const QFont font = painter.font();
+    painter.setRenderHint(QPainter::Antialiasing, true);
     Canvas canvas(painter, Canvas::Units::Pixels);
     AspectTablePainter::paint(canvas, chart_, aspects_, resources_, {0, 0, 200, 200});
+    EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing));
     EXPECT_EQ(painter.pen(), pen);
     EXPECT_EQ(painter.brush(), brush);
     EXPECT_EQ(painter.font(), font);
