@@ -1,0 +1,456 @@
+#include "birthdata/BirthDataEntry.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <ctime>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "birthdata/CoordinateFields.h"
+#include "birthdata/IntegerField.h"
+#include "birthdata/TimeChangeBase.h"
+#include "calc/HouseSystems.h"
+#include "common/MessageSink.h"
+#include "common/Windows1251.h"
+
+namespace orvanta {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+    "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь",
+};
+
+// Moscow's standard offset east of Greenwich, in minutes.
+constexpr int kMoscowOffsetMinutes = 180;
+
+// A clock is never more than two days off Greenwich; a typed difference beyond that is cut
+// so that the shift of the time stays defined arithmetic.
+constexpr double kLargestShift = 48.0;
+
+// The systems that divide the diurnal arc of a degree, which beyond the polar circles never
+// rises or never sets: Placidus, Koch, Campanus, Regiomontanus, Porphyry, Topocentric and
+// Neo-Porphyry.
+constexpr std::array<int, 7> kPolarUnfitSystems = {0, 1, 3, 5, 6, 8, 10};
+
+std::string number(int value) {
+    return std::to_string(value);
+}
+
+// The first `count` characters of a UTF-8 text.
+std::string firstCharacters(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int i = 0; i < count && end < text.size(); ++i) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return text.substr(0, end);
+}
+
+DateTime shifted(double shift, const DateTime& from) {
+    return Calendar::hourShift(std::clamp(shift, -kLargestShift, kLargestShift), from);
+}
+
+// The order of the place list: letter case ignored, "ё" right after "е".
+std::vector<int> sortKey(const std::string& name) {
+    std::vector<int> key;
+    const std::optional<std::string> bytes = Windows1251::fromUtf8(name);
+    for (const char c : bytes.value_or(name)) {
+        const unsigned char lower = Windows1251::toLower(static_cast<unsigned char>(c));
+        constexpr unsigned char kSmallYo = 0xB8;
+        constexpr unsigned char kSmallYe = 0xE5;
+        key.push_back(lower == kSmallYo ? kSmallYe * 2 + 1 : lower * 2);
+    }
+    return key;
+}
+
+}  // namespace
+
+BirthDataEntry::Clock BirthDataEntry::Clock::system() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    tzset();
+    Clock clock;
+    clock.now = DateTime{local.tm_hour, local.tm_min, local.tm_mday, local.tm_mon + 1,
+                         local.tm_year + 1900};
+    // The C library keeps the standard offset in seconds west of Greenwich.
+    clock.standardOffsetMinutes = static_cast<int>(-timezone / 60);
+    return clock;
+}
+
+BirthDataEntry::BirthDataEntry(const Record& record, const TimeChangeBase* timeChanges,
+                               const Clock& clock)
+    : record_(record), timeChanges_(timeChanges), grid_(1, 1, 2000) {
+    const BirthData& birth = record.birth;
+    if (birth.entered != 0) {
+        values_.name = birth.name;
+        values_.day = birth.day;
+        values_.month = birth.month;
+        values_.year = birth.year;
+        values_.hour = birth.hour;
+        values_.minute = birth.minute;
+        values_.gmtDay = birth.gmtDay;
+        values_.gmtMonth = birth.gmtMonth;
+        values_.gmtYear = birth.gmtYear;
+        values_.gmtHour = birth.gmtHour;
+        values_.gmtMinute = birth.gmtMinute;
+        std::tie(values_.greenwichHours, values_.greenwichMinutes) =
+            splitHours(birth.diffGreenwich);
+        std::tie(values_.moscowHours, values_.moscowMinutes) = splitHours(birth.diffMoscow);
+        const CoordinateFields latitude = CoordinateFields::fromValue(birth.latitude);
+        const CoordinateFields longitude = CoordinateFields::fromValue(birth.longitude);
+        values_.latitudeDegrees = latitude.degrees;
+        values_.latitudeMinutes = latitude.minutes;
+        south_ = latitude.negative;
+        values_.longitudeDegrees = longitude.degrees;
+        values_.longitudeMinutes = longitude.minutes;
+        west_ = longitude.negative;
+        chartKind_ = record.housesUnavailable ? kCosmogram : kHoroscope;
+        automatic_ = record.autoGreenwich;
+        houseSystem_ = record.houseSystem;
+        place_ = birth.place;
+    } else {
+        values_.name = kDefaultName;
+        values_.day = clock.now.day;
+        values_.month = clock.now.month;
+        values_.year = clock.now.year;
+        values_.hour = clock.now.hour;
+        values_.minute = clock.now.minute;
+        // The difference with Moscow of the computer's standard time. Split from the whole
+        // difference in minutes, so that a zone half an hour west of a whole hour keeps
+        // its half hour with the sign of the hours.
+        const int fromMoscow = clock.standardOffsetMinutes - kMoscowOffsetMinutes;
+        values_.moscowHours = fromMoscow / 60;
+        values_.moscowMinutes = std::abs(fromMoscow % 60);
+        chartKind_ = kCosmogram;
+        automatic_ = true;
+        houseSystem_ = 0;
+    }
+    grid_.setDate(values_.day, values_.month, values_.year);
+    showFields();
+    recompute();
+}
+
+void BirthDataEntry::loadPlaces(const std::filesystem::path& file) {
+    placesFile_ = file;
+    places_.loadForEntry(file);
+}
+
+std::vector<std::string> BirthDataEntry::placeNames() const {
+    std::vector<std::string> names = places_.names();
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return sortKey(a) < sortKey(b);
+    });
+    return names;
+}
+
+bool BirthDataEntry::readFields() {
+    values_.name = firstCharacters(fields_.name, kLongestName);
+    chartKind_ = fields_.chartKind == kHoroscope ? kHoroscope : kCosmogram;
+    values_.month = monthNumber(fields_.month);
+    houseSystem_ =
+        HouseSystems::name(fields_.houseSystem).empty() ? HouseSystems::kNone : fields_.houseSystem;
+    place_ = fields_.place;
+    south_ = fields_.south;
+    west_ = fields_.west;
+    automatic_ = fields_.automatic;
+
+    // Numbers are read in the order of the controls; the first that is no number stops the
+    // reading, and the fields after it keep their values.
+    bool readable = true;
+    const auto read = [&readable](const std::string& text, int& target) {
+        if (!readable) return;
+        if (const std::optional<int> value = IntegerField::parse(text)) {
+            target = *value;
+        } else {
+            readable = false;
+        }
+    };
+    read(fields_.day, values_.day);
+    read(fields_.year, values_.year);
+    read(fields_.hour, values_.hour);
+    read(fields_.minute, values_.minute);
+    read(fields_.latitudeDegrees, values_.latitudeDegrees);
+    read(fields_.latitudeMinutes, values_.latitudeMinutes);
+    read(fields_.longitudeDegrees, values_.longitudeDegrees);
+    read(fields_.longitudeMinutes, values_.longitudeMinutes);
+    read(fields_.moscowHours, values_.moscowHours);
+    read(fields_.moscowMinutes, values_.moscowMinutes);
+    read(fields_.greenwichHours, values_.greenwichHours);
+    read(fields_.greenwichMinutes, values_.greenwichMinutes);
+    if (!readable) {
+        MessageSink::report(IntegerField::kNotAnIntegerMessage);
+        beepPending_ = true;
+    }
+
+    const bool valid = readable &&
+                       Calendar::isValidDate(Date{values_.day, values_.month, values_.year}) &&
+                       Calendar::isValidTime(values_.hour, values_.minute);
+    setDateError(!valid);
+    return valid;
+}
+
+void BirthDataEntry::recompute() {
+    if (!readFields()) return;
+    const DateTime local{values_.hour, values_.minute, values_.day, values_.month, values_.year};
+    DateTime greenwich;
+    if (automatic_) {
+        const double fromMoscow = joinHours(values_.moscowHours, values_.moscowMinutes);
+        const DateTime moscow = shifted(-fromMoscow, local);
+        std::optional<TimeChange> change;
+        if (timeChanges_ != nullptr) {
+            change = timeChanges_->lookup(moscow.day, moscow.month, moscow.year, moscow.hour,
+                                          moscow.minute);
+        }
+        const int moscowAhead = change ? change->difference : 0;
+        setMissingData(!change.has_value());
+        greenwich = shifted(-moscowAhead, moscow);
+        std::tie(values_.greenwichHours, values_.greenwichMinutes) =
+            splitHours(fromMoscow + moscowAhead);
+    } else {
+        // The time-change base is not asked, so nothing can be missing from it.
+        setMissingData(false);
+        greenwich = shifted(-joinHours(values_.greenwichHours, values_.greenwichMinutes), local);
+    }
+    values_.gmtDay = greenwich.day;
+    values_.gmtMonth = greenwich.month;
+    values_.gmtYear = greenwich.year;
+    values_.gmtHour = greenwich.hour;
+    values_.gmtMinute = greenwich.minute;
+    showFields();
+}
+
+void BirthDataEntry::timeFieldsChanged() {
+    recompute();
+    if (!dateError_ && !missingData_) moveGridToLocalDate();
+}
+
+void BirthDataEntry::automaticToggled() {
+    timeFieldsChanged();
+    if (!automatic_) {
+        values_.moscowHours = 0;
+        values_.moscowMinutes = 0;
+        showFields();
+    }
+}
+
+void BirthDataEntry::calendarClicked(const MonthCalendarGrid::Rect& rect, int x, int y) {
+    readFields();
+    grid_.click(rect, x, y);
+    values_.day = grid_.selectedDay();
+    showFields();
+    recompute();
+}
+
+void BirthDataEntry::chartKindChanged() {
+    readFields();
+}
+
+void BirthDataEntry::placeChanged() {
+    readFields();
+    CoordinateFields latitude;
+    CoordinateFields longitude;
+    if (const std::optional<int> index = places_.find(place_)) {
+        const PlaceRecord& place = places_.records()[static_cast<std::size_t>(*index)];
+        latitude = CoordinateFields::fromValue(place.latitude);
+        longitude = CoordinateFields::fromValue(place.longitude);
+    }
+    values_.latitudeDegrees = latitude.degrees;
+    values_.latitudeMinutes = latitude.minutes;
+    south_ = latitude.negative;
+    values_.longitudeDegrees = longitude.degrees;
+    values_.longitudeMinutes = longitude.minutes;
+    west_ = longitude.negative;
+    showFields();
+}
+
+bool BirthDataEntry::storePlace(const std::function<bool()>& confirmOverwrite) {
+    readFields();
+    if (const std::string refused = refusedCharacterMessage(place_); !refused.empty()) {
+        MessageSink::report(refused);
+        return false;
+    }
+    if (const std::optional<int> index = places_.find(place_)) {
+        if (!confirmOverwrite()) return false;
+        PlaceRecord* place = places_.recordAt(*index);
+        place->latitude = latitude();
+        place->longitude = longitude();
+    } else if (!place_.empty()) {
+        places_.append(PlaceRecord{place_, longitude(), latitude()});
+    }
+    std::string error;
+    const bool saved = places_.save(placesFile_, &error);
+    if (!saved) {
+        MessageSink::report("Не удается сохранить базу населенных пунктов: " + error +
+                            ". Прежнее содержимое файла не изменено.");
+    }
+    showFields();
+    return saved;
+}
+
+BirthDataEntry::Verdict BirthDataEntry::accept() {
+    if (!readFields()) {
+        MessageSink::report(kDateErrorText);
+        return Verdict::Stay;
+    }
+    for (const std::string* text : {&values_.name, &place_}) {
+        if (const std::string refused = refusedCharacterMessage(*text); !refused.empty()) {
+            MessageSink::report(refused);
+            return Verdict::Stay;
+        }
+    }
+    recompute();
+    if (record_.birth.entered != 0 && sameAsRecord()) return Verdict::Unchanged;
+
+    // Nothing reaches the record before every check has passed, so a refused OK followed by
+    // "Отмена" leaves the chart's data as they were.
+    const bool polar = std::fabs(latitude()) > kPolarLatitude;
+    if (polar && std::find(kPolarUnfitSystems.begin(), kPolarUnfitSystems.end(), houseSystem_) !=
+                     kPolarUnfitSystems.end()) {
+        MessageSink::report(kPolarMessage);
+        return Verdict::Stay;
+    }
+
+    BirthData& birth = record_.birth;
+    birth.day = values_.day;
+    birth.month = values_.month;
+    birth.year = values_.year;
+    birth.hour = values_.hour;
+    birth.minute = values_.minute;
+    birth.gmtDay = values_.gmtDay;
+    birth.gmtMonth = values_.gmtMonth;
+    birth.gmtYear = values_.gmtYear;
+    birth.gmtHour = values_.gmtHour;
+    birth.gmtMinute = values_.gmtMinute;
+    birth.name = values_.name;
+    birth.place = place_;
+    birth.diffGreenwich = joinHours(values_.greenwichHours, values_.greenwichMinutes);
+    birth.diffMoscow = joinHours(values_.moscowHours, values_.moscowMinutes);
+    birth.latitude = latitude();
+    birth.longitude = longitude();
+    birth.houseSystemName = std::string(HouseSystems::name(houseSystem_));
+    record_.houseSystem = houseSystem_;
+    record_.housesUnavailable = chartKind_ == kCosmogram;
+    record_.autoGreenwich = automatic_;
+    birth.entered = 1;
+    return Verdict::Accepted;
+}
+
+bool BirthDataEntry::sameAsRecord() const {
+    const BirthData& birth = record_.birth;
+    return birth.day == values_.day && birth.month == values_.month && birth.year == values_.year &&
+           birth.hour == values_.hour && birth.minute == values_.minute &&
+           birth.gmtDay == values_.gmtDay && birth.gmtMonth == values_.gmtMonth &&
+           birth.gmtYear == values_.gmtYear && birth.gmtHour == values_.gmtHour &&
+           birth.gmtMinute == values_.gmtMinute && birth.name == values_.name &&
+           birth.place == place_ &&
+           birth.diffGreenwich == joinHours(values_.greenwichHours, values_.greenwichMinutes) &&
+           birth.diffMoscow == joinHours(values_.moscowHours, values_.moscowMinutes) &&
+           birth.latitude == latitude() && birth.longitude == longitude() &&
+           record_.houseSystem == houseSystem_ &&
+           birth.houseSystemName == HouseSystems::name(houseSystem_) &&
+           record_.housesUnavailable == (chartKind_ == kCosmogram) &&
+           record_.autoGreenwich == automatic_;
+}
+
+void BirthDataEntry::blinkDateError() {
+    if (dateError_) dateErrorLine_ = dateErrorLine_.empty() ? kDateErrorText : "";
+}
+
+void BirthDataEntry::blinkMissingData() {
+    if (missingData_) missingDataLine_ = missingDataLine_.empty() ? kMissingDataText : "";
+}
+
+bool BirthDataEntry::takeBeep() {
+    return std::exchange(beepPending_, false);
+}
+
+void BirthDataEntry::showFields() {
+    fields_.name = values_.name;
+    fields_.chartKind = chartKind_;
+    fields_.day = number(values_.day);
+    fields_.month = std::string(monthName(values_.month));
+    fields_.year = number(values_.year);
+    fields_.hour = number(values_.hour);
+    fields_.minute = number(values_.minute);
+    fields_.gmtDay = number(values_.gmtDay);
+    fields_.gmtMonth = std::string(monthName(values_.gmtMonth));
+    fields_.gmtYear = number(values_.gmtYear);
+    fields_.gmtHour = number(values_.gmtHour);
+    fields_.gmtMinute = number(values_.gmtMinute);
+    fields_.houseSystem = houseSystem_;
+    fields_.place = place_;
+    fields_.latitudeDegrees = number(values_.latitudeDegrees);
+    fields_.latitudeMinutes = number(values_.latitudeMinutes);
+    fields_.south = south_;
+    fields_.longitudeDegrees = number(values_.longitudeDegrees);
+    fields_.longitudeMinutes = number(values_.longitudeMinutes);
+    fields_.west = west_;
+    fields_.moscowHours = number(values_.moscowHours);
+    fields_.moscowMinutes = number(values_.moscowMinutes);
+    fields_.greenwichHours = number(values_.greenwichHours);
+    fields_.greenwichMinutes = number(values_.greenwichMinutes);
+    fields_.automatic = automatic_;
+}
+
+void BirthDataEntry::setDateError(bool on) {
+    dateError_ = on;
+    dateErrorLine_ = on ? kDateErrorText : "";
+}
+
+void BirthDataEntry::setMissingData(bool on) {
+    missingData_ = on;
+    missingDataLine_ = on ? kMissingDataText : "";
+}
+
+void BirthDataEntry::moveGridToLocalDate() {
+    grid_.setDate(values_.day, values_.month, values_.year);
+}
+
+double BirthDataEntry::latitude() const {
+    return CoordinateFields{values_.latitudeDegrees, values_.latitudeMinutes, south_}.toValue();
+}
+
+double BirthDataEntry::longitude() const {
+    return CoordinateFields{values_.longitudeDegrees, values_.longitudeMinutes, west_}.toValue();
+}
+
+std::string BirthDataEntry::refusedCharacterMessage(std::string_view text) {
+    const std::string refused = Windows1251::firstUnencodable(text);
+    if (refused.empty()) return {};
+    return "Знак «" + refused +
+           "» нельзя сохранить в кодировке Windows-1251, в которой программа хранит свои "
+           "файлы. Он не принят; замените его другим.";
+}
+
+std::string_view BirthDataEntry::monthName(int month) {
+    if (month < 1 || month > 12) return {};
+    return kMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+int BirthDataEntry::monthNumber(std::string_view name) {
+    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
+        if (kMonthNames[i] == name) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+std::pair<int, int> BirthDataEntry::splitHours(double hours) {
+    if (!std::isfinite(hours)) return {0, 0};
+    // Far beyond any clock, yet still a whole number of hours an int holds.
+    constexpr double kLargestHours = 1.0e6;
+    const double magnitude = std::fmin(std::fabs(hours), kLargestHours);
+    const double whole = std::trunc(magnitude);
+    const int sign = hours < 0.0 ? -1 : 1;
+    return {sign * static_cast<int>(whole), Calendar::round((magnitude - whole) * 60.0)};
+}
+
+double BirthDataEntry::joinHours(int hours, int minutes) {
+    const double magnitude = std::abs(static_cast<double>(hours)) + minutes / 60.0;
+    return hours < 0 ? -magnitude : magnitude;
+}
+
+}  // namespace orvanta

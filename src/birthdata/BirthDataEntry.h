@@ -1,0 +1,194 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "birthdata/MonthCalendarGrid.h"
+#include "birthdata/PlaceBase.h"
+#include "calc/BirthData.h"
+#include "calc/Calendar.h"
+
+namespace orvanta {
+
+class TimeChangeBase;
+
+// Everything the birth-data entry decides: it reads and checks what the user typed, derives the
+// Greenwich date and time from the local time (through the time-change base, or from the
+// difference typed by hand), keeps the month grid and the places base, and decides what OK
+// writes. The dialog hands it the texts of its controls and shows the texts it gives back.
+class BirthDataEntry {
+  public:
+    static constexpr const char* kDateErrorText = "Дата или время задано неверно...";
+    static constexpr const char* kMissingDataText = "На эту дату нет данных в базе \"Разница...\"";
+    static constexpr const char* kPolarMessage = "Для заполярья эта система домов не пригодна...";
+    static constexpr const char* kOverwriteQuestion = "Сохранить с новыми координатами?";
+    static constexpr const char* kDefaultName = "Неизвестный";
+    // What OK leaves in the initialisation file; nothing reads it back.
+    static constexpr const char* kLastSection = "Last";
+    static constexpr const char* kPlaceKey = "Place";
+    static constexpr const char* kHouseKey = "House";
+
+    static constexpr int kLongestName = 60;
+    // Above this latitude, north or south, the systems that divide the diurnal arc fail.
+    static constexpr double kPolarLatitude = 66.55;
+    static constexpr int kDateErrorBlinkMs = 500;
+    static constexpr int kMissingDataBlinkMs = 300;
+
+    enum ChartKind { kHoroscope = 0, kCosmogram = 1 };
+
+    // The birth data of a chart together with the fields of the chart record the entry writes
+    // beside them.
+    struct Record {
+        BirthData birth;
+        int houseSystem = 0;  // 0 to 11, or -1 for none
+        bool housesUnavailable = false;
+        bool autoGreenwich = false;
+    };
+
+    // The computer's local date and time and its standard offset east of Greenwich, which
+    // a new chart starts from.
+    struct Clock {
+        DateTime now;
+        int standardOffsetMinutes = 0;
+        static Clock system();
+    };
+
+    // The controls of the dialog as texts: what the user typed, or what the entry shows.
+    struct Fields {
+        std::string name;
+        int chartKind = kCosmogram;
+        std::string day, month, year, hour, minute;  // the month by its name
+        std::string gmtDay, gmtMonth, gmtYear, gmtHour, gmtMinute;
+        int houseSystem = 0;  // list position, -1 for none
+        std::string place;
+        std::string latitudeDegrees, latitudeMinutes;
+        bool south = false;
+        std::string longitudeDegrees, longitudeMinutes;
+        bool west = false;
+        std::string moscowHours, moscowMinutes;
+        std::string greenwichHours, greenwichMinutes;
+        bool automatic = true;
+    };
+
+    enum class Verdict {
+        Stay,       // a message was shown; the dialog stays open
+        Unchanged,  // nothing differs from the chart; closes as if cancelled
+        Accepted,   // record() holds the new data
+    };
+
+    // A record that was never entered starts from the defaults of a new chart.
+    BirthDataEntry(const Record& record, const TimeChangeBase* timeChanges,
+                   const Clock& clock = Clock::system());
+
+    // Loads the places base the way the entry opens it: a missing file is reported and created.
+    void loadPlaces(const std::filesystem::path& file);
+    // The names of the places, in the order the place list shows them.
+    std::vector<std::string> placeNames() const;
+    const PlaceBase& places() const { return places_; }
+
+    const Fields& fields() const { return fields_; }
+    // Every operation below works on the texts last handed in here.
+    void setFields(const Fields& fields) { fields_ = fields; }
+
+    // Reads and checks the fields; false when the date or time is wrong or a number cannot be
+    // read (then "Please enter an integer." has been reported first).
+    bool readFields();
+    // Derives the Greenwich date and time and the shown differences; nothing when the date
+    // is wrong.
+    void recompute();
+
+    // A local date or time field, a difference or the month changed: recompute, and move the
+    // grid to the local date when nothing is wrong.
+    void timeFieldsChanged();
+    // The automatic switch was flipped; turned off, the difference with Moscow becomes zero.
+    void automaticToggled();
+    // A click into the calendar rectangle picks the local day.
+    void calendarClicked(const MonthCalendarGrid::Rect& rect, int x, int y);
+    // The chart kind was chosen; the place controls follow it.
+    void chartKindChanged();
+
+    // A place picked from the list, or typed: its coordinates are filled in when the base knows
+    // it, otherwise they become zero.
+    void placeChanged();
+    // "Сохранить": stores the typed place with the typed coordinates. A place the base knows
+    // is overwritten only when `confirmOverwrite` says yes. False when nothing was written.
+    bool storePlace(const std::function<bool()>& confirmOverwrite);
+
+    // OK.
+    Verdict accept();
+
+    // Both error lines and their blink: the flags say whether the timers run; each tick
+    // alternates its line between the text and nothing.
+    bool dateError() const { return dateError_; }
+    bool missingData() const { return missingData_; }
+    const std::string& dateErrorLine() const { return dateErrorLine_; }
+    const std::string& missingDataLine() const { return missingDataLine_; }
+    void blinkDateError();
+    void blinkMissingData();
+    // A number that could not be read asks for a beep once; the dialog takes it.
+    bool takeBeep();
+
+    // Which controls take input: the place, coordinates, house system and "Сохранить" only for
+    // a horoscope; the Moscow difference when automatic, the Greenwich difference otherwise.
+    bool placeControlsEnabled() const { return chartKind_ == kHoroscope; }
+    bool moscowDifferenceEnabled() const { return automatic_; }
+    bool greenwichDifferenceEnabled() const { return !automatic_; }
+
+    const MonthCalendarGrid& grid() const { return grid_; }
+    const Record& record() const { return record_; }
+
+    // The message for a name or place holding a character Windows-1251 cannot store, or empty.
+    static std::string refusedCharacterMessage(std::string_view text);
+    // "Январь" ... "Декабрь" for 1 to 12, empty otherwise; 0 for a text that is no month name.
+    static std::string_view monthName(int month);
+    static int monthNumber(std::string_view name);
+    // A difference in hours as the two edits show it: hours truncated toward zero carry the
+    // sign, minutes are the rounded rest.
+    static std::pair<int, int> splitHours(double hours);
+    // (|hours| + minutes / 60), negative when the hours are.
+    static double joinHours(int hours, int minutes);
+
+  private:
+    struct Values {
+        std::string name;
+        int day = 1, month = 1, year = 2000, hour = 0, minute = 0;
+        int gmtDay = 1, gmtMonth = 1, gmtYear = 1996, gmtHour = 0, gmtMinute = 0;
+        int latitudeDegrees = 0, latitudeMinutes = 0;
+        int longitudeDegrees = 0, longitudeMinutes = 0;
+        int moscowHours = 0, moscowMinutes = 0;
+        int greenwichHours = 0, greenwichMinutes = 0;
+    };
+
+    void showFields();
+    void setDateError(bool on);
+    void setMissingData(bool on);
+    void moveGridToLocalDate();
+    double latitude() const;
+    double longitude() const;
+    bool sameAsRecord() const;
+
+    Record record_;
+    const TimeChangeBase* timeChanges_;
+    PlaceBase places_;
+    std::filesystem::path placesFile_;
+    MonthCalendarGrid grid_;
+    Fields fields_;
+    Values values_;
+    int chartKind_ = kCosmogram;
+    int houseSystem_ = 0;
+    std::string place_;
+    bool south_ = false;
+    bool west_ = false;
+    bool automatic_ = true;
+    bool dateError_ = false;
+    bool missingData_ = false;
+    bool beepPending_ = false;
+    std::string dateErrorLine_;
+    std::string missingDataLine_;
+};
+
+}  // namespace orvanta
