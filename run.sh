@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and shows the chart of a sample birth.
+# Installs what is missing, builds, and starts Orvanta on the bundled sample chart. Without a
+# display it draws the sample's wheel and aspect table into PNG files instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -7,6 +8,14 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 
-# A sample birth: Moscow, 12 April 1961, 9:07 local time (UTC+3).
-exec build/app/orvanta-cli chart --date 12.04.1961 --time 09:07 --zone 3 \
-  --lat 55.7558 --lon 37.6173 --houses Placidus --name "Образец" --place "Москва"
+sample=data/samples/sample.map
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec build/app/orvanta "$sample"
+fi
+
+out=build/sample
+mkdir -p "$out"
+build/app/orvanta-cli render "$sample" --wheel "$out/wheel.png" --size 1000x1000 >/dev/null
+build/app/orvanta-cli render "$sample" --table "$out/table.png" --size 1000x750 >/dev/null
+echo "No display: the sample chart is drawn in $out/wheel.png and $out/table.png"
+build/app/orvanta-cli show "$sample"

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/ChartCommand.h"
+#include "cli/RenderCommand.h"
 #include "cli/PlacesCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
@@ -18,6 +19,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
         {"places", "places [--file F] [NAME]", &PlacesCommand::run},
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
+        {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
+         &RenderCommand::run},
     };
     return commands;
 }

@@ -18,6 +18,7 @@
 #include <ctime>
 
 #include "doc/StatusClock.h"
+#include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/ChildSubWindow.h"
 #include "ui/CommandIds.h"
@@ -29,36 +30,6 @@ namespace {
 
 constexpr int kClockRefreshMilliseconds = 10000;
 const QString kMapFilter = "Карты рождения  (*.MAP *.map)";
-
-// Until the birth-data entry exists, a new chart is cast for this moment in Moscow.
-BirthData moscowNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    BirthData birth;
-    birth.entered = 1;
-    birth.gmtDay = utc.tm_mday;
-    birth.gmtMonth = utc.tm_mon + 1;
-    birth.gmtYear = utc.tm_year + 1900;
-    birth.gmtHour = utc.tm_hour;
-    birth.gmtMinute = utc.tm_min;
-    const std::time_t moscowTime = now + 3 * 3600;
-    std::tm local{};
-    gmtime_r(&moscowTime, &local);
-    birth.day = local.tm_mday;
-    birth.month = local.tm_mon + 1;
-    birth.year = local.tm_year + 1900;
-    birth.hour = local.tm_hour;
-    birth.minute = local.tm_min;
-    birth.name = "Новая карта";
-    birth.place = "Москва";
-    birth.houseSystemName = "Placidus";
-    birth.diffGreenwich = 3.0;
-    birth.diffMoscow = 0.0;
-    birth.latitude = 55.0 + 45.0 / 60.0;
-    birth.longitude = 37.0 + 37.0 / 60.0;
-    return birth;
-}
 
 bool isChartFile(const QString& path) { return path.endsWith(".map", Qt::CaseInsensitive); }
 
@@ -88,7 +59,13 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    // The child windows close while the frame is half gone: none of their signals may reach it.
+    for (QMdiSubWindow* window : mdi_->subWindowList()) window->disconnect(this);
+    mdi_->disconnect(this);
+    for (const auto& chart : charts_) chart->disconnect(this);
+}
 
 QAction* CMainFrame::addCommand(int id, const QString& text, const QString& prompt) {
     auto* action = new QAction(text, this);
@@ -162,8 +139,11 @@ void CMainFrame::createActions() {
     }
 
     using namespace command;
-    addCommand(kChangeBirthData, "По календарю...",
-               "Открыть календарь, изменить данные и пересчитать исходную карту рождения\nИзменить данные");
+    connect(addCommand(kChangeBirthData, "По календарю...",
+                       "Открыть календарь, изменить данные и пересчитать исходную карту рождения\nИзменить данные"),
+            &QAction::triggered, this, [this] {
+                if (OpenChart* chart = activeChart()) BirthDataCommands::changeBirthData(*chart, context_, this);
+            });
     addCommand(kStep, "По шагам...",
                "Открыть диалог пошагового измения времени и даты\nПошаговое изменение");
     addCommand(kNatalSettings, "Изменить отображение...",
@@ -378,8 +358,8 @@ void CMainFrame::updateCommandStates() {
     commands_[kEventWindow]->setEnabled(false);
     commands_[kSynthesizeText]->setEnabled(false);
     commands_[kBuildEventChart]->setEnabled(false);
-    // The birth-data entry, the step dialog and the settings sheet arrive later.
-    commands_[kChangeBirthData]->setEnabled(false);
+    commands_[kChangeBirthData]->setEnabled(haveChart);
+    // The step dialog and the settings sheet arrive later.
     commands_[kStep]->setEnabled(false);
     commands_[kNatalSettings]->setEnabled(false);
     commands_[kZoomIn]->setEnabled(haveChart);
@@ -565,8 +545,7 @@ void CMainFrame::newWindow() {
 
 void CMainFrame::newChart() {
     auto chart = std::make_shared<OpenChart>(QString("New %1").arg(++untitledCount_));
-    BirthData birth = moscowNow();
-    if (!chart->doc().newChart(birth, 0, false, true)) return;
+    if (!BirthDataCommands::newChart(*chart, context_, this)) return;
     addChart(chart);
     showNatalWindow(chart);
 }
@@ -588,7 +567,7 @@ bool CMainFrame::openChart(const QString& path) {
             return false;
         case CZodiacDoc::OpenResult::EmptyFile:
             // An empty chart file starts a new chart under its name.
-            if (!chart->doc().newChart(moscowNow(), 0, false, true)) return false;
+            if (!BirthDataCommands::newChart(*chart, context_, this)) return false;
             break;
         case CZodiacDoc::OpenResult::Opened:
             break;

@@ -1,0 +1,115 @@
+#include "cli/RenderCommand.h"
+
+#include <QGuiApplication>
+#include <QSize>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+#include "cli/CommandLine.h"
+#include "common/MessageSink.h"
+#include "doc/CZodiacDoc.h"
+#include "doc/StartupSettings.h"
+#include "draw/ChartResources.h"
+#include "draw/FontMapping.h"
+#include "natal/paint/AspectTableImage.h"
+#include "natal/paint/WheelImage.h"
+
+namespace orvanta::cli {
+namespace {
+
+// Painting text needs a GUI application object; the tool draws without a display.
+std::unique_ptr<QGuiApplication> guiApplication() {
+    if (QGuiApplication::instance() != nullptr) return nullptr;
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "orvanta-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+ChartResources loadResources() {
+    ChartResources resources;
+    const StartupSettings settings = StartupSettings::load();
+    resources.serifFace = settings.serifFace;
+    resources.monospaceFace = settings.monospaceFace;
+    resources.sansFace = settings.sansFace;
+    FontMapping::install(QString::fromStdString(settings.serifFace),
+                         QString::fromStdString(settings.monospaceFace),
+                         QString::fromStdString(settings.sansFace));
+    resources.loadSignPictures();
+    return resources;
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> RenderCommand::parseSize(const std::string& text) {
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos) return std::nullopt;
+    try {
+        const int width = CommandLine::toInt("--size", text.substr(0, x));
+        const int height = CommandLine::toInt("--size", text.substr(x + 1));
+        if (width < 1 || height < 1 || width > WheelImage::kLargestSide ||
+            height > WheelImage::kLargestSide) {
+            return std::nullopt;
+        }
+        return std::make_pair(width, height);
+    } catch (const UsageError&) {
+        return std::nullopt;
+    }
+}
+
+int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err) {
+    CommandLine line({"--size"}, {"--wheel", "--table"});
+    std::pair<int, int> size{kDefaultSide, kDefaultSide};
+    try {
+        line.parse(arguments);
+        if (line.operands().size() != 2) {
+            throw UsageError("give the chart file and the output file: "
+                             "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]");
+        }
+        if (line.has("--wheel") == line.has("--table")) {
+            throw UsageError("choose one of --wheel and --table");
+        }
+        if (const auto text = line.value("--size")) {
+            const auto parsed = parseSize(*text);
+            if (!parsed) {
+                throw UsageError("--size: '" + *text + "' is not WxH with sides from 1 to " +
+                                 std::to_string(WheelImage::kLargestSide));
+            }
+            size = *parsed;
+        }
+    } catch (const UsageError& error) {
+        err << "orvanta-cli render: " << error.what() << "\n";
+        return 2;
+    }
+
+    auto app = guiApplication();
+    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
+    CZodiacDoc doc;
+    const auto opened = doc.open(line.operands()[0]);
+    MessageSink::install(std::move(previous));
+    if (opened != CZodiacDoc::OpenResult::Opened) {
+        if (opened == CZodiacDoc::OpenResult::EmptyFile) {
+            err << "orvanta-cli render: " << line.operands()[0] << " is empty: it holds no chart\n";
+        }
+        return 1;
+    }
+
+    const ChartResources resources = loadResources();
+    const QSize area(size.first, size.second);
+    const std::string output = line.operands()[1];
+    std::string error;
+    const bool saved = line.has("--wheel")
+                           ? WheelImage::save(doc, resources, area, output, &error)
+                           : AspectTableImage::save(doc, resources, area, output, &error);
+    if (!saved) {
+        err << "orvanta-cli render: " << error << "\n";
+        return 1;
+    }
+    out << output << "\n";
+    return 0;
+}
+
+}  // namespace orvanta::cli

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace orvanta::testing {
+
+// The application object of the widget tests, made once for the whole test program.
+inline QApplication& widgetApplication() {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *existing;
+    }
+    static QApplication* app = [] {
+        auto* created = new QApplication(argc, argv);
+        // The tests' own settings, apart from the user's.
+        QApplication::setOrganizationName("OrvantaTests");
+        QApplication::setApplicationName("test_ui");
+        return created;
+    }();
+    return *app;
+}
+
+// Presses and releases one key, with the text it types.
+inline void pressKey(QWidget* widget, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Types a text key by key, as the user would; each key is one edit of the field.
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) pressKey(widget, c.unicode(), QString(c));
+}
+
+// Selects what the edit holds and types over it.
+inline void retype(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    typeText(edit, text);
+}
+
+inline void clickAt(QWidget* widget, QPoint point) {
+    const QPointF local(point);
+    const QPointF global(widget->mapToGlobal(point));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+inline void click(QAbstractButton* button) {
+    clickAt(button, button->rect().center());
+}
+
+// Lets the event loop run until the condition holds or the time is up.
+inline bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// Runs `drive` on the next modal dialog of type T once it is up, from inside its own loop.
+template <typename T>
+void whenModal(std::function<void(T&)> drive) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, drive] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            drive(*dialog);
+        }
+    });
+    poll->start();
+}
+
+}  // namespace orvanta::testing
