@@ -25,7 +25,7 @@ class TimeChangeBase;
 // it and the controls and runs the two blink timers of the error lines.
 class BirthDataDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The files the dialog reads and writes.
     struct Files {
         std::filesystem::path places;       // "Place.PLB"
@@ -51,7 +51,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void buildControls(const QString& gridFont);
     void attachToolTips();
     void connectControls();

@@ -11,9 +11,8 @@ namespace orvanta {
 // view paints it on every paint and passes mouse clicks on as points in its rectangle.
 class MonthCalendarView : public QWidget {
     Q_OBJECT
-public:
-    MonthCalendarView(const MonthCalendarGrid& grid, QString fontFamily,
-                      QWidget* parent = nullptr);
+  public:
+    MonthCalendarView(const MonthCalendarGrid& grid, QString fontFamily, QWidget* parent = nullptr);
 
     // The rectangle the grid is laid out in: the whole view less a margin of one pixel at the
     // top and left, where the shadow lines of the grid fall.
@@ -24,14 +23,14 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+  signals:
     void clicked(int x, int y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const MonthCalendarGrid& grid_;
     QString fontFamily_;
 };

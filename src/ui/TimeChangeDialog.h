@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
+
+#include "birthdata/TimeChangeEditor.h"
+
+namespace orvanta {
+
+class TimeChangeBase;
+
+// "Изменения времени": the list of the changes of the Moscow-Greenwich difference with the
+// five fields of the selected one. TimeChangeEditor decides; the dialog moves texts between
+// it and the controls.
+class TimeChangeDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // OK writes the base to `file`.
+    TimeChangeDialog(TimeChangeBase& base, std::filesystem::path file, QWidget* parent = nullptr);
+
+    void accept() override;
+    void reject() override;
+
+  private:
+    void buildControls();
+    void attachToolTips();
+    void connectControls();
+
+    void fillList();
+    void display(const TimeChangeEditor::Fields& fields);
+    TimeChangeEditor::Fields gather() const;
+    void onEdited();
+
+    TimeChangeEditor editor_;
+    std::filesystem::path file_;
+    bool showing_ = false;
+
+    QListWidget* list_ = nullptr;
+    QLineEdit* day_ = nullptr;
+    QComboBox* month_ = nullptr;
+    QLineEdit* year_ = nullptr;
+    QLineEdit* hour_ = nullptr;
+    QLineEdit* difference_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace orvanta
