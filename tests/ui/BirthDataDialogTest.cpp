@@ -3,12 +3,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -74,7 +76,7 @@ struct Controls {
 };
 
 class BirthDataDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::widgetApplication();
         char pattern[] = "/tmp/orvanta-entry-XXXXXX";
@@ -98,8 +100,8 @@ protected:
     }
 
     std::unique_ptr<BirthDataDialog> open(const BirthDataEntry::Record& record = {}) {
-        auto dialog = std::make_unique<BirthDataDialog>(record, context_.timeChanges,
-                                                        "DejaVu Sans", files_);
+        auto dialog =
+            std::make_unique<BirthDataDialog>(record, context_.timeChanges, "DejaVu Sans", files_);
         dialog->resize(dialog->sizeHint());
         dialog->show();
         return dialog;
@@ -329,10 +331,10 @@ TEST_F(BirthDataDialogTest, ChartKindAndAutomaticSwitchTheirControls) {
     // A new chart starts as a cosmogram: no place, coordinates or house system.
     EXPECT_TRUE(c.radio("cosmogram")->isChecked());
     const std::vector<QWidget*> placeControls = {
-        c.combo("houseSystem"),     c.combo("place"),           c.edit("latitudeDegrees"),
-        c.edit("latitudeMinutes"),  c.edit("longitudeDegrees"), c.edit("longitudeMinutes"),
-        c.radio("north"),           c.radio("south"),           c.radio("east"),
-        c.radio("west"),            c.button("storePlace"),
+        c.combo("houseSystem"),    c.combo("place"),           c.edit("latitudeDegrees"),
+        c.edit("latitudeMinutes"), c.edit("longitudeDegrees"), c.edit("longitudeMinutes"),
+        c.radio("north"),          c.radio("south"),           c.radio("east"),
+        c.radio("west"),           c.button("storePlace"),
     };
     for (QWidget* control : placeControls) EXPECT_FALSE(control->isEnabled());
     click(c.radio("horoscope"));
@@ -384,7 +386,8 @@ TEST_F(BirthDataDialogTest, PolarLatitudeIsRefusedNorthAndSouth) {
     EXPECT_EQ(c.text("latitudeMinutes"), "58");
     EXPECT_EQ(c.text("longitudeMinutes"), "5");
     click(c.button("ok"));
-    EXPECT_EQ(messages_, std::vector<std::string>{"Для заполярья эта система домов не пригодна..."});
+    EXPECT_EQ(messages_,
+              std::vector<std::string>{"Для заполярья эта система домов не пригодна..."});
     EXPECT_TRUE(dialog->isVisible());
 
     // The same latitude south is refused too.
@@ -511,13 +514,15 @@ TEST_F(BirthDataDialogTest, EveryControlCarriesItsToolTipAndCaption) {
     EXPECT_EQ(c.button("timeChanges")->text(), "Изменения");
     EXPECT_EQ(c.button("cancel")->text(), "Отмена");
     std::vector<std::string> captions;
-    for (QLabel* label : dialog->findChildren<QLabel*>()) captions.push_back(label->text().toStdString());
-    for (const char* caption : {"ФИО:", "Местное:", "Гринвичское:", "Час.", "Мин.", "Система домов:",
-                                "с Москвой", "с Гринвичем", "ч.", "м."}) {
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        captions.push_back(label->text().toStdString());
+    for (const char* caption : {"ФИО:", "Местное:", "Гринвичское:", "Час.", "Мин.",
+                                "Система домов:", "с Москвой", "с Гринвичем", "ч.", "м."}) {
         EXPECT_NE(std::find(captions.begin(), captions.end(), caption), captions.end()) << caption;
     }
     std::vector<std::string> groups;
-    for (QGroupBox* group : dialog->findChildren<QGroupBox*>()) groups.push_back(group->title().toStdString());
+    for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
+        groups.push_back(group->title().toStdString());
     EXPECT_EQ(groups, (std::vector<std::string>{"Время рождения", "Разница местного времени",
                                                 "Место рождения", "Сообщения об ошибках"}));
 }
@@ -539,7 +544,9 @@ TEST_F(BirthDataDialogTest, MainFrameCommandsOpenTheEntry) {
     // Without a chart there are no birth data to change.
     EXPECT_FALSE(frame.commandAction(command::kChangeBirthData)->isEnabled());
 
-    ASSERT_TRUE(frame.openChart(ORVANTA_SAMPLE_MAP_COPY));
+    const auto sample = scratch_ / "sample.map";
+    std::filesystem::copy_file(ORVANTA_SAMPLE_MAP, sample);
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(sample.string())));
     QAction* change = frame.commandAction(command::kChangeBirthData);
     EXPECT_TRUE(change->isEnabled());
     EXPECT_EQ(change->text(), "По календарю...");

@@ -55,13 +55,14 @@ inline void clickAt(QWidget* widget, QPoint point) {
     QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
 }
 
+// A button pressed and released: it emits what a mouse click on it would.
 inline void click(QAbstractButton* button) {
-    clickAt(button, button->rect().center());
+    button->click();
 }
 
 // Lets the event loop run until the condition holds or the time is up.
