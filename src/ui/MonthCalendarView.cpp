@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "birthdata/MonthCalendarPainter.h"
 #include "draw/Canvas.h"
@@ -44,7 +45,11 @@ QSize MonthCalendarView::minimumSizeHint() const {
 void MonthCalendarView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Canvas canvas(painter, Canvas::Units::Pixels);
-    MonthCalendarPainter::draw(canvas, grid_, gridRect(), fontFamily_);
+    // The grid's own font height was made for screens of fewer dots; on the screen of this
+    // dialog the numbers are drawn at least as tall as the dialog's own text.
+    MonthCalendarGrid shown = grid_;
+    shown.fontHeight = std::max(grid_.fontHeight, fontMetrics().height());
+    MonthCalendarPainter::draw(canvas, shown, gridRect(), fontFamily_);
 }
 
 void MonthCalendarView::mousePressEvent(QMouseEvent* event) {

@@ -42,6 +42,7 @@ void TimeChangeDialog::buildControls() {
     list_ = new QListWidget(this);
     list_->setObjectName("changes");
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setMinimumHeight(list_->fontMetrics().height() * 16);
     list_->setMinimumWidth(
         list_->fontMetrics().horizontalAdvance("с 31.10.2130, 23:00, разн. +6ч.") + 40);
 
