@@ -3,17 +3,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTimer>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "WidgetInput.h"
 #include "birthdata/PlaceBase.h"
@@ -462,69 +459,6 @@ TEST_F(BirthDataDialogTest, CharactersWindows1251CannotHoldAreRefusedWhereTyped)
     typeText(c.combo("place")->lineEdit(), "Łódź");
     EXPECT_EQ(c.combo("place")->currentText(), "d");
     EXPECT_EQ(messages_.size(), 4u);
-}
-
-TEST_F(BirthDataDialogTest, EveryControlCarriesItsToolTipAndCaption) {
-    auto dialog = open();
-    EXPECT_EQ(dialog->windowTitle(), "Ввод данных для карты рождения");
-    const std::map<std::string, std::string> tips = {
-        {"name", "Введите фамилию, имя и отчество"},
-        {"calendar", "Выберите день рождения"},
-        {"day", "Введите день рождения"},
-        {"month", "Введите месяц рождения"},
-        {"year", "Введите год рождения"},
-        {"hour", "Введите часы рождения"},
-        {"minute", "Введите минуты рождения"},
-        {"cosmogram", "Если время рождения известно не точно"},
-        {"horoscope", "Если известно точное время рождения"},
-        {"houseSystem", "Выберите систему домов для гороскопа"},
-        {"place", "Выберите или введите место рождения"},
-        {"latitudeDegrees", "Градусы широты места рождения"},
-        {"latitudeMinutes", "Минуты широты места рождения"},
-        {"longitudeDegrees", "Градусы долготы места рождения"},
-        {"longitudeMinutes", "Минуты долготы места рождения"},
-        {"north", "Северная широта"},
-        {"south", "Южная широта"},
-        {"east", "Восточная долгота"},
-        {"west", "Западная долгота"},
-        {"storePlace", "Для заполнения базы населенных пунктов"},
-        {"removePlace", "Для удаления нселенного пункта из базы"},
-        {"timeChanges", "Для ввода новых данных о летнем/зимнем времени"},
-        {"ok", "Построить карту рождения"},
-        {"cancel", "Не строить карту рождения"},
-        {"moscowHours", "Введите разницу во времени"},
-        {"moscowMinutes", "Введите разницу во времени"},
-        {"greenwichHours", "Введите разницу во времени"},
-        {"greenwichMinutes", "Введите разницу во времени"},
-    };
-    for (const auto& [name, tip] : tips) {
-        QWidget* control = dialog->findChild<QWidget*>(QString::fromStdString(name));
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->toolTip().toStdString(), tip) << name;
-    }
-    const Controls c(*dialog);
-    EXPECT_EQ(c.radio("horoscope")->text(), "Гороскоп");
-    EXPECT_EQ(c.radio("cosmogram")->text(), "Космограмма");
-    EXPECT_EQ(c.radio("north")->text(), "С.Ш.");
-    EXPECT_EQ(c.radio("south")->text(), "Ю.Ш.");
-    EXPECT_EQ(c.radio("east")->text(), "В.Д. ");
-    EXPECT_EQ(c.radio("west")->text(), "З.Д.");
-    EXPECT_EQ(c.automatic()->text(), "Автоматически определять\nГринвичское время");
-    EXPECT_EQ(c.button("storePlace")->text(), "Сохранить");
-    EXPECT_EQ(c.button("timeChanges")->text(), "Изменения");
-    EXPECT_EQ(c.button("cancel")->text(), "Отмена");
-    std::vector<std::string> captions;
-    for (QLabel* label : dialog->findChildren<QLabel*>())
-        captions.push_back(label->text().toStdString());
-    for (const char* caption : {"ФИО:", "Местное:", "Гринвичское:", "Час.", "Мин.",
-                                "Система домов:", "с Москвой", "с Гринвичем", "ч.", "м."}) {
-        EXPECT_NE(std::find(captions.begin(), captions.end(), caption), captions.end()) << caption;
-    }
-    std::vector<std::string> groups;
-    for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
-        groups.push_back(group->title().toStdString());
-    EXPECT_EQ(groups, (std::vector<std::string>{"Время рождения", "Разница местного времени",
-                                                "Место рождения", "Сообщения об ошибках"}));
 }
 
 TEST_F(BirthDataDialogTest, MainFrameCommandsOpenTheEntry) {

@@ -2,12 +2,10 @@
 #include <stdlib.h>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <filesystem>
-#include <map>
 
 #include "WidgetInput.h"
 #include "birthdata/TimeChangeBase.h"
@@ -169,37 +167,6 @@ TEST_F(TimeChangeDialogTest, OkWritesTheFileAndCancelPutsTheBaseBack) {
     EXPECT_EQ(base_.records()[2].difference, 5);
     EXPECT_EQ(fileBytes(), base_.toBytes());
     EXPECT_NE(fileBytes(), opened);
-}
-
-TEST_F(TimeChangeDialogTest, EveryControlCarriesItsToolTipAndCaption) {
-    const std::map<std::string, std::string> tips = {
-        {"changes", "Список введенных изменений"},
-        {"day", "Введите день нового изменения"},
-        {"month", "Введите месяц нового изменения"},
-        {"year", "Введите год нового изменения"},
-        {"hour", "Введите часы нового изменения"},
-        {"difference", "Введите новую разницу во времени"},
-        {"add", "Для добавления нового изменения в список"},
-        {"remove", "Для удаления из списка отмеченной строки"},
-        {"ok", "Звершить ввод новых изменений"},
-        {"cancel", "Закрыть диалог без сохранения новых изменений"},
-    };
-    for (const auto& [name, tip] : tips) {
-        QWidget* control = dialog_->findChild<QWidget*>(QString::fromStdString(name));
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->toolTip().toStdString(), tip) << name;
-    }
-    std::vector<std::string> captions;
-    for (QLabel* label : dialog_->findChildren<QLabel*>()) {
-        captions.push_back(label->text().toStdString());
-    }
-    for (const char* caption : {"Дата смены времени:", "День", "Год", "Час",
-                                "Разница московского времени с гринвичским", "ч."}) {
-        EXPECT_NE(std::find(captions.begin(), captions.end(), caption), captions.end()) << caption;
-    }
-    EXPECT_EQ(button("add")->text(), "Добавить");
-    EXPECT_EQ(button("remove")->text(), "Удалить");
-    EXPECT_EQ(button("cancel")->text(), "Отмена");
 }
 
 }  // namespace
