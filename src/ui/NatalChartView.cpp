@@ -25,6 +25,10 @@ void NatalChartView::onHint(int hint) {
 }
 
 void NatalChartView::setScrollSize(QSize size) {
+    // Never smaller than the drawing: the whole wheel and table stay reachable by scrolling
+    // even where the pane is smaller than the drawing area the window gives them.
+    const DrawingArea& area = chart_.drawingArea();
+    size = size.expandedTo(QSize(area.width(), area.height()));
     scrollSize_ = size;
     const QSize page = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, size.width() - page.width()));
@@ -65,6 +69,9 @@ void NatalChartView::paintEvent(QPaintEvent*) {
         setScrollSize(viewport()->size() * area.zoom);
         viewport()->update();
         return;
+    }
+    if (scrollSize_.width() < area.width() || scrollSize_.height() < area.height()) {
+        setScrollSize(scrollSize_);
     }
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing, true);
