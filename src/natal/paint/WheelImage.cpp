@@ -1,18 +1,10 @@
 #include "natal/paint/WheelImage.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
-#include <cctype>
-#include <span>
 
-#include "common/AtomicFile.h"
 #include "draw/Canvas.h"
+#include "draw/PictureExport.h"
 #include "natal/WheelLayout.h"
 #include "natal/paint/WheelPainter.h"
 
@@ -47,52 +39,12 @@ void WheelImage::paint(QPainter& painter, const CZodiacDoc& doc, const ChartReso
 
 bool WheelImage::save(const CZodiacDoc& doc, const ChartResources& resources, QSize area,
                       const std::filesystem::path& path, std::string* error) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (area.width() > kLargestSide || area.height() > kLargestSide) {
         return fail(error, "the picture may be at most 16384 pixels wide and high");
     }
-    const QSize size = placement(doc.natal(), area).size;
-
-    // The picture is made in memory and written through a temporary file, so a failed write
-    // leaves an older file of that name as it was.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (extension == ".png") {
-        QImage image(size, QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            paint(painter, doc, resources, area);
-        }
-        if (!image.save(&buffer, "PNG")) return fail(error, "the PNG image could not be encoded");
-    } else if (extension == ".pdf") {
-        // One point to a pixel: a page the size of the picture.
-        QPdfWriter writer(&buffer);
-        writer.setResolution(72);
-        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point),
-                                         QPageLayout::Portrait, QMarginsF()));
-        QPainter painter;
-        if (!painter.begin(&writer)) return fail(error, "the PDF could not be started");
-        paint(painter, doc, resources, area);
-        painter.end();
-    } else if (extension == ".svg") {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        QPainter painter;
-        if (!painter.begin(&generator)) return fail(error, "the SVG could not be started");
-        paint(painter, doc, resources, area);
-        painter.end();
-    } else {
-        return fail(error, "the picture's name must end in .png, .pdf or .svg");
-    }
-    buffer.close();
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    return AtomicFile::write(
-        path, std::span<const std::uint8_t>(data, static_cast<std::size_t>(bytes.size())), error);
+    return PictureExport::save(
+        placement(doc.natal(), area).size,
+        [&](QPainter& painter) { paint(painter, doc, resources, area); }, path, error);
 }
 
 bool WheelImage::fail(std::string* error, const char* reason) {
