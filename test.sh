@@ -20,15 +20,16 @@ done
 # skips them.
 benchmarks=ON
 [ "$sanitize" = ON ] && benchmarks=OFF
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORVANTA_SANITIZE="$sanitize" -DORVANTA_BENCHMARKS="$benchmarks"
-cmake --build "$build_dir" -j2
-
 export QT_QPA_PLATFORM=offscreen
 if [ "$sanitize" = ON ]; then
-  # The engine is loaded with dlopen: keep its frames readable in reports.
+  # Set before the build too: the data generators run instrumented while it builds.
   export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 fi
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVANTA_SANITIZE="$sanitize" -DORVANTA_BENCHMARKS="$benchmarks"
+cmake --build "$build_dir" -j2
+
 ctest --test-dir "$build_dir" --output-on-failure -j2
