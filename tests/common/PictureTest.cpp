@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -37,7 +38,8 @@ std::vector<std::uint8_t> writeEmbedded(const Picture& picture) {
 }
 
 std::filesystem::path scratchFile(const std::string& name) {
-    const auto folder = std::filesystem::temp_directory_path() / "orvanta-picture-test";
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("orvanta-picture-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     return folder / name;
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -41,7 +42,8 @@ class AspectTableImageTest : public ::testing::Test {
         if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
     }
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() / "orvanta-table-image-test";
+        folder = std::filesystem::temp_directory_path() /
+                 ("orvanta-table-image-test-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         fillChart(doc);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QGuiApplication>
@@ -29,7 +30,7 @@ NatalChart quarteredChart(bool houses = true) {
 }
 
 class WheelImageTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test_natal_paint";
@@ -38,7 +39,8 @@ protected:
         if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
     }
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() / "orvanta-wheel-image-test";
+        folder = std::filesystem::temp_directory_path() /
+                 ("orvanta-wheel-image-test-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -96,7 +97,7 @@ void show(NatalChart& natal, int body, double longitude) {
 }
 
 class WheelPainterTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test_natal_paint";
@@ -348,7 +349,8 @@ TEST_F(WheelPainterTest, PageIsDrawnWithYUpwardToTheSamePicture) {
 }
 
 TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainter) {
-    const auto folder = std::filesystem::temp_directory_path() / "orvanta-wheel-painter-test";
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("orvanta-wheel-painter-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     CZodiacDoc doc(folder);
     doc.natal() = testChart(kCounterClockwise, kFromAscendant);
