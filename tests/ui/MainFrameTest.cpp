@@ -13,6 +13,7 @@
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
 #include "common/MessageSink.h"
+#include "common/Picture.h"
 #include "draw/FontMapping.h"
 #include "ui/AppContext.h"
 #include "ui/CBornChildFrame.h"
@@ -85,6 +86,11 @@ TEST_F(MainFrameTest, StartsWithAnEmptyFolderAndWithTheDeliveredOne) {
             EXPECT_EQ(context.timeChanges.size(), 0);
         } else {
             EXPECT_GT(context.timeChanges.size(), 10);
+            // The delivered start-up picture reads as a picture of the splash's size.
+            Picture splash;
+            EXPECT_TRUE(splash.loadFile(AppFolder::find("orvanta.bmp")));
+            EXPECT_EQ(splash.width(), 640);
+            EXPECT_EQ(splash.height(), 480);
         }
         CMainFrame frame(context);
         frame.show();
