@@ -8,7 +8,7 @@ packages=(
   libswe-dev swe-basic-data swetest
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  tzdata
+  tzdata ccache clang-format
 )
 
 missing=()

@@ -14,7 +14,7 @@ namespace orvanta {
 // file that is not there counts as missing: a file that is there but cannot be read may still
 // hold the user's data, so the caller must not replace it.
 class BaseFile {
-public:
+  public:
     // Loaded with the bytes, Missing, or Unreadable with the message for the user in error.
     static LoadStatus read(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
                            std::string& error);

@@ -9,7 +9,7 @@ namespace orvanta {
 // week. The grid computes where everything goes; MonthCalendarPainter draws it, and its owner
 // turns mouse clicks into the selected day through click().
 class MonthCalendarGrid {
-public:
+  public:
     struct Colour {
         int red = 0;
         int green = 0;
@@ -96,7 +96,7 @@ public:
     Colour highlightColour{0, 255, 255};
     int fontHeight = 8;
 
-private:
+  private:
     int selectedDay_ = 0;
     int month_ = 1;
     int year_ = 2000;

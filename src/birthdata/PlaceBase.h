@@ -17,7 +17,7 @@ namespace orvanta {
 // name length, the Windows-1251 name, the longitude and the latitude. Places stay in the order
 // they were added.
 class PlaceBase {
-public:
+  public:
     static constexpr const char* kFileName = "Place.PLB";
     static constexpr const char* kNotFoundMessage =
         "Place base was not found...\ncreating empty...";
@@ -54,7 +54,7 @@ public:
 
     const std::string& lastError() const { return lastError_; }
 
-private:
+  private:
     std::vector<PlaceRecord> records_;
     std::string lastError_;
 };

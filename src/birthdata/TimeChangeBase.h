@@ -16,7 +16,7 @@ namespace orvanta {
 // The changes of the Moscow-Greenwich difference, as kept in "Timechg.tch": a 32-bit count and
 // that many 36-byte records. The application holds one base from start-up to exit.
 class TimeChangeBase {
-public:
+  public:
     static constexpr const char* kFileName = "Timechg.tch";
     static constexpr std::size_t kRecordSize = 36;
 
@@ -59,7 +59,7 @@ public:
 
     const std::string& lastError() const { return lastError_; }
 
-private:
+  private:
     std::vector<TimeChange> records_;
     std::string lastError_;
 };

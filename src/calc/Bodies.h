@@ -6,7 +6,7 @@ namespace orvanta {
 
 // The fixed numbering of bodies and house cusps, used as indices and stored identifiers.
 class Bodies {
-public:
+  public:
     static constexpr int kObjectCount = 33;  // 0 unused, 1-16 bodies, 17-28 cusps, 29-32 spare
     static constexpr int kBodyCount = 16;
     static constexpr int kFirstCusp = 17;
@@ -14,8 +14,22 @@ public:
     static constexpr int kHouseCount = 12;
 
     enum Number : int {
-        Sun = 1, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Chiron, Uranus, Neptune, Pluto,
-        Proserpina, NorthNode, SouthNode, Selena, Lilith,
+        Sun = 1,
+        Moon,
+        Mercury,
+        Venus,
+        Mars,
+        Jupiter,
+        Saturn,
+        Chiron,
+        Uranus,
+        Neptune,
+        Pluto,
+        Proserpina,
+        NorthNode,
+        SouthNode,
+        Selena,
+        Lilith,
         Ascendant = 17,
     };
 

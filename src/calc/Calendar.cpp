@@ -15,9 +15,11 @@ constexpr std::array<std::string_view, 8> kDayNames = {
 
 // Mean periods in days of bodies 1 to 16.
 constexpr std::array<double, 17> kPeriods = {
-    0.0,           365.25,        27.33,       88.0,          227.0,        687.0,
-    11.86 * 365.25, 29.9 * 365.25, 50.7 * 365.25, 84.1 * 365.25, 164.7 * 365.25, 248 * 365.25,
-    666 * 365.25,  18.7 * 365.25, 18.7 * 365.25, 7 * 365.25,    9 * 365.25,
+    0.0,           365.25,        27.33,          88.0,
+    227.0,         687.0,         11.86 * 365.25, 29.9 * 365.25,
+    50.7 * 365.25, 84.1 * 365.25, 164.7 * 365.25, 248 * 365.25,
+    666 * 365.25,  18.7 * 365.25, 18.7 * 365.25,  7 * 365.25,
+    9 * 365.25,
 };
 
 // Hours beyond which an hour count is no longer a date the program can show.
@@ -32,7 +34,9 @@ std::string formatGeneral(double value, int significantDigits) {
 
 }  // namespace
 
-bool Calendar::isLeapYear(int year) { return year % 4 == 0 && year != 1900; }
+bool Calendar::isLeapYear(int year) {
+    return year % 4 == 0 && year != 1900;
+}
 
 int Calendar::leapYearsBetween(int first, int last) {
     int count = 0;
@@ -145,7 +149,9 @@ int Calendar::dayOfWeek(Date date) {
     const int y = date.year % 100;
     const int c = date.year / 100;
     const int q = date.year / 400;
-    int key = (date.month >= 1 && date.month <= 12) ? kMonthKey[static_cast<std::size_t>(date.month - 1)] : 0;
+    int key = (date.month >= 1 && date.month <= 12)
+                  ? kMonthKey[static_cast<std::size_t>(date.month - 1)]
+                  : 0;
     if (isLeapYear(date.year)) {
         if (date.month == 1) key = 3;
         if (date.month == 2) key = 6;
@@ -197,7 +203,10 @@ std::string Calendar::durationWords(double hours) {
         std::string_view suffix;
     };
     static constexpr std::array<Unit, 4> kSmallerUnits = {{
-        {720.0, " мес."}, {168.0, " нед."}, {24.0, " сут."}, {1.0, " час."},
+        {720.0, " мес."},
+        {168.0, " нед."},
+        {24.0, " сут."},
+        {1.0, " час."},
     }};
     for (const auto& unit : kSmallerUnits) {
         if (v >= 0.9) break;

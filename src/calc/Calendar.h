@@ -29,7 +29,7 @@ struct DateAndHours {
 // Date arithmetic shared by the whole program: Gregorian month lengths with one leap rule
 // (divisible by 4, 1900 excepted; 2100 is a leap year) and hour counts from a base year.
 class Calendar {
-public:
+  public:
     static constexpr int kBaseYear = 1860;
     static constexpr int kFirstYear = 1860;
     static constexpr int kLastYear = 2130;
@@ -67,7 +67,7 @@ public:
     // A short Russian duration such as "1.5 сут." or "50 мин.".
     static std::string durationWords(double hours);
 
-private:
+  private:
     static int daysInMonth(int month, int year);  // no clamping of the year
 };
 

@@ -48,7 +48,8 @@ bool ChartComputation::compute(ChartRequest request, ChartData& output) {
     EnginePostProcessor::apply(result, request.houseSystem, output);
 
     const DateTime ut = Calendar::hourShift(
-        -request.timeZone, {request.hour, request.minute, request.day, request.month, request.year});
+        -request.timeZone,
+        {request.hour, request.minute, request.day, request.month, request.year});
     MeanMotionPoints::place(MeanMotionPoints::proserpina(ut), output[Bodies::Proserpina]);
     MeanMotionPoints::place(MeanMotionPoints::selena(ut), output[Bodies::Selena]);
     return true;

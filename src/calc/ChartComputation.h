@@ -13,7 +13,7 @@ namespace orvanta {
 // Turns one moment and place into a filled chart: asks the ephemeris engine for the raw
 // longitudes, post-processes them and adds Proserpina and Selena.
 class ChartComputation {
-public:
+  public:
     static constexpr const char* kEngineFailureMessage = "ERROR IN DLL LOGIC...";
 
     // The engine either stays loaded between calls, or is loaded and released on every call.
@@ -38,7 +38,7 @@ public:
     // The status the engine returned for the last request (0 = complete).
     int lastEngineStatus() const { return lastStatus_; }
 
-private:
+  private:
     EngineLoader* loadEngine();
 
     EngineLifetime lifetime_;

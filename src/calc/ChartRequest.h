@@ -7,7 +7,7 @@ struct ChartRequest {
     int day = 1;
     int month = 1;
     int year = 2000;
-    int hour = 0;          // 0 to 24; 24 is the next day's midnight
+    int hour = 0;  // 0 to 24; 24 is the next day's midnight
     int minute = 0;
     double timeZone = 0.0;   // hours local time is ahead of Universal Time
     double latitude = 0.0;   // north positive

@@ -10,7 +10,7 @@ namespace orvanta {
 // The twelve short texts the ephemeris engine takes: switches, house system, date, local time,
 // the negated zone and the coordinates in degrees, hemisphere letter and minutes.
 class EngineArguments {
-public:
+  public:
     static constexpr int kCount = 12;
     static constexpr std::size_t kMaxLength = 9;
 
@@ -23,7 +23,7 @@ public:
     static std::string zoneText(double timeZone);
     static std::string coordinateText(double value, char positiveLetter, char negativeLetter);
 
-private:
+  private:
     static std::string cut(std::string text);
 };
 

@@ -8,7 +8,9 @@ namespace orvanta {
 
 EngineLoader::EngineLoader(std::filesystem::path libraryPath) : path_(std::move(libraryPath)) {}
 
-EngineLoader::~EngineLoader() { unload(); }
+EngineLoader::~EngineLoader() {
+    unload();
+}
 
 std::filesystem::path EngineLoader::defaultLibraryPath() {
     return AppFolder::find(kLibraryFileName);

@@ -10,7 +10,7 @@ namespace orvanta {
 
 // Loads the ephemeris engine library by path and calls its entry EntryPoint_Main.
 class EngineLoader {
-public:
+  public:
     static constexpr int kResultSize = 33;
     using Result = std::array<double, kResultSize>;
     using EntryPoint = int (*)(int argc, char** argv, double* result);
@@ -33,14 +33,18 @@ public:
     // True when the library is loaded and has the entry; loading again is a no-op.
     bool load();
     void unload();
-    bool isLoaded() const { return entry_ != nullptr; }
-    const std::filesystem::path& libraryPath() const { return path_; }
+    bool isLoaded() const {
+        return entry_ != nullptr;
+    }
+    const std::filesystem::path& libraryPath() const {
+        return path_;
+    }
 
     // Sends the request with a zeroed result area; returns the engine's status (0 = fine).
     // The library must be loaded.
     int call(const std::array<std::string, EngineArguments::kCount>& arguments, Result& result);
 
-private:
+  private:
     std::filesystem::path path_;
     void* handle_ = nullptr;
     EntryPoint entry_ = nullptr;

@@ -6,8 +6,8 @@ namespace orvanta {
 namespace {
 
 constexpr std::array<std::string_view, HouseSystems::kCount> kNames = {
-    "Placidus", "Koch",      "Equa",        "Campanus",  "Meridian",     "Regiomontanus",
-    "Porphyry", "Morinus",   "Topocentric", "Equal(MC)", "Neo-Porphyry", "Whole",
+    "Placidus", "Koch",    "Equa",        "Campanus",  "Meridian",     "Regiomontanus",
+    "Porphyry", "Morinus", "Topocentric", "Equal(MC)", "Neo-Porphyry", "Whole",
 };
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace orvanta {
 // The twelve house systems in the order the birth-data entry offers them; the index is what
 // charts store and what the engine receives.
 class HouseSystems {
-public:
+  public:
     static constexpr int kCount = 12;
     static constexpr int kNone = -1;
 

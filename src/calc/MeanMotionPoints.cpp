@@ -13,7 +13,9 @@ int leapYearsSinceEpoch(int year, int epochYear) {
     return -Calendar::leapYearsBetween(year, epochYear - 1);
 }
 
-double dayFraction(const DateTime& ut) { return (ut.hour + ut.minute / 60.0) / 24.0; }
+double dayFraction(const DateTime& ut) {
+    return (ut.hour + ut.minute / 60.0) / 24.0;
+}
 
 // Larger than any reachable value; keeps the placing loops finite for nonsense input.
 constexpr double kLargestPoint = 1.0e7;
@@ -60,8 +62,8 @@ double MeanMotionPoints::selena(const DateTime& ut) {
 }
 
 void MeanMotionPoints::place(double degrees, ChartObject& object) {
-    double a = std::isfinite(degrees) ? std::fmax(-kLargestPoint, std::fmin(kLargestPoint, degrees))
-                                      : 0.0;
+    double a =
+        std::isfinite(degrees) ? std::fmax(-kLargestPoint, std::fmin(kLargestPoint, degrees)) : 0.0;
     int sign = 1;
     while (a < 0.0) {
         sign = sign == 1 ? 12 : sign - 1;

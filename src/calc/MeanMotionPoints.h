@@ -7,7 +7,7 @@ namespace orvanta {
 
 // Proserpina and Selena, which the program computes itself from their mean daily motions.
 class MeanMotionPoints {
-public:
+  public:
     // Degrees, not yet reduced into the zodiac, for a moment in Universal Time.
     static double proserpina(const DateTime& ut);
     static double selena(const DateTime& ut);
@@ -19,7 +19,7 @@ public:
     // Reduces a point into sign and degree in sign; exactly 30 stays in the lower sign.
     static void place(double degrees, ChartObject& object);
 
-private:
+  private:
     static double daysOfMonths(int firstMonth, int lastMonth);
 };
 

@@ -33,8 +33,8 @@ std::vector<int> splitNumbers(const std::string& text, char separator, const std
 
 std::string fixed(double value, int decimals) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
 }
 
@@ -44,7 +44,9 @@ std::set<std::string> ChartCommand::valueOptions() {
     return {"--date", "--time", "--zone", "--lat", "--lon", "--houses", "--name", "--place"};
 }
 
-std::set<std::string> ChartCommand::flagOptions() { return {"--json"}; }
+std::set<std::string> ChartCommand::flagOptions() {
+    return {"--json"};
+}
 
 void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
     const auto parts = splitNumbers(text, '.', "--date");
@@ -69,8 +71,7 @@ void ChartCommand::readTime(const std::string& text, ChartRequest& request) {
     request.minute = parts[1];
 }
 
-double ChartCommand::readRanged(const CommandLine& line, const std::string& option,
-                                double limit) {
+double ChartCommand::readRanged(const CommandLine& line, const std::string& option, double limit) {
     const std::string text = line.required(option);
     const double value = CommandLine::toDouble(option, text);
     if (std::fabs(value) > limit) {
@@ -85,7 +86,8 @@ int ChartCommand::readHouseSystem(const CommandLine& line) {
     if (name == "none") return HouseSystems::kNone;
     if (const auto index = HouseSystems::indexOf(name)) return *index;
     std::string known;
-    for (int i = 0; i < HouseSystems::kCount; ++i) known += " " + std::string(HouseSystems::name(i));
+    for (int i = 0; i < HouseSystems::kCount; ++i)
+        known += " " + std::string(HouseSystems::name(i));
     throw UsageError("--houses: unknown house system '" + name + "'; one of:" + known + " none");
 }
 
@@ -135,14 +137,22 @@ std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
         const std::string name =
             Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
         json.beginObject()
-            .key("number").value(number)
-            .key("name").value(name)
-            .key("longitude").value(object.longitude)
-            .key("sign").value(static_cast<int>(object.sign))
-            .key("degree").value(object.degreeInSign)
-            .key("minutes").value(object.minutes)
-            .key("seconds").value(object.seconds)
-            .key("retrograde").value(static_cast<int>(object.retrograde))
+            .key("number")
+            .value(number)
+            .key("name")
+            .value(name)
+            .key("longitude")
+            .value(object.longitude)
+            .key("sign")
+            .value(static_cast<int>(object.sign))
+            .key("degree")
+            .value(object.degreeInSign)
+            .key("minutes")
+            .value(object.minutes)
+            .key("seconds")
+            .value(object.seconds)
+            .key("retrograde")
+            .value(static_cast<int>(object.retrograde))
             .endObject();
     }
     json.endArray().endObject();

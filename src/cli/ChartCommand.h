@@ -21,9 +21,8 @@ struct ChartOptions {
 
 // "orvanta-cli chart": computes a chart with the program's own computation and engine.
 class ChartCommand {
-public:
-    static int run(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err);
+  public:
+    static int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
     // The options every command that builds a chart shares.
     static std::set<std::string> valueOptions();
@@ -34,7 +33,7 @@ public:
     static std::string formatTable(const ChartData& chart, int lastObject);
     static std::string formatJson(const ChartData& chart, int lastObject);
 
-private:
+  private:
     static void readDate(const std::string& text, ChartRequest& request);
     static void readTime(const std::string& text, ChartRequest& request);
     static double readRanged(const CommandLine& line, const std::string& option, double limit);

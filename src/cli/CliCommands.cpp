@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "cli/ChartCommand.h"
-#include "cli/RenderCommand.h"
 #include "cli/PlacesCommand.h"
+#include "cli/RenderCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
 

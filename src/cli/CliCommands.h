@@ -11,7 +11,7 @@ namespace orvanta::cli {
 // The tool's sub-commands. Exit codes: 0 done, 1 the work failed (a damaged file, the engine
 // unreachable), 2 a bad argument.
 class CliCommands {
-public:
+  public:
     using Run = std::function<int(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& err)>;
     struct Command {

@@ -12,11 +12,13 @@ void CommandLine::parse(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (valueOptions_.count(argument)) {
-            if (i + 1 >= arguments.size()) throw UsageError("option " + argument + " needs a value");
+            if (i + 1 >= arguments.size())
+                throw UsageError("option " + argument + " needs a value");
             values_[argument] = arguments[++i];
         } else if (flagOptions_.count(argument)) {
             flags_.insert(argument);
-        } else if (argument.size() > 1 && argument[0] == '-' && !std::isdigit(static_cast<unsigned char>(argument[1]))) {
+        } else if (argument.size() > 1 && argument[0] == '-' &&
+                   !std::isdigit(static_cast<unsigned char>(argument[1]))) {
             throw UsageError("unknown option " + argument);
         } else {
             operands_.push_back(argument);

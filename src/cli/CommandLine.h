@@ -11,13 +11,13 @@ namespace orvanta::cli {
 
 // A usage fault of the command line; the message is shown to the user as it stands.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Options of one command: "--name VALUE" options, "--flag" switches and plain operands.
 class CommandLine {
-public:
+  public:
     CommandLine(std::set<std::string> valueOptions, std::set<std::string> flagOptions);
 
     // Throws UsageError on an unknown option or a missing value.
@@ -32,7 +32,7 @@ public:
     static double toDouble(const std::string& option, const std::string& text);
     static int toInt(const std::string& option, const std::string& text);
 
-private:
+  private:
     std::set<std::string> valueOptions_;
     std::set<std::string> flagOptions_;
     std::map<std::string, std::string> values_;

@@ -7,7 +7,7 @@ namespace orvanta::cli {
 
 // A small writer of compact JSON for the tool's machine-readable output (UTF-8 text).
 class JsonWriter {
-public:
+  public:
     JsonWriter& beginObject();
     JsonWriter& endObject();
     JsonWriter& beginArray();
@@ -25,7 +25,7 @@ public:
     // The shortest text that reads back as the same double; non-finite values become null.
     static std::string number(double value);
 
-private:
+  private:
     void separate();
 
     std::string out_;

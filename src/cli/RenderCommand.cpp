@@ -66,8 +66,9 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
     try {
         line.parse(arguments);
         if (line.operands().size() != 2) {
-            throw UsageError("give the chart file and the output file: "
-                             "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]");
+            throw UsageError(
+                "give the chart file and the output file: "
+                "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]");
         }
         if (line.has("--wheel") == line.has("--table")) {
             throw UsageError("choose one of --wheel and --table");

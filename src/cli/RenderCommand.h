@@ -10,11 +10,10 @@ namespace orvanta::cli {
 // "orvanta-cli render": draws a chart file's wheel or aspect table into a PNG, PDF or SVG file
 // with the routines of the chart window.
 class RenderCommand {
-public:
+  public:
     static constexpr int kDefaultSide = 1000;
 
-    static int run(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err);
+    static int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
     // "WxH" with both sides from 1 to the largest side a picture may have.
     static std::optional<std::pair<int, int>> parseSize(const std::string& text);

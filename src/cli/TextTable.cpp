@@ -4,9 +4,13 @@
 
 namespace orvanta::cli {
 
-TextTable::TextTable(std::vector<std::string> header) { rows_.push_back(std::move(header)); }
+TextTable::TextTable(std::vector<std::string> header) {
+    rows_.push_back(std::move(header));
+}
 
-void TextTable::addRow(std::vector<std::string> row) { rows_.push_back(std::move(row)); }
+void TextTable::addRow(std::vector<std::string> row) {
+    rows_.push_back(std::move(row));
+}
 
 std::size_t TextTable::displayWidth(const std::string& utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {

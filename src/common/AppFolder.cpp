@@ -34,7 +34,8 @@ std::vector<std::string> splitComponents(std::string_view name) {
 // page cannot hold fall back to ASCII folding.
 std::string foldCase(const std::string& utf8) {
     if (auto bytes = Windows1251::fromUtf8(utf8)) {
-        for (auto& c : *bytes) c = static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
+        for (auto& c : *bytes)
+            c = static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
         return *bytes;
     }
     std::string out = utf8;
@@ -49,7 +50,8 @@ std::filesystem::path matchComponent(const std::filesystem::path& folder, const 
     const auto exact = folder / part;
     if (std::filesystem::exists(exact, ec)) return exact;
     const std::string wanted = foldCase(part);
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
         const std::string candidate = it->path().filename().string();
         if (foldCase(candidate) == wanted) return it->path();
     }
@@ -73,7 +75,9 @@ std::filesystem::path AppFolder::path() {
     return executableFolder();
 }
 
-void AppFolder::setOverride(const std::filesystem::path& folder) { overrideFolder() = folder; }
+void AppFolder::setOverride(const std::filesystem::path& folder) {
+    overrideFolder() = folder;
+}
 
 std::filesystem::path AppFolder::find(std::string_view relativeName) {
     return findIn(path(), relativeName);

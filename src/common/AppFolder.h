@@ -9,7 +9,7 @@ namespace orvanta {
 // The application folder: where the programs, the engine and every data file live.
 // It is the folder named by ORVANTA_HOME when that is set, else the executable's folder.
 class AppFolder {
-public:
+  public:
     static std::filesystem::path path();
 
     // Tests and tools point the program at another folder; an empty path restores the default.
@@ -24,7 +24,7 @@ public:
     static std::filesystem::path findIn(const std::filesystem::path& folder,
                                         std::string_view relativeName);
 
-private:
+  private:
     static std::filesystem::path executableFolder();
 };
 

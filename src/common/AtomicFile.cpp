@@ -50,7 +50,7 @@ bool AtomicFile::write(const std::filesystem::path& path, std::span<const std::u
         return false;
     }
     // Keep the permissions an existing file had; a new file gets the usual ones.
-    struct stat old{};
+    struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     ::chmod(pattern.c_str(), mode);
     if (::rename(pattern.c_str(), path.c_str()) != 0) {

@@ -13,7 +13,7 @@ namespace orvanta {
 // replaces the old file only after it is complete and flushed, so a failed save never
 // destroys what was there.
 class AtomicFile {
-public:
+  public:
     // Larger files are refused rather than read: no file of the program comes near this.
     static constexpr std::uintmax_t kLargestFile = 256u * 1024u * 1024u;
 

@@ -23,7 +23,9 @@ std::uint64_t BinaryReader::readLittleEndian(std::size_t size) {
     return value;
 }
 
-std::uint8_t BinaryReader::readUInt8() { return static_cast<std::uint8_t>(readLittleEndian(1)); }
+std::uint8_t BinaryReader::readUInt8() {
+    return static_cast<std::uint8_t>(readLittleEndian(1));
+}
 
 std::uint16_t BinaryReader::readUInt16() {
     return static_cast<std::uint16_t>(readLittleEndian(2));
@@ -33,9 +35,13 @@ std::uint32_t BinaryReader::readUInt32() {
     return static_cast<std::uint32_t>(readLittleEndian(4));
 }
 
-std::int32_t BinaryReader::readInt32() { return static_cast<std::int32_t>(readUInt32()); }
+std::int32_t BinaryReader::readInt32() {
+    return static_cast<std::int32_t>(readUInt32());
+}
 
-double BinaryReader::readDouble() { return std::bit_cast<double>(readLittleEndian(8)); }
+double BinaryReader::readDouble() {
+    return std::bit_cast<double>(readLittleEndian(8));
+}
 
 std::vector<std::uint8_t> BinaryReader::readBytes(std::size_t count) {
     require(count);

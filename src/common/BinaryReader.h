@@ -12,7 +12,7 @@ namespace orvanta {
 // Reads little-endian fields from a block of untrusted bytes. Every read is checked against
 // the bytes that remain; a read past the end throws FormatError and consumes nothing.
 class BinaryReader {
-public:
+  public:
     explicit BinaryReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::size_t position() const { return position_; }
@@ -28,7 +28,7 @@ public:
     // Throws unless at least count bytes remain.
     void require(std::size_t count) const;
 
-private:
+  private:
     std::uint64_t readLittleEndian(std::size_t size);
 
     std::span<const std::uint8_t> bytes_;

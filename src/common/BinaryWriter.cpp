@@ -10,9 +10,15 @@ void BinaryWriter::writeLittleEndian(std::uint64_t value, std::size_t size) {
     }
 }
 
-void BinaryWriter::writeUInt8(std::uint8_t value) { writeLittleEndian(value, 1); }
-void BinaryWriter::writeUInt16(std::uint16_t value) { writeLittleEndian(value, 2); }
-void BinaryWriter::writeUInt32(std::uint32_t value) { writeLittleEndian(value, 4); }
+void BinaryWriter::writeUInt8(std::uint8_t value) {
+    writeLittleEndian(value, 1);
+}
+void BinaryWriter::writeUInt16(std::uint16_t value) {
+    writeLittleEndian(value, 2);
+}
+void BinaryWriter::writeUInt32(std::uint32_t value) {
+    writeLittleEndian(value, 4);
+}
 void BinaryWriter::writeInt32(std::int32_t value) {
     writeLittleEndian(static_cast<std::uint32_t>(value), 4);
 }

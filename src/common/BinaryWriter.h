@@ -8,7 +8,7 @@ namespace orvanta {
 
 // Appends little-endian fields to a growing block of bytes.
 class BinaryWriter {
-public:
+  public:
     void writeUInt8(std::uint8_t value);
     void writeUInt16(std::uint16_t value);
     void writeUInt32(std::uint32_t value);
@@ -19,7 +19,7 @@ public:
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
-private:
+  private:
     void writeLittleEndian(std::uint64_t value, std::size_t size);
 
     std::vector<std::uint8_t> bytes_;

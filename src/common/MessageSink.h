@@ -9,7 +9,7 @@ namespace orvanta {
 // Failures meant for a message box go through here: the desktop program shows them, the
 // headless tool prints them, tests record them. Texts are UTF-8.
 class MessageSink {
-public:
+  public:
     using Handler = std::function<void(std::string_view text)>;
 
     // Installs a handler and returns the previous one; an empty handler restores the default,

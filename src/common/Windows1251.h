@@ -8,7 +8,7 @@ namespace orvanta {
 
 // The one place where texts cross between the files (Windows-1251) and the program (UTF-8).
 class Windows1251 {
-public:
+  public:
     // Every byte has a character: the one unassigned byte 0x98 becomes U+0098, so that any
     // text read from a file is written back unchanged.
     static std::string toUtf8(std::string_view bytes);

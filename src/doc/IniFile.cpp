@@ -17,7 +17,8 @@ std::string IniFile::trim(const std::string& text) {
 bool IniFile::sameName(const std::string& a, const std::string& b) {
     const auto fold = [](const std::string& s) {
         auto bytes = Windows1251::fromUtf8(s).value_or(s);
-        for (auto& c : bytes) c = static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
+        for (auto& c : bytes)
+            c = static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
         return bytes;
     };
     return fold(a) == fold(b);
@@ -97,7 +98,8 @@ std::optional<std::string> IniFile::value(const std::string& section,
     // Cut by characters, not bytes, so a Cyrillic value is never split inside a letter.
     std::size_t characters = 0;
     for (std::size_t i = 0; i < result.size(); ++i) {
-        if ((static_cast<unsigned char>(result[i]) & 0xC0) != 0x80 && ++characters > kLongestValue) {
+        if ((static_cast<unsigned char>(result[i]) & 0xC0) != 0x80 &&
+            ++characters > kLongestValue) {
             result.resize(i);
             break;
         }

@@ -11,7 +11,7 @@ namespace orvanta {
 // Section and key names match without regard to letter case; lines it does not understand,
 // comments included, are kept as they were when the file is written back.
 class IniFile {
-public:
+  public:
     // Values longer than this are cut when read, as the program always read them.
     static constexpr std::size_t kLongestValue = 259;
 
@@ -29,7 +29,7 @@ public:
     // The text as it would be written (UTF-8, CR LF line ends).
     std::string text() const;
 
-private:
+  private:
     struct Line {
         std::string text;     // the line as read, for anything not a key we changed
         std::string section;  // the section the line belongs to

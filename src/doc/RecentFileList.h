@@ -7,7 +7,7 @@ namespace orvanta {
 
 // The most recently used chart files, newest first, as the File menu lists them.
 class RecentFileList {
-public:
+  public:
     static constexpr std::size_t kCapacity = 6;
 
     explicit RecentFileList(std::vector<std::string> files = {});
@@ -17,7 +17,7 @@ public:
     void remove(const std::string& path);
     const std::vector<std::string>& files() const { return files_; }
 
-private:
+  private:
     std::vector<std::string> files_;
 };
 

@@ -5,7 +5,9 @@
 
 namespace orvanta {
 
-std::filesystem::path StartupSettings::iniPath() { return AppFolder::find(kIniFileName); }
+std::filesystem::path StartupSettings::iniPath() {
+    return AppFolder::find(kIniFileName);
+}
 
 void StartupSettings::readFrom(const IniFile& ini) {
     serifFace = ini.value(kSection, kSerifKey, serifFace);

@@ -6,7 +6,7 @@ namespace orvanta {
 
 // The texts of the main frame's date and time panes.
 class StatusClock {
-public:
+  public:
     // "7 декабря 2026, Пн."
     static std::string dateText(int day, int month, int year);
     // "09:05" followed by three spaces.

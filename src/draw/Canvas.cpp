@@ -33,7 +33,9 @@ bool Canvas::isVectorDevice() const {
     }
 }
 
-QPointF Canvas::toDevice(double x, double y) const { return {x * scaleX_, y * scaleY_}; }
+QPointF Canvas::toDevice(double x, double y) const {
+    return {x * scaleX_, y * scaleY_};
+}
 
 QPointF Canvas::toLogical(const QPointF& device) const {
     return {device.x() / scaleX_, device.y() / scaleY_};
@@ -51,9 +53,15 @@ void Canvas::setPen(const QColor& color, double width, Qt::PenStyle style) {
     painter_.setPen(pen);
 }
 
-void Canvas::setNoPen() { painter_.setPen(Qt::NoPen); }
-void Canvas::setBrush(const QColor& color) { painter_.setBrush(color); }
-void Canvas::setNoBrush() { painter_.setBrush(Qt::NoBrush); }
+void Canvas::setNoPen() {
+    painter_.setPen(Qt::NoPen);
+}
+void Canvas::setBrush(const QColor& color) {
+    painter_.setBrush(color);
+}
+void Canvas::setNoBrush() {
+    painter_.setBrush(Qt::NoBrush);
+}
 
 void Canvas::setFont(const QString& family, double height, int weight, bool italic) {
     QFont font(family);

@@ -16,7 +16,7 @@ namespace orvanta {
 // multiplying by ySign() instead of flipping coordinates. The canvas maps them to the device;
 // text is never mirrored.
 class Canvas {
-public:
+  public:
     enum class Units { Pixels, HundredthsOfMm };
 
     // Text alignment relative to the reference point, as the drawing code asks for it.
@@ -66,7 +66,7 @@ public:
 
     QPainter& painter() { return painter_; }
 
-private:
+  private:
     QPainter& painter_;
     Units units_;
     double scaleX_ = 1.0;

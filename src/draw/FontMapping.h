@@ -8,7 +8,7 @@ namespace orvanta {
 // "MS Sans Serif"). They are kept as configured and mapped to installed faces of the same kind
 // that show Cyrillic, so every drawing finds a real font under the configured name.
 class FontMapping {
-public:
+  public:
     enum class Kind { Serif, Monospace, Sans };
 
     // Registers substitutions for the three names (once per process is enough).

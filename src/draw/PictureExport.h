@@ -12,7 +12,7 @@ namespace orvanta {
 // The picture is made in memory and written through a temporary file, so a failed write
 // leaves an older file of that name as it was.
 class PictureExport {
-public:
+  public:
     using Paint = std::function<void(QPainter& painter)>;
 
     // Size is the picture's size in pixels (PDF: one point to a pixel). False, with the
@@ -20,7 +20,7 @@ public:
     static bool save(QSize size, const Paint& paint, const std::filesystem::path& path,
                      std::string* error = nullptr);
 
-private:
+  private:
     static bool fail(std::string* error, const char* reason);
 };
 

@@ -34,14 +34,16 @@ bool allDigits(std::string_view text) {
 std::optional<int> EngineRequestParser::parseInteger(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
 std::optional<double> EngineRequestParser::parseDecimal(std::string_view text) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

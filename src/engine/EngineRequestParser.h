@@ -9,7 +9,7 @@ namespace orvanta::engine {
 
 // Reads the twelve request texts; anything malformed or out of range gives no request.
 class EngineRequestParser {
-public:
+  public:
     static constexpr int kArgumentCount = 12;
 
     static std::optional<EngineRequest> parse(int argc, const char* const* argv);
@@ -22,7 +22,7 @@ public:
     // "7:05"; returns hour and minute.
     static std::optional<std::pair<int, int>> parseTime(std::string_view text);
 
-private:
+  private:
     static bool isValidDay(int day, int month, int year);
 };
 

@@ -1,8 +1,8 @@
 // The one exported entry of the ephemeris engine library.
 #include <dlfcn.h>
+#include <swephexp.h>
 
 #include <filesystem>
-#include <swephexp.h>
 
 #include "engine/EngineRequestParser.h"
 #include "engine/EphemerisEngine.h"
@@ -27,7 +27,9 @@ void useEphemerisFilesBesideLibrary() {
     }
 }
 
-__attribute__((destructor)) void closeEphemeris() { swe_close(); }
+__attribute__((destructor)) void closeEphemeris() {
+    swe_close();
+}
 
 }  // namespace
 

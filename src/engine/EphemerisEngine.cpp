@@ -11,8 +11,8 @@ namespace {
 
 // Result index and Swiss Ephemeris body.
 constexpr std::pair<int, int> kBodies[] = {
-    {1, SE_SUN},     {2, SE_MOON},    {3, SE_MERCURY}, {4, SE_VENUS},      {5, SE_MARS},
-    {6, SE_JUPITER}, {7, SE_SATURN},  {8, SE_URANUS},  {9, SE_NEPTUNE},    {10, SE_PLUTO},
+    {1, SE_SUN},     {2, SE_MOON},       {3, SE_MERCURY},    {4, SE_VENUS},   {5, SE_MARS},
+    {6, SE_JUPITER}, {7, SE_SATURN},     {8, SE_URANUS},     {9, SE_NEPTUNE}, {10, SE_PLUTO},
     {11, SE_CHIRON}, {16, SE_MEAN_NODE}, {17, SE_MEAN_APOG},
 };
 

@@ -9,7 +9,7 @@ namespace orvanta::engine {
 // Answers a checked request with Swiss Ephemeris: geocentric, apparent, tropical ecliptic
 // longitudes of date, negative for a body whose longitude decreases, and house cusps.
 class EphemerisEngine {
-public:
+  public:
     static constexpr int kResultSize = 33;
 
     enum Status : int {

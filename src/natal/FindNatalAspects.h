@@ -21,7 +21,7 @@ struct NatalAspectPair {
 // The one aspect search shared by the wheel, the aspect table and the interpretation text.
 // Nothing is stored: every consumer finds the aspects afresh from the chart and the settings.
 class FindNatalAspects {
-public:
+  public:
     // Every aspect pair in the consumer's visiting order; objectCount is 28, or 16 without houses.
     static std::vector<NatalAspectPair> all(const ChartData& chart, int objectCount,
                                             const NatalAspectTable& aspects,

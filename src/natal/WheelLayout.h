@@ -20,7 +20,7 @@ namespace orvanta {
 // on the page, whose y axis points up, because every y offset is multiplied by ySign). Points
 // on circles are found with 3.14 for pi, so a full turn of 360 degrees falls slightly short.
 class WheelLayout {
-public:
+  public:
     struct Point {
         int x = 0;
         int y = 0;
@@ -137,7 +137,7 @@ public:
     // on the screen); a caller that must show the whole wheel sizes its surface from it.
     Rect bounds() const;
 
-private:
+  private:
     void computeGeometry();
     void computeSigns();
     void computeMarks(const ChartData& chart);

@@ -59,7 +59,8 @@ void CBornChildFrame::buildInfoBar() {
     nameField_->setReadOnly(true);
     nameField_->setPlaceholderText("<NAME>");
     bar->addWidget(stepButton_);
-    dateField_->setMinimumWidth(dateField_->fontMetrics().horizontalAdvance("30.12.2000 23:59  дома Regiomontanus") + 12);
+    dateField_->setMinimumWidth(
+        dateField_->fontMetrics().horizontalAdvance("30.12.2000 23:59  дома Regiomontanus") + 12);
     bar->addWidget(dateField_, 1);
     bar->addWidget(nameField_, 1);
 }

@@ -21,7 +21,7 @@ struct ChartResources;
 // the drawing area is.
 class CBornChildFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                     QWidget* parent = nullptr);
 
@@ -40,11 +40,11 @@ public:
     // The drawing area the views get for a client area of this size.
     void updateDrawingArea(QSize clientSize);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void buildInfoBar();
     void onViewActivated(NatalChartView* view);
 

@@ -31,7 +31,9 @@ namespace {
 constexpr int kClockRefreshMilliseconds = 10000;
 const QString kMapFilter = "Карты рождения  (*.MAP *.map)";
 
-bool isChartFile(const QString& path) { return path.endsWith(".map", Qt::CaseInsensitive); }
+bool isChartFile(const QString& path) {
+    return path.endsWith(".map", Qt::CaseInsensitive);
+}
 
 }  // namespace
 
@@ -46,7 +48,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
 
     saveQuestion_ = [this](const QString& title) {
-        return QMessageBox::question(this, "Orvanta", QString("Сохранить изменения в %1?").arg(title),
+        return QMessageBox::question(this, "Orvanta",
+                                     QString("Сохранить изменения в %1?").arg(title),
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     };
 
@@ -90,8 +93,8 @@ void CMainFrame::createActions() {
         fileActions_[name] = action;
         return action;
     };
-    connect(file("new", "&Новая карта...\tCtrl+N", "Ввести новые данные и построить карту рождения\nНовая карта",
-                 QKeySequence::New),
+    connect(file("new", "&Новая карта...\tCtrl+N",
+                 "Ввести новые данные и построить карту рождения\nНовая карта", QKeySequence::New),
             &QAction::triggered, this, &CMainFrame::newChart);
     connect(file("open", "&Открыть...\tCtrl+O", "Открыть сохраненную карту рождения\nОткрыть",
                  QKeySequence::Open),
@@ -108,19 +111,22 @@ void CMainFrame::createActions() {
             &QAction::triggered, this, [this] {
                 if (OpenChart* chart = activeChart()) saveChart(*chart);
             });
-    connect(file("saveAs", "Сохранить &как...", "Сохранить карту рождения под новым именем\nСохранить как"),
+    connect(file("saveAs", "Сохранить &как...",
+                 "Сохранить карту рождения под новым именем\nСохранить как"),
             &QAction::triggered, this, [this] {
                 if (OpenChart* chart = activeChart()) saveChartAs(*chart);
             });
     // Printing arrives with the printed chart page.
     file("print", "&Печать...\tCtrl+P", "Напечатать карту рождения\nПечать", QKeySequence::Print)
         ->setEnabled(false);
-    file("printPreview", "Пред&варительный просмотр", "Показать страницу так, как она будет напечатана\nПросмотр")
+    file("printPreview", "Пред&варительный просмотр",
+         "Показать страницу так, как она будет напечатана\nПросмотр")
         ->setEnabled(false);
-    file("printSetup", "Настройка п&ринтера...", "Выбрать принтер и его параметры\nНастройка печати")
+    file("printSetup", "Настройка п&ринтера...",
+         "Выбрать принтер и его параметры\nНастройка печати")
         ->setEnabled(false);
-    connect(file("exit", "В&ыход", "Закончить работу с программой\nВыход"), &QAction::triggered, this,
-            &QWidget::close);
+    connect(file("exit", "В&ыход", "Закончить работу с программой\nВыход"), &QAction::triggered,
+            this, &QWidget::close);
     for (const char* name : {"cut", "copy", "paste"}) file(name, name, "")->setEnabled(false);
     fileActions_["cut"]->setText("Вырезать");
     fileActions_["cut"]->setToolTip("Вырезать");
@@ -128,26 +134,30 @@ void CMainFrame::createActions() {
     fileActions_["copy"]->setToolTip("Копировать");
     fileActions_["paste"]->setText("Вставить");
     fileActions_["paste"]->setToolTip("Вставить");
-    connect(file("about", "&О программе...", "Сведения о программе\nО программе"), &QAction::triggered,
-            this, &CMainFrame::showAbout);
+    connect(file("about", "&О программе...", "Сведения о программе\nО программе"),
+            &QAction::triggered, this, &CMainFrame::showAbout);
 
     for (std::size_t i = 0; i < RecentFileList::kCapacity; ++i) {
         auto* action = new QAction(this);
         action->setStatusTip("Открыть этот документ");
-        connect(action, &QAction::triggered, this, [this, action] { openChart(action->data().toString()); });
+        connect(action, &QAction::triggered, this,
+                [this, action] { openChart(action->data().toString()); });
         recentActions_.push_back(action);
     }
 
     using namespace command;
     connect(addCommand(kChangeBirthData, "По календарю...",
-                       "Открыть календарь, изменить данные и пересчитать исходную карту рождения\nИзменить данные"),
+                       "Открыть календарь, изменить данные и пересчитать исходную карту "
+                       "рождения\nИзменить данные"),
             &QAction::triggered, this, [this] {
-                if (OpenChart* chart = activeChart()) BirthDataCommands::changeBirthData(*chart, context_, this);
+                if (OpenChart* chart = activeChart())
+                    BirthDataCommands::changeBirthData(*chart, context_, this);
             });
     addCommand(kStep, "По шагам...",
                "Открыть диалог пошагового измения времени и даты\nПошаговое изменение");
     addCommand(kNatalSettings, "Изменить отображение...",
-               "Изменить набор планет, аспектов или направление Зодиака для карты рождения\nИзменить установки");
+               "Изменить набор планет, аспектов или направление Зодиака для карты "
+               "рождения\nИзменить установки");
     connect(addCommand(kZoomIn, "Увеличить", "Увеличить изображение в четыре раза\nМасштаб 4:1"),
             &QAction::triggered, this, [this] { setZoom(2); });
     connect(addCommand(kZoomOut, "Уменьшить",
@@ -171,7 +181,8 @@ void CMainFrame::createActions() {
     addCommand(kSynthesizeText, "Текст интерпретации",
                "Синтезировать текст интерпретации карты рождения\nТекст интерпретации")
         ->setIcon(ToolIcons::icon(ToolIcons::Kind::Text));
-    addCommand(kBuildEventChart, "Карта событий", "Построить карту событий (транзиты)\nКарта событий")
+    addCommand(kBuildEventChart, "Карта событий",
+               "Построить карту событий (транзиты)\nКарта событий")
         ->setIcon(ToolIcons::icon(ToolIcons::Kind::EventChart));
     connect(addCommand(kNotice, "Важное сообщение...",
                        "Самое важное сообщение о работе программы\nВажное сообщение"),
@@ -185,7 +196,8 @@ void CMainFrame::createActions() {
     statusBarToggle_->setStatusTip("Показать или скрыть строку подсказок\nСтрока подсказок");
     statusBarToggle_->setCheckable(true);
     statusBarToggle_->setChecked(true);
-    connect(statusBarToggle_, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+    connect(statusBarToggle_, &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
 
     fileActions_["new"]->setIcon(ToolIcons::icon(ToolIcons::Kind::New));
     fileActions_["open"]->setIcon(ToolIcons::icon(ToolIcons::Kind::Open));
@@ -201,7 +213,8 @@ void CMainFrame::createToolBar() {
     mainToolBar_ = addToolBar("Панель с кнопками");
     mainToolBar_->setObjectName("mainToolBar");
     mainToolBar_->setIconSize(QSize(16, 15));
-    for (const char* name : {"new", "open", "save", "print"}) mainToolBar_->addAction(fileActions_[name]);
+    for (const char* name : {"new", "open", "save", "print"})
+        mainToolBar_->addAction(fileActions_[name]);
     mainToolBar_->addSeparator();
     for (const char* name : {"cut", "copy", "paste"}) mainToolBar_->addAction(fileActions_[name]);
     mainToolBar_->addSeparator();
@@ -240,7 +253,8 @@ void CMainFrame::refreshClock() {
     const QTime time = now.time();
     const QString dateText =
         QString::fromStdString(StatusClock::dateText(date.day(), date.month(), date.year()));
-    const QString timeText = QString::fromStdString(StatusClock::timeText(time.hour(), time.minute()));
+    const QString timeText =
+        QString::fromStdString(StatusClock::timeText(time.hour(), time.minute()));
     // Each pane is sized to its text before the text is set.
     for (auto [pane, text] : {std::pair{datePane_, dateText}, std::pair{timePane_, timeText}}) {
         pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(text) + 10);
@@ -389,7 +403,8 @@ void CMainFrame::loadRecentFiles() {
     QSettings settings;
     std::vector<std::string> files;
     for (std::size_t i = 1; i <= RecentFileList::kCapacity; ++i) {
-        files.push_back(settings.value(QString("Recent File List/File%1").arg(i)).toString().toStdString());
+        files.push_back(
+            settings.value(QString("Recent File List/File%1").arg(i)).toString().toStdString());
     }
     recent_ = RecentFileList(files);
 }
@@ -450,9 +465,8 @@ std::shared_ptr<OpenChart> CMainFrame::sharedChart(const OpenChart* chart) const
 
 void CMainFrame::addChart(const std::shared_ptr<OpenChart>& chart) {
     charts_.push_back(chart);
-    connect(chart.get(), &OpenChart::titleChanged, this, [this, raw = chart.get()] {
-        updateWindowTitles(*raw);
-    });
+    connect(chart.get(), &OpenChart::titleChanged, this,
+            [this, raw = chart.get()] { updateWindowTitles(*raw); });
 }
 
 ChildSubWindow* CMainFrame::addFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart) {
@@ -588,7 +602,8 @@ bool CMainFrame::saveChart(OpenChart& chart) {
 }
 
 bool CMainFrame::saveChartAs(OpenChart& chart) {
-    QString path = QFileDialog::getSaveFileName(this, "Сохранить как", chart.title() + ".map", kMapFilter);
+    QString path =
+        QFileDialog::getSaveFileName(this, "Сохранить как", chart.title() + ".map", kMapFilter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += ".map";
     if (!chart.doc().save(path.toStdString())) return false;

@@ -25,7 +25,7 @@ class ChildSubWindow;
 // save and close charts and bring up the windows of the active chart.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     enum class MenuKind { NoDocument, Natal };
     using SaveQuestion = std::function<QMessageBox::StandardButton(const QString& title)>;
 
@@ -60,13 +60,13 @@ public:
     // Tests answer the "save changes?" question without a message box.
     void setSaveQuestion(SaveQuestion question) { saveQuestion_ = std::move(question); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createActions();
     QAction* addCommand(int id, const QString& text, const QString& prompt);
     void createToolBar();

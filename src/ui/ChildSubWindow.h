@@ -9,15 +9,15 @@ namespace orvanta {
 // modified chart offers to save it.
 class ChildSubWindow : public QMdiSubWindow {
     Q_OBJECT
-public:
+  public:
     using CloseGuard = std::function<bool(ChildSubWindow*)>;
 
     ChildSubWindow(CloseGuard guard, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     CloseGuard guard_;
 };
 

@@ -43,7 +43,9 @@ void NatalChartView::resizeEvent(QResizeEvent* event) {
     setScrollSize(viewport()->size() * zoom);
 }
 
-void NatalChartView::scrollContentsBy(int, int) { viewport()->update(); }
+void NatalChartView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 void NatalChartView::setActiveView(bool active) {
     if (active_ == active) return;

@@ -15,7 +15,7 @@ struct ChartResources;
 // whether it is the active pane of its window.
 class NatalChartView : public QAbstractScrollArea {
     Q_OBJECT
-public:
+  public:
     static constexpr int kInitialScrollSize = 1000;
 
     NatalChartView(OpenChart& chart, const ChartResources& resources, QWidget* parent = nullptr);
@@ -29,10 +29,10 @@ public:
     // Draws the chart into the target rectangle (device pixels) as the pane does.
     virtual void drawChart(Canvas& canvas, const QRectF& target) = 0;
 
-signals:
+  signals:
     void activated(NatalChartView* view);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -41,7 +41,7 @@ protected:
 
     const ChartResources& resources() const { return resources_; }
 
-private:
+  private:
     void setScrollSize(QSize size);
     void onHint(int hint);
     void drawStateIcon(QPainter& painter) const;

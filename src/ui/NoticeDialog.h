@@ -8,7 +8,7 @@ namespace orvanta {
 // "Важное сообщение": the notice shown at start-up until the user asks not to see it again.
 class NoticeDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit NoticeDialog(QWidget* parent = nullptr);
 
     // The per-user setting: section "Tip", key "StartUp", 0 to show at start, 1 not to.
@@ -17,10 +17,10 @@ public:
 
     QCheckBox* showCheckBox() const { return showBox_; }
 
-protected:
+  protected:
     void done(int result) override;
 
-private:
+  private:
     QCheckBox* showBox_ = nullptr;
 };
 

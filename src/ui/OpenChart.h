@@ -13,7 +13,7 @@ namespace orvanta {
 // drawn at. Every child frame of the chart shares it.
 class OpenChart : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit OpenChart(QString untitledName, QObject* parent = nullptr);
     ~OpenChart() override;
 
@@ -30,11 +30,11 @@ public:
     void updateAllViews(int hint);
     void setModified(bool modified);
 
-signals:
+  signals:
     void titleChanged();
     void viewsUpdated(int hint);
 
-private:
+  private:
     std::unique_ptr<CZodiacDoc> doc_;
     QString untitledName_;
     DrawingArea drawingArea_;

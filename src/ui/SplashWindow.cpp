@@ -16,7 +16,9 @@ SplashWindow::SplashWindow(QImage picture, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-SplashWindow::~SplashWindow() { qApp->removeEventFilter(this); }
+SplashWindow::~SplashWindow() {
+    qApp->removeEventFilter(this);
+}
 
 void SplashWindow::showCentred() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -10,7 +10,7 @@ namespace orvanta {
 // key press or mouse button anywhere in the program.
 class SplashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
     static constexpr int kShownMilliseconds = 10000;
@@ -20,11 +20,11 @@ public:
 
     void showCentred();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QImage picture_;
     QTimer timer_;
 };

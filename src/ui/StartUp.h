@@ -9,7 +9,7 @@ struct AppContext;
 
 // What the program does from its start to the shown main frame, and at exit.
 class StartUp {
-public:
+  public:
     struct Options {
         bool splash = true;
         QStringList files;  // chart files named on the command line

@@ -7,10 +7,22 @@ namespace orvanta {
 
 // The small tool-bar pictures, drawn in code so they stay crisp at any screen scale.
 class ToolIcons {
-public:
+  public:
     enum class Kind {
-        New, Open, Save, Print, Cut, Copy, Paste, About,
-        Text, EventChart, Settings, BirthData, ZoomOut, ZoomIn,
+        New,
+        Open,
+        Save,
+        Print,
+        Cut,
+        Copy,
+        Paste,
+        About,
+        Text,
+        EventChart,
+        Settings,
+        BirthData,
+        ZoomOut,
+        ZoomIn,
     };
     static QIcon icon(Kind kind);
 };

@@ -10,7 +10,7 @@ namespace orvanta {
 namespace {
 
 class DeliveredTimeChangeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(base.load(AppFolder::find(TimeChangeBase::kFileName)), LoadStatus::Loaded)
             << base.lastError();

@@ -9,7 +9,9 @@
 
 // Fontconfig keeps its caches until the process ends; under the leak checker they are not
 // leaks of this program.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 
 namespace orvanta {
 namespace {
@@ -59,7 +61,7 @@ bool isDark(QColor c) {
 }
 
 class MonthCalendarPainterTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test";

@@ -19,7 +19,7 @@ constexpr std::string_view kMoscow1251 = "\xCC\xEE\xF1\xEA\xE2\xE0";
 constexpr std::string_view kOryol1251 = "\xCE\xF0\xB8\xEB";
 
 class Messages {
-public:
+  public:
     Messages() {
         previous_ =
             MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
@@ -27,7 +27,7 @@ public:
     ~Messages() { MessageSink::install(std::move(previous_)); }
     std::vector<std::string> texts;
 
-private:
+  private:
     MessageSink::Handler previous_;
 };
 

@@ -14,7 +14,7 @@ namespace orvanta::testing {
 
 // A fresh folder for one test, removed afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static int counter = 0;
         path_ =
@@ -33,13 +33,13 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // File images built field by field, little-endian, independently of the code under test.
 class Bytes {
-public:
+  public:
     Bytes& int32(std::int32_t value) {
         const auto bits = static_cast<std::uint32_t>(value);
         for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
@@ -64,7 +64,7 @@ public:
     }
     const std::vector<std::uint8_t>& get() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 

@@ -38,7 +38,7 @@ Bytes& record(Bytes& bytes, int day, int month, int year, int hour, int minute, 
 
 // Collects what the base reports for a message box.
 class Messages {
-public:
+  public:
     Messages() {
         previous_ =
             MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
@@ -46,7 +46,7 @@ public:
     ~Messages() { MessageSink::install(std::move(previous_)); }
     std::vector<std::string> texts;
 
-private:
+  private:
     MessageSink::Handler previous_;
 };
 

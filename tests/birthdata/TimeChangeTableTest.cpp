@@ -9,7 +9,7 @@ namespace {
 
 // A compiled tz file (TZif version 2) built field by field, big-endian as the format requires.
 class TzImage {
-public:
+  public:
     struct Type {
         std::int32_t offset;
         std::string abbreviation;
@@ -45,7 +45,7 @@ public:
         return image.bytes_;
     }
 
-private:
+  private:
     void header(std::uint32_t timecnt, std::uint32_t typecnt, std::uint32_t charcnt) {
         raw("TZif2");
         bytes_.insert(bytes_.end(), 15, 0);

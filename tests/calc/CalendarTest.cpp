@@ -1,8 +1,8 @@
-#include "calc/Calendar.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include "calc/Calendar.h"
 
 namespace orvanta {
 namespace {
@@ -158,8 +158,8 @@ TEST(Calendar, DurationWordsPickTheUnitAndHalfSteps) {
     EXPECT_EQ(Calendar::durationWords(8766.0), "1 год.");
     EXPECT_EQ(Calendar::durationWords(504.0), "3 нед.");
     EXPECT_EQ(Calendar::durationWords(1.0), "1 час.");
-    EXPECT_EQ(Calendar::durationWords(2.7), "2.5 час.");   // 27 tenths lowered to 25
-    EXPECT_EQ(Calendar::durationWords(0.2), "10 мин.");    // 12 minutes lowered to 10
+    EXPECT_EQ(Calendar::durationWords(2.7), "2.5 час.");  // 27 tenths lowered to 25
+    EXPECT_EQ(Calendar::durationWords(0.2), "10 мин.");   // 12 minutes lowered to 10
     EXPECT_EQ(Calendar::durationWords(1440.0), "2 мес.");
     EXPECT_EQ(Calendar::durationWords(13149.0), "1.5 лет.");
 }

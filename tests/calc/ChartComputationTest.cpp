@@ -1,5 +1,3 @@
-#include "calc/ChartComputation.h"
-
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
@@ -7,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/ChartComputation.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
 
@@ -16,7 +15,7 @@ namespace {
 // Talks to the stand-in engine through its extra exports; dlopen of the same path gives the
 // same library instance that the computation loads.
 class FakeEngine {
-public:
+  public:
     FakeEngine() {
         const std::string path = std::string(ORVANTA_FAKE_ENGINE_DIR) + "/libOrvanta.so";
         handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -25,7 +24,8 @@ public:
     ~FakeEngine() { dlclose(handle_); }
 
     void answer(const std::array<double, 33>& values) {
-        reinterpret_cast<void (*)(const double*)>(dlsym(handle_, "FakeEngine_SetAnswer"))(values.data());
+        reinterpret_cast<void (*)(const double*)>(dlsym(handle_, "FakeEngine_SetAnswer"))(
+            values.data());
     }
     std::string argument(int index) {
         return reinterpret_cast<const char* (*)(int)>(dlsym(handle_, "FakeEngine_Argument"))(index);
@@ -34,15 +34,16 @@ public:
         return reinterpret_cast<int (*)()>(dlsym(handle_, "FakeEngine_ArgumentCount"))();
     }
 
-private:
+  private:
     void* handle_ = nullptr;
 };
 
 class ChartComputationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         AppFolder::setOverride(ORVANTA_FAKE_ENGINE_DIR);
-        previous_ = MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
+        previous_ =
+            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
     }
     void TearDown() override {
         MessageSink::install(std::move(previous_));
@@ -108,8 +109,8 @@ TEST_F(ChartComputationTest, EngineValuesLandInTheirObjectsWithRetrogradeAndSout
     EXPECT_EQ(chart[2].longitude, 302.0);
     EXPECT_EQ(chart[2].retrograde, 0);
     EXPECT_EQ(chart[7].longitude, 307.0);
-    EXPECT_EQ(chart[8].longitude, 11.0);   // Chiron from index 11
-    EXPECT_EQ(chart[9].longitude, 8.0);    // Uranus from index 8
+    EXPECT_EQ(chart[8].longitude, 11.0);  // Chiron from index 11
+    EXPECT_EQ(chart[9].longitude, 8.0);   // Uranus from index 8
     EXPECT_EQ(chart[10].longitude, 309.0);
     EXPECT_EQ(chart[11].longitude, 310.0);
     EXPECT_EQ(chart[13].longitude, 200.0);
@@ -267,8 +268,10 @@ TEST_F(ChartComputationTest, KeptLoadedEngineAnswersLikeAFreshlyLoadedOne) {
     ChartData fresh;
     ASSERT_TRUE(perCall.compute(a, fresh));
     for (int number = 1; number <= 28; ++number) {
-        EXPECT_EQ(std::memcmp(&first[number].longitude, &again[number].longitude, sizeof(double)), 0);
-        EXPECT_EQ(std::memcmp(&first[number].longitude, &fresh[number].longitude, sizeof(double)), 0);
+        EXPECT_EQ(std::memcmp(&first[number].longitude, &again[number].longitude, sizeof(double)),
+                  0);
+        EXPECT_EQ(std::memcmp(&first[number].longitude, &fresh[number].longitude, sizeof(double)),
+                  0);
         EXPECT_EQ(first[number].retrograde, fresh[number].retrograde);
     }
     EXPECT_NE(first[2].longitude, other[2].longitude);

@@ -1,6 +1,6 @@
-#include "calc/EngineArguments.h"
-
 #include <gtest/gtest.h>
+
+#include "calc/EngineArguments.h"
 
 namespace orvanta {
 namespace {
@@ -45,7 +45,7 @@ TEST(EngineArguments, TheTwelveTextsOfARequest) {
     request.longitude = 37.6;
     request.houseSystem = 5;
     const auto args = EngineArguments::build(request);
-    const std::array<std::string, 12> expected = {"-1", "-b0", "-c",   "5",     "qa",   "4",
+    const std::array<std::string, 12> expected = {"-1", "-b0",  "-c",   "5",   "qa",    "4",
                                                   "1",  "1961", "7:05", "-3.", "37e36", "55n45"};
     EXPECT_EQ(args, expected);
 

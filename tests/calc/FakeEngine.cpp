@@ -29,6 +29,10 @@ const char* FakeEngine_Argument(int index) {
     return lastArguments[static_cast<std::size_t>(index)].c_str();
 }
 
-int FakeEngine_ArgumentCount() { return lastArgumentCount; }
-int FakeEngine_Calls() { return calls; }
+int FakeEngine_ArgumentCount() {
+    return lastArgumentCount;
+}
+int FakeEngine_Calls() {
+    return calls;
+}
 }

@@ -1,6 +1,6 @@
-#include "calc/MeanMotionPoints.h"
-
 #include <gtest/gtest.h>
+
+#include "calc/MeanMotionPoints.h"
 
 namespace orvanta {
 namespace {

@@ -23,21 +23,33 @@ struct Case {
     const char* utTime;
 };
 
-double dm(int degrees, int minutes) { return degrees + minutes / 60.0; }
+double dm(int degrees, int minutes) {
+    return degrees + minutes / 60.0;
+}
 
 std::vector<Case> cases() {
     return {
         {"Moscow, +3", {12, 4, 1961, 9, 7, 3.0, dm(55, 45), dm(37, 37), 0}, "12.4.1961", "6:07"},
         {"Kathmandu, +5:45, across midnight",
-         {1, 1, 2000, 0, 30, 5.75, dm(27, 42), dm(85, 19), 0}, "31.12.1999", "18:45"},
+         {1, 1, 2000, 0, 30, 5.75, dm(27, 42), dm(85, 19), 0},
+         "31.12.1999",
+         "18:45"},
         {"New York, -4, across midnight",
-         {15, 7, 1985, 20, 15, -4.0, dm(40, 43), -dm(74, 0), 0}, "16.7.1985", "0:15"},
+         {15, 7, 1985, 20, 15, -4.0, dm(40, 43), -dm(74, 0), 0},
+         "16.7.1985",
+         "0:15"},
         {"Buenos Aires, -2:30, southern and western",
-         {29, 2, 2024, 12, 0, -2.5, -dm(34, 36), -dm(58, 23), 0}, "29.2.2024", "14:30"},
+         {29, 2, 2024, 12, 0, -2.5, -dm(34, 36), -dm(58, 23), 0},
+         "29.2.2024",
+         "14:30"},
         {"Sydney, +10, southern and eastern",
-         {3, 3, 1950, 6, 5, 10.0, -dm(33, 52), dm(151, 12), 0}, "2.3.1950", "20:05"},
+         {3, 3, 1950, 6, 5, 10.0, -dm(33, 52), dm(151, 12), 0},
+         "2.3.1950",
+         "20:05"},
         {"Greenwich at the equator, hour 24",
-         {31, 12, 2000, 24, 0, 0.0, 0.0, 0.0, 0}, "1.1.2001", "0:00"},
+         {31, 12, 2000, 24, 0, 0.0, 0.0, 0.0, 0},
+         "1.1.2001",
+         "0:00"},
     };
 }
 
@@ -55,7 +67,8 @@ std::vector<std::pair<double, double>> runSwetest(const Case& c, char houseMetho
     while (std::fgets(line, sizeof line, pipe) != nullptr) {
         double longitude = 0.0;
         double speed = 0.0;
-        if (std::sscanf(line, "%lf %lf", &longitude, &speed) == 2) rows.emplace_back(longitude, speed);
+        if (std::sscanf(line, "%lf %lf", &longitude, &speed) == 2)
+            rows.emplace_back(longitude, speed);
     }
     pclose(pipe);
     return rows;
@@ -67,7 +80,7 @@ double angularDistance(double a, double b) {
 }
 
 class SwissEphemerisComparisonTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (std::system("command -v swetest >/dev/null 2>&1") != 0) {
             GTEST_SKIP() << "swetest is not installed";
@@ -99,7 +112,8 @@ TEST_F(SwissEphemerisComparisonTest, BodiesAndAllTwelveHouseSystemsAgreeWithSwet
                 EXPECT_EQ(body.retrograde, rows[row].second < 0.0 ? 1 : 0) << body.name;
             }
             for (int house = 1; house <= 12; ++house) {
-                EXPECT_LT(angularDistance(chart[16 + house].longitude, rows[12 + house].first), 0.001)
+                EXPECT_LT(angularDistance(chart[16 + house].longitude, rows[12 + house].first),
+                          0.001)
                     << "house " << house;
             }
             // The South Node is opposite the North Node.

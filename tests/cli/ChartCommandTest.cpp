@@ -28,7 +28,8 @@ std::vector<double> jsonNumbers(const std::string& json, const std::string& key)
 TEST(ChartCommand, JsonListsEveryObjectWithItsFields) {
     const auto result = runCli(kMoscow1961 + " --json");
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out.rfind("{\"objects\":[{\"number\":1,\"name\":\"Солнце\",\"longitude\":", 0), 0u);
+    EXPECT_EQ(result.out.rfind("{\"objects\":[{\"number\":1,\"name\":\"Солнце\",\"longitude\":", 0),
+              0u);
     const auto numbers = jsonNumbers(result.out, "number");
     ASSERT_EQ(numbers.size(), 28u);
     EXPECT_EQ(numbers.front(), 1);

@@ -29,8 +29,7 @@ inline CliResult runCli(const std::string& arguments, const std::string& environ
     static int counter = 0;
     const std::string errPath = "/tmp/orvanta-cli-test-" + std::to_string(getpid()) + "-" +
                                 std::to_string(++counter) + ".err";
-    const std::string command =
-        environment + " " + ORVANTA_CLI + " " + arguments + " 2>" + errPath;
+    const std::string command = environment + " " + ORVANTA_CLI + " " + arguments + " 2>" + errPath;
     CliResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return result;

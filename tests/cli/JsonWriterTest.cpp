@@ -1,8 +1,8 @@
-#include "cli/JsonWriter.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "cli/JsonWriter.h"
 
 namespace orvanta::cli {
 namespace {
@@ -10,9 +10,17 @@ namespace {
 TEST(JsonWriter, NestsSeparatesAndEscapes) {
     JsonWriter json;
     json.beginObject()
-        .key("a").value(1)
-        .key("b").beginArray().value(0.5).value("x\"y\\z\n\x01").value(true).endArray()
-        .key("c").beginObject().endObject()
+        .key("a")
+        .value(1)
+        .key("b")
+        .beginArray()
+        .value(0.5)
+        .value("x\"y\\z\n\x01")
+        .value(true)
+        .endArray()
+        .key("c")
+        .beginObject()
+        .endObject()
         .endObject();
     EXPECT_EQ(json.text(), R"({"a":1,"b":[0.5,"x\"y\\z\n\u0001",true],"c":{}})");
 }

@@ -58,7 +58,7 @@ std::string placesFile(const std::vector<Place>& list) {
 }
 
 class PlacesCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("orvanta-places-cli-" + std::to_string(::getpid()));

@@ -16,7 +16,7 @@ namespace {
 using testing::runCli;
 
 class RenderCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/orvanta-render-XXXXXX";
         folder_ = mkdtemp(pattern);
@@ -43,7 +43,8 @@ TEST_F(RenderCommandTest, WheelPngShowsTheWholeWheelWithItsCentreWhereTheGeometr
     ASSERT_EQ(doc.open(sample_), CZodiacDoc::OpenResult::Opened);
     const auto placement = WheelImage::placement(doc.natal(), QSize(1000, 1000));
     EXPECT_EQ(image.size(), placement.size);
-    EXPECT_EQ(QColor(image.pixel(placement.origin.x() + 500, placement.origin.y() + 525)).lightness(), 0);
+    EXPECT_EQ(
+        QColor(image.pixel(placement.origin.x() + 500, placement.origin.y() + 525)).lightness(), 0);
     // Well outside the outer ring the ground is white.
     EXPECT_EQ(image.pixel(3, 3), qRgb(255, 255, 255));
 }
@@ -51,7 +52,8 @@ TEST_F(RenderCommandTest, WheelPngShowsTheWholeWheelWithItsCentreWhereTheGeometr
 TEST_F(RenderCommandTest, TableAndVectorFormats) {
     for (const char* name : {"table.png", "table.svg", "wheel.pdf"}) {
         const auto out = (folder_ / name).string();
-        const std::string kind = std::string(name).rfind("table", 0) == 0 ? " --table " : " --wheel ";
+        const std::string kind =
+            std::string(name).rfind("table", 0) == 0 ? " --table " : " --wheel ";
         const auto result = runCli("render " + sample_ + kind + out + " --size 800x600");
         ASSERT_EQ(result.exitCode, 0) << name << result.err;
         EXPECT_GT(std::filesystem::file_size(out), 1000u) << name;

@@ -46,7 +46,7 @@ std::string timeChangeFile(const std::vector<std::array<int, 5>>& records) {
 }
 
 class TimeChangeCommandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("orvanta-timechange-cli-" + std::to_string(::getpid()));

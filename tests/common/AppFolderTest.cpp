@@ -1,15 +1,15 @@
-#include "common/AppFolder.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <fstream>
 
+#include "common/AppFolder.h"
+
 namespace orvanta {
 namespace {
 
 class AppFolderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/orvanta-appfolder-XXXXXX";
         folder_ = mkdtemp(pattern);

@@ -1,5 +1,3 @@
-#include "common/AtomicFile.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -7,11 +5,13 @@
 
 #include <fstream>
 
+#include "common/AtomicFile.h"
+
 namespace orvanta {
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/orvanta-atomic-XXXXXX";
         folder_ = mkdtemp(pattern);

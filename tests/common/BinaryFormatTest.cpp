@@ -15,8 +15,8 @@ TEST(BinaryFormat, WritesLittleEndianFields) {
     writer.writeUInt16(0x1234);
     writer.writeUInt8(0xAB);
     writer.writeDouble(1.0);
-    const std::vector<std::uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xAB,
-                                                0,    0,    0,    0,    0,    0,    0xF0, 0x3F};
+    const std::vector<std::uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xAB, 0,
+                                                0,    0,    0,    0,    0,    0xF0, 0x3F};
     EXPECT_EQ(writer.bytes(), expected);
 
     BinaryReader reader(writer.bytes());

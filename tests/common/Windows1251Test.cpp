@@ -1,9 +1,9 @@
-#include "common/Windows1251.h"
-
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <string>
+
+#include "common/Windows1251.h"
 
 namespace orvanta {
 namespace {
@@ -64,10 +64,12 @@ TEST(Windows1251, LetterCaseCoversCyrillic) {
     const auto upper = *Windows1251::fromUtf8("МОСКВА ЁЖ Ї");
     const auto lower = *Windows1251::fromUtf8("москва ёж ї");
     std::string folded;
-    for (char c : upper) folded += static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
+    for (char c : upper)
+        folded += static_cast<char>(Windows1251::toLower(static_cast<unsigned char>(c)));
     EXPECT_EQ(folded, lower);
     std::string raised;
-    for (char c : lower) raised += static_cast<char>(Windows1251::toUpper(static_cast<unsigned char>(c)));
+    for (char c : lower)
+        raised += static_cast<char>(Windows1251::toUpper(static_cast<unsigned char>(c)));
     EXPECT_EQ(raised, upper);
 }
 

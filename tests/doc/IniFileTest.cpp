@@ -1,5 +1,3 @@
-#include "doc/IniFile.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -7,13 +5,14 @@
 
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
+#include "doc/IniFile.h"
 #include "doc/StartupSettings.h"
 
 namespace orvanta {
 namespace {
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/orvanta-ini-XXXXXX";
         folder_ = mkdtemp(pattern);
@@ -32,8 +31,9 @@ protected:
 TEST_F(IniFileTest, ReadsSectionsAndKeysWithoutRegardToCaseInWindows1251) {
     const auto path = folder_ / "ORVANTA.INI";
     // "Place=Москва" in Windows-1251.
-    AtomicFile::write(path, std::string("; comment\r\n[Last]\r\nf_MSSansSerif = Arial \r\n"
-                                        "Place=\xCC\xEE\xF1\xEA\xE2\xE0\r\n[Other]\r\nPlace=X\r\n"));
+    AtomicFile::write(path,
+                      std::string("; comment\r\n[Last]\r\nf_MSSansSerif = Arial \r\n"
+                                  "Place=\xCC\xEE\xF1\xEA\xE2\xE0\r\n[Other]\r\nPlace=X\r\n"));
     IniFile ini;
     ASSERT_TRUE(ini.load(path));
     EXPECT_EQ(ini.value("last", "F_MSSANSSERIF"), "Arial");
@@ -45,7 +45,8 @@ TEST_F(IniFileTest, ReadsSectionsAndKeysWithoutRegardToCaseInWindows1251) {
 
 TEST_F(IniFileTest, WritingKeepsOtherLinesAndAddsKeysToTheirSection) {
     const auto path = folder_ / "ORVANTA.INI";
-    AtomicFile::write(path, std::string("; keep me\r\n[Last]\r\nPlace=A\r\n\r\n[Tip]\r\nStartUp=0\r\n"));
+    AtomicFile::write(path,
+                      std::string("; keep me\r\n[Last]\r\nPlace=A\r\n\r\n[Tip]\r\nStartUp=0\r\n"));
     IniFile ini;
     ASSERT_TRUE(ini.load(path));
     ASSERT_TRUE(ini.setValue("Last", "Place", "Тверь"));
@@ -77,9 +78,10 @@ TEST_F(IniFileTest, FontNamesHaveDefaultsAndGoBackAtExit) {
     EXPECT_EQ(settings.monospaceFace, "Courier New Cyr");
     EXPECT_EQ(settings.sansFace, "MS Sans Serif");
     ASSERT_TRUE(settings.store());
-    EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"),
-              "[Last]\r\nf_TimesNewRomanCyr=Times New Roman Cyr\r\nf_CourierNewCyr=Courier New Cyr\r\n"
-              "f_MSSansSerif=MS Sans Serif\r\n");
+    EXPECT_EQ(
+        fileText(folder_ / "ORVANTA.INI"),
+        "[Last]\r\nf_TimesNewRomanCyr=Times New Roman Cyr\r\nf_CourierNewCyr=Courier New Cyr\r\n"
+        "f_MSSansSerif=MS Sans Serif\r\n");
 
     // A configured name is kept, and a lower-case file name is found.
     std::filesystem::rename(folder_ / "ORVANTA.INI", folder_ / "orvanta.ini");

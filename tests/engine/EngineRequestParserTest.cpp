@@ -1,10 +1,9 @@
-#include "engine/EngineRequestParser.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
+#include "engine/EngineRequestParser.h"
 #include "engine/EphemerisEngine.h"
 
 namespace orvanta::engine {
@@ -14,7 +13,7 @@ std::optional<EngineRequest> parse(std::array<const char*, 12> texts) {
     return EngineRequestParser::parse(12, texts.data());
 }
 
-constexpr std::array<const char*, 12> kMoscow = {"-1", "-b0", "-c",  "5",     "qa",    "4",
+constexpr std::array<const char*, 12> kMoscow = {"-1", "-b0",  "-c",   "5",   "qa",    "4",
                                                  "12", "1961", "9:07", "-3.", "37e37", "55n45"};
 
 TEST(EngineRequestParser, ReadsAWellFormedRequest) {
@@ -64,10 +63,10 @@ TEST(EngineRequestParser, CoordinatesZonesAndTimesInEveryForm) {
 
 TEST(EngineRequestParser, RefusesEveryMalformedField) {
     const std::vector<std::pair<int, const char*>> faults = {
-        {0, "-2"},     {1, "-b1"},    {2, "c"},      {3, "12"},     {3, "-1"},    {3, "x"},
-        {4, "qb"},     {5, "13"},     {5, "0"},      {6, "32"},     {6, "0"},     {7, "0"},
-        {7, "3001"},   {7, "19x1"},   {8, "9-07"},   {9, "25."},    {9, "abc"},   {10, "181e00"},
-        {10, "37n37"}, {11, "91n00"}, {11, "55s"},   {11, ""},      {9, "1e300"},
+        {0, "-2"},     {1, "-b1"},    {2, "c"},    {3, "12"},  {3, "-1"},    {3, "x"},
+        {4, "qb"},     {5, "13"},     {5, "0"},    {6, "32"},  {6, "0"},     {7, "0"},
+        {7, "3001"},   {7, "19x1"},   {8, "9-07"}, {9, "25."}, {9, "abc"},   {10, "181e00"},
+        {10, "37n37"}, {11, "91n00"}, {11, "55s"}, {11, ""},   {9, "1e300"},
     };
     for (const auto& [index, text] : faults) {
         auto texts = kMoscow;

@@ -14,7 +14,7 @@ namespace orvanta {
 namespace {
 
 class EngineLibraryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto path = EngineLoader::defaultLibraryPath();
         handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -43,8 +43,9 @@ protected:
 };
 
 TEST_F(EngineLibraryTest, OnlyTheEntryPointIsExported) {
-    EXPECT_EQ(dlsym(handle_, "_ZN7orvanta6engine15EphemerisEngine7computeERKNS0_13EngineRequestEPd"),
-              nullptr);
+    EXPECT_EQ(
+        dlsym(handle_, "_ZN7orvanta6engine15EphemerisEngine7computeERKNS0_13EngineRequestEPd"),
+        nullptr);
 }
 
 TEST_F(EngineLibraryTest, AWellFormedRequestFillsBodiesAndCusps) {
@@ -59,7 +60,8 @@ TEST_F(EngineLibraryTest, AWellFormedRequestFillsBodiesAndCusps) {
         EXPECT_LT(result[static_cast<std::size_t>(index)], 360.0);
     }
     EXPECT_LT(result[16], 0.0);  // the mean node always moves backwards
-    for (int index : {0, 12, 13, 14, 15, 18, 19, 20}) EXPECT_EQ(result[static_cast<std::size_t>(index)], 0.0);
+    for (int index : {0, 12, 13, 14, 15, 18, 19, 20})
+        EXPECT_EQ(result[static_cast<std::size_t>(index)], 0.0);
 }
 
 TEST_F(EngineLibraryTest, MalformedRequestsReturnNonZeroAndLeaveTheResultAtZero) {
@@ -102,7 +104,8 @@ TEST_F(EngineLibraryTest, ExtremeButValidRequestsNeverWriteNaN) {
             texts[3] = system;
             texts[11] = latitude;
             send(texts, result);
-            for (double value : result) ASSERT_TRUE(std::isfinite(value)) << latitude << " " << system;
+            for (double value : result)
+                ASSERT_TRUE(std::isfinite(value)) << latitude << " " << system;
         }
     }
     auto farPast = moscow();

@@ -170,7 +170,7 @@ TEST(FindNatalAspects, WheelDrawsCuspAspectsOnlyBetweenBodiesAndAscendantOrMidhe
 //   Sun-Moon 160, Sun-Mercury 100, Sun-Venus 60, Moon-Mercury 60, Moon-Venus 140,
 //   Mercury-Venus 160 (200 the long way).
 class VisitingOrder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         chart = emptyChart();
         place(chart, 1, 0.0);

@@ -32,7 +32,8 @@ QApplication& application() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         // Other widget tests of this program may have made the application already.
-        if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return existing;
+        if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return existing;
         auto* created = new QApplication(argc, argv);
         QApplication::setOrganizationName("OrvantaTests");
         QApplication::setApplicationName("test_ui");
@@ -43,17 +44,19 @@ QApplication& application() {
 
 std::vector<std::string> topMenus(CMainFrame& frame) {
     std::vector<std::string> titles;
-    for (QAction* action : frame.menuBar()->actions()) titles.push_back(action->text().toStdString());
+    for (QAction* action : frame.menuBar()->actions())
+        titles.push_back(action->text().toStdString());
     return titles;
 }
 
 class MainFrameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         application();
         char pattern[] = "/tmp/orvanta-ui-XXXXXX";
         scratch_ = mkdtemp(pattern);
-        previous_ = MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
+        previous_ =
+            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
         QSettings().clear();
     }
     void TearDown() override {
@@ -75,7 +78,8 @@ protected:
 
 TEST_F(MainFrameTest, StartsWithAnEmptyFolderAndWithTheDeliveredOne) {
     for (bool delivered : {false, true}) {
-        AppFolder::setOverride(delivered ? std::filesystem::path(std::getenv("ORVANTA_HOME")) : scratch_);
+        AppFolder::setOverride(delivered ? std::filesystem::path(std::getenv("ORVANTA_HOME"))
+                                         : scratch_);
         AppContext context;
         StartUp::loadContext(context);
         EXPECT_EQ(context.settings.serifFace, "Times New Roman Cyr");
@@ -122,7 +126,8 @@ TEST_F(MainFrameTest, AChartFileOnTheCommandLineOpensInTheNatalWindow) {
     const auto path = copySample("Иванов.map");
     AppContext context;
     StartUp::loadContext(context);
-    const auto options = StartUp::parseCommandLine({"orvanta", "--nosplash", QString::fromStdString(path.string())});
+    const auto options =
+        StartUp::parseCommandLine({"orvanta", "--nosplash", QString::fromStdString(path.string())});
     EXPECT_FALSE(options.splash);
     ASSERT_EQ(options.files.size(), 1);
 
@@ -138,8 +143,8 @@ TEST_F(MainFrameTest, AChartFileOnTheCommandLineOpensInTheNatalWindow) {
     EXPECT_TRUE(natal->wheelView()->isVisible());
     EXPECT_TRUE(natal->tableView()->isVisible());
     EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::Natal);
-    EXPECT_EQ(topMenus(frame), (std::vector<std::string>{"&Файл", "&Вид", "&Сервис", "&Окно", "&?",
-                                                         "&ВНИМАНИЕ !"}));
+    EXPECT_EQ(topMenus(frame),
+              (std::vector<std::string>{"&Файл", "&Вид", "&Сервис", "&Окно", "&?", "&ВНИМАНИЕ !"}));
     EXPECT_TRUE(frame.commandAction(command::kNatalWindow)->isEnabled());
     EXPECT_TRUE(frame.commandAction(command::kZoomOut)->isChecked());
     EXPECT_EQ(natal->chart().doc().natal().birth.name, "Образец");

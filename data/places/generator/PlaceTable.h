@@ -14,10 +14,10 @@ namespace orvanta {
 // <TAB>country", then one place per line with its latitude as "55:45N" and its longitude as
 // "37:37E" (degrees, arc-minutes, hemisphere). The country is for the reader only.
 class PlaceTable {
-public:
+  public:
     // A line the build cannot use; the message names the line.
     class Error : public std::runtime_error {
-    public:
+      public:
         using std::runtime_error::runtime_error;
     };
 

@@ -15,7 +15,7 @@ namespace orvanta {
 // difference in whole hours, "D.M.YYYY<TAB>hour<TAB>+difference", then notes the build ignores.
 // Lines starting with '#' are comments.
 class TimeChangeTable {
-public:
+  public:
     struct Row {
         TimeChange change;
         std::int32_t exactOffset = 0;  // seconds east of Greenwich, as the zone history has it
@@ -24,7 +24,7 @@ public:
 
     // A data line the build cannot use; the message names the line.
     class Error : public std::runtime_error {
-    public:
+      public:
         using std::runtime_error::runtime_error;
     };
 

@@ -7,7 +7,7 @@ namespace {
 
 // Big-endian reads over untrusted bytes, each checked against what remains.
 class Cursor {
-public:
+  public:
     explicit Cursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     void require(std::size_t count) const {
@@ -35,7 +35,7 @@ public:
     void skip(std::size_t count) { take(count); }
     std::size_t remaining() const { return bytes_.size() - position_; }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
     std::size_t position_ = 0;
 };

@@ -12,7 +12,7 @@ namespace orvanta {
 // before the first transition and every transition after it. Only the 64-bit body of a
 // version 2 or later file is read; every count is checked against the bytes that remain.
 class TzFile {
-public:
+  public:
     struct Transition {
         std::int64_t at = 0;      // seconds since 1970-01-01 00:00 UTC
         std::int32_t offset = 0;  // seconds east of Greenwich from then on

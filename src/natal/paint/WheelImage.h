@@ -16,7 +16,7 @@ namespace orvanta {
 // That geometry lets the wheel's foot, and at some sizes the tips of the axes and the number
 // of house 1, reach past the area; the picture is grown to show the whole wheel.
 class WheelImage {
-public:
+  public:
     // A larger side is refused rather than drawn: the picture is made whole in memory.
     static constexpr int kLargestSide = 16384;
 
@@ -37,7 +37,7 @@ public:
     static bool save(const CZodiacDoc& doc, const ChartResources& resources, QSize area,
                      const std::filesystem::path& path, std::string* error = nullptr);
 
-private:
+  private:
     static bool fail(std::string* error, const char* reason);
 };
 

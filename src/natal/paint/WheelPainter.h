@@ -18,7 +18,7 @@ namespace orvanta {
 // centre dot, in that order. Everything is taken from the chart on every call; nothing is
 // kept between calls. The painter's pen, brush and font are restored on return.
 class WheelPainter {
-public:
+  public:
     // The wheel on the screen: target is the drawing area in pixels, from the view's top-left
     // corner (0, 0) to the document's base size times the zoom, so zoom 2 draws the wheel
     // twice as large. The canvas must work in pixels.
@@ -39,7 +39,7 @@ public:
     // Line styles 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot; anything else solid.
     static Qt::PenStyle penStyleOf(std::int32_t lineStyle);
 
-private:
+  private:
     static void drawCircle(Canvas& canvas, const WheelLayout& layout, int radius);
     static void drawSegment(Canvas& canvas, const WheelLayout::Segment& segment);
     static void drawPicture(Canvas& canvas, const Picture& picture, const WheelLayout::Rect& rect);

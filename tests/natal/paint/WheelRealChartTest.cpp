@@ -44,7 +44,7 @@ BirthData moscow1961() {
 }
 
 class WheelRealChartTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test_natal_paint";
