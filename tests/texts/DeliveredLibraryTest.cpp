@@ -245,14 +245,18 @@ class AddressCheck {
             "видите себя|себе быть|делает вас|сделать вас|делают вас");
         afterVerb_ = std::regex(edge + "(" + verbs + ")[ ,]+(" + letter + "+[ ,]+){0,2}" + letter +
                                 "+(" + encode("ым|ен|ён") + ")" + wordEnd);
-        // Forms that have agreed with "вы" in these texts before.
+        // Full forms that have agreed with "вы" in these texts before, wrong in any sentence
+        // that speaks to the reader, and short forms wrong right after "вы".
         const auto forms = encode(
-            "упрямым|незащищённым|обновлённым|неидеальным|несовершенным|одиноким|чужим|"
+            "упрямым|незащищённым|обновлённым|неидеальным|несовершенным|одиноким|себя чужим|"
             "замеченным|полезным|уязвимым|отвергнутым|непохожим|ответственным|свободным|"
             "мудрым|догматичным|открытым|красноречивым|невредимым|защищённым|нужным|"
-            "самого себя|самому себе|готов|способен|уверен|склонен|свободен|должен|одинок|"
-            "защищён|доволен|вынужден|обязан|рад|прав|сам");
+            "ценным помощником|прекрасным наставником|самого себя|самому себе");
         listedForm_ = std::regex(edge + "(" + forms + ")" + wordEnd);
+        const auto shortForms = encode(
+            "готов|способен|уверен|склонен|свободен|должен|одинок|защищён|доволен|вынужден|"
+            "обязан|рад|прав|сам|один");
+        shortAfterYou_ = std::regex(edge + encode("вы( не)? (") + shortForms + ")" + wordEnd);
         reader_ = std::regex(edge + "(" + encode("вы|вас|вам|вами") + ")" + wordEnd);
     }
 
@@ -267,6 +271,7 @@ class AddressCheck {
             if (end == std::string::npos) end = lower.size();
             const auto sentence = lower.substr(start, end - start);
             if (std::regex_search(sentence, afterVerb_) ||
+                std::regex_search(sentence, shortAfterYou_) ||
                 (std::regex_search(sentence, reader_) &&
                  std::regex_search(sentence, listedForm_))) {
                 found.push_back(Windows1251::toUtf8(bytes.substr(start, end - start)));
@@ -281,6 +286,7 @@ class AddressCheck {
 
     std::regex afterVerb_;
     std::regex listedForm_;
+    std::regex shortAfterYou_;
     std::regex reader_;
 };
 
@@ -313,6 +319,8 @@ TEST(DeliveredLibrary, AddressCheckTellsGenderedFromNeutralWording) {
     EXPECT_FALSE(flags("Вы склонны спешить и готовы рисковать."));
     EXPECT_FALSE(flags("Характер может быть тяжёлым, но вы умеете мириться."));
     EXPECT_FALSE(flags("Человек становится упрямым."));
+    EXPECT_FALSE(flags("Многое зависит от вас самих, а строит жизнь сам человек."));
+    EXPECT_FALSE(flags("Вы цените широту взгляда и уважение к чужим мнениям."));
 }
 
 }  // namespace
