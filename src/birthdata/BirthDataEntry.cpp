@@ -324,8 +324,8 @@ void BirthDataEntry::chartKindChanged() {
 
 void BirthDataEntry::placeChanged() {
     readFields();
-    // The user's place of that name, or else the most populous atlas city of that name.
-    const std::optional<PlaceSuggestion> place = PlaceFinder(places_, atlas_).exact(place_);
+    // Only the user's places fill in on typing; an atlas city is taken when it is chosen.
+    const std::optional<PlaceSuggestion> place = PlaceFinder(places_, nullptr).exact(place_);
     setCoordinates(place ? place->latitude : 0.0, place ? place->longitude : 0.0);
     showFields();
     // The place may bring its own clock.

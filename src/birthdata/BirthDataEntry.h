@@ -138,8 +138,8 @@ class BirthDataEntry {
     // The chart kind was chosen; the place controls follow it.
     void chartKindChanged();
 
-    // A place picked from the list, or typed: its coordinates are filled in when the base knows
-    // it, otherwise they become zero.
+    // A place picked from the list, or typed: its coordinates are filled in when the places
+    // base knows it, otherwise they become zero. Then the Greenwich time follows the place.
     void placeChanged();
     // "Сохранить": stores the typed place with the typed coordinates. A place the base knows
     // is overwritten only when `confirmOverwrite` says yes. False when nothing was written.

@@ -1,14 +1,17 @@
 #include "ui/BirthDataDialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "birthdata/TimeChangeBase.h"
+#include "birthdata/WorldAtlas.h"
 #include "calc/HouseSystems.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
@@ -49,12 +52,22 @@ BirthDataDialog::BirthDataDialog(const BirthDataEntry::Record& record, TimeChang
         return QMessageBox::question(this, windowTitle(), question,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
+    occurrenceQuestion_ = [this](const BirthDataEntry::DoubledTime& doubled) {
+        return askOccurrence(doubled);
+    };
     entry_.loadPlaces(files_.places);
+    {
+        // The atlas is read once per program, the first time a birth place is entered.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        entry_.setAtlas(&WorldAtlas::shared());
+        QApplication::restoreOverrideCursor();
+    }
     buildControls(gridFont);
     fillPlaceList();
     display(entry_.fields());
     attachToolTips();
     connectControls();
+    attachPlaceOffers();
 
     // Children of the dialog, so that they stop with the window.
     dateErrorTimer_.setParent(this);
@@ -371,6 +384,60 @@ void BirthDataDialog::fillPlaceList() {
     place_->setEditText(typed);
 }
 
+void BirthDataDialog::attachPlaceOffers() {
+    placeOfferTexts_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeOfferTexts_, this);
+    placeCompleter_->setObjectName("placeOffers");
+    // The entry has already chosen and ordered the places; the list shows them as they are.
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(static_cast<int>(BirthDataEntry::kSuggestionCount));
+    place_->lineEdit()->setCompleter(placeCompleter_);
+    // Queued, so that the chosen place's own name replaces the list text the edit takes first.
+    connect(placeCompleter_, qOverload<const QString&>(&QCompleter::activated), this,
+            &BirthDataDialog::onPlaceOfferChosen, Qt::QueuedConnection);
+    // The coordinates decide whether the place is an atlas city with a clock of its own.
+    for (QLineEdit* edit :
+         {latitudeDegrees_, latitudeMinutes_, longitudeDegrees_, longitudeMinutes_}) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this] { run([this] { entry_.timeFieldsChanged(); }); });
+    }
+}
+
+void BirthDataDialog::offerPlaces(const QString& typed) {
+    offered_ = entry_.suggestPlaces(utf8(typed));
+    QStringList labels;
+    for (const PlaceSuggestion& place : offered_) labels << text(place.label);
+    placeOfferTexts_->setStringList(labels);
+    if (labels.isEmpty()) {
+        placeCompleter_->popup()->hide();
+    } else {
+        placeCompleter_->complete();
+    }
+}
+
+void BirthDataDialog::onPlaceOfferChosen(const QString& label) {
+    const auto chosen = std::find_if(offered_.begin(), offered_.end(), [&label](const auto& place) {
+        return text(place.label) == label;
+    });
+    if (chosen == offered_.end()) return;
+    const PlaceSuggestion place = *chosen;
+    run([this, &place] { entry_.placeChosen(place); });
+    acceptedPlace_ = place_->currentText();
+}
+
+std::optional<BirthDataEntry::Occurrence> BirthDataDialog::askOccurrence(
+    const BirthDataEntry::DoubledTime& doubled) {
+    QMessageBox box(QMessageBox::Question, windowTitle(), text(doubled.question),
+                    QMessageBox::Cancel, this);
+    QPushButton* earlier = box.addButton(text(doubled.earlier), QMessageBox::AcceptRole);
+    QPushButton* later = box.addButton(text(doubled.later), QMessageBox::AcceptRole);
+    box.setDefaultButton(earlier);
+    box.exec();
+    if (box.clickedButton() == earlier) return BirthDataEntry::Occurrence::Earlier;
+    if (box.clickedButton() == later) return BirthDataEntry::Occurrence::Later;
+    return std::nullopt;
+}
+
 BirthDataEntry::Fields BirthDataDialog::gather() const {
     BirthDataEntry::Fields fields;
     fields.name = utf8(name_->text());
@@ -499,6 +566,7 @@ void BirthDataDialog::onPlaceEdited(const QString& typed) {
     }
     acceptedPlace_ = typed;
     run([this] { entry_.placeChanged(); });
+    offerPlaces(typed);
 }
 
 void BirthDataDialog::onNameEdited(const QString& typed) {
@@ -537,7 +605,7 @@ void BirthDataDialog::onTimeChanges() {
 
 void BirthDataDialog::accept() {
     entry_.setFields(gather());
-    const BirthDataEntry::Verdict verdict = entry_.accept();
+    const BirthDataEntry::Verdict verdict = entry_.accept(occurrenceQuestion_);
     display(entry_.fields());
     if (entry_.takeBeep()) QApplication::beep();
     switch (verdict) {

@@ -3,14 +3,18 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "birthdata/BirthDataEntry.h"
 
@@ -48,6 +52,12 @@ class BirthDataDialog : public QDialog {
 
     // Tests answer the question of "Сохранить" without a message box.
     void setQuestion(Question question) { question_ = std::move(question); }
+    // Tests answer which reading of a doubled local time was meant without a message box.
+    void setOccurrenceQuestion(BirthDataEntry::OccurrenceQuestion question) {
+        occurrenceQuestion_ = std::move(question);
+    }
+    // The list of places offered while the place is typed.
+    QCompleter* placeOffers() const { return placeCompleter_; }
 
     void accept() override;
 
@@ -56,6 +66,12 @@ class BirthDataDialog : public QDialog {
     void attachToolTips();
     void connectControls();
     void fillPlaceList();
+    // The places of the user and of the atlas offered as the place is typed.
+    void attachPlaceOffers();
+    void offerPlaces(const QString& typed);
+    void onPlaceOfferChosen(const QString& label);
+    std::optional<BirthDataEntry::Occurrence> askOccurrence(
+        const BirthDataEntry::DoubledTime& doubled);
 
     BirthDataEntry::Fields gather() const;
     void display(const BirthDataEntry::Fields& fields);
@@ -75,6 +91,10 @@ class BirthDataDialog : public QDialog {
     TimeChangeBase& timeChanges_;
     Files files_;
     Question question_;
+    BirthDataEntry::OccurrenceQuestion occurrenceQuestion_;
+    QCompleter* placeCompleter_ = nullptr;
+    QStringListModel* placeOfferTexts_ = nullptr;
+    std::vector<PlaceSuggestion> offered_;
     bool showing_ = false;
     QString acceptedName_;
     QString acceptedPlace_;
