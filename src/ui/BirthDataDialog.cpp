@@ -408,11 +408,17 @@ void BirthDataDialog::offerPlaces(const QString& typed) {
     QStringList labels;
     for (const PlaceSuggestion& place : offered_) labels << text(place.label);
     placeOfferTexts_->setStringList(labels);
+    QAbstractItemView* list = placeCompleter_->popup();
     if (labels.isEmpty()) {
-        placeCompleter_->popup()->hide();
-    } else {
-        placeCompleter_->complete();
+        list->hide();
+        return;
     }
+    // Wide enough for the longest "Город — область, страна", whatever the field's width.
+    int widest = place_->width();
+    for (const QString& label : labels) {
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(label) + 40);
+    }
+    placeCompleter_->complete(QRect(0, 0, widest, place_->lineEdit()->height()));
 }
 
 void BirthDataDialog::onPlaceOfferChosen(const QString& label) {
