@@ -418,7 +418,9 @@ void BirthDataDialog::offerPlaces(const QString& typed) {
     for (const QString& label : labels) {
         widest = std::max(widest, list->fontMetrics().horizontalAdvance(label) + 40);
     }
-    placeCompleter_->complete(QRect(0, 0, widest, place_->lineEdit()->height()));
+    // The edit itself reopens the list at its own width on every key, so the width is a floor.
+    list->setMinimumWidth(widest);
+    placeCompleter_->complete();
 }
 
 void BirthDataDialog::onPlaceOfferChosen(const QString& label) {
@@ -434,9 +436,10 @@ void BirthDataDialog::onPlaceOfferChosen(const QString& label) {
 std::optional<BirthDataEntry::Occurrence> BirthDataDialog::askOccurrence(
     const BirthDataEntry::DoubledTime& doubled) {
     QMessageBox box(QMessageBox::Question, windowTitle(), text(doubled.question),
-                    QMessageBox::Cancel, this);
+                    QMessageBox::NoButton, this);
     QPushButton* earlier = box.addButton(text(doubled.earlier), QMessageBox::AcceptRole);
     QPushButton* later = box.addButton(text(doubled.later), QMessageBox::AcceptRole);
+    box.addButton("Отмена", QMessageBox::RejectRole);
     box.setDefaultButton(earlier);
     box.exec();
     if (box.clickedButton() == earlier) return BirthDataEntry::Occurrence::Earlier;
