@@ -171,13 +171,12 @@ TEST(BirthPlaceZoneTest, UserPlaceComesBeforeTheAtlasCityOfTheSameName) {
     // being no atlas city it goes through the time-change base.
     TempFolder folder;
     const auto file = folder / "Place.PLB";
-    testing::writeFile(file, Bytes()
-                                 .int32(1)
-                                 .int32(12)
-                                 .raw("\xc5\xea\xe0\xf2\xe5\xf0\xe8\xed\xe1\xf3\xf0\xe3")
-                                 .float64(10.0)
-                                 .float64(10.0)
-                                 .get());
+    const auto storeOne = [&file](double latitude, double longitude) {
+        PlaceBase places;
+        places.append({"Екатеринбург", longitude, latitude});
+        ASSERT_TRUE(places.save(file));
+    };
+    storeOne(10.0, 10.0);
     Desk desk(file);
     desk.type(15, "Июль", 1985, 12, 0);
     const auto offered = desk.entry.suggestPlaces("екат");
@@ -193,13 +192,7 @@ TEST(BirthPlaceZoneTest, UserPlaceComesBeforeTheAtlasCityOfTheSameName) {
 
     // Stored within 20 km of the city, the user's place is the city and takes its clock; the
     // atlas does not offer the city a second time.
-    testing::writeFile(file, Bytes()
-                                 .int32(1)
-                                 .int32(12)
-                                 .raw("\xc5\xea\xe0\xf2\xe5\xf0\xe8\xed\xe1\xf3\xf0\xe3")
-                                 .float64(60.6)
-                                 .float64(56.8333)
-                                 .get());
+    storeOne(56.8333, 60.6);
     Desk near(file);
     near.type(15, "Июль", 1985, 12, 0);
     const auto nearOffered = near.entry.suggestPlaces("Екатеринбург");
