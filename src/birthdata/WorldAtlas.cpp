@@ -123,7 +123,8 @@ std::vector<const AtlasCity*> WorldAtlas::search(std::string_view prefix, std::s
     if (key.empty() || limit == 0) return found;
     // The cities are stored the most populous first, so their indices give the order.
     std::vector<std::size_t> matches;
-    for (auto it = std::lower_bound(index_.begin(), index_.end(), std::make_pair(key, 0UL));
+    for (auto it =
+             std::lower_bound(index_.begin(), index_.end(), std::make_pair(key, std::size_t{0}));
          it != index_.end() && it->first.compare(0, key.size(), key) == 0; ++it) {
         matches.push_back(it->second);
     }
@@ -141,7 +142,8 @@ const AtlasCity* WorldAtlas::findNear(std::string_view name, double latitude, do
     if (key.empty()) return nullptr;
     const AtlasCity* nearest = nullptr;
     double nearestKm = withinKm;
-    const auto first = std::lower_bound(index_.begin(), index_.end(), std::make_pair(key, 0UL));
+    const auto first =
+        std::lower_bound(index_.begin(), index_.end(), std::make_pair(key, std::size_t{0}));
     for (auto it = first; it != index_.end() && it->first == key; ++it) {
         const AtlasCity& city = cities_[it->second];
         const double km = distanceKm(latitude, longitude, city.latitude, city.longitude);

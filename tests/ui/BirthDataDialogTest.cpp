@@ -479,6 +479,32 @@ TEST_F(BirthDataDialogTest, TypedPlaceOffersAtlasCitiesAndTheChosenOneBringsItsC
     EXPECT_FALSE(c.edit("moscowHours")->isEnabled());
 }
 
+TEST_F(BirthDataDialogTest, MoscowIsOnMoscowTimeOnAComputerSetToUtc) {
+    const char* zone = std::getenv("TZ");
+    const std::string previous = zone != nullptr ? zone : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    auto dialog = open();
+    const Controls c(*dialog);
+    // A new chart starts from the computer's zone, three hours west of Moscow...
+    EXPECT_EQ(c.text("moscowHours"), "-3");
+    click(c.radio("horoscope"));
+    retype(c.edit("day"), "12");
+    c.combo("month")->setCurrentIndex(3);
+    retype(c.edit("year"), "1961");
+    // ...but the stored Moscow is the atlas city and runs on Moscow's clock: +3 in 1961.
+    typeText(c.combo("place")->lineEdit(), "Москва");
+    EXPECT_EQ(c.text("moscowHours"), "0");
+    EXPECT_EQ(c.text("greenwichHours"), "3");
+    dialog.reset();
+    if (zone != nullptr) {
+        setenv("TZ", previous.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+}
+
 TEST_F(BirthDataDialogTest, CharactersWindows1251CannotHoldAreRefusedWhereTyped) {
     auto dialog = open();
     const Controls c(*dialog);
