@@ -6,31 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "birthdata/BirthDataEntry.h"
 #include "birthdata/TimeChangeBase.h"
 #include "birthdata/WorldAtlas.h"
-#include "common/MessageSink.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using Entry = BirthDataEntry;
-using testing::Bytes;
-using testing::TempFolder;
-
-class Messages {
-  public:
-    Messages() {
-        previous_ =
-            MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
-    }
-    ~Messages() { MessageSink::install(std::move(previous_)); }
-    std::vector<std::string> texts;
-
-  private:
-    MessageSink::Handler previous_;
-};
+using testing::MessageRecorder;
+using testing::ScratchFolder;
 
 // A computer whose clock is set to Universal Time.
 Entry::Clock utcClock() {
@@ -59,7 +46,7 @@ struct Desk {
     explicit Desk(const std::filesystem::path& placesFile = {}) {
         const auto copy = folder / "Place.PLB";
         if (placesFile.empty()) {
-            testing::writeFile(copy, Bytes().int32(0).get());
+            ScratchFolder::write(copy, {0, 0, 0, 0});
         } else {
             std::filesystem::copy_file(placesFile, copy);
         }
@@ -89,7 +76,7 @@ struct Desk {
         entry.placeChosen(offered.front());
     }
 
-    TempFolder folder;
+    ScratchFolder folder;
     TimeChangeBase base = moscowAlwaysThree();
     Entry entry{Entry::Record{}, &base, utcClock()};
 };
@@ -138,7 +125,7 @@ TEST(BirthPlaceZoneTest, AtlasCityGivesTheDifferencesOfItsOwnClock) {
 }
 
 TEST(BirthPlaceZoneTest, DeliveredMoscowKeepsMoscowTimeOnAComputerSetToUtc) {
-    const std::vector<std::uint8_t> delivered = testing::readFile(deliveredPlaces());
+    const std::vector<std::uint8_t> delivered = ScratchFolder::read(deliveredPlaces());
     ASSERT_FALSE(delivered.empty());
     Desk desk(deliveredPlaces());
     // The computer's own zone puts a new chart three hours west of Moscow.
@@ -163,13 +150,13 @@ TEST(BirthPlaceZoneTest, DeliveredMoscowKeepsMoscowTimeOnAComputerSetToUtc) {
     EXPECT_EQ(desk.entry.fields().latitudeDegrees, "56");
     EXPECT_EQ(desk.entry.fields().longitudeDegrees, "60");
     ASSERT_EQ(desk.entry.accept(), Entry::Verdict::Accepted);
-    EXPECT_EQ(testing::readFile(desk.folder / "Place.PLB"), delivered);
+    EXPECT_EQ(ScratchFolder::read(desk.folder / "Place.PLB"), delivered);
 }
 
 TEST(BirthPlaceZoneTest, UserPlaceComesBeforeTheAtlasCityOfTheSameName) {
     // "Екатеринбург" stored far from the city (10° N, 10° E): the user's place wins, and
     // being no atlas city it goes through the time-change base.
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "Place.PLB";
     const auto storeOne = [&file](double latitude, double longitude) {
         PlaceBase places;
@@ -207,7 +194,7 @@ TEST(BirthPlaceZoneTest, UserPlaceComesBeforeTheAtlasCityOfTheSameName) {
 TEST(BirthPlaceZoneTest, SkippedTimeIsRefusedAndDoubledTimeAsksWhichWasMeant) {
     // New York, 1957: 02:00-03:00 on 28 April did not happen; 01:00-02:00 on 27 October
     // happened twice, first at UTC-4, then at UTC-5.
-    Messages messages;
+    MessageRecorder messages;
     Desk skipped;
     skipped.choose("Нью-Й");
     skipped.type(28, "Апрель", 1957, 2, 30);
@@ -218,7 +205,7 @@ TEST(BirthPlaceZoneTest, SkippedTimeIsRefusedAndDoubledTimeAsksWhichWasMeant) {
     EXPECT_TRUE(skipped.entry.dateError());
     EXPECT_EQ(skipped.entry.dateErrorLine(), skippedText);
     EXPECT_EQ(skipped.entry.accept(), Entry::Verdict::Stay);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{skippedText});
+    EXPECT_EQ(messages.messages, std::vector<std::string>{skippedText});
     skipped.type(28, "Апрель", 1957, 3, 30);
     EXPECT_FALSE(skipped.entry.dateError());
 
@@ -258,10 +245,10 @@ TEST(BirthPlaceZoneTest, SkippedTimeIsRefusedAndDoubledTimeAsksWhichWasMeant) {
     Desk unasked;
     unasked.choose("Нью-Й");
     unasked.type(27, "Октябрь", 1957, 1, 30);
-    messages.texts.clear();
+    messages.messages.clear();
     EXPECT_EQ(unasked.entry.accept(), Entry::Verdict::Stay);
-    ASSERT_EQ(messages.texts.size(), 1U);
-    EXPECT_NE(messages.texts[0].find("было дважды"), std::string::npos);
+    ASSERT_EQ(messages.messages.size(), 1U);
+    EXPECT_NE(messages.messages[0].find("было дважды"), std::string::npos);
 }
 
 }  // namespace
