@@ -129,9 +129,8 @@ std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
     return table.render();
 }
 
-std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
-    JsonWriter json;
-    json.beginObject().key("objects").beginArray();
+void ChartCommand::writeObjects(JsonWriter& json, const ChartData& chart, int lastObject) {
+    json.key("objects").beginArray();
     for (int number = 1; number <= lastObject; ++number) {
         const ChartObject& object = chart[number];
         const std::string name =
@@ -155,7 +154,14 @@ std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
             .value(static_cast<int>(object.retrograde))
             .endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+}
+
+std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
+    JsonWriter json;
+    json.beginObject();
+    writeObjects(json, chart, lastObject);
+    json.endObject();
     return json.text() + "\n";
 }
 

@@ -8,6 +8,7 @@
 #include "calc/ChartData.h"
 #include "calc/ChartRequest.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 
 namespace orvanta::cli {
 
@@ -32,6 +33,8 @@ class ChartCommand {
 
     static std::string formatTable(const ChartData& chart, int lastObject);
     static std::string formatJson(const ChartData& chart, int lastObject);
+    // The "objects" member of the JSON form, objects 1 to lastObject.
+    static void writeObjects(JsonWriter& json, const ChartData& chart, int lastObject);
 
   private:
     static void readDate(const std::string& text, ChartRequest& request);

@@ -60,7 +60,7 @@ std::filesystem::path matchComponent(const std::filesystem::path& folder, const 
 
 }  // namespace
 
-std::filesystem::path AppFolder::executableFolder() {
+std::filesystem::path AppFolder::programFolder() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return std::filesystem::current_path(ec);
@@ -72,7 +72,7 @@ std::filesystem::path AppFolder::path() {
     if (const char* home = std::getenv("ORVANTA_HOME"); home != nullptr && *home != '\0') {
         return std::filesystem::path(home);
     }
-    return executableFolder();
+    return programFolder();
 }
 
 void AppFolder::setOverride(const std::filesystem::path& folder) {

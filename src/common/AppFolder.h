@@ -20,12 +20,13 @@ class AppFolder {
     // is kept as written, so the result is also the path to create a new file at.
     static std::filesystem::path find(std::string_view relativeName);
 
+    // The folder of the running program itself, whatever ORVANTA_HOME says: the program's own
+    // parts (the drawing plugin of orvanta-cli) lie there.
+    static std::filesystem::path programFolder();
+
     // The same lookup below any folder.
     static std::filesystem::path findIn(const std::filesystem::path& folder,
                                         std::string_view relativeName);
-
-  private:
-    static std::filesystem::path executableFolder();
 };
 
 }  // namespace orvanta
