@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   tzdata ccache clang-format
+  desktop-file-utils dpkg-dev
 )
 
 missing=()
