@@ -43,9 +43,10 @@ set(CPACK_PACKAGE_VENDOR "Orvanta")
 set(CPACK_PACKAGE_CONTACT "Orvanta developers <orvanta@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Astrology workstation with a Russian interface")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Astrology workstation with a Russian interface\n Natal charts as a zodiac wheel and an aspect table, interpretations from a\n library of Russian texts, transits, and orvanta-cli for charts from scripts.")
+    "Natal charts as a zodiac wheel and an aspect table, interpretations from a\n library of Russian texts, transits, and orvanta-cli for charts from scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_LICENSE "AGPL-3.0-or-later")
 # The libraries the programs link (Qt 6, libswe, the C++ runtime) are found by dpkg-shlibdeps;
