@@ -8,6 +8,7 @@
 #include <streambuf>
 #include <string>
 
+#include "calc/ChartComputation.h"
 #include "cli/BatchCommand.h"
 #include "cli/BatchResultWriter.h"
 #include "common/AppFolder.h"
@@ -67,6 +68,24 @@ void BM_BatchPath(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kChartsPerRound);
 }
 
+// The computation alone, without reading records and writing lines: tells the cost of the
+// engine's interface apart from the batch's own reading and writing.
+void BM_ChartComputationOnly(benchmark::State& state) {
+    orvanta::AppFolder::setOverride(ORVANTA_APP_DIR);
+    auto& computation = orvanta::ChartComputation::shared();
+    orvanta::ChartData chart;
+    for (auto _ : state) {
+        for (int i = 0; i < kChartsPerRound; ++i) {
+            const Moment m = moment(i);
+            const orvanta::ChartRequest request{m.day,  m.month,    m.year,      m.hour, m.minute,
+                                                m.zone, m.latitude, m.longitude, 0};
+            if (!computation.compute(request, chart)) state.SkipWithError("engine not found");
+        }
+        benchmark::DoNotOptimize(chart);
+    }
+    state.SetItemsProcessed(state.iterations() * kChartsPerRound);
+}
+
 void BM_RawSwissEphemeris(benchmark::State& state) {
     swe_set_ephe_path(const_cast<char*>(ORVANTA_APP_DIR));
     constexpr int kBodies[] = {SE_SUN,     SE_MOON,      SE_MERCURY,  SE_VENUS,   SE_MARS,
@@ -97,5 +116,6 @@ void BM_RawSwissEphemeris(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_BatchPath)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartComputationOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawSwissEphemeris)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
