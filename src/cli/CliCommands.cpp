@@ -7,6 +7,7 @@
 #include "cli/RenderCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
+#include "cli/TransitsCommand.h"
 
 namespace orvanta::cli {
 
@@ -21,6 +22,10 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
         {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
          &RenderCommand::run},
+        {"transits",
+         "transits FILE.map --date DD.MM.YYYY [--steps 1|2|3|4|6|8|12|24] [--moscow HOURS] "
+         "[--greenwich HOURS] [--manual] [--json]",
+         &TransitsCommand::run},
     };
     return commands;
 }

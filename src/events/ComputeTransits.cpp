@@ -1,7 +1,9 @@
 #include "events/ComputeTransits.h"
 
+#include <algorithm>
 #include <array>
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -39,6 +41,45 @@ struct Slot {
     const AspectPoint* aspect = nullptr;
 };
 
+// The points sorted by longitude, so that a step looks only at the points between its two
+// longitudes instead of at every point. Only points from 0 to under 360 can ever be passed.
+class PointsByLongitude {
+  public:
+    explicit PointsByLongitude(const std::vector<AspectPoint>& points) {
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const double longitude = points[i].longitude;
+            if (longitude >= 0.0 && longitude < 360.0) sorted_.push_back({longitude, i});
+        }
+        std::sort(sorted_.begin(), sorted_.end());
+    }
+
+    // Indices, in their original order, of the points from `from` up to `to` (both in 0 to
+    // 360) that a body moving between the two longitudes in one step can pass: a superset
+    // of the passages, which the detection then decides.
+    void candidates(double previous, double current, std::vector<std::size_t>& out) const {
+        out.clear();
+        const double low = std::min(previous, current);
+        const double high = std::max(previous, current);
+        if (high - low < kLargestStep) {
+            collect(low, high, out);
+        } else {
+            collect(0.0, low, out);
+            collect(high, 360.0, out);
+        }
+        std::sort(out.begin(), out.end());
+    }
+
+  private:
+    static constexpr double kLargestStep = 20.0;
+
+    void collect(double low, double high, std::vector<std::size_t>& out) const {
+        auto it = std::lower_bound(sorted_.begin(), sorted_.end(), std::pair{low, std::size_t{0}});
+        for (; it != sorted_.end() && it->first <= high; ++it) out.push_back(it->second);
+    }
+
+    std::vector<std::pair<double, std::size_t>> sorted_;
+};
+
 class TransitRun {
   public:
     TransitRun(const TransitRequest& request, TransitResults& results)
@@ -72,6 +113,8 @@ class TransitRun {
     int stepHours_ = 24;
     int stepIndex_ = 1;
     std::vector<AspectPoint> points_;
+    std::optional<PointsByLongitude> byLongitude_;
+    std::vector<std::size_t> candidates_;
     std::vector<Slot> slots_;
 };
 
@@ -81,6 +124,7 @@ void TransitRun::run() {
     steps_ = lastStepsPerDay;
     stepHours_ = 24 / steps_;
     points_ = AspectPoint::collect(natal_, aspects_);
+    byLongitude_.emplace(points_);
 
     const Date end = Calendar::nextDay(Calendar::nextDay(request_.end));
     StepState previous{Calendar::previousDay(request_.start), 0, {}};
@@ -126,7 +170,9 @@ void TransitRun::detectPassages(int body, const StepState& previous, const StepS
     const double to = current.positions[body].longitude;
     const double step = 24.0 / steps_;
     slots_.clear();
-    for (const AspectPoint& point : points_) {
+    byLongitude_->candidates(from, to, candidates_);
+    for (const std::size_t index : candidates_) {
+        const AspectPoint& point = points_[index];
         if (const auto passage = PassageDetection::detect(from, to, point.longitude)) {
             const double time = step * (stepIndex_ - 1) + step * passage->fraction;
             slots_.push_back({passage->point, time, &point});
