@@ -20,7 +20,10 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
         {"places", "places [--file F] [NAME]", &PlacesCommand::run},
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
-        {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
+        {"render",
+         "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]\n"
+         "  orvanta-cli render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY [--steps N] "
+         "[--size WxH]",
          &RenderCommand::run},
         {"transits",
          "transits FILE.map --date DD.MM.YYYY [--steps 1|2|3|4|6|8|12|24] [--moscow HOURS] "

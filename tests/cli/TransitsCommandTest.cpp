@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,6 +94,25 @@ TEST(TransitsCommand, ReadableListsAndExitCodes) {
             << bad;
     }
     EXPECT_EQ(runCli("transits /nonexistent/chart.map --date 1.3.2000").exitCode, 1);
+}
+
+// The dial of the day as a PNG: the yellow disc around the centre of an
+// 800 x 800 picture, the white centre disc, and the wrong option mixes refused.
+TEST(TransitsCommand, RenderDialDrawsTheDayOfTheChart) {
+    const std::string out = "/tmp/orvanta-dial-" + std::to_string(getpid()) + ".png";
+    const auto result = runCli(std::string("render ") + ORVANTA_SAMPLE_MAP + " --dial " + out +
+                               " --date 15.6.2024 --steps 24 --size 800x800");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    QImage image(QString::fromStdString(out));
+    std::remove(out.c_str());
+    ASSERT_EQ(image.size(), QSize(800, 800));
+    EXPECT_EQ(image.pixelColor(400, 400), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(150, 380), QColor(200, 200, 0));  // near 18 h, inside the rings
+    EXPECT_EQ(runCli(std::string("render ") + ORVANTA_SAMPLE_MAP + " --dial " + out).exitCode, 2);
+    EXPECT_EQ(runCli(std::string("render ") + ORVANTA_SAMPLE_MAP + " --dial " + out +
+                     " --wheel --date 1.1.2000")
+                  .exitCode,
+              2);
 }
 
 }  // namespace
