@@ -20,8 +20,10 @@
 #include "doc/StatusClock.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTrChildFrame.h"
 #include "ui/ChildSubWindow.h"
 #include "ui/CommandIds.h"
+#include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
 #include "ui/ToolIcons.h"
 
@@ -33,6 +35,13 @@ const QString kMapFilter = "Карты рождения  (*.MAP *.map)";
 
 bool isChartFile(const QString& path) {
     return path.endsWith(".map", Qt::CaseInsensitive);
+}
+
+// The chart a child frame shows, whatever its kind.
+OpenChart* chartOfFrame(QWidget* frame) {
+    if (auto* natal = qobject_cast<CBornChildFrame*>(frame)) return &natal->chart();
+    if (auto* event = qobject_cast<CTrChildFrame*>(frame)) return &event->chart();
+    return nullptr;
 }
 
 }  // namespace
@@ -178,12 +187,23 @@ void CMainFrame::createActions() {
                "Создать или сделать активным окно с текстом интерпретации карты рождения\nТекст");
     addCommand(kEventWindow, "Карта событий",
                "Создать или сделать активным окно с картой событий (транзиты)\nТранзиты дня");
+
     addCommand(kSynthesizeText, "Текст интерпретации",
                "Синтезировать текст интерпретации карты рождения\nТекст интерпретации")
         ->setIcon(ToolIcons::icon(ToolIcons::Kind::Text));
     addCommand(kBuildEventChart, "Карта событий",
                "Построить карту событий (транзиты)\nКарта событий")
         ->setIcon(ToolIcons::icon(ToolIcons::Kind::EventChart));
+    for (int id : {kEventWindow, kBuildEventChart}) {
+        connect(commands_[id], &QAction::triggered, this, [this] {
+            if (OpenChart* chart = activeChart()) showEventWindow(sharedChart(chart));
+        });
+    }
+    EventChartCommands::addCommands(
+        [this](int id, const QString& text, const QString& prompt) {
+            return addCommand(id, text, prompt);
+        },
+        [this] { return activeChart(); }, context_, this);
     connect(addCommand(kNotice, "Важное сообщение...",
                        "Самое важное сообщение о работе программы\nВажное сообщение"),
             &QAction::triggered, this, &CMainFrame::showNotice);
@@ -286,7 +306,7 @@ void CMainFrame::rebuildMenus() {
     using namespace command;
     QMenuBar* bar = menuBar();
     bar->clear();
-    const bool natal = menuKind_ == MenuKind::Natal;
+    const bool natal = menuKind_ != MenuKind::NoDocument;
 
     QMenu* fileMenu = bar->addMenu("&Файл");
     fileMenu->addAction(fileActions_["new"]);
@@ -306,7 +326,9 @@ void CMainFrame::rebuildMenus() {
     fileMenu->addAction(fileActions_["exit"]);
     updateRecentFileActions();
 
-    if (natal) {
+    if (menuKind_ == MenuKind::Event) {
+        EventChartCommands::addViewMenu(*bar, commands_);
+    } else if (natal) {
         QMenu* view = bar->addMenu("&Вид");
         QMenu* change = view->addMenu("Изменить исходные данные...");
         change->addAction(commands_[kChangeBirthData]);
@@ -369,9 +391,10 @@ void CMainFrame::updateCommandStates() {
     commands_[kNatalWindow]->setEnabled(haveChart);
     // The text and event chart windows are not part of the program yet.
     commands_[kTextWindow]->setEnabled(false);
-    commands_[kEventWindow]->setEnabled(false);
     commands_[kSynthesizeText]->setEnabled(false);
-    commands_[kBuildEventChart]->setEnabled(false);
+    commands_[kEventWindow]->setEnabled(haveChart);
+    commands_[kBuildEventChart]->setEnabled(haveChart);
+    EventChartCommands::updateStates(commands_, haveChart);
     commands_[kChangeBirthData]->setEnabled(haveChart);
     // The step dialog and the settings sheet arrive later.
     commands_[kStep]->setEnabled(false);
@@ -433,7 +456,8 @@ QAction* CMainFrame::fileAction(const QString& name) const {
 }
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
-    const MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
+    MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
+    if (window && qobject_cast<CTrChildFrame*>(window->widget())) kind = MenuKind::Event;
     if (kind != menuKind_ || menuBar()->actions().isEmpty()) {
         menuKind_ = kind;
         rebuildMenus();
@@ -442,8 +466,13 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
 }
 
 OpenChart* CMainFrame::activeChart() const {
-    if (CBornChildFrame* frame = activeNatalFrame()) return &frame->chart();
-    return nullptr;
+    QMdiSubWindow* window = mdi_->activeSubWindow();
+    if (window == nullptr) {
+        const auto windows = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+        if (windows.isEmpty()) return nullptr;
+        window = windows.back();
+    }
+    return chartOfFrame(window->widget());
 }
 
 CBornChildFrame* CMainFrame::activeNatalFrame() const {
@@ -486,8 +515,7 @@ std::vector<ChildSubWindow*> CMainFrame::framesOf(const OpenChart& chart) const 
     std::vector<ChildSubWindow*> frames;
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         auto* child = qobject_cast<ChildSubWindow*>(window);
-        auto* natal = window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
-        if (child && natal && &natal->chart() == &chart) frames.push_back(child);
+        if (child && chartOfFrame(window->widget()) == &chart) frames.push_back(child);
     }
     return frames;
 }
@@ -504,8 +532,7 @@ void CMainFrame::updateWindowTitles(const OpenChart& chart) {
 
 void CMainFrame::forgetChartIfUnused(const OpenChart* chart) {
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
-        auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
-        if (natal && &natal->chart() == chart) {
+        if (chartOfFrame(window->widget()) == chart) {
             updateWindowTitles(*chart);
             return;
         }
@@ -519,8 +546,10 @@ void CMainFrame::forgetChartIfUnused(const OpenChart* chart) {
 CBornChildFrame* CMainFrame::showNatalWindow(const std::shared_ptr<OpenChart>& chart) {
     if (!chart) return nullptr;
     for (ChildSubWindow* window : framesOf(*chart)) {
+        auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
+        if (natal == nullptr) continue;
         mdi_->setActiveSubWindow(window);
-        return qobject_cast<CBornChildFrame*>(window->widget());
+        return natal;
     }
     auto* frame = new CBornChildFrame(chart, context_.resources);
     using namespace command;
@@ -541,6 +570,23 @@ CBornChildFrame* CMainFrame::showNatalWindow(const std::shared_ptr<OpenChart>& c
         window->resize(mdi_->viewport()->size().expandedTo(QSize(640, 600)) * 0.8);
         window->show();
     }
+    mdi_->setActiveSubWindow(window);
+    updateCommandStates();
+    return frame;
+}
+
+CTrChildFrame* CMainFrame::showEventWindow(const std::shared_ptr<OpenChart>& chart) {
+    if (!chart) return nullptr;
+    for (ChildSubWindow* window : framesOf(*chart)) {
+        if (auto* event = qobject_cast<CTrChildFrame*>(window->widget())) {
+            mdi_->setActiveSubWindow(window);
+            return event;
+        }
+    }
+    auto* frame = EventChartCommands::createFrame(chart, context_, commands_, this);
+    ChildSubWindow* window = addFrame(frame, chart);
+    window->resize(mdi_->viewport()->size().expandedTo(QSize(640, 600)) * 0.8);
+    window->show();
     mdi_->setActiveSubWindow(window);
     updateCommandStates();
     return frame;
@@ -627,11 +673,11 @@ bool CMainFrame::askToSave(OpenChart& chart) {
 }
 
 bool CMainFrame::confirmClose(ChildSubWindow* window) {
-    auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
-    if (natal == nullptr) return true;
+    OpenChart* chart = chartOfFrame(window->widget());
+    if (chart == nullptr) return true;
     // Only the last window of a chart closes the chart.
-    if (framesOf(natal->chart()).size() > 1) return true;
-    return askToSave(natal->chart());
+    if (framesOf(*chart).size() > 1) return true;
+    return askToSave(*chart);
 }
 
 bool CMainFrame::closeChart(OpenChart& chart) {

@@ -18,6 +18,7 @@
 namespace orvanta {
 
 class CBornChildFrame;
+class CTrChildFrame;
 class ChildSubWindow;
 
 // The main frame: menus that follow the active child window, the main tool bar, the status
@@ -26,7 +27,7 @@ class ChildSubWindow;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    enum class MenuKind { NoDocument, Natal };
+    enum class MenuKind { NoDocument, Natal, Event };
     using SaveQuestion = std::function<QMessageBox::StandardButton(const QString& title)>;
 
     explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
@@ -41,6 +42,8 @@ class CMainFrame : public QMainWindow {
 
     // Brings up the natal chart window of a chart: the existing one, or a new one.
     CBornChildFrame* showNatalWindow(const std::shared_ptr<OpenChart>& chart);
+    // Brings up the event chart window of a chart: the existing one, or a new one.
+    CTrChildFrame* showEventWindow(const std::shared_ptr<OpenChart>& chart);
     // Another window of the active window's kind on the same chart.
     void newWindow();
 
