@@ -77,5 +77,33 @@ TEST_F(DialPainterTest, DiscRingArcMoonSectorAndTheMidnightGapInTheirColours) {
     EXPECT_EQ(at(image, point(220, 10.0)), DialPainter::kDisc);
 }
 
+// An A4 page at 96 dots an inch: hundredths of a millimetre with y upwards, the disc around
+// the page's centre, the black frame 5 mm in from the left edge and the date on its top edge.
+TEST_F(DialPainterTest, OnPaperTheSameDialInAFrame) {
+    const TransitDay day({}, {}, kDay);
+    const DialLayout layout = DialLayout::compute({21000, -29700, true, kDay, &day});
+    QImage image(794, 1123, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);  // 96 dots an inch
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter, Canvas::Units::HundredthsOfMm);
+        DialPainter::paint(canvas, layout, TransitAspectTable{}, "DejaVu Sans",
+                           DialPainter::backgroundAt(canvas, layout.centre));
+    }
+    const auto pixel = [&](double x, double y) {
+        return image.pixelColor(static_cast<int>(x * 96.0 / 2540.0),
+                                static_cast<int>(-y * 96.0 / 2540.0));
+    };
+    EXPECT_EQ(pixel(10500, -14850), QColor(Qt::white));  // the centre disc in B
+    const Point disc = DialLayout::dialPoint(10500, 14850, 6000, 15.5, -1);
+    EXPECT_EQ(pixel(disc.x, disc.y), DialPainter::kDisc);
+    EXPECT_EQ(pixel(500, -14850), QColor(Qt::black));  // the frame's left edge
+    // Midnight is at the top on paper too: the gap runs up from the centre.
+    EXPECT_EQ(pixel(10500, -14850 + 6000), QColor(Qt::white));
+    EXPECT_EQ(pixel(10500 + 600, -14850 + 6000), DialPainter::kDisc);
+}
+
 }  // namespace
 }  // namespace orvanta
