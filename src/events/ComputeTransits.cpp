@@ -53,9 +53,9 @@ class PointsByLongitude {
         std::sort(sorted_.begin(), sorted_.end());
     }
 
-    // Indices, in their original order, of the points from `from` up to `to` (both in 0 to
-    // 360) that a body moving between the two longitudes in one step can pass: a superset
-    // of the passages, which the detection then decides.
+    // Indices, in their original order, of the points a body moving from one longitude to the
+    // other within a step can pass (the arc between them, or the arc across 0 Aries): a
+    // superset of the passages, which the detection then decides.
     void candidates(double previous, double current, std::vector<std::size_t>& out) const {
         out.clear();
         const double low = std::min(previous, current);

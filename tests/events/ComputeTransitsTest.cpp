@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "birthdata/TimeChangeBase.h"
 #include "calc/Calendar.h"
 #include "events/ComputeTransits.h"
@@ -22,7 +24,7 @@ struct Sky {
         return [sky = *this](Date date, int hour, ChartData& out) {
             const double days = (Calendar::hoursSinceBase(date, hour) - kSpanStart) / 24.0;
             for (int b = 1; b <= 16; ++b) out[b].longitude = 200.0;
-            out[1].longitude = sky.sun0 + days;
+            out[1].longitude = std::fmod(sky.sun0 + days, 360.0);
             out[2].longitude = sky.moon0 + 13.0 * days;
             return true;
         };
@@ -106,6 +108,28 @@ TEST(ComputeTransits, OrbTransitsOfSlowBodiesAtEachMidnightWithAPlainDifference)
     setup.request.positions = sky.positions();
     results = setup.run();
     EXPECT_TRUE(results.orbTransits.empty());
+}
+
+// From 359.2 at 1 degree a day the Sun passes 359.9 at 16:48 UT on 14 June and 0.3 at 02:24
+// UT on 15 June. With one step a day the first passage falls in the step across 0 Aries and is
+// noted as -0.1; with 24 steps it falls in a step before 0 Aries and keeps 359.9.
+TEST(ComputeTransits, AcrossZeroAriesThePointIsLoweredBy360) {
+    SkyChart setup;
+    setup.natal[1].longitude = 359.9;
+    setup.natal[3].longitude = 0.3;
+    setup.natal[2].longitude = 390.0;
+    Sky sky;
+    sky.sun0 = 359.2;
+    setup.request.positions = sky.positions();
+    for (int precision : {0, 7}) {
+        setup.request.precisionIndex = precision;
+        const auto results = setup.run();
+        ASSERT_EQ(results.situations.size(), 2u);
+        EXPECT_NEAR(results.situations[0].point, precision == 0 ? -0.1 : 359.9, 1e-9);
+        EXPECT_NEAR(results.situations[0].moment, kSpanStart + 16.8 + 3.0, 1e-6);
+        EXPECT_EQ(results.situations[1].radix, 3);
+        EXPECT_NEAR(results.situations[1].moment, kChosenStart + 2.4 + 3.0, 1e-6);
+    }
 }
 
 TEST(ComputeTransits, CuspsOnlyWithHousesAndSkippedTransitingBodies) {
