@@ -593,10 +593,16 @@ CTrChildFrame* CMainFrame::showEventWindow(const std::shared_ptr<OpenChart>& cha
 }
 
 void CMainFrame::newWindow() {
-    CBornChildFrame* active = activeNatalFrame();
-    if (active == nullptr) return;
-    auto chart = active->sharedChart();
-    auto* frame = new CBornChildFrame(chart, context_.resources);
+    QWidget* frame = nullptr;
+    std::shared_ptr<OpenChart> chart;
+    if (CBornChildFrame* active = activeNatalFrame()) {
+        chart = active->sharedChart();
+        frame = new CBornChildFrame(chart, context_.resources);
+    } else if (menuKind_ == MenuKind::Event && activeChart() != nullptr) {
+        chart = sharedChart(activeChart());
+        frame = EventChartCommands::createFrame(chart, context_, commands_, this);
+    }
+    if (frame == nullptr) return;
     ChildSubWindow* window = addFrame(frame, chart);
     window->resize(mdi_->activeSubWindow() ? mdi_->activeSubWindow()->size() : QSize(640, 600));
     window->show();

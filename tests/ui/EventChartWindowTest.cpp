@@ -90,6 +90,15 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
     EXPECT_EQ(event->dateField()->text(), "14.6.2024");
     event->view()->grab();
     EXPECT_EQ(doc.eventChart().builtFor, (Date{14, 6, 2024}));
+
+    // "Новое окно" on the event chart opens a second event chart window of the same chart.
+    const int windows = static_cast<int>(frame.mdiArea()->subWindowList().size());
+    frame.newWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), windows + 1);
+    auto* second = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(&second->chart(), &event->chart());
 }
 
 TEST_F(EventChartWindowTest, WindowMovesKeepTheDateInsideAndAnInvalidDateIsNotAccepted) {
