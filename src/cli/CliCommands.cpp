@@ -8,6 +8,7 @@
 #include "cli/PlacesCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
+#include "cli/TransitsCommand.h"
 
 namespace orvanta::cli {
 namespace {
@@ -32,8 +33,15 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
         {"places", "places [--file F] [NAME] | places --world TEXT [--json]", &PlacesCommand::run},
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
-        {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
+        {"render",
+         "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]\n"
+         "  orvanta-cli render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY [--steps N] "
+         "[--size WxH]",
          drawing("render")},
+        {"transits",
+         "transits FILE.map --date DD.MM.YYYY [--steps 1|2|3|4|6|8|12|24] [--moscow HOURS] "
+         "[--greenwich HOURS] [--manual] [--json]",
+         &TransitsCommand::run},
     };
     return commands;
 }

@@ -7,11 +7,13 @@
 #include <ostream>
 
 #include "cli/CommandLine.h"
+#include "cli/TransitsCommand.h"
 #include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 #include "doc/StartupSettings.h"
 #include "draw/ChartResources.h"
 #include "draw/FontMapping.h"
+#include "events/paint/DialImage.h"
 #include "natal/paint/ChartImage.h"
 
 namespace orvanta::cli {
@@ -60,10 +62,11 @@ std::optional<std::pair<int, int>> RenderCommand::parseSize(const std::string& t
 
 int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
-    CommandLine line({"--size"}, {"--wheel", "--table"});
+    CommandLine line({"--size", "--dial", "--date", "--steps"}, {"--wheel", "--table"});
     std::pair<int, int> size{kDefaultSide, kDefaultSide};
     try {
         line.parse(arguments);
+        if (line.has("--dial")) return renderDial(line, out, err);
         if (line.operands().size() != 2) {
             throw UsageError(
                 "give the chart file and the output file: "
@@ -106,6 +109,40 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
             ? ChartImage::save(ChartImage::Kind::Wheel, doc, resources, area, output, &error)
             : ChartImage::save(ChartImage::Kind::Table, doc, resources, area, output, &error);
     if (!saved) {
+        err << "orvanta-cli render: " << error << "\n";
+        return 1;
+    }
+    out << output << "\n";
+    return 0;
+}
+
+int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    EventChartSettings settings;
+    std::pair<int, int> size{kDefaultSide, kDefaultSide};
+    try {
+        if (line.operands().size() != 1 || line.has("--wheel") || line.has("--table")) {
+            throw UsageError(
+                "give the chart file: render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY "
+                "[--steps N] [--size WxH]");
+        }
+        settings = TransitsCommand::readSettings(line);
+        if (const auto text = line.value("--size")) {
+            const auto parsed = parseSize(*text);
+            if (!parsed) throw UsageError("--size: '" + *text + "' is not WxH");
+            size = *parsed;
+        }
+    } catch (const UsageError& error) {
+        err << "orvanta-cli render: " << error.what() << "\n";
+        return 2;
+    }
+    auto app = guiApplication();
+    CZodiacDoc doc;
+    if (!TransitsCommand::build(line.operands()[0], settings, doc, err)) return 1;
+    const ChartResources resources = loadResources();
+    const std::string output = *line.value("--dial");
+    std::string error;
+    if (!DialImage::save(doc, QString::fromStdString(resources.serifFace),
+                         QSize(size.first, size.second), output, &error)) {
         err << "orvanta-cli render: " << error << "\n";
         return 1;
     }

@@ -7,6 +7,8 @@
 
 namespace orvanta::cli {
 
+class CommandLine;
+
 // "orvanta-cli render": draws a chart file's wheel or aspect table into a PNG, PDF or SVG file
 // with the routines of the chart window.
 class RenderCommand {
@@ -17,6 +19,10 @@ class RenderCommand {
 
     // "WxH" with both sides from 1 to the largest side a picture may have.
     static std::optional<std::pair<int, int>> parseSize(const std::string& text);
+
+  private:
+    // --dial OUT: the event chart's dial of the day --date.
+    static int renderDial(const CommandLine& line, std::ostream& out, std::ostream& err);
 };
 
 }  // namespace orvanta::cli

@@ -13,6 +13,8 @@
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
 #include "doc/SettingsFile.h"
+#include "events/ComputeTransits.h"
+#include "events/TransitMarking.h"
 
 namespace orvanta {
 namespace {
@@ -27,6 +29,8 @@ CZodiacDoc::CZodiacDoc(std::filesystem::path dataFolder) : dataFolder_(std::move
     natal_.chart.assignBodyNames();
     transitBodies_.assignBodyNames();
     eventChart_.date = today();
+    eventChart_.calendarMonth = eventChart_.date.month;
+    eventChart_.calendarYear = eventChart_.date.year;
 }
 
 std::filesystem::path CZodiacDoc::dataFile(std::string_view name) const {
@@ -66,7 +70,10 @@ void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool hous
 // interpretation that has to be written again.
 void CZodiacDoc::startFresh() {
     eventChart_.date = today();
+    eventChart_.calendarMonth = eventChart_.date.month;
+    eventChart_.calendarYear = eventChart_.date.year;
     eventChart_.computed = false;
+    discardEventChart();
     textOutOfDate_ = true;
 }
 
@@ -94,7 +101,7 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
     const bool computed = recompute();
     textOutOfDate_ = true;
     // An event chart that was computed is built again for the new natal chart.
-    eventChart_.computed = false;
+    if (eventChart_.computed) rebuildEventChart();
     updateAllViews(kHintNatal | kHintEventChart);
     return computed;
 }
@@ -170,6 +177,68 @@ bool CZodiacDoc::importNotebook() {
     }
     if (*bytes != natal_.notebook) modified_ = true;
     natal_.notebook = std::move(*bytes);
+    return true;
+}
+
+bool CZodiacDoc::rebuildEventChart() {
+    discardEventChart();
+    TransitRequest request;
+    request.moscowDifference = eventChart_.moscowDifference;
+    request.greenwichDifference = eventChart_.greenwichDifference;
+    request.autoGreenwich = eventChart_.autoGreenwich != 0;
+    request.precisionIndex = eventChart_.precisionIndex;
+    request.natal = &natal_.chart;
+    request.aspects = &transitAspects_;
+    request.timeChanges = timeChanges_;
+    request.start = eventChart_.date;
+    request.end = eventChart_.date;
+    TransitResults results;
+    eventChart_.allocationFailed = ComputeTransits(request, results);
+    eventChart_.situations = std::move(results.situations);
+    eventChart_.orbTransits = std::move(results.orbTransits);
+    eventChart_.dayCounter = results.dayCounter;
+    eventChart_.computed = true;
+    eventChart_.builtFor = eventChart_.date;
+    MarkTransitSituations();
+    return !results.positionsFailed;
+}
+
+bool CZodiacDoc::ensureEventChart() {
+    if (eventChart_.builtFor && *eventChart_.builtFor == eventChart_.date) return false;
+    rebuildEventChart();
+    return true;
+}
+
+void CZodiacDoc::discardEventChart() {
+    eventChart_.situations.clear();
+    eventChart_.situations.shrink_to_fit();
+    eventChart_.orbTransits.clear();
+    eventChart_.orbTransits.shrink_to_fit();
+    eventChart_.builtFor.reset();
+}
+
+void CZodiacDoc::MarkTransitSituations() {
+    TransitMarking::mark(natal_.chart, transitAspects_, transitBodies_, eventChart_.situations,
+                         eventChart_.orbTransits);
+}
+
+void CZodiacDoc::shiftEventChartDay(int days) {
+    Date date = eventChart_.date;
+    for (int i = 0; i < days; ++i) date = Calendar::nextDay(date);
+    for (int i = 0; i > days; --i) date = Calendar::previousDay(date);
+    if (Calendar::isBefore({31, 12, Calendar::kLastYear}, date))
+        date = {31, 12, Calendar::kLastYear};
+    if (Calendar::isBefore(date, {1, 1, Calendar::kFirstYear})) date = {1, 1, Calendar::kFirstYear};
+    eventChart_.date = date;
+    discardEventChart();
+    updateAllViews(kHintEventChart);
+}
+
+bool CZodiacDoc::applyEventChartSettings(const EventChartSettings& settings) {
+    if (settings == eventChart_.settings()) return false;
+    eventChart_.setSettings(settings);
+    eventChart_.builtFor.reset();
+    updateAllViews(kHintEventChart);
     return true;
 }
 

@@ -15,6 +15,8 @@
 
 namespace orvanta {
 
+class TimeChangeBase;
+
 // One person's birth chart: the natal chart record, the display settings of the event chart,
 // the step of the step recalculation and the state of the event chart. Every window of a
 // chart is a view of one document; views subscribe to its update hints.
@@ -69,6 +71,26 @@ class CZodiacDoc {
     EventChartState& eventChart() { return eventChart_; }
     const EventChartState& eventChart() const { return eventChart_; }
 
+    // The event chart. The time-change base (held by the application) turns Universal Time
+    // into local time while the automatic-Greenwich flag is set; without one the Greenwich
+    // difference holds throughout.
+    void setTimeChanges(const TimeChangeBase* timeChanges) { timeChanges_ = timeChanges; }
+    // Discards both lists, computes them for the event chart's date and switches the records
+    // on and off. False when the positions could not be computed (already reported).
+    bool rebuildEventChart();
+    // Builds the lists when they were not built for the event chart's date; true when it did.
+    bool ensureEventChart();
+    // Discards both lists; the next drawing builds them again.
+    void discardEventChart();
+    // Switches every record on or off by the include flags and the radix and transit use.
+    void MarkTransitSituations();
+    // One day forward (+1) or back (-1), held to 1.1.1860 ... 31.12.2130; the lists are
+    // discarded and the event chart views redrawn.
+    void shiftEventChartDay(int days);
+    // The date selection's OK: nothing happens when every field is as it was; otherwise the
+    // fields are stored, the lists discarded and the views redrawn. True when it changed.
+    bool applyEventChartSettings(const EventChartSettings& settings);
+
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
     bool isTextOutOfDate() const { return textOutOfDate_; }
@@ -94,6 +116,7 @@ class CZodiacDoc {
     TransitAspectTable transitAspects_;
     ChartStep step_;
     EventChartState eventChart_;
+    const TimeChangeBase* timeChanges_ = nullptr;
     bool modified_ = false;
     bool textOutOfDate_ = true;
     std::map<int, View> views_;

@@ -13,6 +13,8 @@
 
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTrChildFrame.h"
+#include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
 
 namespace orvanta {
@@ -36,6 +38,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     commands_ = new CommandTable(this);
     windows_ = new ChartWindows(*mdi_, context_, this);
     windows_->setFrameFitter([this](CBornChildFrame& frame) { fitNatalFrame(frame); });
+    windows_->setEventFrameFitter([this](CTrChildFrame& frame) { fitEventFrame(frame); });
     charts_ = new ChartLifecycle(context_, *windows_, this);
     connect(charts_, &ChartLifecycle::chartsChanged, this,
             [this] { onSubWindowActivated(mdi_->activeSubWindow()); });
@@ -97,6 +100,25 @@ void CMainFrame::handleChartCommands() {
         Command::ZoomIn, [this] { setZoom(2); }, haveChart, zoomIs(2));
     commands_->handle(
         Command::ZoomOut, [this] { setZoom(1); }, haveChart, zoomIs(1));
+    const auto showEventWindow = [this] {
+        if (OpenChart* chart = activeChart()) windows_->showEventWindow(charts_->shared(chart));
+        updateCommandStates();
+    };
+    commands_->handle(Command::EventWindow, showEventWindow, haveChart);
+    commands_->handle(Command::BuildEventChart, showEventWindow, haveChart);
+    commands_->handle(
+        Command::EventDate,
+        [this] {
+            if (OpenChart* chart = activeChart())
+                EventChartCommands::selectDate(*chart, context_, this);
+        },
+        haveChart);
+    commands_->handle(
+        Command::EventStep,
+        [this] {
+            if (OpenChart* chart = activeChart()) chart->doc().shiftEventChartDay(1);
+        },
+        haveChart);
     commands_->handle(
         Command::NatalWindow,
         [this] {
@@ -157,6 +179,15 @@ void CMainFrame::fitNatalFrame(CBornChildFrame& frame) const {
     for (Command key : {Command::ZoomOut, Command::ZoomIn}) frame.addToolButton(action(key));
 }
 
+void CMainFrame::fitEventFrame(CTrChildFrame& frame) {
+    // The event settings sheet and the analysis window come with their own work; until then
+    // nobody handles their commands and the buttons stay disabled.
+    frame.addToolButton(action(Command::EventSettings));
+    frame.addToolButton(action(Command::Analysis));
+    connect(&frame, &CTrChildFrame::dateSelectionRequested, this,
+            [this, &frame] { EventChartCommands::selectDate(frame.chart(), context_, this); });
+}
+
 void CMainFrame::rebuildMenus() {
     windowListActions_.clear();  // they go with the old menus
     menuBar()->clear();
@@ -171,7 +202,7 @@ void CMainFrame::addFileMenu() {
     QMenu* menu = menuBar()->addMenu("&Файл");
     menu->addAction(action(Command::New));
     menu->addAction(action(Command::Open));
-    if (menuKind_ == MenuKind::Natal) {
+    if (menuKind_ != MenuKind::NoDocument) {
         for (Command key : {Command::Close, Command::Save, Command::SaveAs})
             menu->addAction(action(key));
         menu->addSeparator();
@@ -186,6 +217,10 @@ void CMainFrame::addFileMenu() {
 }
 
 void CMainFrame::addViewMenu() {
+    if (menuKind_ == MenuKind::Event) {
+        EventChartCommands::addViewMenu(*menuBar(), *commands_);
+        return;
+    }
     if (menuKind_ != MenuKind::Natal) return;
     QMenu* menu = menuBar()->addMenu("&Вид");
     QMenu* change = menu->addMenu("Изменить исходные данные...");
@@ -207,7 +242,7 @@ void CMainFrame::addServiceMenu() {
 }
 
 void CMainFrame::addWindowMenu() {
-    if (menuKind_ != MenuKind::Natal) return;
+    if (menuKind_ == MenuKind::NoDocument) return;
     QMenu* menu = menuBar()->addMenu("&Окно");
     for (Command key : {Command::NewWindow, Command::Cascade, Command::TileHorizontally,
                         Command::TileVertically, Command::ArrangeIcons})
@@ -263,7 +298,8 @@ void CMainFrame::updateRecentFileActions() {
 }
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
-    const MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
+    MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
+    if (window && qobject_cast<CTrChildFrame*>(window->widget())) kind = MenuKind::Event;
     if (kind != menuKind_ || menuBar()->actions().isEmpty()) {
         menuKind_ = kind;
         rebuildMenus();
@@ -272,8 +308,7 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
 }
 
 OpenChart* CMainFrame::activeChart() const {
-    if (CBornChildFrame* frame = activeNatalFrame()) return &frame->chart();
-    return nullptr;
+    return windows_->activeChart();
 }
 
 void CMainFrame::setZoom(int zoom) {

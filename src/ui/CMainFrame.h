@@ -15,6 +15,7 @@
 namespace orvanta {
 
 class CBornChildFrame;
+class CTrChildFrame;
 
 // The main frame: menus that follow the active child window, the main tool bar and the
 // status bar. The charts' life lives in ChartLifecycle, the child windows in ChartWindows,
@@ -22,7 +23,7 @@ class CBornChildFrame;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    enum class MenuKind { NoDocument, Natal };
+    enum class MenuKind { NoDocument, Natal, Event };
     using SaveQuestion = ChartLifecycle::SaveQuestion;
 
     explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
@@ -67,6 +68,7 @@ class CMainFrame : public QMainWindow {
     void createRecentFileActions();
     void createToolBar();
     void fitNatalFrame(CBornChildFrame& frame) const;
+    void fitEventFrame(CTrChildFrame& frame);
 
     void rebuildMenus();
     void addFileMenu();

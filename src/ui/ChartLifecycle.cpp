@@ -152,10 +152,10 @@ bool ChartLifecycle::askToSave(OpenChart& chart) {
 }
 
 bool ChartLifecycle::confirmClose(ChildSubWindow* window) {
-    auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
-    if (natal == nullptr) return true;
-    if (windows_.framesOf(natal->chart()).size() > 1) return true;
-    return askToSave(natal->chart());
+    OpenChart* chart = ChartWindows::chartOf(window->widget());
+    if (chart == nullptr) return true;
+    if (windows_.framesOf(*chart).size() > 1) return true;
+    return askToSave(*chart);
 }
 
 bool ChartLifecycle::closeChart(OpenChart& chart) {

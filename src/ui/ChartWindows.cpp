@@ -5,6 +5,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTrChildFrame.h"
 #include "ui/OpenChart.h"
 #include "ui/ToolIcons.h"
 
@@ -13,14 +14,35 @@ namespace orvanta {
 ChartWindows::ChartWindows(QMdiArea& mdi, AppContext& context, QObject* parent)
     : QObject(parent), mdi_(mdi), context_(context) {}
 
-CBornChildFrame* ChartWindows::activeNatalFrame() const {
+QMdiSubWindow* ChartWindows::activeOrLastWindow() const {
     QMdiSubWindow* window = mdi_.activeSubWindow();
     if (window == nullptr) {
         const auto windows = mdi_.subWindowList(QMdiArea::ActivationHistoryOrder);
         if (windows.isEmpty()) return nullptr;
         window = windows.back();
     }
-    return qobject_cast<CBornChildFrame*>(window->widget());
+    return window;
+}
+
+CBornChildFrame* ChartWindows::activeNatalFrame() const {
+    QMdiSubWindow* window = activeOrLastWindow();
+    return window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
+}
+
+OpenChart* ChartWindows::chartOf(QWidget* frame) {
+    if (auto* natal = qobject_cast<CBornChildFrame*>(frame)) return &natal->chart();
+    if (auto* event = qobject_cast<CTrChildFrame*>(frame)) return &event->chart();
+    return nullptr;
+}
+
+OpenChart* ChartWindows::activeChart() const {
+    QMdiSubWindow* window = activeOrLastWindow();
+    return window ? chartOf(window->widget()) : nullptr;
+}
+
+bool ChartWindows::isEventWindowActive() const {
+    QMdiSubWindow* window = activeOrLastWindow();
+    return window && qobject_cast<CTrChildFrame*>(window->widget()) != nullptr;
 }
 
 ChildSubWindow* ChartWindows::addFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart) {
@@ -38,8 +60,7 @@ std::vector<ChildSubWindow*> ChartWindows::framesOf(const OpenChart& chart) cons
     std::vector<ChildSubWindow*> frames;
     for (QMdiSubWindow* window : mdi_.subWindowList()) {
         auto* child = qobject_cast<ChildSubWindow*>(window);
-        auto* natal = window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
-        if (child && natal && &natal->chart() == &chart) frames.push_back(child);
+        if (child && chartOf(child->widget()) == &chart) frames.push_back(child);
     }
     return frames;
 }
@@ -57,28 +78,58 @@ void ChartWindows::updateTitles(const OpenChart& chart) {
 CBornChildFrame* ChartWindows::showNatalWindow(const std::shared_ptr<OpenChart>& chart) {
     if (!chart) return nullptr;
     for (ChildSubWindow* window : framesOf(*chart)) {
+        auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
+        if (natal == nullptr) continue;
         bringToFront(window, window->isMaximized());
-        return qobject_cast<CBornChildFrame*>(window->widget());
+        return natal;
     }
     return openFrame(chart);
 }
 
+CTrChildFrame* ChartWindows::showEventWindow(const std::shared_ptr<OpenChart>& chart) {
+    if (!chart) return nullptr;
+    for (ChildSubWindow* window : framesOf(*chart)) {
+        auto* event = qobject_cast<CTrChildFrame*>(window->widget());
+        if (event == nullptr) continue;
+        bringToFront(window, window->isMaximized());
+        return event;
+    }
+    return openEventFrame(chart);
+}
+
 void ChartWindows::newWindow() {
-    CBornChildFrame* active = activeNatalFrame();
-    if (active != nullptr) openFrame(active->sharedChart());
+    QMdiSubWindow* window = activeOrLastWindow();
+    if (window == nullptr) return;
+    if (auto* natal = qobject_cast<CBornChildFrame*>(window->widget())) {
+        openFrame(natal->sharedChart());
+    } else if (auto* event = qobject_cast<CTrChildFrame*>(window->widget())) {
+        openEventFrame(event->sharedChart());
+    }
 }
 
 CBornChildFrame* ChartWindows::openFrame(const std::shared_ptr<OpenChart>& chart) {
+    auto* frame = new CBornChildFrame(chart, context_.resources);
+    if (fitter_) fitter_(*frame);
+    placeFrame(frame, chart);
+    return frame;
+}
+
+CTrChildFrame* ChartWindows::openEventFrame(const std::shared_ptr<OpenChart>& chart) {
+    chart->doc().setTimeChanges(&context_.timeChanges);
+    auto* frame = new CTrChildFrame(chart, context_.resources);
+    if (eventFitter_) eventFitter_(*frame);
+    placeFrame(frame, chart);
+    return frame;
+}
+
+void ChartWindows::placeFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart) {
     // The first chart fills the frame, and so does every later one while the active window
     // is maximized; otherwise a new window opens at a comfortable size inside the work area.
     QMdiSubWindow* active = mdi_.activeSubWindow();
     const bool maximized = mdi_.subWindowList().isEmpty() || (active && active->isMaximized());
-    auto* frame = new CBornChildFrame(chart, context_.resources);
-    if (fitter_) fitter_(*frame);
     ChildSubWindow* window = addFrame(frame, chart);
     if (!maximized) window->setGeometry(normalGeometry());
     bringToFront(window, maximized);
-    return frame;
 }
 
 QRect ChartWindows::normalGeometry() const {

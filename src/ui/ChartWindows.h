@@ -11,6 +11,7 @@
 namespace orvanta {
 
 class CBornChildFrame;
+class CTrChildFrame;
 class OpenChart;
 struct AppContext;
 
@@ -21,15 +22,26 @@ class ChartWindows : public QObject {
   public:
     // Gives a new natal chart window its tool-bar buttons.
     using FrameFitter = std::function<void(CBornChildFrame&)>;
+    // Gives a new event chart window its tool-bar buttons and its date selection.
+    using EventFrameFitter = std::function<void(CTrChildFrame&)>;
 
     ChartWindows(QMdiArea& mdi, AppContext& context, QObject* parent = nullptr);
 
     void setCloseGuard(ChildSubWindow::CloseGuard guard) { closeGuard_ = std::move(guard); }
     void setFrameFitter(FrameFitter fitter) { fitter_ = std::move(fitter); }
+    void setEventFrameFitter(EventFrameFitter fitter) { eventFitter_ = std::move(fitter); }
+
+    // The chart a child frame shows, whatever its kind; nullptr for another widget.
+    static OpenChart* chartOf(QWidget* frame);
+    // The chart of the active window (or the last active one), of either kind.
+    OpenChart* activeChart() const;
+    bool isEventWindowActive() const;
 
     CBornChildFrame* activeNatalFrame() const;
     // Brings up the natal chart window of a chart: the existing one, or a new one.
     CBornChildFrame* showNatalWindow(const std::shared_ptr<OpenChart>& chart);
+    // Brings up the event chart window of a chart: the existing one, or a new one.
+    CTrChildFrame* showEventWindow(const std::shared_ptr<OpenChart>& chart);
     // Another window of the active window's kind on the same chart, made as the first one is
     // (tool bar, information bar, both panes).
     void newWindow();
@@ -56,6 +68,9 @@ class ChartWindows : public QObject {
 
   private:
     CBornChildFrame* openFrame(const std::shared_ptr<OpenChart>& chart);
+    CTrChildFrame* openEventFrame(const std::shared_ptr<OpenChart>& chart);
+    void placeFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart);
+    QMdiSubWindow* activeOrLastWindow() const;
     // Where a window that is not maximized opens: inside the work area.
     QRect normalGeometry() const;
     void bringToFront(QMdiSubWindow* window, bool maximized);
@@ -65,6 +80,7 @@ class ChartWindows : public QObject {
     AppContext& context_;
     ChildSubWindow::CloseGuard closeGuard_;
     FrameFitter fitter_;
+    EventFrameFitter eventFitter_;
 };
 
 }  // namespace orvanta

@@ -84,6 +84,17 @@ const Row kRows[] = {
     {Command::TileHorizontally, 0, "Горизонтально", ""},
     {Command::TileVertically, 0, "Вертикально", ""},
     {Command::ArrangeIcons, 0, "Собрать иконки", ""},
+    {Command::EventSettings, command::kEventSettings, "Изменить отображение...",
+     "Изменить установки для событийной карты: транзитные и радиксные планеты и их взаимные "
+     "аспекты\nИзменить установки", QKeySequence::UnknownKey, Icon::Settings},
+    {Command::Analysis, command::kAnalysis, "Анализ",
+     "Показать окно анализа карты событий: списки событий, дневник наблюдений и "
+     "интерпретации\nАнализ карты событий", QKeySequence::UnknownKey, Icon::Text},
+    {Command::EventDate, command::kEventDate, "По календарю...",
+     "Открыть календарь, изменить данные и пересчитать событийную карту на другой день\n"
+     "Другая дата или часовой пояс"},
+    {Command::EventStep, command::kEventStep, "По шагам...",
+     "Пошаговое изменение даты\nДень вперед - день назад"},
 };
 // clang-format on
 

@@ -42,6 +42,10 @@ enum class Command {
     TileHorizontally,
     TileVertically,
     ArrangeIcons,
+    EventSettings,
+    Analysis,
+    EventDate,
+    EventStep,
     Count  // the number of commands; stays last
 };
 

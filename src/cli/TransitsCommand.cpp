@@ -1,0 +1,196 @@
+#include "cli/TransitsCommand.h"
+
+#include <ostream>
+#include <sstream>
+
+#include "birthdata/TimeChangeBase.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
+#include "common/AppFolder.h"
+#include "common/MessageSink.h"
+#include "doc/CZodiacDoc.h"
+#include "events/ComputeTransits.h"
+#include "events/TransitDay.h"
+
+namespace orvanta::cli {
+namespace {
+
+constexpr double kLargestDifference = 48.0;
+
+double readDifference(const CommandLine& line, const std::string& option) {
+    const auto text = line.value(option);
+    if (!text) return 0.0;
+    const double hours = CommandLine::toDouble(option, *text);
+    if (!(hours >= -kLargestDifference && hours <= kLargestDifference)) {
+        throw UsageError(option + ": " + *text + " is not a number of hours from -48 to 48");
+    }
+    return hours;
+}
+
+int readPrecision(const CommandLine& line) {
+    const auto text = line.value("--steps");
+    if (!text) return 0;
+    const int steps = CommandLine::toInt("--steps", *text);
+    for (int index = 0; index < TransitRequest::kPrecisionCount; ++index) {
+        if (TransitRequest::stepsPerDay(index) == steps) return index;
+    }
+    throw UsageError("--steps: " + *text + " is not one of 1, 2, 3, 4, 6, 8, 12, 24");
+}
+
+// One line of a day list: time, transiting body, aspect and natal object.
+std::string situationLine(const CZodiacDoc& doc, const TransitSituation& record, double dayStart,
+                          bool withTime) {
+    std::string line = "  ";
+    if (withTime) line += TransitDay::timeText(record.moment - dayStart) + "  ";
+    line += doc.transitBodies()[record.body].name + "  ";
+    line += doc.transitAspects()[static_cast<std::size_t>(record.aspectIndex)].label + "  ";
+    line += doc.natal().chart[record.radix].name;
+    return line + "\n";
+}
+
+void writeRecord(JsonWriter& json, const TransitSituation& record) {
+    json.beginObject()
+        .key("moment")
+        .value(record.moment)
+        .key("body")
+        .value(record.body)
+        .key("radix")
+        .value(record.radix)
+        .key("aspect")
+        .value(record.aspectIndex)
+        .key("angle")
+        .value(record.aspectAngle)
+        .key("orb")
+        .value(record.orb)
+        .key("point")
+        .value(record.point)
+        .key("duration")
+        .value(record.duration)
+        .endObject();
+}
+
+void writeList(JsonWriter& json, const TransitList& list) {
+    json.beginArray();
+    for (const auto& record : list) writeRecord(json, record);
+    json.endArray();
+}
+
+void writeList(JsonWriter& json, const std::vector<const TransitSituation*>& list) {
+    json.beginArray();
+    for (const auto* record : list) writeRecord(json, *record);
+    json.endArray();
+}
+
+std::string dateText(Date date) {
+    return std::to_string(date.day) + "." + std::to_string(date.month) + "." +
+           std::to_string(date.year);
+}
+
+}  // namespace
+
+Date TransitsCommand::readDate(const std::string& text) {
+    std::vector<int> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt("--date", part));
+    if (parts.size() != 3) throw UsageError("--date: '" + text + "' is not DD.MM.YYYY");
+    const Date date{parts[0], parts[1], parts[2]};
+    if (!Calendar::isValidDate(date)) {
+        throw UsageError("--date: " + text + " is not a date between 1860 and 2130");
+    }
+    return date;
+}
+
+EventChartSettings TransitsCommand::readSettings(const CommandLine& line) {
+    EventChartSettings settings;
+    settings.date = readDate(line.required("--date"));
+    settings.precisionIndex = readPrecision(line);
+    settings.moscowDifference = readDifference(line, "--moscow");
+    settings.greenwichDifference = readDifference(line, "--greenwich");
+    settings.autoGreenwich = line.has("--manual") ? 0 : 1;
+    return settings;
+}
+
+bool TransitsCommand::build(const std::string& path, const EventChartSettings& settings,
+                            CZodiacDoc& doc, std::ostream& err) {
+    static TimeChangeBase timeChanges;
+    timeChanges.load(AppFolder::find(TimeChangeBase::kFileName));
+    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
+    const auto opened = doc.open(path);
+    bool built = false;
+    if (opened == CZodiacDoc::OpenResult::Opened) {
+        doc.setTimeChanges(&timeChanges);
+        doc.eventChart().setSettings(settings);
+        built = doc.rebuildEventChart();
+    } else if (opened == CZodiacDoc::OpenResult::EmptyFile) {
+        err << path << " is empty: it holds no chart\n";
+    }
+    MessageSink::install(std::move(previous));
+    return built;
+}
+
+std::string TransitsCommand::formatText(const CZodiacDoc& doc) {
+    const auto& state = doc.eventChart();
+    const TransitDay day(state.situations, state.orbTransits, state.date);
+    std::string text = "Карта событий на " + dateText(state.date) + ", шагов в день: " +
+                       std::to_string(TransitRequest::stepsPerDay(state.precisionIndex)) + "\n";
+    text += "Транзиты \"не Луны\":\n";
+    for (const auto* record : day.situations())
+        text += situationLine(doc, *record, day.start(), true);
+    text += "Транзиты Луны:\n";
+    for (const auto* record : day.moon()) text += situationLine(doc, *record, day.start(), true);
+    text += "Фоновые:\n";
+    for (const auto* record : day.orbTransits()) {
+        text += situationLine(doc, *record, day.start(), false);
+    }
+    return text;
+}
+
+std::string TransitsCommand::formatJson(const CZodiacDoc& doc) {
+    const auto& state = doc.eventChart();
+    const TransitDay day(state.situations, state.orbTransits, state.date);
+    JsonWriter json;
+    json.beginObject()
+        .key("date")
+        .value(dateText(state.date))
+        .key("steps")
+        .value(TransitRequest::stepsPerDay(state.precisionIndex))
+        .key("day_start")
+        .value(day.start());
+    json.key("situations");
+    writeList(json, state.situations);
+    json.key("orb_transits");
+    writeList(json, state.orbTransits);
+    json.key("day").beginObject().key("situations");
+    writeList(json, day.situations());
+    json.key("moon");
+    writeList(json, day.moon());
+    json.key("orb");
+    writeList(json, day.orbTransits());
+    json.endObject().endObject();
+    return json.text() + "\n";
+}
+
+int TransitsCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                         std::ostream& err) {
+    EventChartSettings settings;
+    std::string path;
+    bool json = false;
+    try {
+        CommandLine line({"--date", "--steps", "--moscow", "--greenwich"}, {"--manual", "--json"});
+        line.parse(arguments);
+        if (line.operands().size() != 1) throw UsageError("expected one chart file");
+        path = line.operands()[0];
+        settings = readSettings(line);
+        json = line.has("--json");
+    } catch (const UsageError& error) {
+        err << "orvanta-cli transits: " << error.what() << "\n";
+        return 2;
+    }
+    CZodiacDoc doc;
+    if (!build(path, settings, doc, err)) return 1;
+    out << (json ? formatJson(doc) : formatText(doc));
+    return 0;
+}
+
+}  // namespace orvanta::cli

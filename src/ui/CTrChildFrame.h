@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidget>
+#include <memory>
+
+#include "ui/OpenChart.h"
+
+namespace orvanta {
+
+class CTranzitView;
+struct ChartResources;
+
+// The event chart window: its tool bar, the bar with the up-down control (a day back or
+// forward), the time-zone button and the name and date fields, and the dial.
+class CTrChildFrame : public QWidget {
+    Q_OBJECT
+  public:
+    CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
+                  QWidget* parent = nullptr);
+
+    OpenChart& chart() { return *chart_; }
+    std::shared_ptr<OpenChart> sharedChart() const { return chart_; }
+    CTranzitView* view() const { return view_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QPushButton* zoneButton() const { return zoneButton_; }
+    QToolButton* dayBackButton() const { return dayBack_; }
+    QToolButton* dayForwardButton() const { return dayForward_; }
+    QLineEdit* dateField() const { return dateField_; }
+    QLineEdit* nameField() const { return nameField_; }
+
+    void addToolButton(QAction* action) { toolBar_->addAction(action); }
+    void refreshBar();
+
+  signals:
+    // The time-zone button: the date selection.
+    void dateSelectionRequested();
+
+  private:
+    void buildBar();
+
+    std::shared_ptr<OpenChart> chart_;
+    QToolBar* toolBar_ = nullptr;
+    QWidget* bar_ = nullptr;
+    QToolButton* dayBack_ = nullptr;
+    QToolButton* dayForward_ = nullptr;
+    QPushButton* zoneButton_ = nullptr;
+    QLineEdit* nameField_ = nullptr;
+    QLineEdit* dateField_ = nullptr;
+    CTranzitView* view_ = nullptr;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <sstream>
+
+#include "CliRunner.h"
+#include "cli/TransitsCommand.h"
+#include "common/AppFolder.h"
+#include "doc/CZodiacDoc.h"
+
+namespace orvanta {
+namespace {
+
+using testing::runCli;
+
+QJsonObject runJson(const std::string& options) {
+    const auto result =
+        runCli(std::string("transits ") + ORVANTA_SAMPLE_MAP + " " + options + " --json");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
+}
+
+// The printed lists are the document's own, every number read back to the same double.
+TEST(TransitsCommand, JsonListsAreTheDocumentsListsAndTheDayListsTheirShownRecordsOfTheDay) {
+    const QJsonObject json =
+        runJson("--date 15.6.2024 --steps 24 --moscow -1.5 --manual --greenwich 2");
+    EXPECT_EQ(json["date"].toString(), "15.6.2024");
+    EXPECT_EQ(json["steps"].toInt(), 24);
+
+    AppFolder::setOverride(ORVANTA_APP_DIR);
+    EventChartSettings settings{{15, 6, 2024}, -1.5, 2.0, 0, 7};
+    CZodiacDoc doc;
+    std::ostringstream err;
+    ASSERT_TRUE(cli::TransitsCommand::build(ORVANTA_SAMPLE_MAP, settings, doc, err));
+    const auto& state = doc.eventChart();
+    const double dayStart = Calendar::hoursSinceBase({15, 6, 2024}, 0.0);
+    EXPECT_EQ(json["day_start"].toDouble(), dayStart);
+
+    const auto sameList = [](const QJsonArray& printed, const TransitList& list) {
+        ASSERT_EQ(printed.size(), static_cast<qsizetype>(list.size()));
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const QJsonObject r = printed[static_cast<qsizetype>(i)].toObject();
+            EXPECT_EQ(r["moment"].toDouble(), list[i].moment);
+            EXPECT_EQ(r["point"].toDouble(), list[i].point);
+            EXPECT_EQ(r["duration"].toDouble(), list[i].duration);
+            EXPECT_EQ(r["orb"].toDouble(), list[i].orb);
+            EXPECT_EQ(r["angle"].toDouble(), list[i].aspectAngle);
+            EXPECT_EQ(r["body"].toInt(), list[i].body);
+            EXPECT_EQ(r["radix"].toInt(), list[i].radix);
+            EXPECT_EQ(r["aspect"].toInt(), list[i].aspectIndex);
+        }
+    };
+    sameList(json["situations"].toArray(), state.situations);
+    sameList(json["orb_transits"].toArray(), state.orbTransits);
+
+    const QJsonObject day = json["day"].toObject();
+    std::size_t shownOfTheDay = 0;
+    for (const auto& record : state.situations) {
+        shownOfTheDay +=
+            record.orb > 0 && record.moment >= dayStart && record.moment < dayStart + 24;
+    }
+    EXPECT_EQ(
+        static_cast<std::size_t>(day["situations"].toArray().size() + day["moon"].toArray().size()),
+        shownOfTheDay);
+    for (const char* key : {"situations", "moon", "orb"}) {
+        for (const auto& value : day[key].toArray()) {
+            const QJsonObject r = value.toObject();
+            EXPECT_GT(r["orb"].toDouble(), 0.0);
+            EXPECT_GE(r["moment"].toDouble(), dayStart);
+            EXPECT_LT(r["moment"].toDouble(), dayStart + 24.0);
+            if (key != std::string("orb")) {
+                EXPECT_EQ(r["body"].toInt() == 2, key == std::string("moon"));
+            }
+        }
+    }
+}
+
+TEST(TransitsCommand, ReadableListsAndExitCodes) {
+    const auto text = runCli(std::string("transits ") + ORVANTA_SAMPLE_MAP + " --date 1.3.2000");
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find("Карта событий на 1.3.2000, шагов в день: 1"), std::string::npos);
+    const auto moon = text.out.find("Транзиты Луны:");
+    EXPECT_LT(text.out.find("Транзиты \"не Луны\":"), moon);
+    EXPECT_LT(moon, text.out.find("Фоновые:"));
+
+    for (const char* bad :
+         {"--date 30.2.2001", "--date 1.3.2000 --steps 5", "--date 1.3.2000 --moscow x",
+          "--steps 24", "--date 1.3.2000 --greenwich 49"}) {
+        EXPECT_EQ(runCli(std::string("transits ") + ORVANTA_SAMPLE_MAP + " " + bad).exitCode, 2)
+            << bad;
+    }
+    EXPECT_EQ(runCli("transits /nonexistent/chart.map --date 1.3.2000").exitCode, 1);
+}
+
+// The dial of the day as a PNG: the yellow disc around the centre of an
+// 800 x 800 picture, the white centre disc, and the wrong option mixes refused.
+TEST(TransitsCommand, RenderDialDrawsTheDayOfTheChart) {
+    const std::string out = "/tmp/orvanta-dial-" + std::to_string(getpid()) + ".png";
+    const auto result = runCli(std::string("render ") + ORVANTA_SAMPLE_MAP + " --dial " + out +
+                               " --date 15.6.2024 --steps 24 --size 800x800");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    QImage image(QString::fromStdString(out));
+    std::remove(out.c_str());
+    ASSERT_EQ(image.size(), QSize(800, 800));
+    EXPECT_EQ(image.pixelColor(400, 400), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(150, 380), QColor(200, 200, 0));  // near 18 h, inside the rings
+    EXPECT_EQ(runCli(std::string("render ") + ORVANTA_SAMPLE_MAP + " --dial " + out).exitCode, 2);
+    EXPECT_EQ(runCli(std::string("render ") + ORVANTA_SAMPLE_MAP + " --dial " + out +
+                     " --wheel --date 1.1.2000")
+                  .exitCode,
+              2);
+}
+
+}  // namespace
+}  // namespace orvanta

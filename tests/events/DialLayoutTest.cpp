@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "events/DialLayout.h"
+
+namespace orvanta {
+namespace {
+
+// Geometry worked by hand for a 1000 x 1000 screen area: R = 500, g = 10, without orb
+// transits R' = 500 - 25 = 475, R'' = 475 - 39 = 436, w = 14, the first ring at 422.
+const Date kDay{15, 6, 2024};
+const double kStart = Calendar::hoursSinceBase(kDay, 0.0);
+
+TransitSituation situation(int body, int aspect, double hoursIntoDay, double duration) {
+    TransitSituation r;
+    r.moment = kStart + hoursIntoDay;
+    r.body = body;
+    r.aspectIndex = aspect;
+    r.duration = duration;
+    r.orb = 1.0;
+    return r;
+}
+
+DialLayout layoutOf(const TransitList& situations, const TransitList& orbs = {}, int width = 1000,
+                    int height = 1000, bool paper = false) {
+    const TransitDay day(situations, orbs, kDay);
+    return DialLayout::compute({width, height, paper, kDay, &day});
+}
+
+TEST(DialLayout, DialPointsRunClockwiseFromMidnightAtTheTopAndHoldTheHour) {
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, 0.0, 1), (Point{500, 400}));
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, 6.0, 1), (Point{600, 500}));
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, 12.0, 1), (Point{500, 600}));
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, 18.0, 1), (Point{400, 500}));
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, -3.0, 1),
+              DialLayout::dialPoint(500, 500, 100, 0.0, 1));
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, 30.0, 1),
+              DialLayout::dialPoint(500, 500, 100, 24.0, 1));
+    // On paper the whole y is negated: midnight lies above the centre there too.
+    EXPECT_EQ(DialLayout::dialPoint(500, 500, 100, 0.0, -1), (Point{500, -400}));
+}
+
+TEST(DialLayout, ScreenRadiiWithoutOrbTransits) {
+    const auto layout = layoutOf({});
+    EXPECT_EQ(layout.centre, (Point{500, 500}));
+    EXPECT_EQ(layout.radius, 500);
+    EXPECT_TRUE(layout.orbRings.empty());
+    EXPECT_FALSE(layout.ringBorders.has_value());
+    EXPECT_EQ(layout.discRadius, 475);
+    EXPECT_EQ(layout.centreDiscRadius, 79);
+    EXPECT_EQ(layout.fontHeight, 41);
+    EXPECT_EQ(layout.areaRadius, 436);
+    EXPECT_EQ(layout.ringWidth, 14);
+    ASSERT_EQ(layout.hours.size(), 24u);
+    // Hour 6: the spoke from 79 + 3 to 475 - 3 right of the centre.
+    EXPECT_EQ(layout.hours[5].spoke, (Line{{582, 500}, {972, 500}}));
+    EXPECT_EQ(layout.hours[5].text, "6");
+    EXPECT_EQ(layout.midnightGap, (Line{{500, 500}, {500, 0}}));
+    EXPECT_FALSE(layout.paper.has_value());
+}
+
+TEST(DialLayout, OrbRingsOnePerAspectAsWideAsItsCountInOrderOfFirstRecord) {
+    auto orb = [](int aspect, int body) { return situation(body, aspect, 0.0, 300.0); };
+    TransitList orbs = {orb(0, 5), orb(4, 6), orb(0, 7), orb(0, 8)};
+    orbs.push_back(orb(9, 9));
+    orbs.back().orb = -1.0;  // switched off: no ring
+    const auto layout = layoutOf({}, orbs);
+    ASSERT_EQ(layout.orbRings.size(), 2u);
+    EXPECT_EQ(layout.orbRings[0].aspect, 0);
+    EXPECT_EQ(layout.orbRings[0].width, 30);
+    EXPECT_EQ(layout.orbRings[0].radius, 500 - 15);
+    EXPECT_EQ(layout.orbRings[1].aspect, 4);
+    EXPECT_EQ(layout.orbRings[1].width, 10);
+    EXPECT_EQ(layout.orbRings[1].radius, 485 - 20);
+    ASSERT_TRUE(layout.ringBorders.has_value());
+    EXPECT_EQ((*layout.ringBorders)[0], 503);
+    EXPECT_EQ((*layout.ringBorders)[1], 465 - 5 - 3);
+    EXPECT_EQ(layout.discRadius, 465 - 25);
+}
+
+TEST(DialLayout, SituationRingsGreedyClippedAndTouchingRangesApart) {
+    const TransitList records = {
+        situation(1, 2, 1.0, 4.0),   // -1 .. 3: drawn from 0 h
+        situation(3, 2, 5.0, 4.0),   // 3 .. 7: touches the first, so on the next ring
+        situation(4, 3, 22.0, 6.0),  // 19 .. 25: drawn to 24 h, fits on the first ring
+        situation(2, 1, 8.0, 2.0),   // the Moon: a sector, never an arc
+    };
+    const auto layout = layoutOf(records);
+    ASSERT_EQ(layout.arcs.size(), 3u);
+    EXPECT_EQ(layout.arcs[0].radius, 422);
+    EXPECT_EQ(layout.arcs[0].from, 0.0);
+    EXPECT_EQ(layout.arcs[0].to, 3.0);
+    EXPECT_EQ(layout.arcs[1].radius, 422);
+    EXPECT_EQ(layout.arcs[1].to, 24.0);
+    EXPECT_EQ(layout.arcs[2].radius, 408);
+    EXPECT_EQ(layout.arcs[2].from, 3.0);
+    EXPECT_EQ(layout.arcs[2].start, DialLayout::dialPoint(500, 500, 408, 3.0, 1));
+    ASSERT_EQ(layout.sectors.size(), 1u);
+    EXPECT_EQ(layout.sectors[0].aspect, 1);
+    EXPECT_EQ(layout.separator, 394);
+}
+
+TEST(DialLayout, MoonSectorsStepOutwardsAndStartAgainInside) {
+    // No other situation: one empty ring walk leaves Q = 408; q0 = 118, d = 217, t = 18, and
+    // q goes 118, 136, 154, 172, 190 and back to 118 once q + d reaches 408.
+    TransitList moon;
+    for (int i = 0; i < 6; ++i) moon.push_back(situation(2, 0, 2.0 + 3.0 * i, 1.0));
+    const auto layout = layoutOf(moon);
+    EXPECT_EQ(layout.separator, 408);
+    ASSERT_EQ(layout.sectors.size(), 6u);
+    const int expected[] = {118, 136, 154, 172, 190, 118};
+    for (int i = 0; i < 6; ++i) {
+        const auto& corners = layout.sectors[static_cast<std::size_t>(i)].corners;
+        const double s = 1.5 + 3.0 * i;
+        const double e = 2.5 + 3.0 * i;
+        EXPECT_EQ(corners[0], DialLayout::dialPoint(500, 500, expected[i], s, 1));
+        EXPECT_EQ(corners[1], DialLayout::dialPoint(500, 500, expected[i], e, 1));
+        EXPECT_EQ(corners[2], DialLayout::dialPoint(500, 500, expected[i] + 217, e, 1));
+        EXPECT_EQ(corners[3], DialLayout::dialPoint(500, 500, expected[i] + 217, s, 1));
+    }
+}
+
+TEST(DialLayout, RingsBelowHalfTheDiscLeaveTheMoonTheWholeDisc) {
+    // 17 overlapping situations need 17 rings: 422 - 17 * 14 = 184, below 475 / 2.
+    TransitList records;
+    for (int i = 0; i < 17; ++i) records.push_back(situation(3, 0, 12.0, 10.0));
+    records.push_back(situation(2, 0, 12.0, 1.0));
+    const auto layout = layoutOf(records);
+    EXPECT_EQ(layout.arcs.back().radius, 422 - 16 * 14);
+    EXPECT_FALSE(layout.separator.has_value());
+    // q0 = 118, d = trunc((475 - 118) * 0.75) = 267.
+    EXPECT_EQ(layout.sectors[0].corners[2], DialLayout::dialPoint(500, 500, 118 + 267, 12.5, 1));
+}
+
+TEST(DialLayout, PaperHasMarginsAFrameAndTheDateWithItsDayOfWeek) {
+    const auto layout = layoutOf({}, {}, 21000, -29700, true);
+    EXPECT_EQ(layout.ySign, -1);
+    EXPECT_EQ(layout.centre, (Point{10500, -14850}));
+    EXPECT_EQ(layout.radius, 10500 - 750);
+    ASSERT_TRUE(layout.paper.has_value());
+    EXPECT_EQ(layout.paper->frame, (Rect{500, -4850, 20500, -24850}));
+    EXPECT_EQ(layout.paper->dateHeight, 666);
+    EXPECT_EQ(layout.paper->dateStart, (Point{10500, -4850}));
+    EXPECT_EQ(layout.paper->date, "15.6.2024г. СУББОТА");
+    EXPECT_EQ(layout.midnightGap, (Line{{10500, -14850}, {10500, 0}}));
+}
+
+}  // namespace
+}  // namespace orvanta

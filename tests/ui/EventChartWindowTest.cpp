@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QComboBox>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <filesystem>
+
+#include "WidgetInput.h"
+#include "common/AppFolder.h"
+#include "common/MessageSink.h"
+#include "ui/AppContext.h"
+#include "ui/CMainFrame.h"
+#include "ui/CTrChildFrame.h"
+#include "ui/CTranzitView.h"
+#include "ui/CommandIds.h"
+#include "ui/EventChartCommands.h"
+#include "ui/EventDateDialog.h"
+#include "ui/StartUp.h"
+
+namespace orvanta {
+namespace {
+
+using testing::click;
+using testing::retype;
+using testing::whenModal;
+
+class EventChartWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::widgetApplication();
+        char pattern[] = "/tmp/orvanta-event-ui-XXXXXX";
+        scratch_ = mkdtemp(pattern);
+        previous_ = MessageSink::install([](std::string_view) {});
+        StartUp::loadContext(context_);
+    }
+    void TearDown() override {
+        MessageSink::install(std::move(previous_));
+        std::filesystem::remove_all(scratch_);
+    }
+
+    std::filesystem::path sample() {
+        const auto path = scratch_ / "sample.map";
+        if (!std::filesystem::exists(path)) std::filesystem::copy_file(ORVANTA_SAMPLE_MAP, path);
+        return path;
+    }
+
+    std::filesystem::path scratch_;
+    AppContext context_;
+    MessageSink::Handler previous_;
+};
+
+template <typename T>
+T* child(QWidget& parent, const char* name) {
+    return parent.findChild<T*>(name);
+}
+
+TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
+    CMainFrame frame(context_);
+    frame.resize(1000, 800);
+    frame.show();
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(sample().string())));
+    frame.commandAction(command::kBuildEventChart)->trigger();
+    QApplication::processEvents();
+    auto* event = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(event, nullptr);
+    EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::Event);
+    EXPECT_FALSE(frame.commandAction(command::kEventSettings)->isEnabled());
+    EXPECT_FALSE(frame.commandAction(command::kAnalysis)->isEnabled());
+    QStringList items;
+    for (QAction* top : frame.menuBar()->actions()) {
+        if (top->text() != "&Вид") continue;
+        for (QAction* item : top->menu()->actions()) items << item->text();
+    }
+    EXPECT_EQ(items, (QStringList{"Изменить исходные данные...", "Изменить отображение...",
+                                  "Другой день...", "", "Анализ", "", "Натальная карта",
+                                  "Текст интерпретации", "Карта событий"}));
+
+    CZodiacDoc& doc = event->chart().doc();
+    doc.eventChart().date = {15, 6, 2024};
+    event->view()->grab();  // a paint builds the lists for the date
+    ASSERT_EQ(doc.eventChart().builtFor, (Date{15, 6, 2024}));
+    click(event->dayForwardButton());
+    EXPECT_EQ(doc.eventChart().date, (Date{16, 6, 2024}));
+    EXPECT_FALSE(doc.eventChart().builtFor.has_value());
+    EXPECT_EQ(event->dateField()->text(), "16.6.2024");
+    click(event->dayBackButton());
+    click(event->dayBackButton());
+    EXPECT_EQ(event->dateField()->text(), "14.6.2024");
+    event->view()->grab();
+    EXPECT_EQ(doc.eventChart().builtFor, (Date{14, 6, 2024}));
+
+    // "Новое окно" on the event chart opens a second event chart window of the same chart.
+    const auto windows = frame.mdiArea()->subWindowList().size();
+    frame.newWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), windows + 1);
+    auto* second = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(&second->chart(), &event->chart());
+}
+
+TEST_F(EventChartWindowTest, WindowMovesKeepTheDateInsideAndAnInvalidDateIsNotAccepted) {
+    EventChartSettings settings;
+    settings.date = {15, 6, 2024};
+    EventDateDialog dialog(settings, 6, 2024, context_.timeChanges, scratch_ / "Timechg.tch",
+                           "DejaVu Sans");
+    dialog.show();
+    click(child<QPushButton>(dialog, "halfYearBack"));  // December 2023 to May 2024
+    EXPECT_EQ(child<QLineEdit>(dialog, "day")->text(), "31");
+    EXPECT_EQ(child<QComboBox>(dialog, "month")->currentText(), "Май");
+    click(child<QPushButton>(dialog, "monthForward"));  // January to June 2024: inside
+    EXPECT_EQ(child<QLineEdit>(dialog, "day")->text(), "31");
+    EXPECT_EQ(dialog.selection().firstMonth(), 1);
+
+    retype(child<QLineEdit>(dialog, "day"), "32");
+    click(child<QPushButton>(dialog, "ok"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), settings);
+    EXPECT_EQ(dialog.selection().dateErrorLine(), EventDateSelection::kDateErrorText);
+    click(child<QPushButton>(dialog, "cancel"));
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(EventChartWindowTest, MoscowMinusOneAndAHalfHoursRoundTripsAndAnUnchangedOkDoesNotRebuild) {
+    OpenChart chart("New 1");
+    ASSERT_EQ(chart.doc().open(sample()), CZodiacDoc::OpenResult::Opened);
+    chart.doc().eventChart().date = {15, 6, 2024};
+    whenModal<EventDateDialog>([](EventDateDialog& dialog) {
+        retype(child<QLineEdit>(dialog, "moscowHours"), "-1");
+        retype(child<QLineEdit>(dialog, "moscowMinutes"), "30");
+        click(child<QPushButton>(dialog, "ok"));
+    });
+    ASSERT_TRUE(EventChartCommands::selectDate(chart, context_, nullptr));
+    EXPECT_EQ(chart.doc().eventChart().moscowDifference, -1.5);
+    // Moscow is 3 hours ahead of Greenwich in June 2024.
+    EXPECT_EQ(chart.doc().eventChart().greenwichDifference, 1.5);
+
+    chart.doc().ensureEventChart();
+    int hints = 0;
+    QObject::connect(&chart, &OpenChart::viewsUpdated, [&](int) { ++hints; });
+    QString shown;
+    whenModal<EventDateDialog>([&shown](EventDateDialog& dialog) {
+        shown = child<QLineEdit>(dialog, "moscowHours")->text() + " " +
+                child<QLineEdit>(dialog, "moscowMinutes")->text();
+        click(child<QPushButton>(dialog, "ok"));
+    });
+    EXPECT_FALSE(EventChartCommands::selectDate(chart, context_, nullptr));
+    EXPECT_EQ(shown, "-1 30");
+    EXPECT_EQ(hints, 0);
+    EXPECT_TRUE(chart.doc().eventChart().builtFor.has_value());
+}
+
+}  // namespace
+}  // namespace orvanta
