@@ -13,6 +13,8 @@
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
 #include "doc/SettingsFile.h"
+#include "texts/NatalInterpretation.h"
+#include "texts/TextLibrary.h"
 
 namespace orvanta {
 namespace {
@@ -67,7 +69,7 @@ void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool hous
 void CZodiacDoc::startFresh() {
     eventChart_.date = today();
     eventChart_.computed = false;
-    textOutOfDate_ = true;
+    markTextOutOfDate();
 }
 
 bool CZodiacDoc::recompute() {
@@ -92,7 +94,7 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
     setBirthData(birth, houseSystem, housesUnavailable, autoGreenwich);
     modified_ = true;
     const bool computed = recompute();
-    textOutOfDate_ = true;
+    markTextOutOfDate();
     // An event chart that was computed is built again for the new natal chart.
     eventChart_.computed = false;
     updateAllViews(kHintNatal | kHintEventChart);
@@ -169,6 +171,16 @@ bool CZodiacDoc::importNotebook() {
     }
     if (*bytes != natal_.notebook) modified_ = true;
     natal_.notebook = std::move(*bytes);
+    return true;
+}
+
+bool CZodiacDoc::refreshInterpretation() {
+    if (!textOutOfDate_) return false;
+    const TextLibrary library(dataFile(TextLibrary::kFolderName));
+    auto result = NatalInterpretation(library).build(natal_.birth, natal_.chart, natal_.aspects);
+    interpretation_ = std::move(result.text);
+    interpretationComplete_ = result.complete;
+    textOutOfDate_ = false;
     return true;
 }
 
