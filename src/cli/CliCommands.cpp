@@ -6,6 +6,7 @@
 #include "cli/PlacesCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/TextCommand.h"
 #include "cli/TimeChangeCommand.h"
 
 namespace orvanta::cli {
@@ -21,6 +22,7 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
         {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
          &RenderCommand::run},
+        {"text", "text FILE.map [-o OUT.txt]", &TextCommand::run},
     };
     return commands;
 }
