@@ -20,9 +20,12 @@
 #include "doc/StatusClock.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTextChildFrame.h"
+#include "ui/CTextView.h"
 #include "ui/ChildSubWindow.h"
 #include "ui/CommandIds.h"
 #include "ui/NoticeDialog.h"
+#include "ui/TextEditCommands.h"
 #include "ui/ToolIcons.h"
 
 namespace orvanta {
@@ -99,21 +102,37 @@ void CMainFrame::createActions() {
     connect(file("open", "&Открыть...\tCtrl+O", "Открыть сохраненную карту рождения\nОткрыть",
                  QKeySequence::Open),
             &QAction::triggered, this, [this] {
+                if (CTextChildFrame* text = activeTextFrame()) {
+                    text->view()->load();
+                    return;
+                }
                 const QString path = QFileDialog::getOpenFileName(this, "Открыть", {}, kMapFilter);
                 if (!path.isEmpty()) openChart(path);
             });
     connect(file("close", "&Закрыть", "Закрыть карту рождения\nЗакрыть"), &QAction::triggered, this,
             [this] {
+                if (activeTextFrame()) {
+                    currentSubWindow()->close();
+                    return;
+                }
                 if (OpenChart* chart = activeChart()) closeChart(*chart);
             });
     connect(file("save", "&Сохранить\tCtrl+S", "Сохранить карту рождения\nСохранить",
                  QKeySequence::Save),
             &QAction::triggered, this, [this] {
+                if (CTextChildFrame* text = activeTextFrame()) {
+                    text->view()->save();
+                    return;
+                }
                 if (OpenChart* chart = activeChart()) saveChart(*chart);
             });
     connect(file("saveAs", "Сохранить &как...",
                  "Сохранить карту рождения под новым именем\nСохранить как"),
             &QAction::triggered, this, [this] {
+                if (CTextChildFrame* text = activeTextFrame()) {
+                    text->view()->save();
+                    return;
+                }
                 if (OpenChart* chart = activeChart()) saveChartAs(*chart);
             });
     // Printing arrives with the printed chart page.
@@ -134,6 +153,9 @@ void CMainFrame::createActions() {
     fileActions_["copy"]->setToolTip("Копировать");
     fileActions_["paste"]->setText("Вставить");
     fileActions_["paste"]->setToolTip("Вставить");
+    textEdit_ = new TextEditCommands(this);
+    textEdit_->adoptToolBarActions(fileActions_["cut"], fileActions_["copy"],
+                                   fileActions_["paste"]);
     connect(file("about", "&О программе...", "Сведения о программе\nО программе"),
             &QAction::triggered, this, &CMainFrame::showAbout);
 
@@ -174,13 +196,16 @@ void CMainFrame::createActions() {
             &QAction::triggered, this, [this] {
                 if (OpenChart* chart = activeChart()) showNatalWindow(sharedChart(chart));
             });
-    addCommand(kTextWindow, "Текст интерпретации",
-               "Создать или сделать активным окно с текстом интерпретации карты рождения\nТекст");
+    connect(addCommand(kTextWindow, "Текст интерпретации",
+                       "Создать или сделать активным окно с текстом интерпретации карты "
+                       "рождения\nТекст"),
+            &QAction::triggered, this, [this] { showTextWindow(sharedChart(activeChart())); });
     addCommand(kEventWindow, "Карта событий",
                "Создать или сделать активным окно с картой событий (транзиты)\nТранзиты дня");
-    addCommand(kSynthesizeText, "Текст интерпретации",
-               "Синтезировать текст интерпретации карты рождения\nТекст интерпретации")
-        ->setIcon(ToolIcons::icon(ToolIcons::Kind::Text));
+    connect(addCommand(kSynthesizeText, "Текст интерпретации",
+                       "Синтезировать текст интерпретации карты рождения\nТекст интерпретации"),
+            &QAction::triggered, this, [this] { showTextWindow(sharedChart(activeChart())); });
+    commands_[kSynthesizeText]->setIcon(ToolIcons::icon(ToolIcons::Kind::Text));
     addCommand(kBuildEventChart, "Карта событий",
                "Построить карту событий (транзиты)\nКарта событий")
         ->setIcon(ToolIcons::icon(ToolIcons::Kind::EventChart));
@@ -287,11 +312,14 @@ void CMainFrame::rebuildMenus() {
     QMenuBar* bar = menuBar();
     bar->clear();
     const bool natal = menuKind_ == MenuKind::Natal;
+    const bool text = menuKind_ == MenuKind::Text;
 
     QMenu* fileMenu = bar->addMenu("&Файл");
     fileMenu->addAction(fileActions_["new"]);
+    // In the text window the same items load and save the text.
+    fileActions_["open"]->setText(text ? "&Загрузить из файла...\tCtrl+O" : "&Открыть...\tCtrl+O");
     fileMenu->addAction(fileActions_["open"]);
-    if (natal) {
+    if (natal || text) {
         fileMenu->addAction(fileActions_["close"]);
         fileMenu->addAction(fileActions_["save"]);
         fileMenu->addAction(fileActions_["saveAs"]);
@@ -306,6 +334,16 @@ void CMainFrame::rebuildMenus() {
     fileMenu->addAction(fileActions_["exit"]);
     updateRecentFileActions();
 
+    if (text) {
+        textEdit_->addEditMenu(bar);
+        QMenu* view = bar->addMenu("&Вид");
+        view->addAction("Изменить исходные данные...", commands_[kChangeBirthData],
+                        &QAction::trigger);
+        view->addSeparator();
+        view->addAction(commands_[kNatalWindow]);
+        view->addAction(commands_[kTextWindow]);
+        view->addAction(commands_[kEventWindow]);
+    }
     if (natal) {
         QMenu* view = bar->addMenu("&Вид");
         QMenu* change = view->addMenu("Изменить исходные данные...");
@@ -325,7 +363,7 @@ void CMainFrame::rebuildMenus() {
     service->addAction(toolBarToggle_);
     service->addAction(statusBarToggle_);
 
-    if (natal) {
+    if (natal || text) {
         QMenu* window = bar->addMenu("&Окно");
         window->addAction("Новое окно", this, &CMainFrame::newWindow);
         window->addAction("Каскад", mdi_, &QMdiArea::cascadeSubWindows);
@@ -367,10 +405,12 @@ void CMainFrame::updateCommandStates() {
     OpenChart* chart = activeChart();
     const bool haveChart = chart != nullptr;
     commands_[kNatalWindow]->setEnabled(haveChart);
-    // The text and event chart windows are not part of the program yet.
-    commands_[kTextWindow]->setEnabled(false);
+    commands_[kTextWindow]->setEnabled(haveChart);
+    commands_[kSynthesizeText]->setEnabled(haveChart);
+    CTextChildFrame* text = activeTextFrame();
+    textEdit_->setView(text ? text->view() : nullptr);
+    // The event chart window is not part of the program yet.
     commands_[kEventWindow]->setEnabled(false);
-    commands_[kSynthesizeText]->setEnabled(false);
     commands_[kBuildEventChart]->setEnabled(false);
     commands_[kChangeBirthData]->setEnabled(haveChart);
     // The step dialog and the settings sheet arrive later.
@@ -433,7 +473,8 @@ QAction* CMainFrame::fileAction(const QString& name) const {
 }
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
-    const MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
+    MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
+    if (window && qobject_cast<CTextChildFrame*>(window->widget())) kind = MenuKind::Text;
     if (kind != menuKind_ || menuBar()->actions().isEmpty()) {
         menuKind_ = kind;
         rebuildMenus();
@@ -441,19 +482,35 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
     updateCommandStates();
 }
 
-OpenChart* CMainFrame::activeChart() const {
-    if (CBornChildFrame* frame = activeNatalFrame()) return &frame->chart();
+OpenChart* CMainFrame::chartOfFrame(QWidget* frame) {
+    if (auto* natal = qobject_cast<CBornChildFrame*>(frame)) return &natal->chart();
+    if (auto* text = qobject_cast<CTextChildFrame*>(frame)) return &text->chart();
     return nullptr;
 }
 
-CBornChildFrame* CMainFrame::activeNatalFrame() const {
+QMdiSubWindow* CMainFrame::currentSubWindow() const {
     QMdiSubWindow* window = mdi_->activeSubWindow();
     if (window == nullptr) {
         const auto windows = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
         if (windows.isEmpty()) return nullptr;
         window = windows.back();
     }
-    return qobject_cast<CBornChildFrame*>(window->widget());
+    return window;
+}
+
+OpenChart* CMainFrame::activeChart() const {
+    QMdiSubWindow* window = currentSubWindow();
+    return window ? chartOfFrame(window->widget()) : nullptr;
+}
+
+CBornChildFrame* CMainFrame::activeNatalFrame() const {
+    QMdiSubWindow* window = currentSubWindow();
+    return window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
+}
+
+CTextChildFrame* CMainFrame::activeTextFrame() const {
+    QMdiSubWindow* window = currentSubWindow();
+    return window ? qobject_cast<CTextChildFrame*>(window->widget()) : nullptr;
 }
 
 std::shared_ptr<OpenChart> CMainFrame::sharedChart(const OpenChart* chart) const {
@@ -486,8 +543,7 @@ std::vector<ChildSubWindow*> CMainFrame::framesOf(const OpenChart& chart) const 
     std::vector<ChildSubWindow*> frames;
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         auto* child = qobject_cast<ChildSubWindow*>(window);
-        auto* natal = window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
-        if (child && natal && &natal->chart() == &chart) frames.push_back(child);
+        if (child && chartOfFrame(window->widget()) == &chart) frames.push_back(child);
     }
     return frames;
 }
@@ -504,8 +560,7 @@ void CMainFrame::updateWindowTitles(const OpenChart& chart) {
 
 void CMainFrame::forgetChartIfUnused(const OpenChart* chart) {
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
-        auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
-        if (natal && &natal->chart() == chart) {
+        if (chartOfFrame(window->widget()) == chart) {
             updateWindowTitles(*chart);
             return;
         }
@@ -627,11 +682,30 @@ bool CMainFrame::askToSave(OpenChart& chart) {
 }
 
 bool CMainFrame::confirmClose(ChildSubWindow* window) {
-    auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
-    if (natal == nullptr) return true;
+    auto* text = qobject_cast<CTextChildFrame*>(window->widget());
+    if (text && !text->view()->queryClose()) return false;
+    OpenChart* chart = chartOfFrame(window->widget());
+    if (chart == nullptr) return true;
     // Only the last window of a chart closes the chart.
-    if (framesOf(natal->chart()).size() > 1) return true;
-    return askToSave(natal->chart());
+    if (framesOf(*chart).size() > 1) return true;
+    return askToSave(*chart);
+}
+
+CTextChildFrame* CMainFrame::showTextWindow(const std::shared_ptr<OpenChart>& chart) {
+    if (!chart) return nullptr;
+    for (ChildSubWindow* window : framesOf(*chart)) {
+        if (auto* text = qobject_cast<CTextChildFrame*>(window->widget())) {
+            mdi_->setActiveSubWindow(window);
+            return text;
+        }
+    }
+    auto* frame = new CTextChildFrame(chart);
+    ChildSubWindow* window = addFrame(frame, chart);
+    window->resize(mdi_->viewport()->size().expandedTo(QSize(640, 480)) * 0.8);
+    window->show();
+    mdi_->setActiveSubWindow(window);
+    updateCommandStates();
+    return frame;
 }
 
 bool CMainFrame::closeChart(OpenChart& chart) {
@@ -664,6 +738,14 @@ void CMainFrame::showNotice() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Unsaved texts are asked about first; an answered window does not ask again.
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        auto* text = qobject_cast<CTextChildFrame*>(window->widget());
+        if (text && !text->view()->queryClose()) {
+            event->ignore();
+            return;
+        }
+    }
     const auto charts = charts_;
     for (const auto& chart : charts) {
         if (!askToSave(*chart)) {

@@ -18,7 +18,9 @@
 namespace orvanta {
 
 class CBornChildFrame;
+class CTextChildFrame;
 class ChildSubWindow;
+class TextEditCommands;
 
 // The main frame: menus that follow the active child window, the main tool bar, the status
 // bar with the keyboard indicators and the date and time panes, and the commands that open,
@@ -26,7 +28,7 @@ class ChildSubWindow;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    enum class MenuKind { NoDocument, Natal };
+    enum class MenuKind { NoDocument, Natal, Text };
     using SaveQuestion = std::function<QMessageBox::StandardButton(const QString& title)>;
 
     explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
@@ -41,11 +43,15 @@ class CMainFrame : public QMainWindow {
 
     // Brings up the natal chart window of a chart: the existing one, or a new one.
     CBornChildFrame* showNatalWindow(const std::shared_ptr<OpenChart>& chart);
+    // Brings up the interpretation text window of a chart: the existing one, or a new one.
+    CTextChildFrame* showTextWindow(const std::shared_ptr<OpenChart>& chart);
     // Another window of the active window's kind on the same chart.
     void newWindow();
 
     OpenChart* activeChart() const;
     CBornChildFrame* activeNatalFrame() const;
+    CTextChildFrame* activeTextFrame() const;
+    TextEditCommands* textEditCommands() const { return textEdit_; }
     QMdiArea* mdiArea() const { return mdi_; }
     MenuKind menuKind() const { return menuKind_; }
     QAction* commandAction(int id) const;
@@ -83,6 +89,8 @@ class CMainFrame : public QMainWindow {
     ChildSubWindow* addFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart);
     std::vector<ChildSubWindow*> framesOf(const OpenChart& chart) const;
     std::shared_ptr<OpenChart> sharedChart(const OpenChart* chart) const;
+    QMdiSubWindow* currentSubWindow() const;
+    static OpenChart* chartOfFrame(QWidget* frame);
     bool confirmClose(ChildSubWindow* window);
     bool askToSave(OpenChart& chart);
     void forgetChartIfUnused(const OpenChart* chart);
@@ -97,6 +105,7 @@ class CMainFrame : public QMainWindow {
     int untitledCount_ = 0;
     RecentFileList recent_;
     SaveQuestion saveQuestion_;
+    TextEditCommands* textEdit_ = nullptr;
 
     std::map<int, QAction*> commands_;
     std::map<QString, QAction*> fileActions_;
