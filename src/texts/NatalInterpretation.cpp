@@ -64,6 +64,28 @@ void replaceFromSecondCharacter(std::string& text, std::string_view marker, std:
     }
 }
 
+// "07.50": whole degrees and hundredths of a degree, two digits each.
+std::string degreeText(double degreeInSign) {
+    // A damaged chart may hold anything; such a value reads as 0 rather than overflowing.
+    if (!std::isfinite(degreeInSign) || std::fabs(degreeInSign) > 1e6) degreeInSign = 0.0;
+    const double whole = std::trunc(degreeInSign);
+    int degrees = static_cast<int>(whole);
+    int hundredths = Calendar::round((degreeInSign - whole) * 100.0);
+    if (hundredths == 100) {
+        ++degrees;
+        hundredths = 0;
+    }
+    return twoDigits(degrees) + "." + twoDigits(hundredths);
+}
+
+// The markers "pl1" and "pl2" of an aspect text become the two body-in-sign keys; a marker at
+// the very first character stays as it is.
+std::string replaceMarkers(std::string text, std::string_view key1, std::string_view key2) {
+    replaceFromSecondCharacter(text, "pl1", key1);
+    replaceFromSecondCharacter(text, "pl2", key2);
+    return text;
+}
+
 // One run of the synthesis: the three keyed files, the text written so far and the count of
 // each aspect kind, which chooses the title variant.
 class Writer {
@@ -136,8 +158,8 @@ class Writer {
         for (int i = 1; i <= Bodies::kBodyCount; ++i) {
             const ChartObject& b = body(i);
             if (!isShown(b)) continue;
-            text_ += "\t" + b.name + " ... " + NatalInterpretation::degreeText(b.degreeInSign) +
-                     " град. " + std::string(signGenitive(b.sign)) + "\r\n";
+            text_ += "\t" + b.name + " ... " + degreeText(b.degreeInSign) + " град. " +
+                     std::string(signGenitive(b.sign)) + "\r\n";
         }
         text_ += "\r\n";
     }
@@ -198,7 +220,7 @@ class Writer {
             const int variant = ++occurrences[static_cast<std::size_t>(*kind)];
             const auto prose = aspectTexts_->findAspectText(TextKeys::aspectTitle(*kind, variant));
             if (prose) {
-                text_ += " " + NatalInterpretation::replaceMarkers(*prose, key1, key2) + "\r\n";
+                text_ += " " + replaceMarkers(*prose, key1, key2) + "\r\n";
             }
         }
     }
@@ -221,26 +243,6 @@ NatalInterpretation::Result NatalInterpretation::build(const BirthData& birth,
                                                        const ChartData& chart,
                                                        const NatalAspectTable& aspects) const {
     return Writer(library_, birth, chart, aspects).run();
-}
-
-std::string NatalInterpretation::degreeText(double degreeInSign) {
-    // A damaged chart may hold anything; such a value reads as 0 rather than overflowing.
-    if (!std::isfinite(degreeInSign) || std::fabs(degreeInSign) > 1e6) degreeInSign = 0.0;
-    const double whole = std::trunc(degreeInSign);
-    int degrees = static_cast<int>(whole);
-    int hundredths = Calendar::round((degreeInSign - whole) * 100.0);
-    if (hundredths == 100) {
-        ++degrees;
-        hundredths = 0;
-    }
-    return twoDigits(degrees) + "." + twoDigits(hundredths);
-}
-
-std::string NatalInterpretation::replaceMarkers(std::string text, std::string_view key1,
-                                                std::string_view key2) {
-    replaceFromSecondCharacter(text, "pl1", key1);
-    replaceFromSecondCharacter(text, "pl2", key2);
-    return text;
 }
 
 }  // namespace orvanta

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "calc/AspectSetting.h"
 #include "calc/BirthData.h"
@@ -31,14 +30,6 @@ class NatalInterpretation {
     // never passes for a whole interpretation.
     Result build(const BirthData& birth, const ChartData& chart,
                  const NatalAspectTable& aspects) const;
-
-    // "07.50": whole degrees and hundredths of a degree, two digits each.
-    static std::string degreeText(double degreeInSign);
-
-    // The markers "pl1" and "pl2" of an aspect text become the two body-in-sign keys; a marker
-    // at the very first character stays as it is.
-    static std::string replaceMarkers(std::string text, std::string_view key1,
-                                      std::string_view key2);
 
   private:
     const TextLibrary& library_;

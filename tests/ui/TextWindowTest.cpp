@@ -54,12 +54,7 @@ class TextWindowTest : public ::testing::Test {
         text_ = frame_->activeTextFrame();
         ASSERT_NE(text_, nullptr);
         view_ = text_->view();
-        view_->setDialogs({[this] { return saveAnswer_; }, [this] { return openAnswer_; },
-                           [this](const QString& question, QMessageBox::StandardButtons) {
-                               questions_.push_back(question.toStdString());
-                               return answer_;
-                           },
-                           [this](const QString& text) { warnings_.push_back(text); }});
+        answerDialogs();
     }
     void TearDown() override {
         if (view_) view_->document()->setModified(false);
@@ -68,6 +63,15 @@ class TextWindowTest : public ::testing::Test {
         std::filesystem::remove_all(scratch_);
     }
 
+    // The test answers every dialog of the view.
+    void answerDialogs() {
+        view_->setDialogs({[this] { return saveAnswer_; }, [this] { return openAnswer_; },
+                           [this](const QString& question, QMessageBox::StandardButtons) {
+                               questions_.push_back(question.toStdString());
+                               return answer_;
+                           },
+                           [this](const QString& text) { warnings_.push_back(text); }});
+    }
     std::string interpretation() const { return text_->chart().doc().interpretation(); }
     QMdiSubWindow* textWindow() const {
         for (QMdiSubWindow* window : frame_->mdiArea()->subWindowList()) {
@@ -155,14 +159,9 @@ TEST_F(TextWindowTest, CloseQuestionWithEachAnswer) {
         if (!textWindow()) frame_->commandAction(command::kTextWindow)->trigger();
         QApplication::processEvents();
         ASSERT_NE(frame_->activeTextFrame(), nullptr);
-        view_ = frame_->activeTextFrame()->view();
         text_ = frame_->activeTextFrame();
-        view_->setDialogs({[this] { return saveAnswer_; }, [this] { return openAnswer_; },
-                           [this](const QString& question, QMessageBox::StandardButtons) {
-                               questions_.push_back(question.toStdString());
-                               return answer_;
-                           },
-                           [this](const QString& text) { warnings_.push_back(text); }});
+        view_ = text_->view();
+        answerDialogs();
         view_->insertPlainText("правка ");
         answer_ = c.answer;
         const auto target = scratch_ / "closing.txt";
