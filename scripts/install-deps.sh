@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libswe-dev swe-basic-data swetest
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "ui/AppContext.h"
 #include "ui/StartUp.h"
@@ -7,6 +10,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Orvanta");
     QApplication::setApplicationName("Orvanta");
+    // Qt's own dialogs and buttons (file dialogs, "Да", "Нет", "Отмена") speak Russian too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     orvanta::StartUp::installMessageBoxes();
     orvanta::AppContext context;
