@@ -46,8 +46,10 @@ CTextView::CTextView(std::shared_ptr<OpenChart> chart, QWidget* parent)
 }
 
 void CTextView::showInterpretation() {
-    // A freshly written interpretation counts as unsaved.
-    showText(chart_->doc().interpretation(), true);
+    // A freshly written interpretation counts as unsaved; an empty one (the library was
+    // missing a file, already reported) has nothing to save.
+    const std::string& text = chart_->doc().interpretation();
+    showText(text, !text.empty());
 }
 
 void CTextView::showText(std::string text, bool modified) {
