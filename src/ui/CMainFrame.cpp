@@ -316,8 +316,17 @@ void CMainFrame::rebuildMenus() {
 
     QMenu* fileMenu = bar->addMenu("&Файл");
     fileMenu->addAction(fileActions_["new"]);
-    // In the text window the same items load and save the text.
+    // In the text window the same items load, save and close the text.
     fileActions_["open"]->setText(text ? "&Загрузить из файла...\tCtrl+O" : "&Открыть...\tCtrl+O");
+    const std::pair<const char*, std::pair<const char*, const char*>> tips[] = {
+        {"open", {"Заменить текст окна текстом из файла", "Открыть сохраненную карту рождения"}},
+        {"save", {"Сохранить текст интерпретации в файл", "Сохранить карту рождения"}},
+        {"saveAs",
+         {"Сохранить текст интерпретации в файл", "Сохранить карту рождения под новым именем"}},
+        {"close", {"Закрыть окно с текстом интерпретации", "Закрыть карту рождения"}},
+    };
+    for (const auto& [name, tip] : tips)
+        fileActions_[name]->setStatusTip(text ? tip.first : tip.second);
     fileMenu->addAction(fileActions_["open"]);
     if (natal || text) {
         fileMenu->addAction(fileActions_["close"]);
