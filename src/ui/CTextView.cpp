@@ -32,6 +32,8 @@ CTextView::CTextView(std::shared_ptr<OpenChart> chart, QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab stops every eight characters, as plain-text editors set them.
+    setTabStopDistance(fontMetrics().horizontalAdvance(' ') * 8);
 
     dialogs_.saveFileName = [this] { return askFileName(this, QFileDialog::AcceptSave); };
     dialogs_.openFileName = [this] { return askFileName(this, QFileDialog::AcceptOpen); };
