@@ -4,11 +4,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev
   libswe-dev swe-basic-data swetest
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  tzdata ccache clang-format
+  tzdata ccache clang-format qt6-translations-l10n
 )
 
 missing=()

@@ -108,7 +108,7 @@ TEST_F(TextWindowTest, OpensOncePerChartShowsEachBreakOnceAndSavesTheBytesUnchan
     EXPECT_EQ(view_->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 
     // The natal window's command brings the same text window back to the front.
-    frame_->showNatalWindow(frame_->activeTextFrame()->sharedChart());
+    frame_->windows().showNatalWindow(frame_->activeTextFrame()->sharedChart());
     frame_->commandAction(command::kSynthesizeText)->trigger();
     EXPECT_EQ(frame_->activeTextFrame(), text_);
     int textWindows = 0;
@@ -117,7 +117,7 @@ TEST_F(TextWindowTest, OpensOncePerChartShowsEachBreakOnceAndSavesTheBytesUnchan
     EXPECT_EQ(textWindows, 1);
 
     saveAnswer_ = QString::fromStdString((scratch_ / "unedited.txt").string());
-    frame_->fileAction("save")->trigger();
+    frame_->action(Command::Save)->trigger();
     EXPECT_EQ(fileText(scratch_ / "unedited.txt"), Windows1251::fromUtf8(interpretation()));
     // Saved: closing no longer asks.
     EXPECT_FALSE(view_->document()->isModified());
@@ -211,7 +211,7 @@ TEST_F(TextWindowTest, LoadedFileReplacesTheWindowsTextOnlyAndSavesBackUnchanged
     ASSERT_TRUE(AtomicFile::write(scratch_ / "loaded.txt", bytes));
     const std::string before = interpretation();
     openAnswer_ = QString::fromStdString((scratch_ / "loaded.txt").string());
-    frame_->fileAction("open")->trigger();
+    frame_->action(Command::Open)->trigger();
     EXPECT_EQ(view_->toPlainText(), "Первая строка\nвторая\nтретья");
     EXPECT_FALSE(view_->document()->isModified());
     EXPECT_EQ(interpretation(), before);
