@@ -177,6 +177,13 @@ TEST_F(TextWindowTest, CloseQuestionWithEachAnswer) {
     }
 }
 
+TEST_F(TextWindowTest, EndingTheProgramAsksAboutTheTextAndCancelKeepsItRunning) {
+    answer_ = QMessageBox::Cancel;
+    EXPECT_FALSE(frame_->close());
+    EXPECT_EQ(questions_, std::vector<std::string>{CTextView::kUnsavedQuestion});
+    EXPECT_NE(textWindow(), nullptr);
+}
+
 TEST_F(TextWindowTest, StaleTextReplacesTheWindowsTextAfterAskingAboutEdits) {
     // An update that leaves the text current keeps the edits.
     view_->insertPlainText("моё ");
