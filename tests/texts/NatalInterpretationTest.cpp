@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "ScratchFolder.h"
+#include "ScratchAppFolder.h"
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
 #include "texts/NatalInterpretation.h"
@@ -80,7 +80,7 @@ class NatalInterpretationTest : public ::testing::Test {
         return text.substr(start + after.size(), end - start - after.size());
     }
 
-    ScratchFolder folder_;
+    ScratchAppFolder folder_;
     std::vector<std::string> messages_;
     BirthData birth_;
     ChartData chart_;
