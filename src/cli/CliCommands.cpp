@@ -7,6 +7,7 @@
 #include "cli/DrawingPlugin.h"
 #include "cli/PlacesCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/TextCommand.h"
 #include "cli/TimeChangeCommand.h"
 #include "cli/TransitsCommand.h"
 
@@ -42,6 +43,7 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
          "transits FILE.map --date DD.MM.YYYY [--steps 1|2|3|4|6|8|12|24] [--moscow HOURS] "
          "[--greenwich HOURS] [--manual] [--json]",
          &TransitsCommand::run},
+        {"text", "text FILE.map [-o OUT.txt]", &TextCommand::run},
     };
     return commands;
 }

@@ -15,6 +15,8 @@
 #include "doc/SettingsFile.h"
 #include "events/ComputeTransits.h"
 #include "events/TransitMarking.h"
+#include "texts/NatalInterpretation.h"
+#include "texts/TextLibrary.h"
 
 namespace orvanta {
 namespace {
@@ -74,7 +76,7 @@ void CZodiacDoc::startFresh() {
     eventChart_.calendarYear = eventChart_.date.year;
     eventChart_.computed = false;
     discardEventChart();
-    textOutOfDate_ = true;
+    markTextOutOfDate();
 }
 
 bool CZodiacDoc::recompute() {
@@ -99,7 +101,7 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
     setBirthData(birth, houseSystem, housesUnavailable, autoGreenwich);
     modified_ = true;
     const bool computed = recompute();
-    textOutOfDate_ = true;
+    markTextOutOfDate();
     // An event chart that was computed is built again for the new natal chart.
     if (eventChart_.computed) rebuildEventChart();
     updateAllViews(kHintNatal | kHintEventChart);
@@ -239,6 +241,16 @@ bool CZodiacDoc::applyEventChartSettings(const EventChartSettings& settings) {
     eventChart_.setSettings(settings);
     eventChart_.builtFor.reset();
     updateAllViews(kHintEventChart);
+    return true;
+}
+
+bool CZodiacDoc::refreshInterpretation() {
+    if (!textOutOfDate_) return false;
+    const TextLibrary library(dataFile(TextLibrary::kFolderName));
+    auto result = NatalInterpretation(library).build(natal_.birth, natal_.chart, natal_.aspects);
+    interpretation_ = std::move(result.text);
+    interpretationComplete_ = result.complete;
+    textOutOfDate_ = false;
     return true;
 }
 

@@ -93,8 +93,19 @@ class CZodiacDoc {
 
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
+
+    // The interpretation text (UTF-8, CR LF line ends) and its out-of-date mark. Every change
+    // that alters the text marks it: a new chart, opening, changed birth data, a step, a
+    // settings change. The text window writes it again before showing it.
+    const std::string& interpretation() const { return interpretation_; }
     bool isTextOutOfDate() const { return textOutOfDate_; }
-    void setTextOutOfDate(bool outOfDate) { textOutOfDate_ = outOfDate; }
+    void markTextOutOfDate() { textOutOfDate_ = true; }
+    // Writes the interpretation from the text library when it is out of date and clears the
+    // mark; true when it wrote it. A missing library file is reported and leaves the text
+    // partial or empty, and isInterpretationComplete() false.
+    bool refreshInterpretation();
+    bool isInterpretationComplete() const { return interpretationComplete_; }
+
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path dataFile(std::string_view name) const;
 
@@ -119,6 +130,8 @@ class CZodiacDoc {
     const TimeChangeBase* timeChanges_ = nullptr;
     bool modified_ = false;
     bool textOutOfDate_ = true;
+    std::string interpretation_;
+    bool interpretationComplete_ = false;
     std::map<int, View> views_;
     int nextViewId_ = 1;
 };

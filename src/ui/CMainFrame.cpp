@@ -13,9 +13,12 @@
 
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTextChildFrame.h"
+#include "ui/CTextView.h"
 #include "ui/CTrChildFrame.h"
 #include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
+#include "ui/TextEditCommands.h"
 
 namespace orvanta {
 namespace {
@@ -49,6 +52,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     handleFileCommands();
     handleChartCommands();
     handleWindowCommands();
+    handleTextCommands();
     createRecentFileActions();
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());
@@ -72,10 +76,23 @@ void CMainFrame::handleFileCommands() {
         };
     };
     commands_->handle(Command::New, [this] { charts_->newChart(); });
-    commands_->handle(Command::Open, [this] { charts_->openWithDialog(); });
-    commands_->handle(Command::Close, onActive(&ChartLifecycle::closeChart), haveChart);
-    commands_->handle(Command::Save, onActive(&ChartLifecycle::saveChart), haveChart);
-    commands_->handle(Command::SaveAs, onActive(&ChartLifecycle::saveChartAs), haveChart);
+    commands_->handle(Command::Open, textOr([](CTextView& text) { text.load(); },
+                                            [this] { charts_->openWithDialog(); }));
+    commands_->handle(
+        Command::Close,
+        [this, closeChart = onActive(&ChartLifecycle::closeChart)] {
+            if (activeTextFrame()) {
+                windows_->currentWindow()->close();  // the text window alone
+            } else {
+                closeChart();
+            }
+        },
+        haveChart);
+    const auto saveText = [](CTextView& text) { text.save(); };
+    commands_->handle(Command::Save, textOr(saveText, onActive(&ChartLifecycle::saveChart)),
+                      haveChart);
+    commands_->handle(Command::SaveAs, textOr(saveText, onActive(&ChartLifecycle::saveChartAs)),
+                      haveChart);
     commands_->handle(Command::Exit, [this] { close(); });
     commands_->handle(Command::About, [this] { showAbout(); });
     commands_->handle(Command::Notice, [this] { showNotice(); });
@@ -146,6 +163,31 @@ void CMainFrame::handleWindowCommands() {
     commands_->handle(Command::ArrangeIcons, [this] { windows_->arrangeIcons(); });
 }
 
+std::function<void()> CMainFrame::textOr(void (*onText)(CTextView&),
+                                         std::function<void()> otherwise) {
+    return [this, onText, otherwise = std::move(otherwise)] {
+        if (CTextChildFrame* text = activeTextFrame()) {
+            onText(*text->view());
+        } else {
+            otherwise();
+        }
+    };
+}
+
+void CMainFrame::handleTextCommands() {
+    const auto showText = [this] {
+        if (OpenChart* chart = activeChart()) windows_->showTextWindow(charts_->shared(chart));
+        updateCommandStates();
+    };
+    const auto haveChart = [this] { return activeChart() != nullptr; };
+    commands_->handle(Command::TextWindow, showText, haveChart);
+    commands_->handle(Command::SynthesizeText, showText, haveChart);
+    // The text window's "Правка"; the main tool bar's cut, copy and paste act on its text.
+    textEdit_ = new TextEditCommands(this);
+    textEdit_->adoptToolBarActions(action(Command::Cut), action(Command::Copy),
+                                   action(Command::Paste));
+}
+
 void CMainFrame::createRecentFileActions() {
     for (std::size_t i = 0; i < RecentFileList::kCapacity; ++i) {
         auto* action = new QAction(this);
@@ -199,6 +241,19 @@ void CMainFrame::rebuildMenus() {
 }
 
 void CMainFrame::addFileMenu() {
+    const bool text = menuKind_ == MenuKind::Text;
+    // In the text window the same items load, save and close the text.
+    action(Command::Open)->setText(text ? "&Загрузить из файла...\tCtrl+O" : "&Открыть...\tCtrl+O");
+    const std::pair<Command, std::pair<const char*, const char*>> tips[] = {
+        {Command::Open,
+         {"Заменить текст окна текстом из файла", "Открыть сохраненную карту рождения"}},
+        {Command::Save, {"Сохранить текст интерпретации в файл", "Сохранить карту рождения"}},
+        {Command::SaveAs,
+         {"Сохранить текст интерпретации в файл", "Сохранить карту рождения под новым именем"}},
+        {Command::Close, {"Закрыть окно с текстом интерпретации", "Закрыть карту рождения"}},
+    };
+    for (const auto& [key, tip] : tips) action(key)->setStatusTip(text ? tip.first : tip.second);
+
     QMenu* menu = menuBar()->addMenu("&Файл");
     menu->addAction(action(Command::New));
     menu->addAction(action(Command::Open));
@@ -216,11 +271,22 @@ void CMainFrame::addFileMenu() {
     updateRecentFileActions();
 }
 
+void CMainFrame::addTextViewMenu() {
+    textEdit_->addEditMenu(menuBar());
+    QMenu* menu = menuBar()->addMenu("&Вид");
+    menu->addAction("Изменить исходные данные...", action(Command::ChangeBirthData),
+                    &QAction::trigger);
+    menu->addSeparator();
+    for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
+        menu->addAction(action(key));
+}
+
 void CMainFrame::addViewMenu() {
     if (menuKind_ == MenuKind::Event) {
         EventChartCommands::addViewMenu(*menuBar(), *commands_);
         return;
     }
+    if (menuKind_ == MenuKind::Text) addTextViewMenu();
     if (menuKind_ != MenuKind::Natal) return;
     QMenu* menu = menuBar()->addMenu("&Вид");
     QMenu* change = menu->addMenu("Изменить исходные данные...");
@@ -279,6 +345,8 @@ void CMainFrame::addHelpMenus() {
 
 void CMainFrame::updateCommandStates() {
     commands_->updateStates();
+    CTextChildFrame* text = activeTextFrame();
+    textEdit_->setView(text ? text->view() : nullptr);
 }
 
 void CMainFrame::updateRecentFileActions() {
@@ -300,6 +368,7 @@ void CMainFrame::updateRecentFileActions() {
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
     MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
     if (window && qobject_cast<CTrChildFrame*>(window->widget())) kind = MenuKind::Event;
+    if (window && qobject_cast<CTextChildFrame*>(window->widget())) kind = MenuKind::Text;
     if (kind != menuKind_ || menuBar()->actions().isEmpty()) {
         menuKind_ = kind;
         rebuildMenus();
@@ -334,7 +403,8 @@ void CMainFrame::showNotice() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!charts_->releaseAll()) {
+    // Unsaved texts are asked about first; an answered window does not ask again.
+    if (!windows_->releaseTexts() || !charts_->releaseAll()) {
         event->ignore();
         return;
     }

@@ -16,6 +16,9 @@ namespace orvanta {
 
 class CBornChildFrame;
 class CTrChildFrame;
+class CTextChildFrame;
+class CTextView;
+class TextEditCommands;
 
 // The main frame: menus that follow the active child window, the main tool bar and the
 // status bar. The charts' life lives in ChartLifecycle, the child windows in ChartWindows,
@@ -23,7 +26,7 @@ class CTrChildFrame;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    enum class MenuKind { NoDocument, Natal, Event };
+    enum class MenuKind { NoDocument, Natal, Event, Text };
     using SaveQuestion = ChartLifecycle::SaveQuestion;
 
     explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
@@ -42,6 +45,8 @@ class CMainFrame : public QMainWindow {
 
     OpenChart* activeChart() const;
     CBornChildFrame* activeNatalFrame() const { return windows_->activeNatalFrame(); }
+    CTextChildFrame* activeTextFrame() const { return windows_->activeTextFrame(); }
+    TextEditCommands* textEditCommands() const { return textEdit_; }
     QMdiArea* mdiArea() const { return mdi_; }
     MenuKind menuKind() const { return menuKind_; }
     QAction* action(Command key) const { return commands_->action(key); }
@@ -65,6 +70,10 @@ class CMainFrame : public QMainWindow {
     void handleFileCommands();
     void handleChartCommands();
     void handleWindowCommands();
+    void handleTextCommands();
+    // The text window answers the file commands itself while it is active.
+    std::function<void()> textOr(void (*onText)(CTextView&), std::function<void()> otherwise);
+    void addTextViewMenu();
     void createRecentFileActions();
     void createToolBar();
     void fitNatalFrame(CBornChildFrame& frame) const;
@@ -91,6 +100,7 @@ class CMainFrame : public QMainWindow {
     ChartWindows* windows_ = nullptr;
     ChartLifecycle* charts_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;
+    TextEditCommands* textEdit_ = nullptr;
     MenuKind menuKind_ = MenuKind::NoDocument;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;

@@ -9,6 +9,8 @@
 #include "ui/AppContext.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTextChildFrame.h"
+#include "ui/CTextView.h"
 #include "ui/ChartWindows.h"
 
 namespace orvanta {
@@ -152,6 +154,9 @@ bool ChartLifecycle::askToSave(OpenChart& chart) {
 }
 
 bool ChartLifecycle::confirmClose(ChildSubWindow* window) {
+    // A text window asks about its own text first.
+    auto* text = qobject_cast<CTextChildFrame*>(window->widget());
+    if (text && !text->view()->queryClose()) return false;
     OpenChart* chart = ChartWindows::chartOf(window->widget());
     if (chart == nullptr) return true;
     if (windows_.framesOf(*chart).size() > 1) return true;

@@ -5,6 +5,8 @@
 
 #include "ui/AppContext.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CTextChildFrame.h"
+#include "ui/CTextView.h"
 #include "ui/CTrChildFrame.h"
 #include "ui/OpenChart.h"
 #include "ui/ToolIcons.h"
@@ -29,9 +31,19 @@ CBornChildFrame* ChartWindows::activeNatalFrame() const {
     return window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
 }
 
+CTextChildFrame* ChartWindows::activeTextFrame() const {
+    QMdiSubWindow* window = activeOrLastWindow();
+    return window ? qobject_cast<CTextChildFrame*>(window->widget()) : nullptr;
+}
+
+QMdiSubWindow* ChartWindows::currentWindow() const {
+    return activeOrLastWindow();
+}
+
 OpenChart* ChartWindows::chartOf(QWidget* frame) {
     if (auto* natal = qobject_cast<CBornChildFrame*>(frame)) return &natal->chart();
     if (auto* event = qobject_cast<CTrChildFrame*>(frame)) return &event->chart();
+    if (auto* text = qobject_cast<CTextChildFrame*>(frame)) return &text->chart();
     return nullptr;
 }
 
@@ -95,6 +107,31 @@ CTrChildFrame* ChartWindows::showEventWindow(const std::shared_ptr<OpenChart>& c
         return event;
     }
     return openEventFrame(chart);
+}
+
+CTextChildFrame* ChartWindows::showTextWindow(const std::shared_ptr<OpenChart>& chart) {
+    if (!chart) return nullptr;
+    for (ChildSubWindow* window : framesOf(*chart)) {
+        if (auto* text = qobject_cast<CTextChildFrame*>(window->widget())) {
+            bringToFront(window, window->isMaximized());
+            return text;
+        }
+    }
+    QMdiSubWindow* active = mdi_.activeSubWindow();
+    const bool maximized = active && active->isMaximized();
+    auto* frame = new CTextChildFrame(chart);
+    ChildSubWindow* window = addFrame(frame, chart);
+    if (!maximized) window->setGeometry(normalGeometry());
+    bringToFront(window, maximized);
+    return frame;
+}
+
+bool ChartWindows::releaseTexts() {
+    for (QMdiSubWindow* window : mdi_.subWindowList()) {
+        auto* text = qobject_cast<CTextChildFrame*>(window->widget());
+        if (text && !text->view()->queryClose()) return false;
+    }
+    return true;
 }
 
 void ChartWindows::newWindow() {

@@ -12,6 +12,7 @@ namespace orvanta {
 
 class CBornChildFrame;
 class CTrChildFrame;
+class CTextChildFrame;
 class OpenChart;
 struct AppContext;
 
@@ -37,11 +38,18 @@ class ChartWindows : public QObject {
     OpenChart* activeChart() const;
     bool isEventWindowActive() const;
 
+    // The active window, or the last active one while none is.
+    QMdiSubWindow* currentWindow() const;
     CBornChildFrame* activeNatalFrame() const;
+    CTextChildFrame* activeTextFrame() const;
     // Brings up the natal chart window of a chart: the existing one, or a new one.
     CBornChildFrame* showNatalWindow(const std::shared_ptr<OpenChart>& chart);
     // Brings up the event chart window of a chart: the existing one, or a new one.
     CTrChildFrame* showEventWindow(const std::shared_ptr<OpenChart>& chart);
+    // Brings up the interpretation text window of a chart: the existing one, or a new one.
+    CTextChildFrame* showTextWindow(const std::shared_ptr<OpenChart>& chart);
+    // Asks each text window about its unsaved text, as the program ends; false on Cancel.
+    bool releaseTexts();
     // Another window of the active window's kind on the same chart, made as the first one is
     // (tool bar, information bar, both panes).
     void newWindow();

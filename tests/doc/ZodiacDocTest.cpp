@@ -253,7 +253,8 @@ TEST(CZodiacDoc, ChangedBirthDataRecomputeAndRedrawEverything) {
     CZodiacDoc doc(AppFolder::path());
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
     doc.setModified(false);
-    doc.setTextOutOfDate(false);
+    EXPECT_TRUE(doc.refreshInterpretation());
+    EXPECT_FALSE(doc.isTextOutOfDate());
     std::vector<int> hints;
     doc.subscribe([&](int hint) { hints.push_back(hint); });
     BirthData later = moscow1961();

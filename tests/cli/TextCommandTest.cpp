@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "CliRunner.h"
+#include "common/Windows1251.h"
+#include "doc/CZodiacDoc.h"
+
+namespace orvanta {
+namespace {
+
+using testing::readWholeFile;
+using testing::runCli;
+
+class TextCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvanta-text-XXXXXX";
+        folder_ = mkdtemp(pattern);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path folder_;
+};
+
+// Both line ends of the library, written out the long way round.
+std::string withLf(std::string text) {
+    for (const std::string end : {"\r\r\n", "\r\n"}) {
+        for (auto at = text.find(end); at != std::string::npos; at = text.find(end, at + 1)) {
+            text.replace(at, end.size(), "\n");
+        }
+    }
+    return text;
+}
+
+TEST_F(TextCommandTest, FileHoldsTheDocumentsBytesAndTheTerminalGetsUtf8WithLf) {
+    const auto out = (folder_ / "sample.txt").string();
+    const auto saved = runCli("text " + std::string(ORVANTA_SAMPLE_MAP) + " -o " + out);
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_EQ(saved.out, "");
+
+    CZodiacDoc doc;
+    ASSERT_EQ(doc.open(ORVANTA_SAMPLE_MAP), CZodiacDoc::OpenResult::Opened);
+    ASSERT_TRUE(doc.refreshInterpretation());
+    ASSERT_TRUE(doc.isInterpretationComplete());
+    const std::string bytes = readWholeFile(out);
+    EXPECT_EQ(bytes, Windows1251::fromUtf8(doc.interpretation()));
+    EXPECT_NE(bytes.find("\r\r\n"), std::string::npos);  // the traits entries keep their CR
+
+    const auto printed = runCli("text " + std::string(ORVANTA_SAMPLE_MAP));
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_EQ(printed.out, withLf(Windows1251::toUtf8(bytes)));
+    EXPECT_EQ(printed.out.find('\r'), std::string::npos);
+}
+
+TEST_F(TextCommandTest, BadArgumentsUnreadableChartsAndAMissingLibrary) {
+    const std::string sample = ORVANTA_SAMPLE_MAP;
+    EXPECT_EQ(runCli("text").exitCode, 2);
+    EXPECT_EQ(runCli("text " + sample + " " + sample).exitCode, 2);
+    EXPECT_EQ(runCli("text " + sample + " --json").exitCode, 2);
+    EXPECT_EQ(runCli("text " + sample + " -o").exitCode, 2);
+
+    const auto missing = runCli("text " + (folder_ / "none.map").string());
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("Файл невозможно открыть"), std::string::npos) << missing.err;
+
+    // An application folder without TXT_OR: the missing file is named and nothing is written.
+    const auto out = folder_ / "partial.txt";
+    const auto noLibrary =
+        runCli("text " + sample + " -o " + out.string(), "ORVANTA_HOME=" + folder_.string());
+    EXPECT_EQ(noLibrary.exitCode, 1);
+    EXPECT_NE(noLibrary.err.find("SHORT.txt"), std::string::npos) << noLibrary.err;
+    EXPECT_EQ(noLibrary.out, "");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+}  // namespace
+}  // namespace orvanta
