@@ -1,8 +1,10 @@
 #include "doc/PlanetRecords.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "common/AtomicFile.h"
+#include "common/ValueCheck.h"
 #include "doc/FileDamage.h"
 #include "doc/FileText.h"
 #include "doc/PictureSlot.h"
@@ -24,26 +26,48 @@ ChartObject PlanetRecords::readRecord(BinaryReader& reader) {
     object.label = FileText::readCounted(reader);
     PictureSlot::read(reader, object.symbol);
     PictureSlot::read(reader, object.pictogram);
+    ValueCheck::flag("признак показа", object.shown);
+    ValueCheck::flag("признак учёта в транзитах", object.transitUse);
+    ValueCheck::flag("признак учёта в радиксе", object.radixUse);
     return object;
 }
 
-std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes) {
+PlanetRecords::Kind PlanetRecords::kindOf(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".trp" ? Kind::Transit : Kind::Radix;
+}
+
+void PlanetRecords::checkCount(std::size_t count, Kind kind) {
+    // The pages write whole files: 16 bodies, or 28 objects from the radix page.
+    const bool fits = count == kBodyCount || (kind == Kind::Radix && count == kLargestCount);
+    if (fits) return;
+    throw FileDamage("записей " + std::to_string(count) + ", а файл этого вида содержит " +
+                     (kind == Kind::Radix ? "16 или 28" : "16"));
+}
+
+std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes, Kind kind) {
     BinaryReader reader(bytes);
     std::vector<ChartObject> records;
+    const std::size_t largest = kind == Kind::Radix ? kLargestCount : kBodyCount;
     while (!reader.atEnd()) {
         const std::string part = "запись объекта " + std::to_string(records.size() + 1);
-        if (records.size() == kLargestCount) {
-            throw FileDamage("после " + std::to_string(kLargestCount) + " записей остались " +
+        if (records.size() == largest) {
+            throw FileDamage("после " + std::to_string(largest) + " записей остались " +
                              std::to_string(reader.remaining()) + " лишних байт");
         }
         try {
             records.push_back(readRecord(reader));
         } catch (const FileDamage& damage) {
             throw FileDamage(FileDamage::within(part, damage));
+        } catch (const ValueCheck::Error& outOfRange) {
+            throw FileDamage(FileDamage::within(part, outOfRange));
         } catch (const FormatError&) {
             throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
         }
     }
+    checkCount(records.size(), kind);
     return records;
 }
 
@@ -85,7 +109,7 @@ SettingsFile::Outcome PlanetRecords::read(const std::filesystem::path& path, Cha
     if (!bytes) return SettingsFile::Outcome::Missing;
     std::vector<ChartObject> records;
     try {
-        records = parse(*bytes);
+        records = parse(*bytes, kindOf(path));
     } catch (const FormatError& damage) {
         SettingsFile::reportDamage(path, damage.what());
         return SettingsFile::Outcome::Damaged;

@@ -163,6 +163,11 @@ TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         {"bytes after the places", withPlaces(1).zeros(1).get()},
         {"coordinate not a number",
          Bytes().int32(1).int32(0).float64(std::nan("")).float64(1).get()},
+        // The entry stores latitudes up to 90 and longitudes up to 180 degrees either way.
+        {"latitude beyond the pole", withPlaces(1).cut(8).float64(12345.7).get()},
+        {"latitude beyond the south pole", withPlaces(1).cut(8).float64(-90.01).get()},
+        {"longitude beyond 180", Bytes().int32(1).int32(0).float64(180.5).float64(0).get()},
+        {"longitude below -180", Bytes().int32(1).int32(0).float64(-181).float64(0).get()},
     };
     for (const auto& c : damaged) {
         SCOPED_TRACE(c.what);
@@ -177,6 +182,16 @@ TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         EXPECT_NE(messages.texts[0].find("поврежден"), std::string::npos);
         EXPECT_EQ(testing::readFile(path), c.bytes);
     }
+}
+
+TEST(PlaceBaseTest, CoordinatesAtThePolesAndTheDateLineAreRead) {
+    Bytes bytes;
+    bytes.int32(2);
+    place(bytes, kMoscow1251, 180.0, 90.0);
+    place(bytes, kOryol1251, -180.0, -90.0);
+    const auto places = PlaceBase::fromBytes(bytes.get());
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[1].latitude, -90.0);
 }
 
 TEST(PlaceBaseTest, UnreadableFileIsReportedAndNotReplaced) {
