@@ -6,6 +6,7 @@
 #include "cli/PlacesCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/TerminalStreamBuf.h"
 #include "cli/TimeChangeCommand.h"
 
 namespace orvanta::cli {
@@ -33,6 +34,16 @@ std::string CliCommands::usage() {
 
 int CliCommands::dispatch(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err) {
+    // Whatever a command prints may quote a file: it reaches the terminal escaped.
+    TerminalStreamBuf outBuffer(out.rdbuf());
+    TerminalStreamBuf errBuffer(err.rdbuf());
+    std::ostream safeOut(&outBuffer);
+    std::ostream safeErr(&errBuffer);
+    return runCommand(arguments, safeOut, safeErr);
+}
+
+int CliCommands::runCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                            std::ostream& err) {
     if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
         (arguments.empty() ? err : out) << usage();
         return arguments.empty() ? 2 : 0;
