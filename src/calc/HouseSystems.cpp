@@ -1,6 +1,7 @@
 #include "calc/HouseSystems.h"
 
 #include <array>
+#include <cmath>
 
 namespace orvanta {
 namespace {
@@ -9,6 +10,9 @@ constexpr std::array<std::string_view, HouseSystems::kCount> kNames = {
     "Placidus", "Koch",    "Equa",        "Campanus",  "Meridian",     "Regiomontanus",
     "Porphyry", "Morinus", "Topocentric", "Equal(MC)", "Neo-Porphyry", "Whole",
 };
+
+// The systems that divide the diurnal arc of a degree.
+constexpr std::array<int, 7> kPolarUnfitSystems = {0, 1, 3, 5, 6, 8, 10};
 
 }  // namespace
 
@@ -22,6 +26,14 @@ std::optional<int> HouseSystems::indexOf(std::string_view name) {
         if (kNames[static_cast<std::size_t>(i)] == name) return i;
     }
     return std::nullopt;
+}
+
+bool HouseSystems::unfitAt(int index, double latitude) {
+    if (!(std::fabs(latitude) > kPolarLatitude)) return false;
+    for (int unfit : kPolarUnfitSystems) {
+        if (unfit == index) return true;
+    }
+    return false;
 }
 
 }  // namespace orvanta

@@ -11,10 +11,18 @@ class HouseSystems {
   public:
     static constexpr int kCount = 12;
     static constexpr int kNone = -1;
+    // Beyond this latitude, north or south, some degrees of the ecliptic never rise or never
+    // set, and the systems that divide their diurnal arcs cannot be built.
+    static constexpr double kPolarLatitude = 66.55;
+    static constexpr const char* kPolarMessage = "Для заполярья эта система домов не пригодна...";
 
     // "Placidus", "Koch", "Equa", ... ; empty outside 0 to 11.
     static std::string_view name(int index);
     static std::optional<int> indexOf(std::string_view name);
+
+    // True for Placidus, Koch, Campanus, Regiomontanus, Porphyry, Topocentric and
+    // Neo-Porphyry at a latitude beyond the polar circle, north or south.
+    static bool unfitAt(int index, double latitude);
 };
 
 }  // namespace orvanta
