@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   tzdata ccache clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()
