@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/AtomicFile.h"
 #include "common/ValueCheck.h"
-#include "doc/FileDamage.h"
 #include "doc/FileText.h"
 #include "doc/PictureSlot.h"
+#include "doc/RecordSequence.h"
 
 namespace orvanta {
 
@@ -48,25 +47,9 @@ void PlanetRecords::checkCount(std::size_t count, Kind kind) {
 }
 
 std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes, Kind kind) {
-    BinaryReader reader(bytes);
-    std::vector<ChartObject> records;
     const std::size_t largest = kind == Kind::Radix ? kLargestCount : kBodyCount;
-    while (!reader.atEnd()) {
-        const std::string part = "запись объекта " + std::to_string(records.size() + 1);
-        if (records.size() == largest) {
-            throw FileDamage("после " + std::to_string(largest) + " записей остались " +
-                             std::to_string(reader.remaining()) + " лишних байт");
-        }
-        try {
-            records.push_back(readRecord(reader));
-        } catch (const FileDamage& damage) {
-            throw FileDamage(FileDamage::within(part, damage));
-        } catch (const ValueCheck::Error& outOfRange) {
-            throw FileDamage(FileDamage::within(part, outOfRange));
-        } catch (const FormatError&) {
-            throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
-        }
-    }
+    auto records =
+        RecordSequence::parse<ChartObject>(bytes, largest, "запись объекта", &readRecord);
     checkCount(records.size(), kind);
     return records;
 }
@@ -105,30 +88,21 @@ void PlanetRecords::applyRecord(ChartObject& record, ChartObject& target) {
 
 SettingsFile::Outcome PlanetRecords::read(const std::filesystem::path& path, ChartData& chart,
                                           int count) {
-    const auto bytes = SettingsFile::load(path);
-    if (!bytes) return SettingsFile::Outcome::Missing;
-    std::vector<ChartObject> records;
-    try {
-        records = parse(*bytes, kindOf(path));
-    } catch (const FormatError& damage) {
-        SettingsFile::reportDamage(path, damage.what());
-        return SettingsFile::Outcome::Damaged;
-    }
-    const int available = std::min(count, static_cast<int>(records.size()));
-    for (int number = 1; number <= available; ++number) {
-        applyRecord(records[static_cast<std::size_t>(number - 1)], chart[number]);
-    }
-    return SettingsFile::Outcome::Applied;
+    const auto parseKind = [kind = kindOf(path)](std::span<const std::uint8_t> bytes) {
+        return parse(bytes, kind);
+    };
+    return RecordSequence::read<ChartObject>(path, parseKind, [&chart, count](auto& records) {
+        const int available = std::min(count, static_cast<int>(records.size()));
+        for (int number = 1; number <= available; ++number) {
+            applyRecord(records[static_cast<std::size_t>(number - 1)], chart[number]);
+        }
+    });
 }
 
 bool PlanetRecords::write(const std::filesystem::path& path, const ChartData& chart, int count,
                           std::string* error) {
-    try {
-        return AtomicFile::write(path, serialize(chart, count), error);
-    } catch (const FormatError& fault) {
-        if (error != nullptr) *error = fault.what();
-        return false;
-    }
+    return RecordSequence::write(
+        path, [&chart, count] { return serialize(chart, count); }, error);
 }
 
 }  // namespace orvanta

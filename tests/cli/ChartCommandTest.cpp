@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -128,11 +129,10 @@ TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
 }
 
 TEST(ChartCommand, WithoutEphemerisFilesPlanetsStillComeAndChironIsFlagged) {
-    char pattern[] = "/tmp/orvanta-no-ephemeris-XXXXXX";
-    const std::filesystem::path folder = mkdtemp(pattern);
+    const testing::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     std::filesystem::copy_file(ORVANTA_ENGINE, folder / "libOrvanta.so");
     const auto result = runCli(kMoscow1961 + " --json", "ORVANTA_HOME=" + folder.string());
-    std::filesystem::remove_all(folder);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("Chiron"), std::string::npos);
     const auto longitudes = jsonNumbers(result.out, "longitude");

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "../common/BitmapBuilder.h"
-#include "ByteLayout.h"
 #include "doc/MapFile.h"
+#include "support/BitmapBuilder.h"
+#include "support/ByteLayout.h"
 
 namespace orvanta {
 namespace {

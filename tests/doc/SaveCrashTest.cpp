@@ -13,17 +13,17 @@
 #include <functional>
 #include <optional>
 
-#include "TempFolder.h"
 #include "birthdata/PlaceBase.h"
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
 #include "doc/AspectRecords.h"
 #include "doc/CZodiacDoc.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
-using testing::TempFolder;
+using testing::ScratchFolder;
 using Clock = std::chrono::steady_clock;
 
 std::string lowered(std::string text) {
@@ -71,7 +71,7 @@ bool saveAndKillAt(const std::function<void()>& save, const std::filesystem::pat
 
 // Saves over the old file, killed at several points of the write, and checks the folder
 // after each: the old bytes or the new ones, and only hidden leftovers.
-void killDuringSaves(const TempFolder& folder, const std::string& name,
+void killDuringSaves(const ScratchFolder& folder, const std::string& name,
                      const std::vector<std::uint8_t>& oldBytes, const std::function<void()>& save) {
     const auto path = folder / name;
     save();
@@ -86,7 +86,7 @@ void killDuringSaves(const TempFolder& folder, const std::string& name,
                                                     total * 3 / 4, total};
     int killedMidWrite = 0;
     for (const auto& point : points) {
-        TempFolder::write(path, oldBytes);
+        ScratchFolder::write(path, oldBytes);
         const bool killed = saveAndKillAt(save, folder.path(), point);
         const std::string where = name + " at " + std::to_string(point.value_or(0)) + " bytes";
         const auto left = AtomicFile::read(path);
@@ -115,12 +115,12 @@ void killDuringSaves(const TempFolder& folder, const std::string& name,
 }
 
 TEST(SaveCrash, KilledChartSaveLeavesTheOldOrTheNewChart) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc old;
     old.natal().birth.name = "Прежний";
     old.natal().birth.entered = 1;
     ASSERT_TRUE(old.save(folder / "chart.map"));
-    const auto oldBytes = TempFolder::read(folder / "chart.map");
+    const auto oldBytes = ScratchFolder::read(folder / "chart.map");
 
     CZodiacDoc changed;
     changed.natal().birth.name = "Новый";
@@ -131,21 +131,21 @@ TEST(SaveCrash, KilledChartSaveLeavesTheOldOrTheNewChart) {
 }
 
 TEST(SaveCrash, KilledSettingsSaveLeavesTheOldOrTheNewFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     AspectTable table;
     ASSERT_TRUE(AspectRecords::write(folder / "default.asp", table));
-    const auto oldBytes = TempFolder::read(folder / "default.asp");
+    const auto oldBytes = ScratchFolder::read(folder / "default.asp");
     for (auto& aspect : table) aspect.label = std::string(1u << 20, 'x');
     killDuringSaves(folder, "default.asp", oldBytes,
                     [&] { AspectRecords::write(folder / "default.asp", table); });
 }
 
 TEST(SaveCrash, KilledPlacesSaveLeavesTheOldOrTheNewBase) {
-    TempFolder folder;
+    ScratchFolder folder;
     PlaceBase base;
     base.append({"Москва", 37.6, 55.75});
     ASSERT_TRUE(base.save(folder / "Place.PLB"));
-    const auto oldBytes = TempFolder::read(folder / "Place.PLB");
+    const auto oldBytes = ScratchFolder::read(folder / "Place.PLB");
     for (int i = 0; i < 400000; ++i) base.append({"Место " + std::to_string(i), 1.0, 2.0});
     killDuringSaves(folder, "Place.PLB", oldBytes, [&] { base.save(folder / "Place.PLB"); });
 }

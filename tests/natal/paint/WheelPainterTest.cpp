@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
 #include <filesystem>
 
-#include "BitmapBuilder.h"
 #include "natal/paint/WheelPainter.h"
+#include "support/BitmapBuilder.h"
+#include "support/ScratchFolder.h"
+#include "support/TestApplication.h"
 
 namespace orvanta {
 namespace {
@@ -98,13 +99,7 @@ void show(NatalChart& natal, int body, double longitude) {
 
 class WheelPainterTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_natal_paint";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
 
     // The screen frame of a 1000 x 1000 area; the image is taller, to hold the wheel's foot.
     QImage paint(const NatalChart& natal, int size = 1000) {
@@ -349,10 +344,8 @@ TEST_F(WheelPainterTest, PageIsDrawnWithYUpwardToTheSamePicture) {
 }
 
 TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainter) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orvanta-wheel-painter-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    CZodiacDoc doc(folder);
+    const testing::ScratchFolder folder;
+    CZodiacDoc doc(folder.path());
     doc.natal() = testChart(kCounterClockwise, kFromAscendant);
 
     // Zoom 2 of a 500 x 500 drawing area: the wheel of a 1000 x 1000 target.
@@ -370,7 +363,6 @@ TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainte
     EXPECT_EQ(at(image, {500, 525}), kBlack);
     EXPECT_EQ(at(image, polar(420, 7)), kCyan);
     EXPECT_EQ(at(image, {100, 525}), kRed);  // the Ascendant at 9 o'clock
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
