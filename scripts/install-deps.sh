@@ -11,6 +11,7 @@ packages=(
   tzdata ccache clang-format qt6-translations-l10n
   libgeonames-dev libcctz-dev
   desktop-file-utils dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -33,11 +33,6 @@ constexpr int kMoscowOffsetMinutes = 180;
 // so that the shift of the time stays defined arithmetic.
 constexpr double kLargestShift = 48.0;
 
-// The systems that divide the diurnal arc of a degree, which beyond the polar circles never
-// rises or never sets: Placidus, Koch, Campanus, Regiomontanus, Porphyry, Topocentric and
-// Neo-Porphyry.
-constexpr std::array<int, 7> kPolarUnfitSystems = {0, 1, 3, 5, 6, 8, 10};
-
 std::string number(int value) {
     return std::to_string(value);
 }
@@ -388,9 +383,7 @@ BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
 
     // Nothing reaches the record before every check has passed, so a refused OK followed by
     // "Отмена" leaves the chart's data as they were.
-    const bool polar = std::fabs(latitude()) > kPolarLatitude;
-    if (polar && std::find(kPolarUnfitSystems.begin(), kPolarUnfitSystems.end(), houseSystem_) !=
-                     kPolarUnfitSystems.end()) {
+    if (HouseSystems::unfitAt(houseSystem_, latitude())) {
         MessageSink::report(kPolarMessage);
         return Verdict::Stay;
     }

@@ -13,6 +13,7 @@
 #include "birthdata/PlaceFinder.h"
 #include "calc/BirthData.h"
 #include "calc/Calendar.h"
+#include "calc/HouseSystems.h"
 
 namespace orvanta {
 
@@ -27,7 +28,7 @@ class BirthDataEntry {
   public:
     static constexpr const char* kDateErrorText = "Дата или время задано неверно...";
     static constexpr const char* kMissingDataText = "На эту дату нет данных в базе \"Разница...\"";
-    static constexpr const char* kPolarMessage = "Для заполярья эта система домов не пригодна...";
+    static constexpr const char* kPolarMessage = HouseSystems::kPolarMessage;
     static constexpr const char* kOverwriteQuestion = "Сохранить с новыми координатами?";
     static constexpr const char* kDefaultName = "Неизвестный";
     // What OK leaves in the initialisation file; nothing reads it back.
@@ -36,8 +37,7 @@ class BirthDataEntry {
     static constexpr const char* kHouseKey = "House";
 
     static constexpr int kLongestName = 60;
-    // Above this latitude, north or south, the systems that divide the diurnal arc fail.
-    static constexpr double kPolarLatitude = 66.55;
+    static constexpr double kPolarLatitude = HouseSystems::kPolarLatitude;
     static constexpr int kDateErrorBlinkMs = 500;
     static constexpr int kMissingDataBlinkMs = 300;
     // Places the list offers while the user types.

@@ -8,6 +8,7 @@
 #include "common/BinaryWriter.h"
 #include "common/FormatError.h"
 #include "common/MessageSink.h"
+#include "common/ValueCheck.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
@@ -44,8 +45,12 @@ PlaceRecord readRecord(BinaryReader& reader, std::size_t number) {
         std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
     place.longitude = reader.readDouble();
     place.latitude = reader.readDouble();
-    if (!std::isfinite(place.longitude) || !std::isfinite(place.latitude)) {
-        throw FormatError(where + "координаты не являются числами");
+    // The entry stores at most 90 degrees of latitude and 180 of longitude.
+    try {
+        ValueCheck::inRange("широта", place.latitude, -90.0, 90.0);
+        ValueCheck::inRange("долгота", place.longitude, -180.0, 180.0);
+    } catch (const ValueCheck::Error& outOfRange) {
+        throw FormatError(where + outOfRange.what());
     }
     return place;
 }

@@ -10,6 +10,7 @@ namespace orvanta {
 
 bool TimeChange::isValid() const {
     if (!Calendar::isValidDate(Date{day, month, year})) return false;
+    if (difference < kSmallestDifference || difference > kLargestDifference) return false;
     return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
 }
 

@@ -18,7 +18,12 @@ struct TimeChange {
     double instant = 0.0;   // hours since 1 January 1860 00:00; derived, not stored
     std::int32_t difference = 0;
 
-    // A date between 1860 and 2130 that exists in the calendar, with a time of day.
+    // The editor's range of differences.
+    static constexpr std::int32_t kSmallestDifference = 0;
+    static constexpr std::int32_t kLargestDifference = 6;
+
+    // A date between 1860 and 2130 that exists in the calendar, with a time of day, and a
+    // difference the editor accepts.
     bool isValid() const;
 
     // Hours since 1 January 1860 00:00 to the record's date at its hour. An invalid record gets

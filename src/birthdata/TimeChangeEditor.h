@@ -14,8 +14,8 @@ namespace orvanta {
 // place and remembers the base as it found it, so that "Отмена" can put it back.
 class TimeChangeEditor {
   public:
-    static constexpr int kLowestDifference = 0;
-    static constexpr int kHighestDifference = 6;
+    static constexpr int kLowestDifference = TimeChange::kSmallestDifference;
+    static constexpr int kHighestDifference = TimeChange::kLargestDifference;
 
     // The five controls as texts; the month as its list position, -1 for none.
     struct Fields {

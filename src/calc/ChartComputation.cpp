@@ -2,6 +2,7 @@
 
 #include "calc/Calendar.h"
 #include "calc/EnginePostProcessor.h"
+#include "calc/HouseSystems.h"
 #include "calc/MeanMotionPoints.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
@@ -50,6 +51,13 @@ bool ChartComputation::compute(ChartRequest request, ChartData& output) {
     EngineLoader::Result result{};
     lastStatus_ = engine->call(EngineArguments::build(request), result);
     if (lifetime_ == EngineLifetime::LoadedPerCall) engine_.reset();
+    const bool withHouses = request.houseSystem != HouseSystems::kNone;
+    if (withHouses && (lastStatus_ & EngineLoader::kStatusHousesNotComputed) != 0) {
+        // The engine's cusps belong to another system: showing them would pass them off as
+        // the one asked for.
+        MessageSink::report(HouseSystems::kPolarMessage);
+        return false;
+    }
 
     EnginePostProcessor::apply(result, request.houseSystem, output);
 

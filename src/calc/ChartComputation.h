@@ -27,8 +27,9 @@ class ChartComputation {
     // The computation the program shares; the engine stays loaded.
     static ChartComputation& shared();
 
-    // Fills the output; when the engine cannot be reached it reports the failure, leaves the
-    // output untouched and returns false.
+    // Fills the output. When the engine cannot be reached, or cannot build the house system
+    // at the request's latitude, it reports the failure, leaves the output untouched and
+    // returns false.
     bool compute(ChartRequest request, ChartData& output);
 
     // The document-level wrapper: computes from birth data, then makes sure a chart without

@@ -22,6 +22,9 @@ class EngineLoader {
     static constexpr const char* kLibraryFileName = "libOrvanta.so";
 #endif
     static constexpr const char* kEntryPointName = "EntryPoint_Main";
+    // Bits of the status the engine returns (its own library defines the same values).
+    static constexpr int kStatusBodyMissing = 2;
+    static constexpr int kStatusHousesNotComputed = 4;
 
     explicit EngineLoader(std::filesystem::path libraryPath);
     ~EngineLoader();

@@ -12,7 +12,8 @@ constexpr std::array<std::string_view, HouseSystems::kCount> kNames = {
     "Porphyry", "Morinus", "Topocentric", "Equal(MC)", "Neo-Porphyry", "Whole",
 };
 
-constexpr std::array<int, 7> kDiurnalArcSystems = {0, 1, 3, 5, 6, 8, 10};
+// The systems that divide the diurnal arc of a degree.
+constexpr std::array<int, 7> kPolarUnfitSystems = {0, 1, 3, 5, 6, 8, 10};
 
 }  // namespace
 
@@ -28,10 +29,16 @@ std::optional<int> HouseSystems::indexOf(std::string_view name) {
     return std::nullopt;
 }
 
+bool HouseSystems::unfitAt(int index, double latitude) {
+    if (!(std::fabs(latitude) > kPolarLatitude)) return false;
+    for (int unfit : kPolarUnfitSystems) {
+        if (unfit == index) return true;
+    }
+    return false;
+}
+
 bool HouseSystems::buildableAt(int index, double latitude) {
-    if (std::fabs(latitude) <= kPolarLatitude) return true;
-    return std::find(kDiurnalArcSystems.begin(), kDiurnalArcSystems.end(), index) ==
-           kDiurnalArcSystems.end();
+    return !unfitAt(index, latitude);
 }
 
 }  // namespace orvanta

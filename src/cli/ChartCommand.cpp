@@ -108,6 +108,10 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
     readDate(line.required("--date"), options.request);
     readTime(line.required("--time"), options.request);
     options.request.houseSystem = readHouseSystem(line);
+    // The birth-data entry's rule: these systems cannot be built beyond the polar circles.
+    if (HouseSystems::unfitAt(options.request.houseSystem, options.request.latitude)) {
+        throw UsageError(HouseSystems::kPolarMessage);
+    }
     options.name = readText(line, "--name");
     options.place = readText(line, "--place");
     options.json = line.has("--json");
@@ -221,7 +225,7 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
                                           : ChartFileExport::save(options, mapFile, chart);
     MessageSink::install(std::move(previous));
     if (!computed) return 1;
-    if (computation.lastEngineStatus() != 0) {
+    if ((computation.lastEngineStatus() & EngineLoader::kStatusBodyMissing) != 0) {
         err << "orvanta-cli chart: warning: the engine could not compute every body (Chiron needs "
                "seas_18.se1 in the application folder); such a body is shown at 0\n";
     }

@@ -7,6 +7,7 @@
 #include "cli/DrawingPlugin.h"
 #include "cli/PlacesCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/TerminalStreamBuf.h"
 #include "cli/TextCommand.h"
 #include "cli/TimeChangeCommand.h"
 #include "cli/TransitsCommand.h"
@@ -56,6 +57,16 @@ std::string CliCommands::usage() {
 
 int CliCommands::dispatch(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err) {
+    // Whatever a command prints may quote a file: it reaches the terminal escaped.
+    TerminalStreamBuf outBuffer(out.rdbuf());
+    TerminalStreamBuf errBuffer(err.rdbuf());
+    std::ostream safeOut(&outBuffer);
+    std::ostream safeErr(&errBuffer);
+    return runCommand(arguments, safeOut, safeErr);
+}
+
+int CliCommands::runCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                            std::ostream& err) {
     if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
         (arguments.empty() ? err : out) << usage();
         return arguments.empty() ? 2 : 0;

@@ -21,9 +21,14 @@ class CliCommands {
     };
 
     static const std::vector<Command>& all();
+    // Runs the command the arguments name; what it prints passes through TerminalStreamBuf.
     static int dispatch(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err);
     static std::string usage();
+
+  private:
+    static int runCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                          std::ostream& err);
 };
 
 }  // namespace orvanta::cli

@@ -73,8 +73,21 @@ JsonWriter& JsonWriter::value(bool flag) {
 
 std::string JsonWriter::quote(std::string_view text) {
     std::string out = "\"";
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
+        // DEL and the C1 controls (U+0080 to U+009F, bytes C2 80 to C2 9F) are written as
+        // escapes too, so that nothing in the text can steer a terminal.
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (byte == 0x7F || c1) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x",
+                          c1 ? static_cast<unsigned char>(text[++i]) : byte);
+            out += buffer;
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\\"";

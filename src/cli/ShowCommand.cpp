@@ -23,7 +23,8 @@ ShowCommand::Kind ShowCommand::kindOf(const std::string& path) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension == ".map") return Kind::Chart;
     if (extension == ".asp" || extension == ".ta") return Kind::Aspects;
-    if (extension == ".rxp" || extension == ".trp") return Kind::Planets;
+    if (extension == ".rxp") return Kind::RadixPlanets;
+    if (extension == ".trp") return Kind::TransitPlanets;
     if (extension == ".rnd") return Kind::Orientation;
     return Kind::Unknown;
 }
@@ -39,8 +40,11 @@ std::string ShowCommand::format(Kind kind, const std::vector<std::uint8_t>& byte
             return json ? SettingsPrinter::aspectsJson(records)
                         : SettingsPrinter::aspectsText(records);
         }
-        case Kind::Planets: {
-            const auto records = PlanetRecords::parse(bytes);
+        case Kind::RadixPlanets:
+        case Kind::TransitPlanets: {
+            const auto records = PlanetRecords::parse(bytes, kind == Kind::TransitPlanets
+                                                                 ? PlanetRecords::Kind::Transit
+                                                                 : PlanetRecords::Kind::Radix);
             return json ? SettingsPrinter::planetsJson(records)
                         : SettingsPrinter::planetsText(records);
         }

@@ -11,7 +11,7 @@ namespace orvanta::cli {
 // on standard error with exit code 1.
 class ShowCommand {
   public:
-    enum class Kind { Unknown, Chart, Aspects, Planets, Orientation };
+    enum class Kind { Unknown, Chart, Aspects, RadixPlanets, TransitPlanets, Orientation };
 
     static int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 

@@ -29,10 +29,39 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// Makes the rename itself durable: until the folder is synced, a power loss may bring back
+// the old entry. Best effort: some file systems cannot sync a folder, and the file's own
+// bytes are on disk already.
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
-bool AtomicFile::write(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+std::filesystem::path AtomicFile::resolveLinks(const std::filesystem::path& path) {
+    // Follows the chain the way the system would, with the system's limit on its length; a
+    // link whose target does not exist yet gives that target, which the save then creates.
+    constexpr int kMostLinks = 40;
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, ec))) {
+            return current;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
+        if (ec) return current;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current;
+}
+
+bool AtomicFile::write(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes,
                        std::string* error) {
+    // Saving through a link replaces the file it points to and keeps the link, as editors do.
+    const std::filesystem::path path = resolveLinks(requested);
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
@@ -59,6 +88,7 @@ bool AtomicFile::write(const std::filesystem::path& path, std::span<const std::u
         setError(error, "cannot replace " + path.string() + ": " + std::strerror(renameErrno));
         return false;
     }
+    syncFolder(folder);
     return true;
 }
 

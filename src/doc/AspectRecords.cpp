@@ -1,5 +1,8 @@
 #include "doc/AspectRecords.h"
 
+#include <cstdint>
+
+#include "common/ValueCheck.h"
 #include "doc/FileText.h"
 #include "doc/PictureSlot.h"
 #include "doc/RecordSequence.h"
@@ -17,11 +20,29 @@ AspectSetting AspectRecords::readRecord(BinaryReader& reader) {
     aspect.label = FileText::readCounted(reader);
     PictureSlot::read(reader, aspect.symbol);
     PictureSlot::read(reader, aspect.pictogram);
+    checkValues(aspect);
     return aspect;
 }
 
+void AspectRecords::checkValues(const AspectSetting& aspect) {
+    // The line dialog holds the width at 0 and above and offers five styles; the aspects
+    // page takes angles from 0 to 180 and any orb.
+    ValueCheck::inRange("толщина линии", aspect.lineWidth, 0, INT32_MAX);
+    ValueCheck::inRange("тип линии", aspect.lineStyle, 0, 4);
+    ValueCheck::inRange("угол аспекта", aspect.angle, 0.0, 180.0);
+    ValueCheck::finite("орбис", aspect.orb);
+    ValueCheck::flag("признак учёта", aspect.included);
+}
+
 std::vector<AspectSetting> AspectRecords::parse(std::span<const std::uint8_t> bytes) {
-    return RecordSequence::parse<AspectSetting>(bytes, kAspectCount, "запись аспекта", &readRecord);
+    auto records =
+        RecordSequence::parse<AspectSetting>(bytes, kAspectCount, "запись аспекта", &readRecord);
+    // The program always writes all eighteen: a shorter file has lost its end.
+    if (records.size() != kAspectCount) {
+        throw FileDamage("записей аспектов " + std::to_string(records.size()) + ", а не " +
+                         std::to_string(kAspectCount));
+    }
+    return records;
 }
 
 void AspectRecords::writeRecord(BinaryWriter& writer, const AspectSetting& aspect) {

@@ -17,13 +17,13 @@ namespace orvanta {
 // other, with no header.
 class AspectRecords {
   public:
-    // The records a file holds, at most eighteen. A file may end after any whole record;
-    // a record cut short, a bad picture marker or bytes after the eighteenth record throw
-    // FormatError with the reason.
+    // The eighteen records of a file. Fewer records, a record cut short, a bad picture
+    // marker, a value the settings pages cannot set or bytes after the eighteenth record
+    // throw FormatError with the reason.
     static std::vector<AspectSetting> parse(std::span<const std::uint8_t> bytes);
     static std::vector<std::uint8_t> serialize(const AspectTable& table);
 
-    // Reads a file into the first records of the table. A missing file is skipped silently;
+    // Reads a file into the table. A missing file is skipped silently;
     // a damaged one is reported and changes nothing.
     static SettingsFile::Outcome read(const std::filesystem::path& path, AspectTable& table);
     // Saves through a temporary file; on failure the old file stays and error says why.
@@ -32,6 +32,7 @@ class AspectRecords {
 
   private:
     static AspectSetting readRecord(BinaryReader& reader);
+    static void checkValues(const AspectSetting& aspect);
     static void writeRecord(BinaryWriter& writer, const AspectSetting& aspect);
 };
 

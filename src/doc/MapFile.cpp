@@ -3,8 +3,10 @@
 #include <functional>
 #include <string>
 
+#include "common/ValueCheck.h"
 #include "doc/FileDamage.h"
 #include "doc/FileText.h"
+#include "doc/MapFileLimits.h"
 
 namespace orvanta {
 namespace {
@@ -26,6 +28,8 @@ void readPart(const std::string& part, std::size_t fileSize, const std::function
         read();
     } catch (const FileDamage& damage) {
         throw FileDamage(FileDamage::within(part, damage));
+    } catch (const ValueCheck::Error& outOfRange) {
+        throw FileDamage(FileDamage::within(part, outOfRange));
     } catch (const FormatError&) {
         throw FileDamage(part + ": " + FileDamage::endsEarly(fileSize));
     }
@@ -55,6 +59,7 @@ void MapFile::readBirth(BinaryReader& reader, BirthData& birth) {
     birth.diffMoscow = reader.readDouble();
     birth.latitude = reader.readDouble();
     birth.longitude = reader.readDouble();
+    MapFileLimits::checkBirth(birth);
 }
 
 void MapFile::readObject(BinaryReader& reader, ChartObject& object) {
@@ -67,6 +72,7 @@ void MapFile::readObject(BinaryReader& reader, ChartObject& object) {
     object.name = FileText::readVariable(reader);
     object.sign = reader.readInt32();
     object.label = FileText::readVariable(reader);
+    MapFileLimits::checkObject(object);
 }
 
 void MapFile::readTail(BinaryReader& reader, Content& content) {
@@ -77,6 +83,8 @@ void MapFile::readTail(BinaryReader& reader, Content& content) {
     content.orientation.angle = reader.readDouble();
     content.houseSystem = reader.readInt32();
     content.autoGreenwich = reader.readInt32();
+    MapFileLimits::checkTail(content.chart.housesUnavailable, content.orientation,
+                             content.houseSystem, content.autoGreenwich);
 }
 
 std::vector<std::uint8_t> MapFile::readNotebook(BinaryReader& reader) {

@@ -32,7 +32,8 @@ class MapFile {
     };
 
     // Throws FormatError, worded for the user, when the file ends early, holds a length or
-    // count larger than the bytes left, or has bytes left over.
+    // count larger than the bytes left, has bytes left over, or holds a value the program
+    // could not have written (MapFileLimits).
     static Content parse(std::span<const std::uint8_t> bytes);
     // Throws FormatError when a text holds a character the file's code page lacks.
     static std::vector<std::uint8_t> serialize(const NatalChart& natal);

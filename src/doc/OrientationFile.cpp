@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "common/AtomicFile.h"
+#include "common/Windows1251.h"
 #include "doc/FileDamage.h"
 #include "doc/SettingsFile.h"
 
@@ -34,7 +35,8 @@ Number readNumber(std::string_view& text, const char* what) {
     Number value{};
     const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
     if (word.empty() || result.ec != std::errc() || result.ptr != word.data() + word.size()) {
-        throw FileDamage(std::string(what) + ": «" + std::string(word) + "» не число");
+        // The file's text is Windows-1251; the message quotes it in the program's UTF-8.
+        throw FileDamage(std::string(what) + ": «" + Windows1251::toUtf8(word) + "» не число");
     }
     return value;
 }

@@ -1,7 +1,9 @@
 #include "doc/PlanetRecords.h"
 
 #include <algorithm>
+#include <cctype>
 
+#include "common/ValueCheck.h"
 #include "doc/FileText.h"
 #include "doc/PictureSlot.h"
 #include "doc/RecordSequence.h"
@@ -23,11 +25,33 @@ ChartObject PlanetRecords::readRecord(BinaryReader& reader) {
     object.label = FileText::readCounted(reader);
     PictureSlot::read(reader, object.symbol);
     PictureSlot::read(reader, object.pictogram);
+    ValueCheck::flag("признак показа", object.shown);
+    ValueCheck::flag("признак учёта в транзитах", object.transitUse);
+    ValueCheck::flag("признак учёта в радиксе", object.radixUse);
     return object;
 }
 
-std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes) {
-    return RecordSequence::parse<ChartObject>(bytes, kLargestCount, "запись объекта", &readRecord);
+PlanetRecords::Kind PlanetRecords::kindOf(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".trp" ? Kind::Transit : Kind::Radix;
+}
+
+void PlanetRecords::checkCount(std::size_t count, Kind kind) {
+    // The pages write whole files: 16 bodies, or 28 objects from the radix page.
+    const bool fits = count == kBodyCount || (kind == Kind::Radix && count == kLargestCount);
+    if (fits) return;
+    throw FileDamage("записей " + std::to_string(count) + ", а файл этого вида содержит " +
+                     (kind == Kind::Radix ? "16 или 28" : "16"));
+}
+
+std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes, Kind kind) {
+    const std::size_t largest = kind == Kind::Radix ? kLargestCount : kBodyCount;
+    auto records =
+        RecordSequence::parse<ChartObject>(bytes, largest, "запись объекта", &readRecord);
+    checkCount(records.size(), kind);
+    return records;
 }
 
 void PlanetRecords::writeRecord(BinaryWriter& writer, const ChartObject& object) {
@@ -64,7 +88,10 @@ void PlanetRecords::applyRecord(ChartObject& record, ChartObject& target) {
 
 SettingsFile::Outcome PlanetRecords::read(const std::filesystem::path& path, ChartData& chart,
                                           int count) {
-    return RecordSequence::read<ChartObject>(path, &parse, [&chart, count](auto& records) {
+    const auto parseKind = [kind = kindOf(path)](std::span<const std::uint8_t> bytes) {
+        return parse(bytes, kind);
+    };
+    return RecordSequence::read<ChartObject>(path, parseKind, [&chart, count](auto& records) {
         const int available = std::min(count, static_cast<int>(records.size()));
         for (int number = 1; number <= available; ++number) {
             applyRecord(records[static_cast<std::size_t>(number - 1)], chart[number]);

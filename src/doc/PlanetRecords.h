@@ -18,17 +18,26 @@ namespace orvanta {
 class PlanetRecords {
   public:
     static constexpr int kLargestCount = 28;
+    static constexpr int kBodyCount = 16;
 
-    // The records a file holds, every field as stored. A file may end after any whole
-    // record; a record cut short, a bad picture marker or more than 28 records throw
+    // "default.rxp" holds the 16 bodies, or the 28 bodies and cusps; "default.trp" the 16
+    // transiting bodies.
+    enum class Kind { Radix, Transit };
+    // The kind a file's name stands for: ".trp" is Transit, anything else Radix.
+    static Kind kindOf(const std::filesystem::path& path);
+
+    // The records a file holds, every field as stored. A number of records the kind cannot
+    // hold, a record cut short, a bad picture marker or a use flag other than 0 or 1 throw
     // FormatError with the reason.
-    static std::vector<ChartObject> parse(std::span<const std::uint8_t> bytes);
+    static std::vector<ChartObject> parse(std::span<const std::uint8_t> bytes,
+                                          Kind kind = Kind::Radix);
     // Objects 1 to count of the chart.
     static std::vector<std::uint8_t> serialize(const ChartData& chart, int count);
 
     // Reads a file into objects 1 to count (at most as many as it holds): the use flags, name,
-    // label and pictures; positions, identifier and sign are left as they are. A missing file
-    // is skipped silently; a damaged one is reported and changes nothing.
+    // label and pictures; positions, identifier and sign are left as they are. The file's
+    // kind comes from its name. A missing file is skipped silently; a damaged one is reported
+    // and changes nothing.
     static SettingsFile::Outcome read(const std::filesystem::path& path, ChartData& chart,
                                       int count);
     static bool write(const std::filesystem::path& path, const ChartData& chart, int count,
@@ -39,6 +48,7 @@ class PlanetRecords {
 
   private:
     static ChartObject readRecord(BinaryReader& reader);
+    static void checkCount(std::size_t count, Kind kind);
     static void writeRecord(BinaryWriter& writer, const ChartObject& object);
 };
 

@@ -8,6 +8,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/BinaryReader.h"
+#include "common/ValueCheck.h"
 #include "doc/FileDamage.h"
 #include "doc/SettingsFile.h"
 
@@ -34,6 +35,8 @@ class RecordSequence {
                 records.push_back(readRecord(reader));
             } catch (const FileDamage& damage) {
                 throw FileDamage(FileDamage::within(part, damage));
+            } catch (const ValueCheck::Error& outOfRange) {
+                throw FileDamage(FileDamage::within(part, outOfRange));
             } catch (const FormatError&) {
                 throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
             }

@@ -46,15 +46,19 @@ int EphemerisEngine::compute(const EngineRequest& request, double* result) {
     for (const auto& [index, body] : kBodies) {
         double xx[6] = {};
         if (swe_calc_ut(jd, body, SEFLG_SWIEPH | SEFLG_SPEED, xx, error) < 0) {
-            status = kBodyMissing;
+            status |= kBodyMissing;
             continue;
         }
         values[static_cast<std::size_t>(index)] = xx[3] < 0.0 ? -xx[0] : xx[0];
     }
     double cusps[13] = {};
     double ascmc[10] = {};
-    swe_houses_ex(jd, 0, request.latitude, request.longitude, houseMethod(request.houseSystem),
-                  cusps, ascmc);
+    // Within the polar circles Swiss Ephemeris answers Placidus and Koch with Porphyry cusps
+    // and says so only through its return value.
+    if (swe_houses_ex(jd, 0, request.latitude, request.longitude, houseMethod(request.houseSystem),
+                      cusps, ascmc) < 0) {
+        status |= kHousesNotComputed;
+    }
     for (int house = 1; house <= 12; ++house) {
         values[static_cast<std::size_t>(kFirstCuspIndex + house - 1)] = cusps[house];
     }

@@ -13,10 +13,14 @@ class EphemerisEngine {
   public:
     static constexpr int kResultSize = EngineContract::kResultSize;
 
+    // Malformed stands alone; the others are bits that may come together.
     enum Status : int {
         kComplete = 0,
         kMalformedRequest = 1,
         kBodyMissing = 2,  // a body needs an ephemeris file that is absent; its index stays 0
+        // The house system cannot be built at this latitude; the cusps are those of the
+        // Porphyry system that Swiss Ephemeris falls back to, not of the system asked for.
+        kHousesNotComputed = 4,
     };
 
     // Where the ephemeris files are; without them the planets come from the analytical theory.

@@ -156,6 +156,11 @@ TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         {"second place missing", withPlaces(2).zeros(4).bytes()},
         {"bytes after the places", withPlaces(1).zeros(1).bytes()},
         {"coordinate not a number", ByteLayout().i32(1).i32(0).f64(std::nan("")).f64(1).bytes()},
+        // The entry stores latitudes up to 90 and longitudes up to 180 degrees either way.
+        {"latitude beyond the pole", withPlaces(1).cut(8).f64(12345.7).bytes()},
+        {"latitude beyond the south pole", withPlaces(1).cut(8).f64(-90.01).bytes()},
+        {"longitude beyond 180", ByteLayout().i32(1).i32(0).f64(180.5).f64(0).bytes()},
+        {"longitude below -180", ByteLayout().i32(1).i32(0).f64(-181).f64(0).bytes()},
     };
     for (const auto& c : damaged) {
         SCOPED_TRACE(c.what);
@@ -170,6 +175,16 @@ TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         EXPECT_NE(messages.texts[0].find("поврежден"), std::string::npos);
         EXPECT_EQ(testing::ScratchFolder::read(path), c.bytes);
     }
+}
+
+TEST(PlaceBaseTest, CoordinatesAtThePolesAndTheDateLineAreRead) {
+    ByteLayout bytes;
+    bytes.i32(2);
+    place(bytes, kMoscow1251, 180.0, 90.0);
+    place(bytes, kOryol1251, -180.0, -90.0);
+    const auto places = PlaceBase::fromBytes(bytes.bytes());
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[1].latitude, -90.0);
 }
 
 TEST(PlaceBaseTest, UnreadableFileIsReportedAndNotReplaced) {

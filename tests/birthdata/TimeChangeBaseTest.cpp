@@ -130,11 +130,13 @@ TEST(TimeChangeBaseTest, LookupScansTheArrayAsItStandsUntilItIsSorted) {
 TEST(TimeChangeBaseTest, InvalidRecordsAreKeptListedInBracketsAndNeverMatch) {
     TimeChangeBase base;
     base.add(change(1, 1, 1990, 0, 3));
-    base.add(change(29, 2, 1900, 0, 5));              // 1900 is no leap year
-    base.add(change(31, 4, 1995, 0, 6));              // April has 30 days
-    base.add(change(1, 13, 1995, 0, 6));              // no 13th month
-    base.add(change(1, 6, 1995, 24, 6));              // no hour 24
-    base.add(change(1, 6, 2131, 0, 6));               // beyond the last year
+    base.add(change(29, 2, 1900, 0, 5));       // 1900 is no leap year
+    base.add(change(31, 4, 1995, 0, 6));       // April has 30 days
+    base.add(change(1, 13, 1995, 0, 6));       // no 13th month
+    base.add(change(1, 6, 1995, 24, 6));       // no hour 24
+    base.add(change(1, 6, 2131, 0, 6));        // beyond the last year
+    base.add(change(1, 1, 1996, 0, -100000));  // the editor takes 0 to 6 hours
+    base.add(change(1, 1, 1997, 0, 7));
     TimeChange leap2100 = change(29, 2, 2100, 0, 2);  // 2100 is a leap year here
     base.add(leap2100);
     EXPECT_TRUE(leap2100.isValid());
@@ -142,10 +144,15 @@ TEST(TimeChangeBaseTest, InvalidRecordsAreKeptListedInBracketsAndNeverMatch) {
     EXPECT_EQ(base.lookup(1, 12, 1999, 0, 0)->difference, 3);
     EXPECT_EQ(base.lookup(1, 1, 1901, 0, 0), std::nullopt);
     EXPECT_EQ(base.lookup(1, 3, 2100, 0, 0)->difference, 2);
+    EXPECT_EQ(base.lookup(2, 1, 1996, 0, 0)->difference, 3);
+    EXPECT_EQ(base.lookup(2, 1, 1997, 0, 0)->difference, 3);
+    EXPECT_TRUE(change(1, 1, 1996, 0, 0).isValid());
+    EXPECT_TRUE(change(1, 1, 1996, 0, 6).isValid());
 
     const auto lines = base.listLines();
     EXPECT_EQ(lines[0], "с [29.2.1900, 0:00], разн. +5ч.");
     EXPECT_EQ(lines[1], "с 1.1.1990, 0:00, разн. +3ч.");
+    EXPECT_EQ(lines[5], "с [1.1.1996, 0:00], разн. +-100000ч.");
 
     // A damaged year does not send the instant (or the program) anywhere.
     TimeChange far = change(1, 1, std::numeric_limits<int>::max(), 0, 3);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/ChartComputation.h"
+#include "calc/HouseSystems.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
 #include "support/MessageRecorder.h"
@@ -22,7 +23,10 @@ class FakeEngine {
         handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         EXPECT_NE(handle_, nullptr) << dlerror();
     }
-    ~FakeEngine() { dlclose(handle_); }
+    ~FakeEngine() {
+        status(0);
+        dlclose(handle_);
+    }
 
     void answer(const std::array<double, 33>& values) {
         reinterpret_cast<void (*)(const double*)>(dlsym(handle_, "FakeEngine_SetAnswer"))(
@@ -33,6 +37,9 @@ class FakeEngine {
     }
     int argumentCount() {
         return reinterpret_cast<int (*)()>(dlsym(handle_, "FakeEngine_ArgumentCount"))();
+    }
+    void status(int value) {
+        reinterpret_cast<void (*)(int)>(dlsym(handle_, "FakeEngine_SetStatus"))(value);
     }
 
   private:
@@ -219,6 +226,32 @@ TEST_F(ChartComputationTest, HouselessChartIsNotOrientedFromTheAscendant) {
     ASSERT_TRUE(computation_.recomputeNatal(birth, -1, chart, orientation));
     EXPECT_EQ(orientation.fromAries, 0);
     EXPECT_EQ(orientation.angle, 15.0);
+}
+
+TEST_F(ChartComputationTest, HousesTheEngineCouldNotBuildAreReportedNotShown) {
+    std::array<double, 33> values{};
+    for (std::size_t i = 1; i < values.size(); ++i) values[i] = 3.0 * static_cast<double>(i);
+    engine_.answer(values);
+    engine_.status(EngineLoader::kStatusHousesNotComputed);
+    ChartData chart;
+    chart[17].longitude = 7.0;
+    chart[1].longitude = 42.0;
+    EXPECT_FALSE(computation_.compute(moscowRequest(), chart));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], "Для заполярья эта система домов не пригодна...");
+    EXPECT_EQ(chart[17].longitude, 7.0);
+    EXPECT_EQ(chart[1].longitude, 42.0);
+
+    // Without houses the cusps are not asked for, and a missing body alone is no failure.
+    messages_.clear();
+    ChartRequest houseless = moscowRequest();
+    houseless.houseSystem = HouseSystems::kNone;
+    EXPECT_TRUE(computation_.compute(houseless, chart));
+    EXPECT_EQ(chart[1].longitude, 3.0);
+    engine_.status(EngineLoader::kStatusBodyMissing);
+    EXPECT_TRUE(computation_.compute(moscowRequest(), chart));
+    EXPECT_EQ(chart[17].longitude, 63.0);
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(ChartComputationTest, MissingEngineOrEntryReportsAndLeavesTheChartUntouched) {

@@ -9,6 +9,7 @@ std::array<std::string, 12> lastArguments;
 int lastArgumentCount = 0;
 std::array<double, 33> answer{};
 int calls = 0;
+int status = 0;
 }  // namespace
 
 extern "C" {
@@ -18,7 +19,11 @@ int EntryPoint_Main(int argc, char** argv, double* result) {
     lastArgumentCount = argc;
     for (int i = 0; i < argc && i < 12; ++i) lastArguments[static_cast<std::size_t>(i)] = argv[i];
     std::memcpy(result, answer.data(), sizeof(double) * answer.size());
-    return 0;
+    return status;
+}
+
+void FakeEngine_SetStatus(int value) {
+    status = value;
 }
 
 void FakeEngine_SetAnswer(const double* values) {

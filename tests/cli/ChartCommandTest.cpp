@@ -140,6 +140,32 @@ TEST(ChartCommand, PlaceGivesTheCoordinatesAndItsClockOfThatDay) {
     EXPECT_EQ(runCli("chart --place Щщщщ --date 1.1.2000 --time 12:00").exitCode, 2);
 }
 
+TEST(ChartCommand, PolarLatitudesRefuseTheSystemsThatCannotBeBuiltThere) {
+    const std::string polarMessage = "Для заполярья эта система домов не пригодна...";
+    const auto chartAt = [](const std::string& latitude, const std::string& system) {
+        return runCli("chart --date 21.06.1990 --time 12:00 --zone 3 --lon 33 --lat " + latitude +
+                      " --houses " + system);
+    };
+    for (const char* system : {"Placidus", "Koch", "Campanus", "Regiomontanus", "Porphyry",
+                               "Topocentric", "Neo-Porphyry"}) {
+        for (const char* latitude : {"66.56", "-70", "89.9"}) {
+            const auto refused = chartAt(latitude, system);
+            EXPECT_EQ(refused.exitCode, 2) << system << " " << latitude;
+            EXPECT_NE(refused.err.find(polarMessage), std::string::npos) << refused.err;
+            EXPECT_TRUE(refused.out.empty());
+        }
+        // 66° 33' is the last latitude the entry takes with every system.
+        EXPECT_EQ(chartAt("66.55", system).exitCode, 0) << system;
+    }
+    for (const char* system : {"Equa", "Meridian", "Morinus", "'Equal(MC)'", "Whole"}) {
+        for (const char* latitude : {"70", "-70"}) {
+            const auto accepted = chartAt(latitude, system);
+            EXPECT_EQ(accepted.exitCode, 0) << system << " " << latitude << accepted.err;
+            EXPECT_NE(accepted.out.find("Дом 12"), std::string::npos);
+        }
+    }
+}
+
 TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
     const auto result = runCli(kMoscow1961, "ORVANTA_HOME=/nonexistent-orvanta-home");
     EXPECT_EQ(result.exitCode, 1);

@@ -30,6 +30,41 @@ TEST_F(AtomicFileTest, WritesAndReadsBackTheSameBytesLeavingNoTemporaryFile) {
     EXPECT_EQ(files, 1);
 }
 
+int entriesIn(const std::filesystem::path& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+    return count;
+}
+
+TEST_F(AtomicFileTest, SavingThroughLinksReplacesTheTargetAndKeepsTheLinks) {
+    // charts/link.map -> ../store/real.map (relative), top.map -> charts/link.map (absolute).
+    std::filesystem::create_directories(folder_ / "store");
+    std::filesystem::create_directories(folder_ / "charts");
+    const auto real = folder_ / "store" / "real.map";
+    ASSERT_TRUE(AtomicFile::write(real, std::string("old")));
+    std::filesystem::create_symlink("../store/real.map", folder_ / "charts" / "link.map");
+    std::filesystem::create_symlink(folder_ / "charts" / "link.map", folder_ / "top.map");
+
+    for (const auto& through : {folder_ / "charts" / "link.map", folder_ / "top.map"}) {
+        const std::string text = "new through " + through.filename().string();
+        ASSERT_TRUE(AtomicFile::write(through, text));
+        EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "charts" / "link.map"));
+        EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "top.map"));
+        const auto bytes = AtomicFile::read(real);
+        ASSERT_TRUE(bytes.has_value());
+        EXPECT_EQ(std::string(bytes->begin(), bytes->end()), text);
+        // The temporary file went beside the target and was renamed over it.
+        EXPECT_EQ(entriesIn(folder_ / "store"), 1);
+        EXPECT_EQ(entriesIn(folder_ / "charts"), 1);
+    }
+
+    // A link whose target is not there yet: the save creates the target.
+    std::filesystem::create_symlink("store/later.map", folder_ / "later.map");
+    ASSERT_TRUE(AtomicFile::write(folder_ / "later.map", std::string("created")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "later.map"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder_ / "store" / "later.map"));
+}
+
 TEST_F(AtomicFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     const auto path = folder_ / "chart.map";

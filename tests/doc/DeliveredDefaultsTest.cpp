@@ -154,20 +154,13 @@ TEST(DeliveredDefaults, TwelveSignPicturesLoad) {
 }
 
 TEST(DeliveredDefaults, DamagedCopiesAreRefusedWithoutCrashing) {
-    // A sample of cuts through the delivered aspects, and bytes flipped along the way. A cut
-    // that happens to fall between two records is a shorter file, not a damaged one.
+    // A sample of cuts through the delivered aspects, and bytes flipped along the way. Every
+    // cut has lost records, so none is read.
     testing::MessageRecorder recorder;
     const auto bytes = delivered(SettingsFile::kNatalAspects);
-    for (std::size_t size = 1; size < bytes.size(); size += 997) {
+    for (std::size_t size = 0; size < bytes.size(); size += 997) {
         const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(size));
-        try {
-            auto records = AspectRecords::parse(cut);
-            const std::size_t count = records.size();
-            auto written = AspectRecords::serialize(toTable(std::move(records)));
-            written.resize(std::min(written.size(), size));
-            EXPECT_EQ(written, cut) << count;
-        } catch (const FormatError&) {
-        }
+        EXPECT_THROW(AspectRecords::parse(cut), FormatError) << size;
     }
     for (std::size_t at = 0; at < bytes.size(); at += 1499) {
         auto flipped = bytes;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "doc/MapFile.h"
 #include "support/BitmapBuilder.h"
 #include "support/ByteLayout.h"
@@ -150,6 +152,94 @@ TEST(MapFile, DamagedFilesAreRefusedWithTheReason) {
     longName[74] = 0xFF;
     longName.insert(longName.begin() + 75, {0xFF, 0xFF, 0xFF, 0x0F});
     EXPECT_NE(reason(longName).find("длина строки"), std::string::npos);
+}
+
+// Runs one change on a sound chart and reads the file written from it: the reason when the
+// reader refuses it, or "read".
+std::string readingOf(void (*change)(NatalChart&)) {
+    NatalChart natal = sampleChart("Иванов", "Тверь");
+    change(natal);
+    try {
+        MapFile::parse(layoutOf(natal));
+    } catch (const FormatError& damage) {
+        return damage.what();
+    }
+    return "read";
+}
+
+TEST(MapFile, ValuesTheProgramCannotWriteAreRefusedNamingThePart) {
+    struct Case {
+        const char* reason;  // the part and the value the message names
+        void (*change)(NatalChart&);
+    };
+    const Case cases[] = {
+        {"данные рождения: признак ввода данных 2", [](NatalChart& n) { n.birth.entered = 2; }},
+        {"местная дата 12.32768.1961", [](NatalChart& n) { n.birth.month = 32768; }},
+        {"местная дата 31.4.1961", [](NatalChart& n) { n.birth.day = 31; }},
+        {"местная дата 12.4.1859", [](NatalChart& n) { n.birth.year = 1859; }},
+        {"местная дата 29.2.1900",
+         [](NatalChart& n) { n.birth.day = 29, n.birth.month = 2, n.birth.year = 1900; }},
+        {"местное время 25:0", [](NatalChart& n) { n.birth.hour = 25, n.birth.minute = 0; }},
+        {"местное время 9:60", [](NatalChart& n) { n.birth.minute = 60; }},
+        {"местное время 24:30", [](NatalChart& n) { n.birth.hour = 24, n.birth.minute = 30; }},
+        {"местное время -1:7", [](NatalChart& n) { n.birth.hour = -1; }},
+        {"гринвичская дата 12.13.1961", [](NatalChart& n) { n.birth.gmtMonth = 13; }},
+        {"гринвичская дата 30.12.1859",
+         [](NatalChart& n) { n.birth.gmtDay = 30, n.birth.gmtMonth = 12, n.birth.gmtYear = 1859; }},
+        {"гринвичское время 24:1",
+         [](NatalChart& n) { n.birth.gmtHour = 24, n.birth.gmtMinute = 1; }},
+        {"гринвичское время 6:61", [](NatalChart& n) { n.birth.gmtMinute = 61; }},
+        {"разница с Гринвичем nan", [](NatalChart& n) { n.birth.diffGreenwich = std::nan(""); }},
+        {"разница с Гринвичем 24.5", [](NatalChart& n) { n.birth.diffGreenwich = 24.5; }},
+        {"разница с Москвой -25", [](NatalChart& n) { n.birth.diffMoscow = -25; }},
+        {"широта 90.5", [](NatalChart& n) { n.birth.latitude = 90.5; }},
+        {"широта inf", [](NatalChart& n) { n.birth.latitude = INFINITY; }},
+        {"долгота -180.25", [](NatalChart& n) { n.birth.longitude = -180.25; }},
+        {"объект 1: долгота 1e+308", [](NatalChart& n) { n.chart[1].longitude = 1e308; }},
+        {"объект 2: долгота -1", [](NatalChart& n) { n.chart[2].longitude = -1; }},
+        {"объект 3: градус в знаке 30.5", [](NatalChart& n) { n.chart[3].degreeInSign = 30.5; }},
+        {"объект 4: минуты nan", [](NatalChart& n) { n.chart[4].minutes = std::nan(""); }},
+        {"объект 5: секунды 61", [](NatalChart& n) { n.chart[5].seconds = 61; }},
+        {"объект 6: признак попятности 2", [](NatalChart& n) { n.chart[6].retrograde = 2; }},
+        {"объект 7: номер знака 13", [](NatalChart& n) { n.chart[7].sign = 13; }},
+        {"объект 32: номер знака -1", [](NatalChart& n) { n.chart[32].sign = -1; }},
+        {"система домов: признак карты без домов 2",
+         [](NatalChart& n) { n.chart.housesUnavailable = 2; }},
+        {"направление Зодиака 3", [](NatalChart& n) { n.orientation.direction = 3; }},
+        {"отсчёт от Овна -1", [](NatalChart& n) { n.orientation.fromAries = -1; }},
+        {"отсчёт от Асцендента 2", [](NatalChart& n) { n.orientation.fromAscendant = 2; }},
+        {"угол поворота nan", [](NatalChart& n) { n.orientation.angle = std::nan(""); }},
+        {"система домов 12", [](NatalChart& n) { n.houseSystem = 12; }},
+        {"система домов -2", [](NatalChart& n) { n.houseSystem = -2; }},
+        {"автоматическое гринвичское время 2", [](NatalChart& n) { n.autoGreenwich = 2; }},
+    };
+    for (const Case& c : cases) {
+        const std::string reason = readingOf(c.change);
+        EXPECT_NE(reason.find(c.reason), std::string::npos) << c.reason << " -> " << reason;
+    }
+}
+
+TEST(MapFile, ValuesAtTheEdgesOfWhatTheProgramWritesAreRead) {
+    // The command line takes 24:00; the Greenwich shift may leave 24:00, round minutes up to
+    // 60 or cross into the day before 1860 or after 2130.
+    void (*const changes[])(NatalChart&) = {
+        [](NatalChart& n) { n.birth.hour = 24, n.birth.minute = 0; },
+        [](NatalChart& n) { n.birth.gmtHour = 24, n.birth.gmtMinute = 0; },
+        [](NatalChart& n) { n.birth.gmtHour = 23, n.birth.gmtMinute = 60; },
+        [](NatalChart& n) { n.birth.gmtDay = 31, n.birth.gmtMonth = 12, n.birth.gmtYear = 1859; },
+        [](NatalChart& n) { n.birth.gmtDay = 1, n.birth.gmtMonth = 1, n.birth.gmtYear = 2131; },
+        [](NatalChart& n) { n.birth.day = 29, n.birth.month = 2, n.birth.year = 2000; },
+        [](NatalChart& n) { n.birth.diffGreenwich = -24, n.birth.diffMoscow = 24; },
+        [](NatalChart& n) { n.birth.latitude = -90, n.birth.longitude = 180; },
+        [](NatalChart& n) { n.chart[12].setLongitude(0), n.chart[13].setLongitude(359.999999); },
+        [](NatalChart& n) {
+            n.chart[14].degreeInSign = 30, n.chart[14].sign = 12, n.chart[14].longitude = 360;
+        },
+        [](NatalChart& n) { n.houseSystem = -1, n.chart.housesUnavailable = 0; },
+        [](NatalChart& n) { n.houseSystem = 11, n.orientation.angle = -400; },
+    };
+    int index = 0;
+    for (auto change : changes) EXPECT_EQ(readingOf(change), "read") << index++;
 }
 
 }  // namespace

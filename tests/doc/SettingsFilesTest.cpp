@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "doc/AspectRecords.h"
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
@@ -121,25 +123,67 @@ TEST(AspectRecords, FileReadAndWrittenBackIsIdentical) {
     EXPECT_EQ(ScratchFolder::read(path), written);
 }
 
-TEST(AspectRecords, ReadingStopsAtTheEndOfTheFile) {
+TEST(AspectRecords, FileWithFewerThanEighteenRecordsIsDamaged) {
+    // The pages always write all eighteen: three records, or none at all, are a file that has
+    // lost its end, not a shorter table.
     ScratchFolder folder;
     const auto path = folder / "default.ta";
     ByteLayout three;
     for (int i = 0; i < 3; ++i) aspectRecord(three, aspect(i));
-    ScratchFolder::write(path, three.bytes());
+    for (const auto& bytes : {three.bytes(), std::vector<std::uint8_t>{}}) {
+        ScratchFolder::write(path, bytes);
+        AspectTable table;
+        table[0].angle = 77;
+        MessageRecorder recorder;
+        EXPECT_EQ(AspectRecords::read(path, table), SettingsFile::Outcome::Damaged) << bytes.size();
+        EXPECT_EQ(table[0].angle, 77);
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_NE(
+            recorder.messages[0].find("записей аспектов " + std::to_string(bytes.empty() ? 0 : 3)),
+            std::string::npos);
+    }
 
-    AspectTable table;
-    table[3].angle = 77;
-    table[17].label = "прежний";
     MessageRecorder recorder;
-    EXPECT_EQ(AspectRecords::read(path, table), SettingsFile::Outcome::Applied);
-    for (int i = 0; i < 3; ++i) expectSameAspect(table[i], aspect(i));
-    EXPECT_EQ(table[3].angle, 77);
-    EXPECT_EQ(table[17].label, "прежний");
-    EXPECT_TRUE(recorder.messages.empty());
-
+    AspectTable table;
     EXPECT_EQ(AspectRecords::read(folder / "missing.asp", table), SettingsFile::Outcome::Missing);
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(AspectRecords, ValuesThePagesCannotSetMakeTheFileDamaged) {
+    struct Case {
+        const char* named;  // the value the message names
+        void (*spoil)(AspectSetting&);
+    };
+    const Case cases[] = {
+        {"толщина линии -1", [](AspectSetting& a) { a.lineWidth = -1; }},
+        {"тип линии 5", [](AspectSetting& a) { a.lineStyle = 5; }},
+        {"тип линии -1", [](AspectSetting& a) { a.lineStyle = -1; }},
+        {"угол аспекта 180.5", [](AspectSetting& a) { a.angle = 180.5; }},
+        {"угол аспекта -0.5", [](AspectSetting& a) { a.angle = -0.5; }},
+        {"угол аспекта nan", [](AspectSetting& a) { a.angle = std::nan(""); }},
+        {"орбис inf", [](AspectSetting& a) { a.orb = INFINITY; }},
+        {"признак учёта 2", [](AspectSetting& a) { a.included = 2; }},
+    };
+    for (const Case& c : cases) {
+        AspectTable table = aspectTable();
+        c.spoil(table[5]);
+        try {
+            AspectRecords::parse(AspectRecords::serialize(table));
+            ADD_FAILURE() << c.named;
+        } catch (const FormatError& damage) {
+            const std::string message = damage.what();
+            EXPECT_NE(message.find("запись аспекта 6"), std::string::npos) << message;
+            EXPECT_NE(message.find(c.named), std::string::npos) << message;
+        }
+    }
+    // The limits themselves are values the pages can set.
+    AspectTable edges = aspectTable();
+    edges[0].angle = 0.0;
+    edges[1].angle = 180.0;
+    edges[2].lineStyle = 4;
+    edges[3].orb = -3.0;  // the page takes any orb
+    edges[4].lineWidth = 0;
+    EXPECT_EQ(AspectRecords::parse(AspectRecords::serialize(edges)).size(), 18u);
 }
 
 TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
@@ -293,6 +337,66 @@ TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
             << bytes.size();
         EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
         EXPECT_EQ(recorder.messages.size(), 1u);
+    }
+}
+
+TEST(PlanetRecords, RecordCountMustBeOneTheKindHolds) {
+    // A radix file holds the 16 bodies or all 28 objects, a transit file the 16 bodies.
+    struct Case {
+        int records;
+        PlanetRecords::Kind kind;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {16, PlanetRecords::Kind::Radix, true},    {28, PlanetRecords::Kind::Radix, true},
+        {16, PlanetRecords::Kind::Transit, true},  {0, PlanetRecords::Kind::Radix, false},
+        {15, PlanetRecords::Kind::Radix, false},   {20, PlanetRecords::Kind::Radix, false},
+        {28, PlanetRecords::Kind::Transit, false}, {17, PlanetRecords::Kind::Transit, false},
+        {1, PlanetRecords::Kind::Transit, false},
+    };
+    for (const Case& c : cases) {
+        const auto bytes = planetFile(c.records);
+        if (c.accepted) {
+            EXPECT_EQ(PlanetRecords::parse(bytes, c.kind).size(),
+                      static_cast<std::size_t>(c.records));
+        } else {
+            EXPECT_THROW(PlanetRecords::parse(bytes, c.kind), FormatError) << c.records;
+        }
+    }
+    // The reader tells the kind by the file's name.
+    EXPECT_EQ(PlanetRecords::kindOf("x/DEFAULT.TRP"), PlanetRecords::Kind::Transit);
+    EXPECT_EQ(PlanetRecords::kindOf("x/default.rxp"), PlanetRecords::Kind::Radix);
+    ScratchFolder folder;
+    ScratchFolder::write(folder / "default.trp", planetFile(28));
+    ChartData chart;
+    MessageRecorder recorder;
+    EXPECT_EQ(PlanetRecords::read(folder / "default.trp", chart, 16),
+              SettingsFile::Outcome::Damaged);
+    EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
+}
+
+TEST(PlanetRecords, UseFlagsOtherThanZeroOrOneMakeTheFileDamaged) {
+    struct Case {
+        const char* named;
+        void (*spoil)(ChartObject&);
+    };
+    const Case cases[] = {
+        {"признак показа 2", [](ChartObject& o) { o.shown = 2; }},
+        {"признак учёта в транзитах -1", [](ChartObject& o) { o.transitUse = -1; }},
+        {"признак учёта в радиксе 7", [](ChartObject& o) { o.radixUse = 7; }},
+    };
+    for (const Case& c : cases) {
+        ChartData chart;
+        for (int number = 1; number <= 16; ++number) chart[number] = planet(number);
+        c.spoil(chart[9]);
+        try {
+            PlanetRecords::parse(PlanetRecords::serialize(chart, 16));
+            ADD_FAILURE() << c.named;
+        } catch (const FormatError& damage) {
+            const std::string message = damage.what();
+            EXPECT_NE(message.find("запись объекта 9"), std::string::npos) << message;
+            EXPECT_NE(message.find(c.named), std::string::npos) << message;
+        }
     }
 }
 

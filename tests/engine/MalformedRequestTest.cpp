@@ -114,5 +114,28 @@ TEST_F(EngineLibraryTest, ExtremeButValidRequestsNeverWriteNaN) {
     for (double value : result) EXPECT_TRUE(std::isfinite(value));
 }
 
+TEST_F(EngineLibraryTest, AHouseSystemItCannotBuildIsReportedNotReplaced) {
+    // Placidus and Koch at 70 degrees and at the poles: Swiss Ephemeris gives Porphyry cusps
+    // instead, and the engine says so. Other systems, and Placidus at 60 degrees, are built.
+    std::array<double, 33> result{};
+    const struct {
+        const char* system;
+        const char* latitude;
+        bool built;
+    } cases[] = {
+        {"0", "70n00", false}, {"0", "70s00", false}, {"1", "70n00", false}, {"1", "89s59", false},
+        {"0", "60n00", true},  {"1", "60s00", true},  {"2", "70n00", true},  {"4", "70s00", true},
+        {"7", "70n00", true},  {"9", "70s00", true},  {"11", "70n00", true},
+    };
+    for (const auto& c : cases) {
+        auto texts = moscow();
+        texts[3] = c.system;
+        texts[11] = c.latitude;
+        const int status = send(texts, result);
+        EXPECT_EQ((status & EngineLoader::kStatusHousesNotComputed) == 0, c.built)
+            << c.system << " " << c.latitude << " status " << status;
+    }
+}
+
 }  // namespace
 }  // namespace orvanta

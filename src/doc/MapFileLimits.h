@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "calc/BirthData.h"
+#include "calc/ChartObject.h"
+#include "calc/ZodiacOrientation.h"
+
+namespace orvanta {
+
+// The values a chart file may hold: what the birth-data entry accepts and what the chart
+// computation produces. A value outside them throws ValueCheck::Error naming it; a file with
+// such a value cannot come from the program and is refused as damaged.
+class MapFileLimits {
+  public:
+    // Differences from Greenwich and from Moscow stay within a day either way.
+    static constexpr double kLargestDifference = 24.0;
+
+    static void checkBirth(const BirthData& birth);
+    static void checkObject(const ChartObject& object);
+    static void checkTail(std::int32_t housesUnavailable, const ZodiacOrientation& orientation,
+                          std::int32_t houseSystem, std::int32_t autoGreenwich);
+
+  private:
+    static void checkLocalMoment(const BirthData& birth);
+    static void checkGreenwichMoment(const BirthData& birth);
+};
+
+}  // namespace orvanta
