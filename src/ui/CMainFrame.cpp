@@ -23,6 +23,7 @@
 #include "ui/ChildSubWindow.h"
 #include "ui/CommandIds.h"
 #include "ui/NoticeDialog.h"
+#include "ui/SettingsCommands.h"
 #include "ui/ToolIcons.h"
 
 namespace orvanta {
@@ -155,9 +156,19 @@ void CMainFrame::createActions() {
             });
     addCommand(kStep, "По шагам...",
                "Открыть диалог пошагового измения времени и даты\nПошаговое изменение");
-    addCommand(kNatalSettings, "Изменить отображение...",
-               "Изменить набор планет, аспектов или направление Зодиака для карты "
-               "рождения\nИзменить установки");
+    connect(addCommand(kNatalSettings, "Изменить отображение...",
+                       "Изменить набор планет, аспектов или направление Зодиака для карты "
+                       "рождения\nИзменить установки"),
+            &QAction::triggered, this, [this] {
+                if (OpenChart* chart = activeChart()) SettingsCommands::natalSettings(*chart, this);
+            });
+    // The event chart window's menu and tool bar carry this command.
+    connect(addCommand(kEventSettings, "Изменить отображение...",
+                       "Изменить установки для событийной карты: транзитные и радиксные "
+                       "планеты и их взаимные аспекты\nИзменить установки"),
+            &QAction::triggered, this, [this] {
+                if (OpenChart* chart = activeChart()) SettingsCommands::eventSettings(*chart, this);
+            });
     connect(addCommand(kZoomIn, "Увеличить", "Увеличить изображение в четыре раза\nМасштаб 4:1"),
             &QAction::triggered, this, [this] { setZoom(2); });
     connect(addCommand(kZoomOut, "Уменьшить",
@@ -373,9 +384,10 @@ void CMainFrame::updateCommandStates() {
     commands_[kSynthesizeText]->setEnabled(false);
     commands_[kBuildEventChart]->setEnabled(false);
     commands_[kChangeBirthData]->setEnabled(haveChart);
-    // The step dialog and the settings sheet arrive later.
+    // The step dialog arrives later.
     commands_[kStep]->setEnabled(false);
-    commands_[kNatalSettings]->setEnabled(false);
+    commands_[kNatalSettings]->setEnabled(haveChart);
+    commands_[kEventSettings]->setEnabled(haveChart);
     commands_[kZoomIn]->setEnabled(haveChart);
     commands_[kZoomOut]->setEnabled(haveChart);
     const int zoom = haveChart ? chart->drawingArea().zoom : 1;

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <algorithm>
+
+#include "../common/MessageRecorder.h"
+#include "../doc/TempFolder.h"
+#include "../ui/WidgetInput.h"
+#include "common/AppFolder.h"
+#include "doc/AspectRecords.h"
+#include "doc/PlanetRecords.h"
+#include "natal/AspectTableLayout.h"
+#include "natal/FindNatalAspects.h"
+#include "natal/WheelLayout.h"
+#include "settings/CBornSheet.h"
+#include "settings/CTranzitSheet.h"
+#include "settings/LineStyleDialog.h"
+
+namespace orvanta {
+namespace {
+
+using testing::MessageRecorder;
+using testing::TempFolder;
+
+// The sample chart over a copy of the delivered defaults files, so that "Запомнить" writes
+// into the test's own folder.
+class SettingsSheetTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::widgetApplication();
+        for (const char* name : {"default.asp", "default.ta", "default.rxp", "default.trp"}) {
+            std::filesystem::copy_file(AppFolder::find(name), folder_ / name);
+        }
+        doc_ = std::make_unique<CZodiacDoc>(folder_.path());
+        ASSERT_EQ(doc_->open(ORVANTA_SAMPLE_MAP), CZodiacDoc::OpenResult::Opened);
+        doc_->subscribe([this](int hint) { hints_ |= hint; });
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<CZodiacDoc> doc_;
+    int hints_ = 0;
+};
+
+bool wheelShows(const CZodiacDoc& doc, int body) {
+    const NatalChart& natal = doc.natal();
+    const auto layout = WheelLayout::compute(natal.chart, natal.orientation, natal.aspects,
+                                             WheelLayout::Frame::screen(0, 0, 1000, 1000));
+    return layout.bodies[static_cast<std::size_t>(body - 1)].shown;
+}
+
+bool tableShows(const CZodiacDoc& doc, int body) {
+    const auto layout = AspectTableLayout::compute(doc.natal().chart, doc.natal().aspects,
+                                                   AspectTableLayout::Rect{0, 0, 1000, 800});
+    return std::count(layout.objects.begin(), layout.objects.end(), body) != 0;
+}
+
+bool hasAspectWith(const CZodiacDoc& doc, int body) {
+    const auto pairs =
+        FindNatalAspects::all(doc.natal().chart, 28, doc.natal().aspects, AspectConsumer::Table);
+    return std::any_of(pairs.begin(), pairs.end(),
+                       [body](const auto& p) { return p.first == body || p.second == body; });
+}
+
+TEST_F(SettingsSheetTest, UncheckedBodyLeavesWheelTableAndAspectsAfterOk) {
+    const int moon = 2;
+    ASSERT_TRUE(wheelShows(*doc_, moon));
+    ASSERT_TRUE(tableShows(*doc_, moon));
+    ASSERT_TRUE(hasAspectWith(*doc_, moon)) << "the sample's Moon has aspects to remove";
+    {
+        CBornSheet sheet(*doc_);
+        sheet.planetPage()->tickBox(moon)->setChecked(false);
+        ASSERT_TRUE(doc_->natal().chart[moon].shown) << "nothing changes before OK";
+        sheet.accept();
+        EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    }
+    EXPECT_FALSE(wheelShows(*doc_, moon));
+    EXPECT_FALSE(tableShows(*doc_, moon));
+    EXPECT_FALSE(hasAspectWith(*doc_, moon));
+    EXPECT_TRUE(hints_ & CZodiacDoc::kHintNatal);
+    EXPECT_FALSE(doc_->isModified()) << "the chart file holds no shown flags";
+}
+
+TEST_F(SettingsSheetTest, CancelRestoresTheStoredDefaultsOfThePagesShown) {
+    const auto stored = TempFolder::read(folder_ / "default.asp");
+    CBornSheet sheet(*doc_);
+    sheet.show();
+    sheet.tabs()->setCurrentIndex(1);
+    AspectSetting& first = doc_->natal().aspects[0];
+    first.colour = 0x00ABCDEF;  // as the line dialog changes it, directly in the table
+    first.label = "изменено";
+    sheet.aspectPage()->angleField(0)->setText("1");
+    sheet.reject();
+    EXPECT_EQ(AspectRecords::serialize(doc_->natal().aspects), stored);
+    EXPECT_TRUE(hints_ & CZodiacDoc::kHintNatal);
+}
+
+TEST_F(SettingsSheetTest, RefusedAngleKeepsTheSheetOpenAndRememberWritesNothing) {
+    const auto stored = TempFolder::read(folder_ / "default.asp");
+    CBornSheet sheet(*doc_);
+    sheet.show();
+    sheet.tabs()->setCurrentIndex(2);
+    AspectPage* page = sheet.aspectPage();
+    page->angleField(0)->setText("45");
+    page->angleField(12)->setText("181");
+    MessageRecorder recorder;
+    page->findChild<QPushButton*>("remember")->click();
+    EXPECT_EQ(TempFolder::read(folder_ / "default.asp"), stored);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0], "Please enter a number between 0 and 180.");
+
+    sheet.accept();
+    EXPECT_TRUE(sheet.isVisible()) << "OK stays on the refused field";
+    EXPECT_EQ(sheet.tabs()->currentWidget(), page);
+    EXPECT_EQ(sheet.focusWidget(), page->angleField(12));
+    EXPECT_NE(doc_->natal().aspects[0].angle, 45.0);
+
+    page->angleField(12)->setText("150");
+    page->findChild<QPushButton*>("remember")->click();
+    AspectTable reread;
+    ASSERT_EQ(AspectRecords::read(folder_ / "default.asp", reread), SettingsFile::Outcome::Applied);
+    EXPECT_EQ(reread[0].angle, 45.0);
+    EXPECT_EQ(reread[12].angle, 150.0);
+    sheet.reject();
+}
+
+TEST_F(SettingsSheetTest, LineDialogKeepsTheWidthInRangeAndWritesOnlyOnOk) {
+    AspectSetting& aspect = doc_->natal().aspects[0];
+    aspect.lineWidth = 10;
+    aspect.lineStyle = 9;
+    aspect.colour = 0x000000FF;
+    {
+        LineStyleDialog dialog(aspect);
+        EXPECT_EQ(dialog.styles()->checkedId(), 0) << "an unknown style shows as solid";
+        dialog.widthField()->stepUp();
+        EXPECT_EQ(dialog.widthField()->value(), 10);
+        dialog.styles()->button(3)->click();
+        dialog.widthField()->stepDown();
+        dialog.reject();
+    }
+    EXPECT_EQ(aspect.lineStyle, 9);
+    EXPECT_EQ(aspect.lineWidth, 10);
+    LineStyleDialog dialog(aspect);
+    dialog.widthField()->setValue(0);
+    dialog.widthField()->stepDown();
+    dialog.styles()->button(3)->click();
+    dialog.accept();
+    EXPECT_EQ(aspect.lineWidth, 0);
+    EXPECT_EQ(aspect.lineStyle, 3);
+    EXPECT_EQ(aspect.colour, 0x000000FFu);
+}
+
+TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChart) {
+    doc_->natal().chart.housesUnavailable = 1;
+    doc_->eventChart().computed = true;
+    CTranzitSheet sheet(*doc_);
+    EXPECT_FALSE(sheet.radixPage()->tickBox(17)->isEnabled());
+    EXPECT_TRUE(sheet.radixPage()->tickBox(16)->isEnabled());
+    EXPECT_FALSE(sheet.radixPage()->tickBox(17)->isChecked());
+    sheet.aspectPage()->includeBox(0)->setChecked(false);
+    sheet.transitPage()->tickBox(2)->setChecked(false);
+    sheet.accept();
+    EXPECT_EQ(doc_->transitAspects()[0].included, 0);
+    EXPECT_EQ(doc_->transitBodies()[2].transitUse, 0);
+    EXPECT_FALSE(doc_->eventChart().computed) << "the event chart is to be built again";
+    EXPECT_TRUE(hints_ & CZodiacDoc::kHintEventChart);
+}
+
+}  // namespace
+}  // namespace orvanta
