@@ -16,7 +16,9 @@ namespace orvanta {
 namespace {
 
 constexpr int kRowsPerColumn = 9;
-constexpr int kFieldWidth = 56;
+// Wide enough for any angle at full precision (360/7 is "51.42857142857143").
+constexpr const char* kWidestAngle = "000.00000000000000";
+constexpr const char* kWidestOrb = "00.000";
 
 }  // namespace
 
@@ -97,10 +99,10 @@ void AspectPage::buildRow(QGridLayout* grid, int line, int aspect) {
     r.angle->setToolTip("Введите величину аспекта в градусах");
     r.orb = new QLineEdit(this);
     r.orb->setToolTip("Введите допустимую величину диапазона");
-    for (QLineEdit* field : {r.angle, r.orb}) {
-        field->setFixedWidth(kFieldWidth);
-        field->setAlignment(Qt::AlignRight);
-    }
+    r.angle->setFixedWidth(r.angle->fontMetrics().horizontalAdvance(kWidestAngle) + 12);
+    r.orb->setFixedWidth(r.orb->fontMetrics().horizontalAdvance(kWidestOrb) + 12);
+    r.angle->setAlignment(Qt::AlignRight);
+    r.orb->setAlignment(Qt::AlignRight);
     r.buttons = makeButtons(setting);
     r.text = SheetControls::textButton(this);
     connect(r.text, &QPushButton::clicked, this,

@@ -13,6 +13,10 @@ class PictureButton : public OwnerDrawnButton {
 
     Picture& picture() { return picture_; }
 
+    // Square, so that a 32-pixel pictogram is copied pixel for pixel and a larger symbol is
+    // scaled evenly.
+    QSize sizeHint() const override { return {34, 34}; }
+
   protected:
     void paintInside(QPainter& painter, const QRect& inner) override;
 
