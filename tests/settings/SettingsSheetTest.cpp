@@ -14,6 +14,8 @@
 #include "natal/WheelLayout.h"
 #include "settings/CBornSheet.h"
 #include "settings/CTranzitSheet.h"
+#include "settings/ColourButton.h"
+#include "settings/LineButton.h"
 #include "settings/LineStyleDialog.h"
 
 namespace orvanta {
@@ -163,6 +165,48 @@ TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChar
     EXPECT_EQ(doc_->transitBodies()[2].transitUse, 0);
     EXPECT_FALSE(doc_->eventChart().computed) << "the event chart is to be built again";
     EXPECT_TRUE(hints_ & CZodiacDoc::kHintEventChart);
+}
+
+TEST_F(SettingsSheetTest, OrientationPageOfAChartWithoutHousesCountsFromAries) {
+    doc_->natal().chart.housesUnavailable = 1;
+    doc_->natal().orientation = {0, 1, 0, 0.0};
+    CBornSheet sheet(*doc_);
+    CShowHowPage* page = sheet.orientationPage();
+    EXPECT_FALSE(page->starts()->button(0)->isEnabled());
+    EXPECT_EQ(page->starts()->button(2)->text(), "Произвольно от Овна");
+    EXPECT_FALSE(page->angleField()->isEnabled());
+    page->starts()->button(2)->click();
+    ASSERT_TRUE(page->angleField()->isEnabled());
+    page->angleField()->setText("15");
+    page->starts()->button(1)->click();
+    EXPECT_EQ(page->angleField()->text(), "0") << "starts 0 and 1 set the angle back";
+    page->starts()->button(2)->click();
+    page->angleField()->setText("15");
+    sheet.accept();
+    EXPECT_EQ(doc_->natal().orientation.fromAries, 0);
+    EXPECT_EQ(doc_->natal().orientation.angle, 15.0);
+    EXPECT_TRUE(doc_->isModified()) << "the chart file holds the orientation";
+}
+
+// The owner-drawn buttons paint from the records: the line button's diagonal runs from two
+// pixels inside the top-left corner in the aspect's own colour.
+TEST_F(SettingsSheetTest, OwnerDrawnButtonsShowTheRecordsTheyAreBoundTo) {
+    AspectSetting aspect;
+    aspect.colour = 0x000000FF;  // red in the low byte
+    aspect.lineWidth = 1;
+    LineButton line(aspect);
+    line.resize(34, 24);
+    const QImage drawn = line.grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(0, 0), QColor(Qt::black)) << "outline";
+    EXPECT_EQ(drawn.pixelColor(2, 2), QColor(255, 0, 0)) << "diagonal";
+    EXPECT_EQ(drawn.pixelColor(20, 5), QColor(Qt::white)) << "fill";
+
+    std::uint32_t colour = 0x00FF0000;  // blue
+    ColourButton filled(colour);
+    filled.resize(34, 24);
+    EXPECT_EQ(filled.grab().toImage().pixelColor(17, 12), QColor(0, 0, 255));
+    colour = 0x0000FF00;
+    EXPECT_EQ(filled.grab().toImage().pixelColor(17, 12), QColor(0, 255, 0));
 }
 
 }  // namespace
