@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/AppContext.h"
 #include "ui/StartUp.h"
@@ -7,6 +9,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Orvanta");
     QApplication::setApplicationName("Orvanta");
+    // Qt's own dialogs (files, colours, message boxes) speak Russian like the rest.
+    QTranslator qtTexts;
+    if (qtTexts.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     orvanta::StartUp::installMessageBoxes();
     orvanta::AppContext context;
