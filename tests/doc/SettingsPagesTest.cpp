@@ -312,6 +312,16 @@ TEST(TranzitSheetModel, OkMarksTheEventChartForRebuildingAndCancelDoesNot) {
     EXPECT_TRUE(doc.eventChart().computed);
     EXPECT_EQ(doc.transitBodies()[2].transitUse, 1) << "a page never shown keeps its objects";
 
+    // A colour changed in the table and a sheet cancelled with the aspects page shown: the
+    // colour stored in "default.ta" comes back, and the event chart is not built again.
+    fillAspects(doc.transitAspects());
+    ASSERT_TRUE(AspectRecords::write(folder / "default.ta", doc.transitAspects()));
+    TranzitSheetModel coloured(doc);
+    doc.transitAspects()[4].colour = 0x00123456;
+    coloured.cancel({TranzitSheetModel::Aspects});
+    EXPECT_EQ(doc.transitAspects()[4].colour, 0x0000FFu + 4);
+    EXPECT_TRUE(doc.eventChart().computed);
+
     TranzitSheetModel sheet(doc);
     sheet.transitPlanets.setFlag(2, false);
     sheet.radixPlanets.setFlag(21, false);
