@@ -70,6 +70,10 @@ bool PlanetPageModel::remember() {
     applyToObjects();
     if (kind_ == Kind::NatalPlanets) doc_.setTextOutOfDate(true);
     doc_.updateAllViews(hint());
+    // The natal page stores the bodies; the cusp records the radix page stored stay.
+    if (kind_ == Kind::NatalPlanets) {
+        return SettingsDefaults::writeLeadingPlanets(doc_, fileName(), objects(), count());
+    }
     return SettingsDefaults::writePlanets(doc_, fileName(), objects(), count());
 }
 

@@ -37,7 +37,8 @@ class PlanetPageModel {
     void applyToObjects();
 
     // "Запомнить": the flags go into the objects, the views are told and the records of
-    // objects 1 to count() are written. False after a reported write failure.
+    // objects 1 to count() are written; the natal page keeps the cusp records that follow
+    // them in the file. False after a reported write failure.
     bool remember();
     // "Восстановить", also the page's reset: the objects' settings are read again from the
     // file and the flags taken from them. A missing file is reported and changes nothing.

@@ -1,5 +1,7 @@
 #include "doc/SettingsDefaults.h"
 
+#include "common/AtomicFile.h"
+#include "common/FormatError.h"
 #include "common/MessageSink.h"
 #include "doc/AspectRecords.h"
 #include "doc/PlanetRecords.h"
@@ -51,6 +53,45 @@ bool SettingsDefaults::writePlanets(const CZodiacDoc& doc, std::string_view file
     std::string reason;
     return reportWrite(PlanetRecords::write(doc.dataFile(fileName), chart, count, &reason),
                        fileName, reason);
+}
+
+namespace {
+
+// The records after the first count that a planet file holds, as they are stored; none when
+// the file is missing or damaged.
+std::vector<std::uint8_t> recordsAfter(const std::filesystem::path& path, int count) {
+    const auto bytes = SettingsFile::load(path);
+    if (!bytes) return {};
+    try {
+        auto records = PlanetRecords::parse(*bytes);
+        const int total = static_cast<int>(records.size());
+        if (total <= count) return {};
+        ChartData tail;
+        for (int i = count; i < total; ++i) {
+            tail[i - count + 1] = std::move(records[static_cast<std::size_t>(i)]);
+        }
+        return PlanetRecords::serialize(tail, total - count);
+    } catch (const FormatError&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+bool SettingsDefaults::writeLeadingPlanets(const CZodiacDoc& doc, std::string_view fileName,
+                                           const ChartData& chart, int count) {
+    const auto path = doc.dataFile(fileName);
+    std::string reason;
+    bool written = false;
+    try {
+        auto bytes = PlanetRecords::serialize(chart, count);
+        const auto tail = recordsAfter(path, count);
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
+        written = AtomicFile::write(path, bytes, &reason);
+    } catch (const FormatError& fault) {
+        reason = fault.what();
+    }
+    return reportWrite(written, fileName, reason);
 }
 
 bool SettingsDefaults::writeOrientation(const CZodiacDoc& doc,

@@ -23,6 +23,10 @@ class SettingsDefaults {
                              const AspectTable& table);
     static bool writePlanets(const CZodiacDoc& doc, std::string_view fileName,
                              const ChartData& chart, int count);
+    // Objects 1 to count, followed by the records after them that the file already holds,
+    // unchanged: storing the bodies must not lose the house cusps' settings.
+    static bool writeLeadingPlanets(const CZodiacDoc& doc, std::string_view fileName,
+                                    const ChartData& chart, int count);
     static bool writeOrientation(const CZodiacDoc& doc, const OrientationFile::Setting& setting);
 
     // False, with a message, when the file is missing or damaged; the records keep their values.

@@ -185,7 +185,19 @@ TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores)
     EXPECT_EQ(doc.natal().chart[2].radixUse, 0);
     EXPECT_FALSE(natal.flag(2));
 
-    // The natal page stores sixteen records, never the cusps.
+    // The natal page stores the sixteen bodies and leaves the cusp records as they were.
+    const auto before = TempFolder::read(folder / "default.rxp");
+    const std::size_t bodyBytes = PlanetRecords::serialize(doc.natal().chart, 16).size();
+    natal.setFlag(5, false);
+    ASSERT_TRUE(natal.remember());
+    const auto after = TempFolder::read(folder / "default.rxp");
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_TRUE(std::equal(after.begin() + static_cast<std::ptrdiff_t>(bodyBytes), after.end(),
+                           before.begin() + static_cast<std::ptrdiff_t>(bodyBytes)));
+    EXPECT_EQ(PlanetRecords::parse(after)[4].shown, 0);
+
+    // Without cusp records in the file, sixteen records are all there is.
+    std::filesystem::remove(folder / "default.rxp");
     ASSERT_TRUE(natal.remember());
     EXPECT_EQ(PlanetRecords::parse(TempFolder::read(folder / "default.rxp")).size(), 16u);
 }
