@@ -13,8 +13,10 @@
 #include "natal/FindNatalAspects.h"
 #include "natal/WheelLayout.h"
 #include "settings/CBornSheet.h"
+#include "settings/CChoosePictDlg.h"
 #include "settings/CTranzitSheet.h"
 #include "settings/ColourButton.h"
+#include "settings/LabelTextDialog.h"
 #include "settings/LineButton.h"
 #include "settings/LineStyleDialog.h"
 
@@ -207,6 +209,54 @@ TEST_F(SettingsSheetTest, OwnerDrawnButtonsShowTheRecordsTheyAreBoundTo) {
     EXPECT_EQ(filled.grab().toImage().pixelColor(17, 12), QColor(0, 0, 255));
     colour = 0x0000FF00;
     EXPECT_EQ(filled.grab().toImage().pixelColor(17, 12), QColor(0, 255, 0));
+}
+
+// A bitmap as an image editor writes it (124-byte header, 24 bits, 2 x 1 pixels) and a file
+// that is no bitmap at all, chosen in the picture chooser.
+TEST_F(SettingsSheetTest, PictureChooserTakesEditorBitmapsAndRefusesOtherFiles) {
+    std::vector<std::uint8_t> editor = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    auto put = [&editor](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            editor.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    put(124, 4), put(2, 4), put(1, 4), put(1, 2), put(24, 2);  // size, width, height, planes, bits
+    for (int i = 0; i < 124 - 16; ++i) editor.push_back(0);
+    for (std::uint8_t b : {0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}) editor.push_back(b);
+    TempFolder::write(folder_ / "editor.bmp", editor);
+    TempFolder::write(folder_ / "notes.bmp", {'t', 'e', 'x', 't'});
+
+    Picture& symbol = doc_->natal().aspects[0].symbol;
+    for (const char* name : {"editor.bmp", "notes.bmp"}) {
+        const auto before = symbol.bytes();
+        MessageRecorder recorder;
+        const QString path = QString::fromStdString((folder_ / name).string());
+        testing::whenModal<CChoosePictDlg>([path](CChoosePictDlg& dialog) {
+            dialog.selectFile(path);
+            static_cast<QDialog&>(dialog).accept();  // the file dialog's own OK
+        });
+        const bool loaded = CChoosePictDlg(symbol).run();
+        if (std::string(name) == "editor.bmp") {
+            ASSERT_TRUE(loaded);
+            EXPECT_EQ(symbol.layout().headerSize, 40u);
+            EXPECT_EQ(symbol.width(), 2);
+            EXPECT_TRUE(recorder.messages.empty());
+        } else {
+            EXPECT_FALSE(loaded);
+            EXPECT_EQ(symbol.bytes(), before) << "the picture stays";
+            EXPECT_EQ(recorder.messages.size(), 1u);
+        }
+    }
+
+    std::string label = "прежний";
+    LabelTextDialog text(label);
+    text.editor()->setPlainText("строка\nи знак \u2603");
+    MessageRecorder recorder;
+    text.accept();
+    EXPECT_EQ(label, "прежний") << "a snowman cannot be stored in Windows-1251";
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    text.editor()->setPlainText("строка\nвторая");
+    text.accept();
+    EXPECT_EQ(label, "строка\r\nвторая") << "the files keep CR LF";
 }
 
 }  // namespace
