@@ -69,7 +69,7 @@ void CShowHowPage::chooseStart(int start) {
 }
 
 bool CShowHowPage::takeControls() {
-    model_.setDirection(directions_->checkedId());
+    if (directions_->checkedId() >= 0) model_.setDirection(directions_->checkedId());
     const auto refusal = model_.takeAngle(angle_->text().toStdString());
     return refusal ? refuse(*refusal, angle_) : true;
 }
