@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "ui/AppContext.h"
 #include "ui/StartUp.h"
@@ -9,11 +7,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Orvanta");
     QApplication::setApplicationName("Orvanta");
-    // Qt's own dialogs (files, colours, message boxes) speak Russian like the rest.
-    QTranslator qtTexts;
-    if (qtTexts.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
 
+    orvanta::StartUp::installQtTranslation(app);
     orvanta::StartUp::installMessageBoxes();
     orvanta::AppContext context;
     orvanta::StartUp::loadContext(context);

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "BitmapBuilder.h"
-#include "MessageRecorder.h"
 #include "common/PictureImport.h"
+#include "support/BitmapBuilder.h"
+#include "support/MessageRecorder.h"
 
 namespace orvanta {
 namespace {

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "../common/MessageRecorder.h"
-#include "ByteLayout.h"
-#include "TempFolder.h"
 #include "doc/AspectPageModel.h"
 #include "doc/AspectRecords.h"
 #include "doc/BornSheetModel.h"
@@ -12,13 +9,16 @@
 #include "doc/PlanetRecords.h"
 #include "doc/SettingsDefaults.h"
 #include "doc/TranzitSheetModel.h"
+#include "support/ByteLayout.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using testing::ByteLayout;
 using testing::MessageRecorder;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 // Row i of a table that stands out from the record defaults: angle 10·i, orb i/2, every
 // third aspect used.
@@ -36,7 +36,7 @@ void fillAspects(AspectTable& table) {
 }
 
 TEST(AspectPageModel, CopiesTheTableAndGivesItBackOnlyWhenApplied) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     fillAspects(doc.natal().aspects);
     AspectPageModel page(doc, doc.natal().aspects, "default.asp", CZodiacDoc::kHintNatal);
@@ -71,7 +71,7 @@ TEST(AspectPageModel, RefusedFieldTakesNothing) {
         {9, "90", "", FieldRefusal::Field::Orb, "Please enter a number."},
         {3, "60", "5°", FieldRefusal::Field::Orb, "Please enter a number."},
     };
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     fillAspects(doc.natal().aspects);
     AspectPageModel page(doc, doc.natal().aspects, "default.asp", CZodiacDoc::kHintNatal);
@@ -98,7 +98,7 @@ void appendRecord(ByteLayout& out, const AspectSetting& a) {
 }
 
 TEST(AspectPageModel, RememberWritesEighteenRecordsThatRestoreGivesBackUnchanged) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     fillAspects(doc.transitAspects());
     int hints = 0;
@@ -122,7 +122,7 @@ TEST(AspectPageModel, RememberWritesEighteenRecordsThatRestoreGivesBackUnchanged
         a.label = "аспект " + std::to_string(i);
         appendRecord(expected, a);
     }
-    EXPECT_EQ(TempFolder::read(folder / "default.ta"), expected.bytes());
+    EXPECT_EQ(ScratchFolder::read(folder / "default.ta"), expected.bytes());
 
     ASSERT_TRUE(page.restore());
     ByteLayout again;
@@ -132,10 +132,10 @@ TEST(AspectPageModel, RememberWritesEighteenRecordsThatRestoreGivesBackUnchanged
 }
 
 TEST(AspectPageModel, RefusedAngleWritesNothingAndChangesNothing) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     const std::vector<std::uint8_t> stored = {1, 2, 3};
-    TempFolder::write(folder / "default.asp", stored);
+    ScratchFolder::write(folder / "default.asp", stored);
     AspectPageModel page(doc, doc.natal().aspects, "default.asp", CZodiacDoc::kHintNatal);
     auto texts = page.texts();
     texts[0] = {true, "45", "2"};
@@ -143,13 +143,13 @@ TEST(AspectPageModel, RefusedAngleWritesNothingAndChangesNothing) {
     const auto refusal = page.remember(texts);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->row, 5);
-    EXPECT_EQ(TempFolder::read(folder / "default.asp"), stored);
+    EXPECT_EQ(ScratchFolder::read(folder / "default.asp"), stored);
     EXPECT_EQ(doc.natal().aspects[0].angle, 0.0);
     EXPECT_EQ(doc.natal().aspects[0].included, 0);
 }
 
 TEST(AspectPageModel, RestoreWithoutTheFileSaysSoAndKeepsTheTable) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     fillAspects(doc.natal().aspects);
     AspectPageModel page(doc, doc.natal().aspects, "default.asp", CZodiacDoc::kHintNatal);
@@ -161,7 +161,7 @@ TEST(AspectPageModel, RestoreWithoutTheFileSaysSoAndKeepsTheTable) {
 }
 
 TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     PlanetPageModel radix(doc, PlanetPageModel::Kind::RadixObjects);
     ASSERT_EQ(radix.count(), 28);
@@ -172,7 +172,7 @@ TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores)
     ASSERT_TRUE(radix.remember());
     EXPECT_EQ(doc.natal().chart[20].radixUse, 0);
 
-    const auto written = PlanetRecords::parse(TempFolder::read(folder / "default.rxp"));
+    const auto written = PlanetRecords::parse(ScratchFolder::read(folder / "default.rxp"));
     ASSERT_EQ(written.size(), 28u);
     EXPECT_EQ(written[19].radixUse, 0);
 
@@ -186,11 +186,11 @@ TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores)
     EXPECT_FALSE(natal.flag(2));
 
     // The natal page stores the sixteen bodies and leaves the cusp records as they were.
-    const auto before = TempFolder::read(folder / "default.rxp");
+    const auto before = ScratchFolder::read(folder / "default.rxp");
     const std::size_t bodyBytes = PlanetRecords::serialize(doc.natal().chart, 16).size();
     natal.setFlag(5, false);
     ASSERT_TRUE(natal.remember());
-    const auto after = TempFolder::read(folder / "default.rxp");
+    const auto after = ScratchFolder::read(folder / "default.rxp");
     ASSERT_EQ(after.size(), before.size());
     EXPECT_TRUE(std::equal(after.begin() + static_cast<std::ptrdiff_t>(bodyBytes), after.end(),
                            before.begin() + static_cast<std::ptrdiff_t>(bodyBytes)));
@@ -199,11 +199,11 @@ TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores)
     // Without cusp records in the file, sixteen records are all there is.
     std::filesystem::remove(folder / "default.rxp");
     ASSERT_TRUE(natal.remember());
-    EXPECT_EQ(PlanetRecords::parse(TempFolder::read(folder / "default.rxp")).size(), 16u);
+    EXPECT_EQ(PlanetRecords::parse(ScratchFolder::read(folder / "default.rxp")).size(), 16u);
 }
 
 TEST(PlanetPageModel, HouseRowsOfAChartWithoutHousesStayUnticked) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     doc.natal().chart.housesUnavailable = 1;
     PlanetPageModel radix(doc, PlanetPageModel::Kind::RadixObjects);
@@ -221,7 +221,7 @@ TEST(PlanetPageModel, HouseRowsOfAChartWithoutHousesStayUnticked) {
 }
 
 TEST(OrientationPageModel, PageValuesFollowTheSwitchesWithAndWithoutHouses) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     ZodiacOrientation& o = doc.natal().orientation;
     o = {1, 0, 0, 30.0};  // clockwise, arbitrary angle
@@ -246,7 +246,7 @@ TEST(OrientationPageModel, PageValuesFollowTheSwitchesWithAndWithoutHouses) {
     EXPECT_EQ(o.fromAries, 0);
     EXPECT_EQ(o.angle, 15.0);
     // "1 2 15.000000 " and zeros up to 100 bytes.
-    auto stored = TempFolder::read(folder / "Default.rnd");
+    auto stored = ScratchFolder::read(folder / "Default.rnd");
     ASSERT_EQ(stored.size(), 100u);
     EXPECT_EQ(std::string(stored.begin(), stored.begin() + 14), "1 2 15.000000 ");
 
@@ -284,7 +284,7 @@ TEST(LineStyleValues, SpinKeepsTheWidthWithinTheRangeAndUnknownStylesAreSolid) {
 }
 
 TEST(BornSheetModel, OkGivesThePagesToTheChartAndCancelReturnsToTheDefaultsFiles) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     fillAspects(doc.natal().aspects);
     ASSERT_TRUE(AspectRecords::write(folder / "default.asp", doc.natal().aspects));
@@ -315,7 +315,7 @@ TEST(BornSheetModel, OkGivesThePagesToTheChartAndCancelReturnsToTheDefaultsFiles
 }
 
 TEST(TranzitSheetModel, OkMarksTheEventChartForRebuildingAndCancelDoesNot) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     doc.eventChart().computed = true;
     TranzitSheetModel cancelled(doc);

@@ -3,9 +3,6 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "../common/MessageRecorder.h"
-#include "../doc/TempFolder.h"
-#include "../ui/WidgetInput.h"
 #include "common/AppFolder.h"
 #include "doc/AspectRecords.h"
 #include "doc/PlanetRecords.h"
@@ -19,12 +16,15 @@
 #include "settings/LabelTextDialog.h"
 #include "settings/LineButton.h"
 #include "settings/LineStyleDialog.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
+#include "ui/WidgetInput.h"
 
 namespace orvanta {
 namespace {
 
 using testing::MessageRecorder;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 // The sample chart over a copy of the delivered defaults files, so that "Запомнить" writes
 // into the test's own folder.
@@ -40,7 +40,7 @@ class SettingsSheetTest : public ::testing::Test {
         doc_->subscribe([this](int hint) { hints_ |= hint; });
     }
 
-    TempFolder folder_;
+    ScratchFolder folder_;
     std::unique_ptr<CZodiacDoc> doc_;
     int hints_ = 0;
 };
@@ -53,8 +53,8 @@ bool wheelShows(const CZodiacDoc& doc, int body) {
 }
 
 bool tableShows(const CZodiacDoc& doc, int body) {
-    const auto layout = AspectTableLayout::compute(doc.natal().chart, doc.natal().aspects,
-                                                   AspectTableLayout::Rect{0, 0, 1000, 800});
+    const auto layout =
+        AspectTableLayout::compute(doc.natal().chart, doc.natal().aspects, Rect{0, 0, 1000, 800});
     return std::count(layout.objects.begin(), layout.objects.end(), body) != 0;
 }
 
@@ -85,7 +85,7 @@ TEST_F(SettingsSheetTest, UncheckedBodyLeavesWheelTableAndAspectsAfterOk) {
 }
 
 TEST_F(SettingsSheetTest, CancelRestoresTheStoredDefaultsOfThePagesShown) {
-    const auto stored = TempFolder::read(folder_ / "default.asp");
+    const auto stored = ScratchFolder::read(folder_ / "default.asp");
     CBornSheet sheet(*doc_);
     sheet.show();
     sheet.tabs()->setCurrentIndex(1);
@@ -99,7 +99,7 @@ TEST_F(SettingsSheetTest, CancelRestoresTheStoredDefaultsOfThePagesShown) {
 }
 
 TEST_F(SettingsSheetTest, RefusedAngleKeepsTheSheetOpenAndRememberWritesNothing) {
-    const auto stored = TempFolder::read(folder_ / "default.asp");
+    const auto stored = ScratchFolder::read(folder_ / "default.asp");
     CBornSheet sheet(*doc_);
     sheet.show();
     sheet.tabs()->setCurrentIndex(2);
@@ -108,7 +108,7 @@ TEST_F(SettingsSheetTest, RefusedAngleKeepsTheSheetOpenAndRememberWritesNothing)
     page->angleField(12)->setText("181");
     MessageRecorder recorder;
     page->findChild<QPushButton*>("remember")->click();
-    EXPECT_EQ(TempFolder::read(folder_ / "default.asp"), stored);
+    EXPECT_EQ(ScratchFolder::read(folder_ / "default.asp"), stored);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0], "Please enter a number between 0 and 180.");
 
@@ -222,8 +222,8 @@ TEST_F(SettingsSheetTest, PictureChooserTakesEditorBitmapsAndRefusesOtherFiles) 
     put(124, 4), put(2, 4), put(1, 4), put(1, 2), put(24, 2);  // size, width, height, planes, bits
     for (int i = 0; i < 124 - 16; ++i) editor.push_back(0);
     for (std::uint8_t b : {0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}) editor.push_back(b);
-    TempFolder::write(folder_ / "editor.bmp", editor);
-    TempFolder::write(folder_ / "notes.bmp", {'t', 'e', 'x', 't'});
+    ScratchFolder::write(folder_ / "editor.bmp", editor);
+    ScratchFolder::write(folder_ / "notes.bmp", {'t', 'e', 'x', 't'});
 
     Picture& symbol = doc_->natal().aspects[0].symbol;
     for (const char* name : {"editor.bmp", "notes.bmp"}) {
