@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   tzdata ccache clang-format qt6-translations-l10n
+  libgeonames-dev libcctz-dev
 )
 
 missing=()

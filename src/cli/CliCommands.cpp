@@ -13,11 +13,11 @@ namespace orvanta::cli {
 const std::vector<CliCommands::Command>& CliCommands::all() {
     static const std::vector<Command> commands = {
         {"chart",
-         "chart --date DD.MM.YYYY --time HH:MM --zone HOURS --lat DEG --lon DEG "
-         "[--houses NAME|none] [--name TEXT] [--place TEXT] [--json] [-o FILE.map]",
+         "chart --date DD.MM.YYYY --time HH:MM (--zone HOURS --lat DEG --lon DEG | --place TEXT) "
+         "[--earlier|--later] [--houses NAME|none] [--name TEXT] [--json] [-o FILE.map]",
          &ChartCommand::run},
         {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
-        {"places", "places [--file F] [NAME]", &PlacesCommand::run},
+        {"places", "places [--file F] [NAME] | places --world TEXT [--json]", &PlacesCommand::run},
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
         {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
          &RenderCommand::run},

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "common/AppFolder.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -11,8 +12,6 @@ namespace {
 class AppFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/orvanta-appfolder-XXXXXX";
-        folder_ = mkdtemp(pattern);
         std::filesystem::create_directories(folder_ / "TXT_OR");
         std::filesystem::create_directories(folder_ / "BMP_ZZ" / "SET1");
         std::ofstream(folder_ / "TXT_OR" / "cup.txt") << "x";
@@ -20,11 +19,9 @@ class AppFolderTest : public ::testing::Test {
         std::ofstream(folder_ / "Timechg.tch") << "x";
         AppFolder::setOverride(folder_);
     }
-    void TearDown() override {
-        AppFolder::setOverride({});
-        std::filesystem::remove_all(folder_);
-    }
-    std::filesystem::path folder_;
+    void TearDown() override { AppFolder::setOverride({}); }
+    testing::ScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(AppFolderTest, MatchesEveryComponentWithoutRegardToCase) {
