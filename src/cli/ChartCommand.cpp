@@ -139,30 +139,7 @@ std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
     return table.render();
 }
 
-std::string ChartCommand::formatJson(const ChartData& chart, int lastObject,
-                                     const std::optional<LookedUpPlace>& place) {
-    JsonWriter json;
-    json.beginObject();
-    if (place) {
-        json.key("place")
-            .beginObject()
-            .key("name")
-            .value(place->name)
-            .key("latitude")
-            .value(place->latitude)
-            .key("longitude")
-            .value(place->longitude)
-            .endObject();
-        if (!place->zone.empty()) {
-            json.key("zone")
-                .beginObject()
-                .key("name")
-                .value(place->zone)
-                .key("offset_hours")
-                .value(place->offsetHours)
-                .endObject();
-        }
-    }
+void ChartCommand::writeObjects(JsonWriter& json, const ChartData& chart, int lastObject) {
     json.key("objects").beginArray();
     for (int number = 1; number <= lastObject; ++number) {
         const ChartObject& object = chart[number];
@@ -187,7 +164,35 @@ std::string ChartCommand::formatJson(const ChartData& chart, int lastObject,
             .value(static_cast<int>(object.retrograde))
             .endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+}
+
+std::string ChartCommand::formatJson(const ChartData& chart, int lastObject,
+                                     const std::optional<LookedUpPlace>& place) {
+    JsonWriter json;
+    json.beginObject();
+    if (place) {
+        json.key("place")
+            .beginObject()
+            .key("name")
+            .value(place->name)
+            .key("latitude")
+            .value(place->latitude)
+            .key("longitude")
+            .value(place->longitude)
+            .endObject();
+        if (!place->zone.empty()) {
+            json.key("zone")
+                .beginObject()
+                .key("name")
+                .value(place->zone)
+                .key("offset_hours")
+                .value(place->offsetHours)
+                .endObject();
+        }
+    }
+    writeObjects(json, chart, lastObject);
+    json.endObject();
     return json.text() + "\n";
 }
 

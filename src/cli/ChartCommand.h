@@ -10,6 +10,7 @@
 #include "calc/ChartRequest.h"
 #include "cli/BirthPlaceLookup.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 
 namespace orvanta::cli {
 
@@ -38,6 +39,8 @@ class ChartCommand {
     // With a looked-up place, "place" and "zone" come before the objects.
     static std::string formatJson(const ChartData& chart, int lastObject,
                                   const std::optional<LookedUpPlace>& place = std::nullopt);
+    // The "objects" member of the JSON form, objects 1 to lastObject.
+    static void writeObjects(JsonWriter& json, const ChartData& chart, int lastObject);
 
   private:
     static void readDate(const std::string& text, ChartRequest& request);

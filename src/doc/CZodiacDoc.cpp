@@ -33,6 +33,10 @@ std::filesystem::path CZodiacDoc::dataFile(std::string_view name) const {
     return dataFolder_.empty() ? AppFolder::find(name) : AppFolder::findIn(dataFolder_, name);
 }
 
+std::filesystem::path CZodiacDoc::writableDataFile(std::string_view name) const {
+    return dataFolder_.empty() ? AppFolder::writable(name) : dataFile(name);
+}
+
 Date CZodiacDoc::today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -147,7 +151,8 @@ bool CZodiacDoc::save(const std::filesystem::path& path) {
 }
 
 bool CZodiacDoc::exportNotebook() {
-    const auto file = dataFile(kNotebookFileName);
+    const auto file =
+        dataFolder_.empty() ? AppFolder::writable(kNotebookFileName) : dataFile(kNotebookFileName);
     std::string error;
     if (!AtomicFile::write(file, natal_.notebook, &error)) {
         MessageSink::report("Не удалось создать файл записной книжки " + quoted(file) + " (" +

@@ -44,14 +44,14 @@ std::string SettingsDefaults::cannotWriteMessage(std::string_view fileName,
 bool SettingsDefaults::writeAspects(const CZodiacDoc& doc, std::string_view fileName,
                                     const AspectTable& table) {
     std::string reason;
-    return reportWrite(AspectRecords::write(doc.dataFile(fileName), table, &reason), fileName,
-                       reason);
+    return reportWrite(AspectRecords::write(doc.writableDataFile(fileName), table, &reason),
+                       fileName, reason);
 }
 
 bool SettingsDefaults::writePlanets(const CZodiacDoc& doc, std::string_view fileName,
                                     const ChartData& chart, int count) {
     std::string reason;
-    return reportWrite(PlanetRecords::write(doc.dataFile(fileName), chart, count, &reason),
+    return reportWrite(PlanetRecords::write(doc.writableDataFile(fileName), chart, count, &reason),
                        fileName, reason);
 }
 
@@ -80,14 +80,13 @@ std::vector<std::uint8_t> recordsAfter(const std::filesystem::path& path, int co
 
 bool SettingsDefaults::writeLeadingPlanets(const CZodiacDoc& doc, std::string_view fileName,
                                            const ChartData& chart, int count) {
-    const auto path = doc.dataFile(fileName);
     std::string reason;
     bool written = false;
     try {
         auto bytes = PlanetRecords::serialize(chart, count);
-        const auto tail = recordsAfter(path, count);
+        const auto tail = recordsAfter(doc.dataFile(fileName), count);
         bytes.insert(bytes.end(), tail.begin(), tail.end());
-        written = AtomicFile::write(path, bytes, &reason);
+        written = AtomicFile::write(doc.writableDataFile(fileName), bytes, &reason);
     } catch (const FormatError& fault) {
         reason = fault.what();
     }
@@ -98,7 +97,7 @@ bool SettingsDefaults::writeOrientation(const CZodiacDoc& doc,
                                         const OrientationFile::Setting& setting) {
     std::string reason;
     return reportWrite(
-        OrientationFile::write(doc.dataFile(SettingsFile::kOrientation), setting, &reason),
+        OrientationFile::write(doc.writableDataFile(SettingsFile::kOrientation), setting, &reason),
         SettingsFile::kOrientation, reason);
 }
 

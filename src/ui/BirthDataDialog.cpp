@@ -34,8 +34,10 @@ void setText(QLineEdit* edit, const std::string& value) {
 }  // namespace
 
 BirthDataDialog::Files BirthDataDialog::Files::standard() {
-    return {AppFolder::find(PlaceBase::kFileName), AppFolder::find(TimeChangeBase::kFileName),
-            StartupSettings::iniPath()};
+    // The dialog reads and stores these files: the user's copies.
+    return {AppFolder::writable(PlaceBase::kFileName),
+            AppFolder::writable(TimeChangeBase::kFileName),
+            AppFolder::writable(StartupSettings::kIniFileName)};
 }
 
 BirthDataDialog::BirthDataDialog(const BirthDataEntry::Record& record, TimeChangeBase& timeChanges,
