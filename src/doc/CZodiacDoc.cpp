@@ -39,6 +39,10 @@ std::filesystem::path CZodiacDoc::dataFile(std::string_view name) const {
     return dataFolder_.empty() ? AppFolder::find(name) : AppFolder::findIn(dataFolder_, name);
 }
 
+std::filesystem::path CZodiacDoc::writableDataFile(std::string_view name) const {
+    return dataFolder_.empty() ? AppFolder::writable(name) : dataFile(name);
+}
+
 Date CZodiacDoc::today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

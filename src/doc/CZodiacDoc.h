@@ -108,6 +108,8 @@ class CZodiacDoc {
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path dataFile(std::string_view name) const;
+    // Where a data file is written: the user's folder, or the data folder a test gives.
+    std::filesystem::path writableDataFile(std::string_view name) const;
 
     // Reads the four settings files into the records; missing files are skipped.
     void readSettingsDefaults();

@@ -19,6 +19,7 @@
 #include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
 #include "ui/TextEditCommands.h"
+#include "ui/SettingsCommands.h"
 
 namespace orvanta {
 namespace {
@@ -111,6 +112,19 @@ void CMainFrame::handleChartCommands() {
         [this] {
             if (OpenChart* chart = activeChart())
                 BirthDataCommands::changeBirthData(*chart, context_, this);
+        },
+        haveChart);
+    commands_->handle(
+        Command::NatalSettings,
+        [this] {
+            if (OpenChart* chart = activeChart()) SettingsCommands::natalSettings(*chart, this);
+        },
+        haveChart);
+    // The event chart window's menu and tool bar carry this command.
+    commands_->handle(
+        Command::EventSettings,
+        [this] {
+            if (OpenChart* chart = activeChart()) SettingsCommands::eventSettings(*chart, this);
         },
         haveChart);
     commands_->handle(

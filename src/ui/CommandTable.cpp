@@ -53,6 +53,9 @@ const Row kRows[] = {
     {Command::NatalSettings, command::kNatalSettings, "Изменить отображение...",
      "Изменить набор планет, аспектов или направление Зодиака для карты рождения\n"
      "Изменить установки", QKeySequence::UnknownKey, Icon::Settings},
+    {Command::EventSettings, command::kEventSettings, "Изменить отображение...",
+     "Изменить установки для событийной карты: транзитные и радиксные планеты и их взаимные "
+     "аспекты\nИзменить установки", QKeySequence::UnknownKey, Icon::Settings},
     {Command::ZoomIn, command::kZoomIn, "Увеличить",
      "Увеличить изображение в четыре раза\nМасштаб 4:1", QKeySequence::UnknownKey, Icon::ZoomIn,
      true},

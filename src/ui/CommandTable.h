@@ -27,6 +27,7 @@ enum class Command {
     ChangeBirthData,
     Step,
     NatalSettings,
+    EventSettings,
     ZoomIn,
     ZoomOut,
     NatalWindow,
