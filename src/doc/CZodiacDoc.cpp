@@ -99,6 +99,18 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
     return computed;
 }
 
+bool CZodiacDoc::stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges) {
+    if (ChartStepper::isEmpty(step_)) return false;
+    natal_.birth = ChartStepper::stepped(natal_.birth, step_, direction, timeChanges,
+                                         natal_.autoGreenwich != 0);
+    recompute();
+    modified_ = true;
+    textOutOfDate_ = true;
+    eventChart_.computed = false;
+    updateAllViews(kHintNatal | kHintEventChart);
+    return true;
+}
+
 CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
     const auto bytes = AtomicFile::read(path);
     if (!bytes) {

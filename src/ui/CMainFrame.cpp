@@ -14,6 +14,7 @@
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/NoticeDialog.h"
+#include "ui/StepDialog.h"
 
 namespace orvanta {
 namespace {
@@ -94,6 +95,13 @@ void CMainFrame::handleChartCommands() {
         },
         haveChart);
     commands_->handle(
+        Command::Step,
+        [this] {
+            if (OpenChart* chart = activeChart())
+                StepDialog::run(*chart, context_.timeChanges, this);
+        },
+        haveChart);
+    commands_->handle(
         Command::ZoomIn, [this] { setZoom(2); }, haveChart, zoomIs(2));
     commands_->handle(
         Command::ZoomOut, [this] { setZoom(1); }, haveChart, zoomIs(1));
@@ -155,6 +163,7 @@ void CMainFrame::fitNatalFrame(CBornChildFrame& frame) const {
         frame.addToolButton(action(key));
     frame.addToolSeparator();
     for (Command key : {Command::ZoomOut, Command::ZoomIn}) frame.addToolButton(action(key));
+    frame.setStepAction(action(Command::Step));
 }
 
 void CMainFrame::rebuildMenus() {
