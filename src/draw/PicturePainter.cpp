@@ -12,6 +12,7 @@ struct PicturePainter::Decoded {
     std::uint64_t revision = 0;
     QImage opaque;
     QImage transparent;
+    QImage scaled;  // the opaque image at the size it was last stretched to
 };
 
 namespace {
@@ -108,7 +109,17 @@ void PicturePainter::draw(Canvas& canvas, const Picture& picture, double left, d
             if (entry.transparent.isNull()) entry.transparent = whiteTransparent(image);
             painter.drawImage(target, entry.transparent);
         } else {
-            drawAnded(painter, image, target);
+            // Pictures come back at the same size paint after paint: stretch once, then copy.
+            const QSize size(static_cast<int>(std::lround(target.width())),
+                             static_cast<int>(std::lround(target.height())));
+            if (entry.scaled.size() != size && !size.isEmpty()) {
+                entry.scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            }
+            if (size.isEmpty()) {
+                drawAnded(painter, image, target);
+            } else {
+                drawAnded(painter, entry.scaled, QRectF(target.topLeft(), QSizeF(size)));
+            }
         }
     }
     painter.restore();
