@@ -4,6 +4,7 @@
 
 #include "cli/ChartCommand.h"
 #include "cli/PlacesCommand.h"
+#include "cli/PrintCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
@@ -21,6 +22,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
         {"render", "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]",
          &RenderCommand::run},
+        {"print", "print FILE.map (--wheel | --table) OUT.pdf [--paper A4|Letter] [--landscape]",
+         &PrintCommand::run},
     };
     return commands;
 }
