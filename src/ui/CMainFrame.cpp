@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     handleFileCommands();
     handleChartCommands();
     handleWindowCommands();
+    handlePrintCommands();
     createRecentFileActions();
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());
@@ -130,6 +131,24 @@ void CMainFrame::handleWindowCommands() {
     commands_->handle(Command::TileHorizontally, [this] { windows_->tileHorizontally(); });
     commands_->handle(Command::TileVertically, [this] { windows_->tileVertically(); });
     commands_->handle(Command::ArrangeIcons, [this] { windows_->arrangeIcons(); });
+}
+
+void CMainFrame::handlePrintCommands() {
+    printing_ = std::make_unique<NatalPrintCommands>(context_.resources);
+    const auto haveNatal = [this] { return activeNatalFrame() != nullptr; };
+    commands_->handle(
+        Command::Print,
+        [this] {
+            if (CBornChildFrame* frame = activeNatalFrame()) printing_->print(*frame, this);
+        },
+        haveNatal);
+    commands_->handle(
+        Command::PrintPreview,
+        [this] {
+            if (CBornChildFrame* frame = activeNatalFrame()) printing_->preview(*frame, this);
+        },
+        haveNatal);
+    commands_->handle(Command::PrintSetup, [this] { printing_->setUp(this); });
 }
 
 void CMainFrame::createRecentFileActions() {

@@ -4,12 +4,14 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <memory>
 #include <vector>
 
 #include "ui/AppContext.h"
 #include "ui/ChartLifecycle.h"
 #include "ui/ChartWindows.h"
 #include "ui/CommandTable.h"
+#include "ui/NatalPrintCommands.h"
 #include "ui/StatusPanes.h"
 
 namespace orvanta {
@@ -64,6 +66,7 @@ class CMainFrame : public QMainWindow {
     void handleFileCommands();
     void handleChartCommands();
     void handleWindowCommands();
+    void handlePrintCommands();
     void createRecentFileActions();
     void createToolBar();
     void fitNatalFrame(CBornChildFrame& frame) const;
@@ -93,6 +96,7 @@ class CMainFrame : public QMainWindow {
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;
     QToolBar* mainToolBar_ = nullptr;
+    std::unique_ptr<NatalPrintCommands> printing_;
 };
 
 }  // namespace orvanta

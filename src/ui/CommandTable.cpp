@@ -37,7 +37,7 @@ const Row kRows[] = {
      QKeySequence::Print, Icon::Print},
     {Command::PrintPreview, 0, "Пред&варительный просмотр",
      "Показать страницу так, как она будет напечатана\nПросмотр"},
-    {Command::PrintSetup, 0, "Настройка п&ринтера...",
+    {Command::PrintSetup, 0, "Настройка пе&чати...",
      "Выбрать принтер и его параметры\nНастройка печати"},
     {Command::Exit, 0, "В&ыход", "Закончить работу с программой\nВыход"},
     {Command::Cut, 0, "Вырезать", "\nВырезать", QKeySequence::UnknownKey, Icon::Cut},
