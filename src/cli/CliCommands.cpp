@@ -45,6 +45,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
          "[--greenwich HOURS] [--manual] [--json]",
          &TransitsCommand::run},
         {"text", "text FILE.map [-o OUT.txt]", &TextCommand::run},
+        {"print", "print FILE.map (--wheel | --table) OUT.pdf [--paper A4|Letter] [--landscape]",
+         drawing("print")},
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/PrintCommand.h"
 #include "cli/RenderCommand.h"
 
 namespace orvanta::cli {
@@ -16,6 +17,7 @@ struct DrawingCommand {
 
 constexpr DrawingCommand kCommands[] = {
     {"render", &RenderCommand::run},
+    {"print", &PrintCommand::run},
 };
 
 }  // namespace

@@ -1,48 +1,19 @@
 #include "cli/RenderCommand.h"
 
-#include <QGuiApplication>
 #include <QSize>
-#include <cstdlib>
-#include <memory>
 #include <ostream>
 
 #include "cli/CommandLine.h"
+#include "cli/DrawingSetup.h"
 #include "cli/TransitsCommand.h"
 #include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
-#include "doc/StartupSettings.h"
 #include "draw/ChartResources.h"
 #include "draw/FontMapping.h"
 #include "events/paint/DialImage.h"
 #include "natal/paint/ChartImage.h"
 
 namespace orvanta::cli {
-namespace {
-
-// Painting text needs a GUI application object; the tool draws without a display.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (QGuiApplication::instance() != nullptr) return nullptr;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "orvanta-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-ChartResources loadResources() {
-    ChartResources resources;
-    const StartupSettings settings = StartupSettings::load();
-    resources.serifFace = settings.serifFace;
-    resources.monospaceFace = settings.monospaceFace;
-    resources.sansFace = settings.sansFace;
-    FontMapping::install(QString::fromStdString(settings.serifFace),
-                         QString::fromStdString(settings.monospaceFace),
-                         QString::fromStdString(settings.sansFace));
-    resources.loadSignPictures();
-    return resources;
-}
-
-}  // namespace
 
 std::optional<std::pair<int, int>> RenderCommand::parseSize(const std::string& text) {
     const auto x = text.find_first_of("xX");
@@ -88,7 +59,7 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         return 2;
     }
 
-    auto app = guiApplication();
+    auto app = DrawingSetup::guiApplication();
     auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
     CZodiacDoc doc;
     const auto opened = doc.open(line.operands()[0]);
@@ -100,7 +71,7 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         return 1;
     }
 
-    const ChartResources resources = loadResources();
+    const ChartResources resources = DrawingSetup::loadResources();
     const QSize area(size.first, size.second);
     const std::string output = line.operands()[1];
     std::string error;

@@ -1,6 +1,7 @@
 #include "common/Picture.h"
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <system_error>
 
@@ -20,11 +21,17 @@ bool startsWithBm(std::span<const std::uint8_t> bytes) {
     return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
 }
 
+std::uint64_t nextRevision() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 }  // namespace
 
 void Picture::clear() {
     bytes_.clear();
     layout_ = DibLayout{};
+    revision_ = 0;
 }
 
 void Picture::fail() {
@@ -38,6 +45,7 @@ bool Picture::assign(std::vector<std::uint8_t> packed) {
         case DibLayout::Verdict::Readable:
             bytes_ = std::move(packed);
             layout_ = layout;
+            revision_ = nextRevision();
             return true;
         case DibLayout::Verdict::NegativeSize:
             clear();

@@ -27,6 +27,10 @@ class Picture {
     bool isEmpty() const { return bytes_.empty(); }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     const DibLayout& layout() const { return layout_; }
+    // Tells one content from another: a new number whenever the picture takes a bitmap, 0
+    // while empty; a copy keeps the number of its original. Drawing keeps what it decoded under
+    // this number.
+    std::uint64_t revision() const { return revision_; }
     void clear();
 
     // (1, 1) while empty.
@@ -67,6 +71,7 @@ class Picture {
 
     std::vector<std::uint8_t> bytes_;
     DibLayout layout_;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace orvanta

@@ -112,6 +112,19 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
     return computed;
 }
 
+bool CZodiacDoc::stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges) {
+    if (ChartStepper::isEmpty(step_)) return false;
+    natal_.birth = ChartStepper::stepped(natal_.birth, step_, direction, timeChanges,
+                                         natal_.autoGreenwich != 0);
+    recompute();
+    modified_ = true;
+    markTextOutOfDate();
+    // As after changed birth data: an event chart that was computed follows the new chart.
+    if (eventChart_.computed) rebuildEventChart();
+    updateAllViews(kHintNatal | kHintEventChart);
+    return true;
+}
+
 CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
     const auto bytes = AtomicFile::read(path);
     if (!bytes) {

@@ -10,6 +10,7 @@
 #include "calc/BirthData.h"
 #include "calc/ChartData.h"
 #include "doc/ChartStep.h"
+#include "doc/ChartStepper.h"
 #include "doc/EventChartState.h"
 #include "doc/NatalChart.h"
 
@@ -41,6 +42,10 @@ class CZodiacDoc {
     // Changed birth data: the chart is computed again and every view redrawn.
     bool changeBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
                          bool autoGreenwich);
+    // Moves the birth moment by the chart's step and computes the chart again: the text is out
+    // of date, the event chart is built again and every view redrawn. False, with nothing
+    // changed, for a step of nothing.
+    bool stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges);
     // Opens a chart file; the chart keeps its stored positions. An empty file is to be treated
     // as a new chart under that path (EmptyFile): the caller asks for the birth data and calls
     // newChart. A damaged file is refused with a message and changes nothing.
@@ -68,6 +73,7 @@ class CZodiacDoc {
     TransitAspectTable& transitAspects() { return transitAspects_; }
     const TransitAspectTable& transitAspects() const { return transitAspects_; }
     ChartStep& step() { return step_; }
+    const ChartStep& step() const { return step_; }
     EventChartState& eventChart() { return eventChart_; }
     const EventChartState& eventChart() const { return eventChart_; }
 

@@ -9,13 +9,15 @@ TranzitSheetModel::TranzitSheetModel(CZodiacDoc& doc)
       aspects(doc, doc.transitAspects(), SettingsFile::kTransitAspects,
               CZodiacDoc::kHintEventChart),
       radixPlanets(doc, PlanetPageModel::Kind::RadixObjects),
-      doc_(doc) {}
+      doc_(doc) {
+    // The pages open on the lists as the current settings switch them.
+    doc_.MarkTransitSituations();
+}
 
-// The event chart's lists are computed by its window from the document; once they are marked
-// as not computed, the window computes them again for the settings as they now are and marks
-// the situations that are switched off.
+// OK builds the event chart again for the settings as they now are, and marks the situations
+// that are switched off.
 void TranzitSheetModel::rebuildEventChart() {
-    doc_.eventChart().computed = false;
+    doc_.rebuildEventChart();
     doc_.updateAllViews(CZodiacDoc::kHintEventChart);
 }
 

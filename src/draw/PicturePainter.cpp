@@ -2,8 +2,36 @@
 
 #include <QByteArray>
 #include <cmath>
+#include <unordered_map>
 
 namespace orvanta {
+
+// One picture as drawn: opaque for the raster devices, with its white made transparent for
+// the vector ones (made when first asked for).
+struct PicturePainter::Decoded {
+    std::uint64_t revision = 0;
+    QImage opaque;
+    QImage transparent;
+    QImage scaled;  // the opaque image at the size it was last stretched to
+};
+
+namespace {
+
+// The decoded pictures by the picture they came from. An entry is replaced as soon as its
+// picture holds another bitmap; a picture's address may be reused by another picture later,
+// which the revision tells apart. The store never grows past a few documents' pictures.
+struct DecodedStore {
+    static constexpr std::size_t kLargest = 4096;
+    std::unordered_map<const Picture*, PicturePainter::Decoded> entries;
+    int decodes = 0;
+};
+
+DecodedStore& store() {
+    static DecodedStore instance;
+    return instance;
+}
+
+}  // namespace
 
 QImage PicturePainter::toImage(const Picture& picture) {
     if (picture.isEmpty()) return {};
@@ -13,6 +41,30 @@ QImage PicturePainter::toImage(const Picture& picture) {
     const QByteArray data(reinterpret_cast<const char*>(file.data()),
                           static_cast<qsizetype>(file.size()));
     return QImage::fromData(data, "BMP").convertToFormat(QImage::Format_RGB32);
+}
+
+int PicturePainter::decodeCount() {
+    return store().decodes;
+}
+
+void PicturePainter::forgetDecoded() {
+    store().entries.clear();
+    store().decodes = 0;
+}
+
+PicturePainter::Decoded& PicturePainter::decoded(const Picture& picture) {
+    DecodedStore& cache = store();
+    auto found = cache.entries.find(&picture);
+    if (found != cache.entries.end() && found->second.revision == picture.revision()) {
+        return found->second;
+    }
+    if (found == cache.entries.end() && cache.entries.size() >= DecodedStore::kLargest) {
+        cache.entries.clear();
+    }
+    Decoded& entry = cache.entries[&picture];
+    entry = Decoded{picture.revision(), toImage(picture), {}};
+    ++cache.decodes;
+    return entry;
 }
 
 bool PicturePainter::isExactSize(const Canvas& canvas, const Picture& picture, double left,
@@ -29,8 +81,7 @@ void PicturePainter::drawAnded(QPainter& painter, const QImage& image, const QRe
 
 // Vector devices know no raster operations. Drawing the picture with its white made
 // transparent looks the same as AND for the dark symbols on light grounds that pictures are.
-void PicturePainter::drawWhiteTransparent(QPainter& painter, const QImage& image,
-                                          const QRectF& target) {
+QImage PicturePainter::whiteTransparent(const QImage& image) {
     QImage masked = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < masked.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(masked.scanLine(y));
@@ -38,12 +89,14 @@ void PicturePainter::drawWhiteTransparent(QPainter& painter, const QImage& image
             if ((row[x] & 0x00FFFFFF) == 0x00FFFFFF) row[x] = 0;
         }
     }
-    painter.drawImage(target, masked);
+    return masked;
 }
 
 void PicturePainter::draw(Canvas& canvas, const Picture& picture, double left, double top,
                           double right, double bottom) {
-    const QImage image = toImage(picture);
+    if (picture.isEmpty()) return;
+    Decoded& entry = decoded(picture);
+    const QImage& image = entry.opaque;
     if (image.isNull()) return;
     QPainter& painter = canvas.painter();
     painter.save();
@@ -53,9 +106,20 @@ void PicturePainter::draw(Canvas& canvas, const Picture& picture, double left, d
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         if (canvas.isVectorDevice()) {
-            drawWhiteTransparent(painter, image, target);
+            if (entry.transparent.isNull()) entry.transparent = whiteTransparent(image);
+            painter.drawImage(target, entry.transparent);
         } else {
-            drawAnded(painter, image, target);
+            // Pictures come back at the same size paint after paint: stretch once, then copy.
+            const QSize size(static_cast<int>(std::lround(target.width())),
+                             static_cast<int>(std::lround(target.height())));
+            if (entry.scaled.size() != size && !size.isEmpty()) {
+                entry.scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            }
+            if (size.isEmpty()) {
+                drawAnded(painter, image, target);
+            } else {
+                drawAnded(painter, entry.scaled, QRectF(target.topLeft(), QSizeF(size)));
+            }
         }
     }
     painter.restore();

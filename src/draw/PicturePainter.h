@@ -20,11 +20,21 @@ class PicturePainter {
     // The picture as an image; a null image for an empty picture.
     static QImage toImage(const Picture& picture);
 
+    // Pictures are decoded once and kept per picture until it takes another bitmap; these
+    // tell the tests how often decoding happened and empty the store.
+    static int decodeCount();
+    static void forgetDecoded();
+
+    // What the store keeps of one picture.
+    struct Decoded;
+
   private:
+    // The decoded picture, from the store when the picture has not changed since.
+    static Decoded& decoded(const Picture& picture);
     static bool isExactSize(const Canvas& canvas, const Picture& picture, double left, double top,
                             double right, double bottom);
     static void drawAnded(QPainter& painter, const QImage& image, const QRectF& target);
-    static void drawWhiteTransparent(QPainter& painter, const QImage& image, const QRectF& target);
+    static QImage whiteTransparent(const QImage& image);
 };
 
 }  // namespace orvanta

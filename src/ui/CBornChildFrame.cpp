@@ -50,8 +50,7 @@ void CBornChildFrame::buildInfoBar() {
     stepButton_ = new QPushButton("± шаг", infoBar_);
     stepButton_->setStatusTip("Открыть диалог пошагового измения времени и даты");
     stepButton_->setToolTip("Пошаговое изменение");
-    // The step dialog arrives with the step recalculation.
-    stepButton_->setEnabled(false);
+    stepButton_->setEnabled(false);  // until the frame is given the step command
     dateField_ = new QLineEdit(infoBar_);
     dateField_->setReadOnly(true);
     dateField_->setPlaceholderText("<DATE>");
@@ -63,6 +62,12 @@ void CBornChildFrame::buildInfoBar() {
         dateField_->fontMetrics().horizontalAdvance("30.12.2000 23:59  дома Regiomontanus") + 12);
     bar->addWidget(dateField_, 1);
     bar->addWidget(nameField_, 1);
+}
+
+void CBornChildFrame::setStepAction(QAction* action) {
+    stepButton_->setEnabled(action->isEnabled());
+    connect(action, &QAction::enabledChanged, stepButton_, &QPushButton::setEnabled);
+    connect(stepButton_, &QPushButton::clicked, action, &QAction::trigger);
 }
 
 void CBornChildFrame::refreshBarTexts() {

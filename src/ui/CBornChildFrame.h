@@ -35,6 +35,8 @@ class CBornChildFrame : public QWidget {
     // The tool bar's buttons send these commands to the main frame.
     void addToolButton(QAction* action) { toolBar_->addAction(action); }
     void addToolSeparator() { toolBar_->addSeparator(); }
+    // The "± шаг" button of the information bar sends this command.
+    void setStepAction(QAction* action);
 
     void refreshBarTexts();
     // The drawing area the views get for a client area of this size.

@@ -18,8 +18,9 @@
 #include "ui/CTrChildFrame.h"
 #include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
-#include "ui/TextEditCommands.h"
 #include "ui/SettingsCommands.h"
+#include "ui/StepDialog.h"
+#include "ui/TextEditCommands.h"
 
 namespace orvanta {
 namespace {
@@ -54,6 +55,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     handleChartCommands();
     handleWindowCommands();
     handleTextCommands();
+    handlePrintCommands();
     createRecentFileActions();
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());
@@ -125,6 +127,13 @@ void CMainFrame::handleChartCommands() {
         Command::EventSettings,
         [this] {
             if (OpenChart* chart = activeChart()) SettingsCommands::eventSettings(*chart, this);
+        },
+        haveChart);
+    commands_->handle(
+        Command::Step,
+        [this] {
+            if (OpenChart* chart = activeChart())
+                StepDialog::run(*chart, context_.timeChanges, this);
         },
         haveChart);
     commands_->handle(
@@ -202,6 +211,24 @@ void CMainFrame::handleTextCommands() {
                                    action(Command::Paste));
 }
 
+void CMainFrame::handlePrintCommands() {
+    printing_ = std::make_unique<NatalPrintCommands>(context_.resources);
+    const auto haveNatal = [this] { return activeNatalFrame() != nullptr; };
+    commands_->handle(
+        Command::Print,
+        [this] {
+            if (CBornChildFrame* frame = activeNatalFrame()) printing_->print(*frame, this);
+        },
+        haveNatal);
+    commands_->handle(
+        Command::PrintPreview,
+        [this] {
+            if (CBornChildFrame* frame = activeNatalFrame()) printing_->preview(*frame, this);
+        },
+        haveNatal);
+    commands_->handle(Command::PrintSetup, [this] { printing_->setUp(this); });
+}
+
 void CMainFrame::createRecentFileActions() {
     for (std::size_t i = 0; i < RecentFileList::kCapacity; ++i) {
         auto* action = new QAction(this);
@@ -233,11 +260,11 @@ void CMainFrame::fitNatalFrame(CBornChildFrame& frame) const {
         frame.addToolButton(action(key));
     frame.addToolSeparator();
     for (Command key : {Command::ZoomOut, Command::ZoomIn}) frame.addToolButton(action(key));
+    frame.setStepAction(action(Command::Step));
 }
 
 void CMainFrame::fitEventFrame(CTrChildFrame& frame) {
-    // The event settings sheet and the analysis window come with their own work; until then
-    // nobody handles their commands and the buttons stay disabled.
+    // Until the analysis window is handled, its button stays disabled.
     frame.addToolButton(action(Command::EventSettings));
     frame.addToolButton(action(Command::Analysis));
     connect(&frame, &CTrChildFrame::dateSelectionRequested, this,

@@ -4,12 +4,14 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <memory>
 #include <vector>
 
 #include "ui/AppContext.h"
 #include "ui/ChartLifecycle.h"
 #include "ui/ChartWindows.h"
 #include "ui/CommandTable.h"
+#include "ui/NatalPrintCommands.h"
 #include "ui/StatusPanes.h"
 
 namespace orvanta {
@@ -74,6 +76,7 @@ class CMainFrame : public QMainWindow {
     // The text window answers the file commands itself while it is active.
     std::function<void()> textOr(void (*onText)(CTextView&), std::function<void()> otherwise);
     void addTextViewMenu();
+    void handlePrintCommands();
     void createRecentFileActions();
     void createToolBar();
     void fitNatalFrame(CBornChildFrame& frame) const;
@@ -105,6 +108,7 @@ class CMainFrame : public QMainWindow {
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;
     QToolBar* mainToolBar_ = nullptr;
+    std::unique_ptr<NatalPrintCommands> printing_;
 };
 
 }  // namespace orvanta

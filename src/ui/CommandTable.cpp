@@ -37,7 +37,7 @@ const Row kRows[] = {
      QKeySequence::Print, Icon::Print},
     {Command::PrintPreview, 0, "Пред&варительный просмотр",
      "Показать страницу так, как она будет напечатана\nПросмотр"},
-    {Command::PrintSetup, 0, "Настройка п&ринтера...",
+    {Command::PrintSetup, 0, "Настройка пе&чати...",
      "Выбрать принтер и его параметры\nНастройка печати"},
     {Command::Exit, 0, "В&ыход", "Закончить работу с программой\nВыход"},
     {Command::Cut, 0, "Вырезать", "\nВырезать", QKeySequence::UnknownKey, Icon::Cut},
@@ -87,9 +87,6 @@ const Row kRows[] = {
     {Command::TileHorizontally, 0, "Горизонтально", ""},
     {Command::TileVertically, 0, "Вертикально", ""},
     {Command::ArrangeIcons, 0, "Собрать иконки", ""},
-    {Command::EventSettings, command::kEventSettings, "Изменить отображение...",
-     "Изменить установки для событийной карты: транзитные и радиксные планеты и их взаимные "
-     "аспекты\nИзменить установки", QKeySequence::UnknownKey, Icon::Settings},
     {Command::Analysis, command::kAnalysis, "Анализ",
      "Показать окно анализа карты событий: списки событий, дневник наблюдений и "
      "интерпретации\nАнализ карты событий", QKeySequence::UnknownKey, Icon::Text},

@@ -43,7 +43,6 @@ enum class Command {
     TileHorizontally,
     TileVertically,
     ArrangeIcons,
-    EventSettings,
     Analysis,
     EventDate,
     EventStep,

@@ -126,5 +126,28 @@ TEST_F(PicturePainterTest, EmptyPictureDrawsNothing) {
     EXPECT_EQ(ground, redGround(10));
 }
 
+TEST_F(PicturePainterTest, DecodesOncePerPictureUntilThePictureChanges) {
+    PicturePainter::forgetDecoded();
+    Picture picture = markedWhite();
+    QImage ground = redGround(10);
+    QPainter painter(&ground);
+    Canvas canvas(painter, Canvas::Units::Pixels);
+    PicturePainter::draw(canvas, picture, 2, 2, 6, 6);
+    PicturePainter::draw(canvas, picture, 2, 2, 6, 6);
+    EXPECT_EQ(PicturePainter::decodeCount(), 1);
+
+    // The same picture holding another bitmap is decoded again and drawn as it is now.
+    ASSERT_TRUE(picture.assign(testing::packedBitmap(testing::markedTrueColour(4, 4, 0x0000FF))));
+    PicturePainter::draw(canvas, picture, 2, 2, 6, 6);
+    painter.end();
+    EXPECT_EQ(PicturePainter::decodeCount(), 2);
+    EXPECT_EQ(ground.pixel(4, 4), 0xFF0000FFu);
+
+    // A copy keeps the number of its content; every bitmap taken gets a new one.
+    const Picture copy = picture;
+    EXPECT_EQ(copy.revision(), picture.revision());
+    EXPECT_NE(markedWhite().revision(), markedWhite().revision());
+}
+
 }  // namespace
 }  // namespace orvanta
