@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -172,6 +173,24 @@ std::vector<NotebookEntry> Notebook::filtered(const TransitSituation& situation,
     }
     sortNewestFirst(result);
     return result;
+}
+
+std::string Notebook::momentText(double moment) {
+    const long long totalMinutes = std::llround(moment * 60.0);
+    Date date = Calendar::dateFromHours(static_cast<double>(totalMinutes) / 60.0).date;
+    long long minuteOfDay = totalMinutes - std::llround(Calendar::hoursSinceBase(date, 0.0) * 60.0);
+    // The division by 60 may land a hair on the wrong side of midnight.
+    if (minuteOfDay >= 24 * 60) {
+        date = Calendar::nextDay(date);
+        minuteOfDay -= 24 * 60;
+    } else if (minuteOfDay < 0) {
+        date = Calendar::previousDay(date);
+        minuteOfDay += 24 * 60;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%02lldч%02lldм %02d.%02d.%d", minuteOfDay / 60,
+                  minuteOfDay % 60, date.day, date.month, date.year);
+    return text;
 }
 
 }  // namespace orvanta

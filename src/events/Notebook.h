@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "events/NotebookEntry.h"
@@ -44,6 +45,10 @@ class Notebook {
     // Entries sharing the checked attributes with the situation, newest first.
     std::vector<NotebookEntry> filtered(const TransitSituation& situation,
                                         const Filter& filter) const;
+
+    // "07ч05м 15.06.2024": the moment to the nearest minute, as the notebook lines show it; a
+    // minute that rounds up to midnight belongs to the next day.
+    static std::string momentText(double moment);
 
   private:
     static void sortNewestFirst(std::vector<NotebookEntry>& entries);

@@ -55,6 +55,15 @@ std::string TransitPhrase::build(SituationKind kind, const TransitSituation& sit
     return text;
 }
 
+TransitPhrase::Labels TransitPhrase::labelsOf(const TransitSituation& situation,
+                                              const ChartData& transitBodies,
+                                              const TransitAspectTable& aspects,
+                                              const ChartData& natal) {
+    return {transitBodies[situation.body].label,
+            aspects[static_cast<std::size_t>(situation.aspectIndex)].label,
+            natal[situation.radix].label};
+}
+
 std::string_view TransitPhrase::colourCaption(SituationKind kind) {
     switch (kind) {
         case SituationKind::Day:

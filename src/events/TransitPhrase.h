@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/AspectSetting.h"
+#include "calc/ChartData.h"
 #include "events/TransitSituation.h"
 
 namespace orvanta {
@@ -23,6 +25,9 @@ class TransitPhrase {
 
     static std::string build(SituationKind kind, const TransitSituation& situation,
                              const Labels& labels);
+    // The labels of the situation's transiting body, aspect and natal object.
+    static Labels labelsOf(const TransitSituation& situation, const ChartData& transitBodies,
+                           const TransitAspectTable& aspects, const ChartData& natal);
 
     // Where the situation's colour is used on the event chart.
     static std::string_view colourCaption(SituationKind kind);

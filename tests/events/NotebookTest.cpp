@@ -163,6 +163,14 @@ TEST(Notebook, RefusesToWriteATextTheCodePageCannotHold) {
     EXPECT_THROW(book.serialize(), FormatError);
 }
 
+TEST(Notebook, MomentTextRoundsToTheMinuteAcrossMidnight) {
+    EXPECT_EQ(Notebook::momentText(Calendar::hoursSinceBase({5, 3, 2024}, 7.0 + 5.0 / 60.0)),
+              "07ч05м 05.03.2024");
+    // 23:59.7 on the last day of 2025 rounds to midnight of the new year.
+    EXPECT_EQ(Notebook::momentText(Calendar::hoursSinceBase({31, 12, 2025}, 23.0 + 59.7 / 60.0)),
+              "00ч00м 01.01.2026");
+}
+
 TEST(TransitDay, ListsTheDaysShownRecordsByKind) {
     const Date day{7, 12, 2026};
     const double d = Calendar::hoursSinceBase(day, 0.0);
