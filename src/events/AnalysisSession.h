@@ -29,6 +29,7 @@ class AnalysisSession {
     // The notebook list: the filtered entries while the filter applies, else the whole.
     const std::vector<NotebookEntry>& shownNotes() const { return shown_; }
     const Notebook& notebook() const { return notebook_; }
+    const TransitDay& day() const { return day_; }
 
     Selection selection() const { return selection_; }
     int selectedIndex() const { return index_; }

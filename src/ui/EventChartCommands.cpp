@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "common/AppFolder.h"
+#include "ui/AnalysisDialog.h"
 #include "ui/AppContext.h"
 #include "ui/CTrChildFrame.h"
 #include "ui/CommandIds.h"
@@ -36,10 +37,17 @@ void EventChartCommands::addCommands(const AddCommand& add, const ActiveChart& a
         "Изменить установки для событийной карты: транзитные и радиксные планеты и их взаимные "
         "аспекты\nИзменить установки")
         ->setIcon(ToolIcons::icon(ToolIcons::Kind::Settings));
-    add(kAnalysis, "Анализ",
-        "Показать окно анализа карты событий: списки событий, дневник наблюдений и "
-        "интерпретации\nАнализ карты событий")
-        ->setIcon(ToolIcons::icon(ToolIcons::Kind::Text));
+    QAction* analysis = add(kAnalysis, "Анализ",
+                            "Показать окно анализа карты событий: списки событий, дневник "
+                            "наблюдений и интерпретации\nАнализ карты событий");
+    analysis->setIcon(ToolIcons::icon(ToolIcons::Kind::Text));
+    QObject::connect(analysis, &QAction::triggered, parent, [active, parent] {
+        OpenChart* chart = active();
+        if (chart == nullptr) return;
+        AnalysisDialog::run(chart->doc(), parent, [chart] { chart->setModified(true); });
+        chart->setModified(chart->doc().isModified());
+        chart->updateAllViews(CZodiacDoc::kHintEventChart);
+    });
     QObject::connect(add(kEventDate, "По календарю...",
                          "Открыть календарь, изменить данные и пересчитать событийную карту на "
                          "другой день\nДругая дата или часовой пояс"),
@@ -71,9 +79,9 @@ void EventChartCommands::addViewMenu(QMenuBar& bar, const std::map<int, QAction*
 
 void EventChartCommands::updateStates(const std::map<int, QAction*>& commands, bool haveChart) {
     using namespace command;
-    // The event settings sheet and the analysis window arrive with their own work.
+    // The event settings sheet arrives with its own work.
     commandOf(commands, kEventSettings)->setEnabled(false);
-    commandOf(commands, kAnalysis)->setEnabled(false);
+    commandOf(commands, kAnalysis)->setEnabled(haveChart);
     commandOf(commands, kEventDate)->setEnabled(haveChart);
     commandOf(commands, kEventStep)->setEnabled(haveChart);
 }
