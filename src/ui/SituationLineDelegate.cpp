@@ -44,19 +44,27 @@ void SituationLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     painter->save();
     painter->fillRect(r, Qt::white);
     QFont font("Times New Roman Cyr");
-    font.setPixelSize(std::max(1, h));
+    // A face height of h in the old units is the cell height; the em is about four fifths.
+    font.setPixelSize(std::max(1, h * 4 / 5));
     font.setWeight(QFont::Normal);
     painter->setFont(font);
     painter->setPen(Qt::black);
     const QString text = index.data(Qt::DisplayRole).toString();
+    int offset = index.data(kPictureOffsetRole).toInt();
     if (!text.isEmpty()) {
-        painter->drawText(QRect(r.left() + 5, r.top() + 2 - 1, r.width() - 5, h + 2),
+        painter->drawText(QRect(r.left() + 5, r.top() + 1, r.width() - 5, h),
                           Qt::AlignLeft | Qt::AlignVCenter, text);
+        // Pictures start after the widest text of this shape, so that they stand in one
+        // column whatever the digits and whatever face stands in for the one asked for.
+        QString shape = text;
+        for (QChar& c : shape) {
+            if (c.isDigit()) c = QLatin1Char('0');
+        }
+        offset = std::max(offset, painter->fontMetrics().horizontalAdvance(shape) + 6);
     }
     const auto* situation =
         reinterpret_cast<const TransitSituation*>(index.data(kSituationRole).value<quintptr>());
     if (situation != nullptr) {
-        const int offset = index.data(kPictureOffsetRole).toInt();
         drawPictures(*painter, pictures(doc_, *situation, pictograms_),
                      QPoint(r.left() + 5 + offset, r.top() + 1), h);
     }
