@@ -136,5 +136,33 @@ TEST_F(AnalysisDialogTest, EscapeNeverDeletesAndCancelAfterStoringAsks) {
     EXPECT_FALSE(std::filesystem::exists(file()));  // No writes nothing
 }
 
+// The command's round trip: the chart's notebook goes out to the file, comes back through OK,
+// and the file is gone afterwards; a damaged notebook opens no window and stays as it was.
+TEST_F(AnalysisDialogTest, RunHandsTheNotebookThroughTheFileAndRefusesADamagedOne) {
+    bool marked = false;
+    whenModal<AnalysisDialog>([](AnalysisDialog& dialog) {
+        dialog.situationList(Selection::Moon)->setCurrentRow(0);
+        dialog.observationEdit()->setPlainText("Сон");
+        click(dialog.storeButton());
+        dialog.accept();
+    });
+    AnalysisDialog::run(*doc_, nullptr, [&marked] { marked = true; });
+    EXPECT_TRUE(marked);
+    const Notebook back = Notebook::parse(doc_->natal().notebook);
+    ASSERT_EQ(back.entries().size(), 1u);
+    EXPECT_EQ(back.entries()[0].text, "Сон");
+    EXPECT_FALSE(std::filesystem::exists(file()));
+
+    doc_->natal().notebook = {5, 0, 0, 0};
+    bool warned = false;
+    whenModal<QMessageBox>([&warned](QMessageBox& box) {
+        warned = true;
+        box.accept();
+    });
+    AnalysisDialog::run(*doc_, nullptr, [] {});
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(doc_->natal().notebook, (std::vector<std::uint8_t>{5, 0, 0, 0}));
+}
+
 }  // namespace
 }  // namespace orvanta
