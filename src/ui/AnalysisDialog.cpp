@@ -223,12 +223,14 @@ void AnalysisDialog::fillNotebookList() {
     updating_ = false;
 }
 
-void AnalysisDialog::offerToStoreChangedText() {
-    if (!session_.isTextChanged()) return;
+bool AnalysisDialog::offerToStoreChangedText() {
+    if (!session_.isTextChanged()) return false;
     const auto answer = QMessageBox::question(this, windowTitle(), "Сохранить изменения?",
                                               QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes && session_.store() && markModified_) markModified_();
+    const bool stored = answer == QMessageBox::Yes && session_.store();
+    if (stored && markModified_) markModified_();
     session_.dropTextChange();
+    return stored;
 }
 
 void AnalysisDialog::onSituationSelected(Selection kind, int row) {
@@ -246,7 +248,20 @@ void AnalysisDialog::onSituationSelected(Selection kind, int row) {
 
 void AnalysisDialog::onNoteSelected(int row) {
     if (updating_ || row < 0) return;
-    offerToStoreChangedText();
+    const auto& shown = session_.shownNotes();
+    if (static_cast<std::size_t>(row) >= shown.size()) return;
+    const TransitSituation clicked = shown[static_cast<std::size_t>(row)].situation;
+    if (offerToStoreChangedText()) {
+        // Storing may have added an entry ahead of the clicked one: find it again.
+        fillNotebookList();
+        const auto& refreshed = session_.shownNotes();
+        for (std::size_t i = 0; i < refreshed.size(); ++i) {
+            if (refreshed[i].isFor(clicked)) row = static_cast<int>(i);
+        }
+        updating_ = true;
+        notes_->setCurrentRow(row);
+        updating_ = false;
+    }
     session_.selectNote(row);
     showSelection(false);
 }
@@ -332,7 +347,7 @@ bool AnalysisDialog::writeNotebook() {
 }
 
 void AnalysisDialog::accept() {
-    offerToStoreChangedText();
+    if (offerToStoreChangedText()) fillNotebookList();
     if (!writeNotebook()) return;  // the window stays open: nothing typed is lost
     QDialog::accept();
 }

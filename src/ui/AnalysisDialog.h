@@ -56,7 +56,8 @@ class AnalysisDialog : public QDialog {
     void onFilterToggled();
     void onStore();
     void onDelete();
-    void offerToStoreChangedText();
+    // Asks whether to store a changed text; true when it was stored.
+    bool offerToStoreChangedText();
     void showSelection(bool withInterpretation);
     void refreshControls();
     void setPictograms(bool pictograms);

@@ -136,6 +136,29 @@ TEST_F(AnalysisDialogTest, EscapeNeverDeletesAndCancelAfterStoringAsks) {
     EXPECT_FALSE(std::filesystem::exists(file()));  // No writes nothing
 }
 
+// A text typed for a situation and left for a notebook line is offered for storing; the
+// clicked line stays the one selected although the new entry lands ahead of it.
+TEST_F(AnalysisDialogTest, LeavingAChangedTextOffersToStoreIt) {
+    Notebook book;
+    TransitSituation old = *day_->situations()[0];
+    old.moment -= 100.0;
+    book.store(old, "Давно");
+    AnalysisDialog dialog(*doc_, *day_, book, file());
+    dialog.show();
+    dialog.situationList(Selection::Day)->setCurrentRow(0);
+    dialog.observationEdit()->setPlainText("Сегодня");
+    QString asked;
+    whenModal<QMessageBox>([&](QMessageBox& box) {
+        asked = box.text();
+        box.button(QMessageBox::Yes)->click();
+    });
+    dialog.notebookList()->setCurrentRow(0);
+    EXPECT_EQ(asked, "Сохранить изменения?");
+    ASSERT_EQ(dialog.session().notebook().entries().size(), 2u);
+    EXPECT_EQ(dialog.notebookList()->currentRow(), 1);
+    EXPECT_EQ(dialog.observationEdit()->toPlainText(), "Давно");
+}
+
 // The command's round trip: the chart's notebook goes out to the file, comes back through OK,
 // and the file is gone afterwards; a damaged notebook opens no window and stays as it was.
 TEST_F(AnalysisDialogTest, RunHandsTheNotebookThroughTheFileAndRefusesADamagedOne) {
