@@ -16,6 +16,9 @@ done
 
 ./scripts/install-deps.sh
 
+# The tree stays formatted with the root .clang-format.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 # Benchmarks are built in the normal build so that they keep compiling; the sanitizer build
 # skips them.
 benchmarks=ON

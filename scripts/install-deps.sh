@@ -8,7 +8,7 @@ packages=(
   libswe-dev swe-basic-data swetest
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  tzdata ccache clang-format
+  tzdata ccache clang-format qt6-translations-l10n
 )
 
 missing=()

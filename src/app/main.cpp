@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Orvanta");
     QApplication::setApplicationName("Orvanta");
 
+    orvanta::StartUp::installQtTranslation(app);
     orvanta::StartUp::installMessageBoxes();
     orvanta::AppContext context;
     orvanta::StartUp::loadContext(context);

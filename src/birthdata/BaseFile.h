@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "birthdata/LoadStatus.h"
+#include "common/FormatError.h"
 
 namespace orvanta {
 
@@ -21,6 +22,25 @@ class BaseFile {
 
     // The message for a file whose bytes do not fit its format; reason says what is wrong.
     static std::string damagedMessage(const std::filesystem::path& path, std::string_view reason);
+
+    // Reads the file and parses its bytes into records; on any failure the records stay
+    // empty and error holds the message for the user.
+    template <typename Record, typename Parse>
+    static LoadStatus load(const std::filesystem::path& path, std::vector<Record>& records,
+                           std::string& error, Parse parse) {
+        records.clear();
+        error.clear();
+        std::vector<std::uint8_t> bytes;
+        const LoadStatus status = read(path, bytes, error);
+        if (status != LoadStatus::Loaded) return status;
+        try {
+            records = parse(bytes);
+        } catch (const FormatError& damage) {
+            error = damagedMessage(path, damage.what());
+            return LoadStatus::Damaged;
+        }
+        return LoadStatus::Loaded;
+    }
 };
 
 }  // namespace orvanta

@@ -237,7 +237,7 @@ void BirthDataEntry::automaticToggled() {
     }
 }
 
-void BirthDataEntry::calendarClicked(const MonthCalendarGrid::Rect& rect, int x, int y) {
+void BirthDataEntry::calendarClicked(const Rect& rect, int x, int y) {
     readFields();
     grid_.click(rect, x, y);
     values_.day = grid_.selectedDay();

@@ -107,7 +107,7 @@ class BirthDataEntry {
     // The automatic switch was flipped; turned off, the difference with Moscow becomes zero.
     void automaticToggled();
     // A click into the calendar rectangle picks the local day.
-    void calendarClicked(const MonthCalendarGrid::Rect& rect, int x, int y);
+    void calendarClicked(const Rect& rect, int x, int y);
     // The chart kind was chosen; the place controls follow it.
     void chartKindChanged();
 

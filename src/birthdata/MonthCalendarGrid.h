@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Geometry.h"
+
 namespace orvanta {
 
 // One month as a table of weeks with Monday first: a head row of weekday names and one row per
@@ -15,24 +17,6 @@ class MonthCalendarGrid {
         int green = 0;
         int blue = 0;
         friend bool operator==(const Colour&, const Colour&) = default;
-    };
-
-    // The placeholder rectangle in the owner's coordinates (pixels, y downward).
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        int width() const { return right - left; }
-        int height() const { return bottom - top; }
-    };
-
-    struct Line {
-        int x1 = 0;
-        int y1 = 0;
-        int x2 = 0;
-        int y2 = 0;
-        friend bool operator==(const Line&, const Line&) = default;
     };
 
     // A text written with its top left corner at (x, y).
@@ -93,7 +77,8 @@ class MonthCalendarGrid {
     Colour background{192, 192, 192};
     Colour dayColour{0, 0, 0};
     Colour gridColour{255, 255, 255};
-    Colour highlightColour{0, 255, 255};
+    // Dark red on the grey field: a contrast of about 5:1, apart from the black days.
+    Colour highlightColour{150, 0, 0};
     int fontHeight = 8;
 
   private:

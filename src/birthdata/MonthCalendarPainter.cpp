@@ -11,8 +11,8 @@ QColor toQColor(const MonthCalendarGrid::Colour& colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-void drawLines(Canvas& canvas, const std::vector<MonthCalendarGrid::Line>& lines) {
-    for (const auto& line : lines) canvas.drawLine(line.x1, line.y1, line.x2, line.y2);
+void drawLines(Canvas& canvas, const std::vector<Line>& lines) {
+    for (const auto& line : lines) canvas.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
 }
 
 void drawLabel(Canvas& canvas, const MonthCalendarGrid::Label& label) {
@@ -22,8 +22,8 @@ void drawLabel(Canvas& canvas, const MonthCalendarGrid::Label& label) {
 
 }  // namespace
 
-void MonthCalendarPainter::draw(Canvas& canvas, const MonthCalendarGrid& grid,
-                                const MonthCalendarGrid::Rect& rect, const QString& fontFamily) {
+void MonthCalendarPainter::draw(Canvas& canvas, const MonthCalendarGrid& grid, const Rect& rect,
+                                const QString& fontFamily) {
     if (rect.width() <= 0 || rect.height() <= 0) return;
     const MonthCalendarGrid::Layout layout = grid.layout(rect);
 

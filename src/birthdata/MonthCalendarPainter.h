@@ -13,8 +13,8 @@ class Canvas;
 class MonthCalendarPainter {
   public:
     // `fontFamily` is the face the program is configured to use for small dialog text.
-    static void draw(Canvas& canvas, const MonthCalendarGrid& grid,
-                     const MonthCalendarGrid::Rect& rect, const QString& fontFamily);
+    static void draw(Canvas& canvas, const MonthCalendarGrid& grid, const Rect& rect,
+                     const QString& fontFamily);
 };
 
 }  // namespace orvanta

@@ -95,18 +95,7 @@ std::optional<std::vector<std::uint8_t>> PlaceBase::toBytes(std::string* error) 
 }
 
 LoadStatus PlaceBase::load(const std::filesystem::path& path) {
-    records_.clear();
-    lastError_.clear();
-    std::vector<std::uint8_t> bytes;
-    const LoadStatus status = BaseFile::read(path, bytes, lastError_);
-    if (status != LoadStatus::Loaded) return status;
-    try {
-        records_ = fromBytes(bytes);
-    } catch (const FormatError& error) {
-        lastError_ = BaseFile::damagedMessage(path, error.what());
-        return LoadStatus::Damaged;
-    }
-    return LoadStatus::Loaded;
+    return BaseFile::load(path, records_, lastError_, &fromBytes);
 }
 
 bool PlaceBase::save(const std::filesystem::path& path, std::string* error) const {

@@ -90,18 +90,7 @@ std::vector<std::uint8_t> TimeChangeBase::toBytes() const {
 }
 
 LoadStatus TimeChangeBase::load(const std::filesystem::path& path) {
-    records_.clear();
-    lastError_.clear();
-    std::vector<std::uint8_t> bytes;
-    const LoadStatus status = BaseFile::read(path, bytes, lastError_);
-    if (status != LoadStatus::Loaded) return status;
-    try {
-        records_ = fromBytes(bytes);
-    } catch (const FormatError& error) {
-        lastError_ = BaseFile::damagedMessage(path, error.what());
-        return LoadStatus::Damaged;
-    }
-    return LoadStatus::Loaded;
+    return BaseFile::load(path, records_, lastError_, &fromBytes);
 }
 
 bool TimeChangeBase::save(const std::filesystem::path& path, std::string* error) const {
@@ -116,6 +105,22 @@ LoadStatus TimeChangeBase::loadAtStartup(const std::filesystem::path& path) {
         MessageSink::report(lastError_);
     }
     return status;
+}
+
+int TimeChangeBase::moscowAheadOfGreenwich(const BirthData& birth) const {
+    constexpr int kMoscowStandardHours = 3;
+    const DateTime ut{birth.gmtHour, birth.gmtMinute, birth.gmtDay, birth.gmtMonth, birth.gmtYear};
+    // The base is searched by Moscow time, which depends on the difference sought: start
+    // from the standard difference and look again with the one found.
+    int ahead = kMoscowStandardHours;
+    for (int pass = 0; pass < 2; ++pass) {
+        const DateTime moscow = Calendar::hourShift(ahead, ut);
+        const auto change =
+            lookup(moscow.day, moscow.month, moscow.year, moscow.hour, moscow.minute);
+        if (!change) break;
+        ahead = change->difference;
+    }
+    return ahead;
 }
 
 std::optional<TimeChange> TimeChangeBase::lookup(int day, int month, int year, int hour,

@@ -10,6 +10,7 @@
 
 #include "birthdata/LoadStatus.h"
 #include "birthdata/TimeChange.h"
+#include "calc/BirthData.h"
 
 namespace orvanta {
 
@@ -38,6 +39,9 @@ class TimeChangeBase {
     // The change in force at a Moscow date and hour (the minute does not count): the latest
     // valid record at or before that moment, looked for from the end of the array backwards.
     std::optional<TimeChange> lookup(int day, int month, int year, int hour, int minute) const;
+    // How many hours Moscow clocks were ahead of Greenwich at the birth's Greenwich moment;
+    // Moscow's standard three hours where the base has no answer.
+    int moscowAheadOfGreenwich(const BirthData& birth) const;
 
     // Puts the record last and sorts; returns the index where it ended up.
     int add(const TimeChange& change);

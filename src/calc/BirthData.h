@@ -25,6 +25,10 @@ struct BirthData {
     double diffMoscow = 0.0;     // hours local time is ahead of Moscow time
     double latitude = 0.0;       // north positive
     double longitude = 0.0;      // east positive
+
+    // The Greenwich date and time from the local ones and a zone of zoneHours east of
+    // Greenwich, which also becomes the difference with Greenwich.
+    void deriveGreenwich(double zoneHours);
 };
 
 }  // namespace orvanta

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "calc/EngineArguments.h"
+#include "calc/EngineContract.h"
 
 namespace orvanta {
 
 // Loads the ephemeris engine library by path and calls its entry EntryPoint_Main.
 class EngineLoader {
   public:
-    static constexpr int kResultSize = 33;
+    static constexpr int kResultSize = EngineContract::kResultSize;
     using Result = std::array<double, kResultSize>;
     using EntryPoint = int (*)(int argc, char** argv, double* result);
 

@@ -20,9 +20,6 @@ class ChartFileExport {
     // The birth data of the options: Greenwich time derived from the zone, the difference
     // from Moscow from the time-change base (Moscow's three hours when it has no answer).
     static BirthData birthData(const ChartOptions& options, const TimeChangeBase& changes);
-
-  private:
-    static int moscowAheadOfGreenwich(const TimeChangeBase& changes, const BirthData& birth);
 };
 
 }  // namespace orvanta::cli

@@ -14,8 +14,7 @@
 #include "draw/ChartResources.h"
 #include "draw/FontMapping.h"
 #include "events/paint/DialImage.h"
-#include "natal/paint/AspectTableImage.h"
-#include "natal/paint/WheelImage.h"
+#include "natal/paint/ChartImage.h"
 
 namespace orvanta::cli {
 namespace {
@@ -51,8 +50,8 @@ std::optional<std::pair<int, int>> RenderCommand::parseSize(const std::string& t
     try {
         const int width = CommandLine::toInt("--size", text.substr(0, x));
         const int height = CommandLine::toInt("--size", text.substr(x + 1));
-        if (width < 1 || height < 1 || width > WheelImage::kLargestSide ||
-            height > WheelImage::kLargestSide) {
+        if (width < 1 || height < 1 || width > ChartImage::kLargestSide ||
+            height > ChartImage::kLargestSide) {
             return std::nullopt;
         }
         return std::make_pair(width, height);
@@ -80,7 +79,7 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
             const auto parsed = parseSize(*text);
             if (!parsed) {
                 throw UsageError("--size: '" + *text + "' is not WxH with sides from 1 to " +
-                                 std::to_string(WheelImage::kLargestSide));
+                                 std::to_string(ChartImage::kLargestSide));
             }
             size = *parsed;
         }
@@ -105,9 +104,10 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
     const QSize area(size.first, size.second);
     const std::string output = line.operands()[1];
     std::string error;
-    const bool saved = line.has("--wheel")
-                           ? WheelImage::save(doc, resources, area, output, &error)
-                           : AspectTableImage::save(doc, resources, area, output, &error);
+    const bool saved =
+        line.has("--wheel")
+            ? ChartImage::save(ChartImage::Kind::Wheel, doc, resources, area, output, &error)
+            : ChartImage::save(ChartImage::Kind::Table, doc, resources, area, output, &error);
     if (!saved) {
         err << "orvanta-cli render: " << error << "\n";
         return 1;

@@ -1,9 +1,8 @@
 #include "doc/AspectRecords.h"
 
-#include "common/AtomicFile.h"
-#include "doc/FileDamage.h"
 #include "doc/FileText.h"
 #include "doc/PictureSlot.h"
+#include "doc/RecordSequence.h"
 
 namespace orvanta {
 
@@ -22,23 +21,7 @@ AspectSetting AspectRecords::readRecord(BinaryReader& reader) {
 }
 
 std::vector<AspectSetting> AspectRecords::parse(std::span<const std::uint8_t> bytes) {
-    BinaryReader reader(bytes);
-    std::vector<AspectSetting> records;
-    while (!reader.atEnd()) {
-        const std::string part = "запись аспекта " + std::to_string(records.size() + 1);
-        if (records.size() == kAspectCount) {
-            throw FileDamage("после " + std::to_string(kAspectCount) + " записей остались " +
-                             std::to_string(reader.remaining()) + " лишних байт");
-        }
-        try {
-            records.push_back(readRecord(reader));
-        } catch (const FileDamage& damage) {
-            throw FileDamage(FileDamage::within(part, damage));
-        } catch (const FormatError&) {
-            throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
-        }
-    }
-    return records;
+    return RecordSequence::parse<AspectSetting>(bytes, kAspectCount, "запись аспекта", &readRecord);
 }
 
 void AspectRecords::writeRecord(BinaryWriter& writer, const AspectSetting& aspect) {
@@ -60,27 +43,15 @@ std::vector<std::uint8_t> AspectRecords::serialize(const AspectTable& table) {
 }
 
 SettingsFile::Outcome AspectRecords::read(const std::filesystem::path& path, AspectTable& table) {
-    const auto bytes = SettingsFile::load(path);
-    if (!bytes) return SettingsFile::Outcome::Missing;
-    std::vector<AspectSetting> records;
-    try {
-        records = parse(*bytes);
-    } catch (const FormatError& damage) {
-        SettingsFile::reportDamage(path, damage.what());
-        return SettingsFile::Outcome::Damaged;
-    }
-    for (std::size_t i = 0; i < records.size(); ++i) table[i] = std::move(records[i]);
-    return SettingsFile::Outcome::Applied;
+    return RecordSequence::read<AspectSetting>(path, &parse, [&table](auto& records) {
+        for (std::size_t i = 0; i < records.size(); ++i) table[i] = std::move(records[i]);
+    });
 }
 
 bool AspectRecords::write(const std::filesystem::path& path, const AspectTable& table,
                           std::string* error) {
-    try {
-        return AtomicFile::write(path, serialize(table), error);
-    } catch (const FormatError& fault) {
-        if (error != nullptr) *error = fault.what();
-        return false;
-    }
+    return RecordSequence::write(
+        path, [&table] { return serialize(table); }, error);
 }
 
 }  // namespace orvanta

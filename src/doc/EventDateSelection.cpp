@@ -142,8 +142,7 @@ void EventDateSelection::keepDateInWindow() {
     setDate(kept);
 }
 
-void EventDateSelection::clickCalendar(int position, const MonthCalendarGrid::Rect& rect, int x,
-                                       int y) {
+void EventDateSelection::clickCalendar(int position, const Rect& rect, int x, int y) {
     if (position < 0 || position >= kCalendarCount) return;
     const auto [m, year] = addMonths(firstMonth_, firstYear_, position);
     MonthCalendarGrid grid(0, m, year);

@@ -55,7 +55,7 @@ class EventDateSelection {
     // and the date is kept inside it.
     void moveWindow(int months);
     // A click at (x, y) in the rectangle of calendar `position` (0 to 5).
-    void clickCalendar(int position, const MonthCalendarGrid::Rect& rect, int x, int y);
+    void clickCalendar(int position, const Rect& rect, int x, int y);
 
     int firstMonth() const { return firstMonth_; }
     int firstYear() const { return firstYear_; }

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "common/AtomicFile.h"
-#include "doc/FileDamage.h"
 #include "doc/FileText.h"
 #include "doc/PictureSlot.h"
+#include "doc/RecordSequence.h"
 
 namespace orvanta {
 
@@ -28,23 +27,7 @@ ChartObject PlanetRecords::readRecord(BinaryReader& reader) {
 }
 
 std::vector<ChartObject> PlanetRecords::parse(std::span<const std::uint8_t> bytes) {
-    BinaryReader reader(bytes);
-    std::vector<ChartObject> records;
-    while (!reader.atEnd()) {
-        const std::string part = "запись объекта " + std::to_string(records.size() + 1);
-        if (records.size() == kLargestCount) {
-            throw FileDamage("после " + std::to_string(kLargestCount) + " записей остались " +
-                             std::to_string(reader.remaining()) + " лишних байт");
-        }
-        try {
-            records.push_back(readRecord(reader));
-        } catch (const FileDamage& damage) {
-            throw FileDamage(FileDamage::within(part, damage));
-        } catch (const FormatError&) {
-            throw FileDamage(part + ": " + FileDamage::endsEarly(bytes.size()));
-        }
-    }
-    return records;
+    return RecordSequence::parse<ChartObject>(bytes, kLargestCount, "запись объекта", &readRecord);
 }
 
 void PlanetRecords::writeRecord(BinaryWriter& writer, const ChartObject& object) {
@@ -81,30 +64,18 @@ void PlanetRecords::applyRecord(ChartObject& record, ChartObject& target) {
 
 SettingsFile::Outcome PlanetRecords::read(const std::filesystem::path& path, ChartData& chart,
                                           int count) {
-    const auto bytes = SettingsFile::load(path);
-    if (!bytes) return SettingsFile::Outcome::Missing;
-    std::vector<ChartObject> records;
-    try {
-        records = parse(*bytes);
-    } catch (const FormatError& damage) {
-        SettingsFile::reportDamage(path, damage.what());
-        return SettingsFile::Outcome::Damaged;
-    }
-    const int available = std::min(count, static_cast<int>(records.size()));
-    for (int number = 1; number <= available; ++number) {
-        applyRecord(records[static_cast<std::size_t>(number - 1)], chart[number]);
-    }
-    return SettingsFile::Outcome::Applied;
+    return RecordSequence::read<ChartObject>(path, &parse, [&chart, count](auto& records) {
+        const int available = std::min(count, static_cast<int>(records.size()));
+        for (int number = 1; number <= available; ++number) {
+            applyRecord(records[static_cast<std::size_t>(number - 1)], chart[number]);
+        }
+    });
 }
 
 bool PlanetRecords::write(const std::filesystem::path& path, const ChartData& chart, int count,
                           std::string* error) {
-    try {
-        return AtomicFile::write(path, serialize(chart, count), error);
-    } catch (const FormatError& fault) {
-        if (error != nullptr) *error = fault.what();
-        return false;
-    }
+    return RecordSequence::write(
+        path, [&chart, count] { return serialize(chart, count); }, error);
 }
 
 }  // namespace orvanta

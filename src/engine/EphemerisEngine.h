@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calc/EngineContract.h"
 #include "engine/EngineRequest.h"
 
 namespace orvanta::engine {
@@ -10,7 +11,7 @@ namespace orvanta::engine {
 // longitudes of date, negative for a body whose longitude decreases, and house cusps.
 class EphemerisEngine {
   public:
-    static constexpr int kResultSize = 33;
+    static constexpr int kResultSize = EngineContract::kResultSize;
 
     enum Status : int {
         kComplete = 0,

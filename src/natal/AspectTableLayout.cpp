@@ -9,13 +9,13 @@
 
 namespace orvanta {
 
-AspectTableLayout::Rect AspectTableLayout::pictureSquare(int x, int y, int size) {
+Rect AspectTableLayout::pictureSquare(int x, int y, int size) {
     const int left = x - size / 2;
     const int top = y - size / 2;
     return {left, top, left + size, top + size};
 }
 
-AspectTableLayout::Rect AspectTableLayout::bounds() const {
+Rect AspectTableLayout::bounds() const {
     if (isEmpty()) return {};
     Rect all = diagonal.front();
     auto add = [&all](const Rect& r) {
@@ -36,13 +36,13 @@ AspectTableLayout::Rect AspectTableLayout::bounds() const {
     for (const Separation& separation : separations) add(separation.cell);
     // A line covers its end points.
     for (const Line& line : gridLines) {
-        add({std::min(line.x1, line.x2), std::min(line.y1, line.y2), std::max(line.x1, line.x2) + 1,
-             std::max(line.y1, line.y2) + 1});
+        add({std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
+             std::max(line.from.x, line.to.x) + 1, std::max(line.from.y, line.to.y) + 1});
     }
     return all;
 }
 
-AspectTableLayout::Rect AspectTableLayout::screenArea(const Rect& target, int zoom) {
+Rect AspectTableLayout::screenArea(const Rect& target, int zoom) {
     Rect area = target;
     area.right -= 30 * zoom;
     if (zoom == 2) {
@@ -52,12 +52,12 @@ AspectTableLayout::Rect AspectTableLayout::screenArea(const Rect& target, int zo
     return area;
 }
 
-AspectTableLayout::Rect AspectTableLayout::printerBox(int pageWidth, int pageHeight) {
+Rect AspectTableLayout::printerBox(int pageWidth, int pageHeight) {
     const int d = std::max(0, std::min(pageWidth / 4, pageHeight / 3));
     return {0, 0, 4 * d, 3 * d};
 }
 
-AspectTableLayout::Rect AspectTableLayout::printerArea(int pageWidth, int pageHeight) {
+Rect AspectTableLayout::printerArea(int pageWidth, int pageHeight) {
     const Rect box = printerBox(pageWidth, pageHeight);
     const int m = box.width() / 30;
     return {box.left + m, box.top + m, box.right - m, box.bottom - m};
@@ -71,128 +71,156 @@ AspectTableLayout AspectTableLayout::compute(const ChartData& chart,
     for (int object = 1; object <= n; ++object) {
         if (chart[object].shown == 1) shown.push_back(object);
     }
+    if (shown.empty() || area.width() <= 0 || area.height() <= 0) return layout;
+
+    layout.measure(shown, area);
+    layout.placeLabels();
+    layout.placeRightColumn(chart);
+    layout.placeAspectSymbols(chart, n, aspects);
+    layout.placeSeparations(chart);
+    layout.placeGrid();
+    return layout;
+}
+
+void AspectTableLayout::measure(const std::vector<int>& shown, const Rect& area) {
     const int width = area.width();
     const int height = area.height();
-    if (shown.empty() || width <= 0 || height <= 0) return layout;
-
-    const int g = static_cast<int>(shown.size());
-    layout.g = g;
-    layout.objects = shown;
-    for (int rank = 1; rank <= g; ++rank) {
-        layout.ranks[static_cast<std::size_t>(shown[static_cast<std::size_t>(rank - 1)])] = rank;
+    shownCount = static_cast<int>(shown.size());
+    objects = shown;
+    for (int rank = 1; rank <= shownCount; ++rank) {
+        ranks[static_cast<std::size_t>(shown[static_cast<std::size_t>(rank - 1)])] = rank;
     }
+    rowHeight = height / (shownCount + 2);
+    rowZeroCentre = (height - (shownCount + 1) * rowHeight) / 2 + area.top;
+    rightColumnExtra = 3 * (width / (shownCount + 5));
+    columnWidth = (width - rightColumnExtra) / (shownCount + 2);
+    columnZeroCentre = (width - rightColumnExtra - (shownCount + 1) * columnWidth) / 2 + area.left;
+    pictureSize = std::min(std::abs((4 * rowHeight) / 5), std::abs((4 * columnWidth) / 5));
+    degreeFont = {std::abs(rowHeight - 1), std::abs((2 * columnWidth) / 7)};
+    markFont = {std::abs(rowHeight / 2), std::abs(columnWidth / 10)};
+    separationFont = {std::abs(rowHeight - 1), std::abs((columnWidth - 1) / 6)};
+}
 
-    const int t = height / (g + 2);
-    const int v = (height - (g + 1) * t) / 2 + area.top;
-    const int X = 3 * (width / (g + 5));
-    const int B = (width - X) / (g + 2);
-    const int E = (width - X - (g + 1) * B) / 2 + area.left;
-    const int F = std::min(std::abs((4 * t) / 5), std::abs((4 * B) / 5));
-    layout.t = t;
-    layout.v = v;
-    layout.X = X;
-    layout.B = B;
-    layout.E = E;
-    layout.F = F;
-    layout.degreeFont = {std::abs(t - 1), std::abs((2 * B) / 7)};
-    layout.markFont = {std::abs(t / 2), std::abs(B / 10)};
-    layout.separationFont = {std::abs(t - 1), std::abs((B - 1) / 6)};
-
-    for (int k = 1; k <= g; ++k) {
-        const int object = shown[static_cast<std::size_t>(k - 1)];
-        layout.topLabels.push_back({object, pictureSquare(E + k * B, v - 2, F)});
-        layout.leftLabels.push_back({object, pictureSquare(E, v + k * t, F)});
-        layout.bottomLabels.push_back({object, pictureSquare(E + k * B, v + (g + 1) * t + 2, F)});
+void AspectTableLayout::placeLabels() {
+    for (int k = 1; k <= shownCount; ++k) {
+        const int object = objects[static_cast<std::size_t>(k - 1)];
+        topLabels.push_back({object, pictureSquare(columnZeroCentre + k * columnWidth,
+                                                   rowZeroCentre - 2, pictureSize)});
+        leftLabels.push_back(
+            {object, pictureSquare(columnZeroCentre, rowZeroCentre + k * rowHeight, pictureSize)});
+        bottomLabels.push_back(
+            {object, pictureSquare(columnZeroCentre + k * columnWidth,
+                                   rowZeroCentre + (shownCount + 1) * rowHeight + 2, pictureSize)});
     }
+}
 
+void AspectTableLayout::placeRightColumn(const ChartData& chart) {
     // The right column begins inside the last label column: its symbol is that column's label.
-    const int rightColumnLeft = E + (g + 1) * B - B / 2;
-    for (int k = 1; k <= g; ++k) {
-        const ChartObject& object = chart[shown[static_cast<std::size_t>(k - 1)]];
+    const int rightColumnLeft = columnZeroCentre + (shownCount + 1) * columnWidth - columnWidth / 2;
+    for (int k = 1; k <= shownCount; ++k) {
+        const ChartObject& object = chart[objects[static_cast<std::size_t>(k - 1)]];
         RightRow row;
-        row.object = shown[static_cast<std::size_t>(k - 1)];
-        row.cell = {rightColumnLeft + 2, v + k * t - t / 2, rightColumnLeft + 4 * B,
-                    v + k * t + t / 2 + 1};
-        const int cx = E + (g + 1) * B + 2;
-        const int cy = v + k * t;
-        row.symbol = pictureSquare(cx, cy, F);
+        row.object = objects[static_cast<std::size_t>(k - 1)];
+        row.cell = {rightColumnLeft + 2, rowZeroCentre + k * rowHeight - rowHeight / 2,
+                    rightColumnLeft + 4 * columnWidth,
+                    rowZeroCentre + k * rowHeight + rowHeight / 2 + 1};
+        const int cx = columnZeroCentre + (shownCount + 1) * columnWidth + 2;
+        const int cy = rowZeroCentre + k * rowHeight;
+        row.symbol = pictureSquare(cx, cy, pictureSize);
         row.retrograde = object.retrograde != 0;
-        row.mark = {cx + F / 2, cy};
-        row.degreePosition = {cx + B, cy - t / 2 + 1};
+        row.mark = {cx + pictureSize / 2, cy};
+        row.degreePosition = {cx + columnWidth, cy - rowHeight / 2 + 1};
         row.degreeText = AspectTableTexts::degree(object.degreeInSign);
         row.sign = object.sign;
-        row.signPicture = pictureSquare(cx + 3 * B, cy, F);
-        layout.rightColumn.push_back(std::move(row));
+        row.signPicture = pictureSquare(cx + 3 * columnWidth, cy, pictureSize);
+        rightColumn.push_back(std::move(row));
     }
+}
 
+void AspectTableLayout::placeAspectSymbols(const ChartData& chart, int lastObject,
+                                           const NatalAspectTable& aspects) {
     // Aspects come in the order of aspect index, so a later aspect of the same pair takes the
     // cell over from an earlier one.
-    std::vector<int> symbolInCell(static_cast<std::size_t>(g * g), -1);
+    std::vector<int> symbolInCell(static_cast<std::size_t>(shownCount * shownCount), -1);
     for (const NatalAspectPair& pair :
-         FindNatalAspects::all(chart, n, aspects, AspectConsumer::Table)) {
+         FindNatalAspects::all(chart, lastObject, aspects, AspectConsumer::Table)) {
         const int earlier = std::min(pair.first, pair.second);
         const int later = std::max(pair.first, pair.second);
         if (earlier < 1 || later >= Bodies::kObjectCount) continue;
-        const int rankEarlier = layout.ranks[static_cast<std::size_t>(earlier)];
-        const int rankLater = layout.ranks[static_cast<std::size_t>(later)];
+        const int rankEarlier = ranks[static_cast<std::size_t>(earlier)];
+        const int rankLater = ranks[static_cast<std::size_t>(later)];
         if (rankEarlier == 0 || rankLater == 0) continue;
         AspectSymbol symbol{pair.aspect, earlier, later,
-                            pictureSquare(E + rankLater * B, v + rankEarlier * t, F)};
-        int& index = symbolInCell[static_cast<std::size_t>((rankEarlier - 1) * g + rankLater - 1)];
+                            pictureSquare(columnZeroCentre + rankLater * columnWidth,
+                                          rowZeroCentre + rankEarlier * rowHeight, pictureSize)};
+        int& index =
+            symbolInCell[static_cast<std::size_t>((rankEarlier - 1) * shownCount + rankLater - 1)];
         if (index < 0) {
-            index = static_cast<int>(layout.aspectSymbols.size());
-            layout.aspectSymbols.push_back(symbol);
+            index = static_cast<int>(aspectSymbols.size());
+            aspectSymbols.push_back(symbol);
         } else {
-            layout.aspectSymbols[static_cast<std::size_t>(index)] = symbol;
+            aspectSymbols[static_cast<std::size_t>(index)] = symbol;
         }
     }
+}
 
-    const int gridLeft = E - B / 2;
-    for (int rankLater = 2; rankLater <= g; ++rankLater) {
+void AspectTableLayout::placeSeparations(const ChartData& chart) {
+    const int gridLeft = columnZeroCentre - columnWidth / 2;
+    for (int rankLater = 2; rankLater <= shownCount; ++rankLater) {
         for (int rankEarlier = 1; rankEarlier < rankLater; ++rankEarlier) {
             Separation separation;
-            separation.earlier = shown[static_cast<std::size_t>(rankEarlier - 1)];
-            separation.later = shown[static_cast<std::size_t>(rankLater - 1)];
-            separation.cell = {gridLeft + rankEarlier * B, v + t / 2 + (rankLater - 1) * t,
-                               gridLeft + (rankEarlier + 1) * B, v + t / 2 + rankLater * t + 1};
+            separation.earlier = objects[static_cast<std::size_t>(rankEarlier - 1)];
+            separation.later = objects[static_cast<std::size_t>(rankLater - 1)];
+            separation.cell = {gridLeft + rankEarlier * columnWidth,
+                               rowZeroCentre + rowHeight / 2 + (rankLater - 1) * rowHeight,
+                               gridLeft + (rankEarlier + 1) * columnWidth,
+                               rowZeroCentre + rowHeight / 2 + rankLater * rowHeight + 1};
             separation.textPosition = {(separation.cell.left + separation.cell.right) / 2,
                                        separation.cell.top + 2};
             separation.text = AspectTableTexts::separationText(AspectTableTexts::separation(
                 chart[separation.earlier].longitude, chart[separation.later].longitude));
-            layout.separations.push_back(std::move(separation));
+            separations.push_back(std::move(separation));
         }
     }
+}
 
-    // Rows 1 to g between horizontal lines, doubled at the top and the bottom.
-    const int gridTop = v + t / 2;
-    const int gridBottom = gridTop + g * t;
-    const int tableRight = gridLeft + (g + 2) * B;
-    auto& lines = layout.gridLines;
-    for (int k = 0; k <= g; ++k) {
-        lines.push_back({gridLeft, gridTop + k * t, tableRight + X, gridTop + k * t});
+void AspectTableLayout::placeGrid() {
+    // Rows 1 to shownCount between horizontal lines, doubled at the top and the bottom.
+    const int gridLeft = columnZeroCentre - columnWidth / 2;
+    const int gridTop = rowZeroCentre + rowHeight / 2;
+    const int gridBottom = gridTop + shownCount * rowHeight;
+    const int tableRight = gridLeft + (shownCount + 2) * columnWidth;
+    auto& lines = gridLines;
+    for (int k = 0; k <= shownCount; ++k) {
+        lines.push_back({gridLeft, gridTop + k * rowHeight, tableRight + rightColumnExtra,
+                         gridTop + k * rowHeight});
     }
-    lines.push_back({gridLeft, gridTop - 2, tableRight + X + 2, gridTop - 2});
-    lines.push_back({gridLeft, gridBottom + 2, tableRight + X + 2, gridBottom + 2});
+    lines.push_back({gridLeft, gridTop - 2, tableRight + rightColumnExtra + 2, gridTop - 2});
+    lines.push_back({gridLeft, gridBottom + 2, tableRight + rightColumnExtra + 2, gridBottom + 2});
     // The right column: after its symbols, at its right edge, and doubled there.
     lines.push_back({tableRight + 6, gridTop, tableRight + 6, gridBottom});
-    lines.push_back({tableRight + X, gridTop, tableRight + X, gridBottom});
-    lines.push_back({tableRight + X + 2, gridTop - 2, tableRight + X + 2, gridBottom + 2});
+    lines.push_back(
+        {tableRight + rightColumnExtra, gridTop, tableRight + rightColumnExtra, gridBottom});
+    lines.push_back({tableRight + rightColumnExtra + 2, gridTop - 2,
+                     tableRight + rightColumnExtra + 2, gridBottom + 2});
     // Columns, from the top label row to the bottom one, doubled at both outer edges.
-    const int columnTop = v - t / 2;
-    const int columnBottom = columnTop + (g + 2) * t;
-    for (int k = 0; k <= g; ++k) {
-        const int x = gridLeft + (k + 1) * B;
+    const int columnTop = rowZeroCentre - rowHeight / 2;
+    const int columnBottom = columnTop + (shownCount + 2) * rowHeight;
+    for (int k = 0; k <= shownCount; ++k) {
+        const int x = gridLeft + (k + 1) * columnWidth;
         lines.push_back({x, columnTop, x, columnBottom});
     }
+    lines.push_back({gridLeft + (shownCount + 1) * columnWidth + 2, columnTop,
+                     gridLeft + (shownCount + 1) * columnWidth + 2, columnBottom});
     lines.push_back(
-        {gridLeft + (g + 1) * B + 2, columnTop, gridLeft + (g + 1) * B + 2, columnBottom});
-    lines.push_back({gridLeft + B - 2, columnTop, gridLeft + B - 2, columnBottom});
+        {gridLeft + columnWidth - 2, columnTop, gridLeft + columnWidth - 2, columnBottom});
 
-    for (int k = 1; k <= g; ++k) {
-        layout.diagonal.push_back(
-            {gridLeft + k * B, v - t / 2 + k * t, gridLeft + (k + 1) * B, v - t / 2 + (k + 1) * t});
+    for (int k = 1; k <= shownCount; ++k) {
+        diagonal.push_back({gridLeft + k * columnWidth,
+                            rowZeroCentre - rowHeight / 2 + k * rowHeight,
+                            gridLeft + (k + 1) * columnWidth,
+                            rowZeroCentre - rowHeight / 2 + (k + 1) * rowHeight});
     }
-    return layout;
 }
 
 }  // namespace orvanta

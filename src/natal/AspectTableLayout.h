@@ -6,6 +6,7 @@
 
 #include "calc/AspectSetting.h"
 #include "calc/ChartData.h"
+#include "common/Geometry.h"
 
 namespace orvanta {
 
@@ -18,30 +19,6 @@ namespace orvanta {
 // all arithmetic is integer with truncating division. A rectangle covers the pixels from
 // left and top up to, not including, right and bottom; a line covers both of its end points.
 struct AspectTableLayout {
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        int width() const { return right - left; }
-        int height() const { return bottom - top; }
-        friend bool operator==(const Rect&, const Rect&) = default;
-    };
-
-    struct Point {
-        int x = 0;
-        int y = 0;
-        friend bool operator==(const Point&, const Point&) = default;
-    };
-
-    struct Line {
-        int x1 = 0;
-        int y1 = 0;
-        int x2 = 0;
-        int y2 = 0;
-        friend bool operator==(const Line&, const Line&) = default;
-    };
-
     // Character cell height and average character width, both in pixels.
     struct FontSize {
         int height = 0;
@@ -88,16 +65,16 @@ struct AspectTableLayout {
 
     static constexpr const char* kRetrogradeMark = "R";
 
-    // The grid measures (named as in the description of the table).
-    int g = 0;  // shown objects
-    int t = 0;  // row height
-    int v = 0;  // centre of row 0
-    int X = 0;  // extra width of the right column
-    int B = 0;  // column width
-    int E = 0;  // centre of column 0
-    int F = 0;  // picture size
+    // The grid measures, with the letters of the table's original description.
+    int shownCount = 0;        // g: shown objects
+    int rowHeight = 0;         // t
+    int rowZeroCentre = 0;     // v: y of the centre of row 0, the top label row
+    int rightColumnExtra = 0;  // X: extra width of the right column
+    int columnWidth = 0;       // B
+    int columnZeroCentre = 0;  // E: x of the centre of column 0, the left label column
+    int pictureSize = 0;       // F: side of a symbol's picture square
 
-    std::vector<int> objects;                       // object number of rank 1 to g
+    std::vector<int> objects;                       // object number of rank 1 to shownCount
     std::array<int, Bodies::kObjectCount> ranks{};  // 0 for an object without row and column
 
     // In drawing order.
@@ -114,7 +91,7 @@ struct AspectTableLayout {
     FontSize markFont;
     FontSize separationFont;
 
-    bool isEmpty() const { return g == 0; }
+    bool isEmpty() const { return shownCount == 0; }
 
     // The pixels that pictures, cells and lines cover (texts stay inside their cells); an
     // empty rectangle for an empty layout.
@@ -137,6 +114,16 @@ struct AspectTableLayout {
 
     // A picture square of the given size centred on (x, y).
     static Rect pictureSquare(int x, int y, int size);
+
+  private:
+    // The steps of compute(), in order.
+    void measure(const std::vector<int>& shown, const Rect& area);
+    void placeLabels();
+    void placeRightColumn(const ChartData& chart);
+    void placeAspectSymbols(const ChartData& chart, int lastObject,
+                            const NatalAspectTable& aspects);
+    void placeSeparations(const ChartData& chart);
+    void placeGrid();
 };
 
 }  // namespace orvanta

@@ -45,13 +45,13 @@ WheelLayout::Frame WheelLayout::Frame::page(int centreX, int centreY, int baseRa
                  std::clamp(baseRadius, 0, kLargestBaseRadius), -1};
 }
 
-WheelLayout::Point WheelLayout::pointOnCircle(int cx, int cy, int r, double angle, int ySign) {
+Point WheelLayout::pointOnCircle(int cx, int cy, int r, double angle, int ySign) {
     const double radians = angle * kPi / 180.0;
     return {Calendar::round(cx + r * std::cos(radians)),
             Calendar::round(cy + r * std::sin(radians) * ySign)};
 }
 
-WheelLayout::Rect WheelLayout::pictureRect(int x, int y, int size, int ySign) {
+Rect WheelLayout::pictureRect(int x, int y, int size, int ySign) {
     Rect rect;
     rect.left = x - size / 2;
     rect.top = y - ySign * (size / 2);
@@ -85,12 +85,12 @@ double WheelLayout::separation(double first, double second) {
     return s;
 }
 
-WheelLayout::Rect WheelLayout::circle(int radius) const {
+Rect WheelLayout::circle(int radius) const {
     return {frame.centreX - radius, frame.centreY - radius, frame.centreX + radius,
             frame.centreY + radius};
 }
 
-WheelLayout::Point WheelLayout::pointAt(int radius, double angle) const {
+Point WheelLayout::pointAt(int radius, double angle) const {
     return pointOnCircle(frame.centreX, frame.centreY, radius, angle, frame.ySign);
 }
 
@@ -250,7 +250,7 @@ void WheelLayout::computeHouseNumbers() {
     }
 }
 
-WheelLayout::Rect WheelLayout::bounds() const {
+Rect WheelLayout::bounds() const {
     int left = frame.centreX, right = frame.centreX;
     int low = frame.centreY, high = frame.centreY;
     auto add = [&](int x, int y) {

@@ -6,6 +6,7 @@
 #include "calc/AspectSetting.h"
 #include "calc/ChartData.h"
 #include "calc/ZodiacOrientation.h"
+#include "common/Geometry.h"
 #include "natal/FindNatalAspects.h"
 
 namespace orvanta {
@@ -21,22 +22,6 @@ namespace orvanta {
 // on circles are found with 3.14 for pi, so a full turn of 360 degrees falls slightly short.
 class WheelLayout {
   public:
-    struct Point {
-        int x = 0;
-        int y = 0;
-    };
-    struct Segment {
-        Point from;
-        Point to;
-    };
-    // Two opposite corners; on the page (ySign -1) the top lies above the bottom.
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-    };
-
     // Where the wheel goes: its centre, its base radius R0 and the y direction. R0 is held to
     // kLargestBaseRadius, so that no radius or coordinate of the wheel leaves the int range.
     static constexpr int kLargestBaseRadius = 1 << 24;
@@ -62,17 +47,17 @@ class WheelLayout {
     struct RadialMark {
         int object;
         MarkKind kind;
-        Segment line;
+        Line line;
     };
 
     struct SignSector {
-        Segment boundary;  // from the zodiac ring's inner to its outer circle
-        Rect picture;      // the sign's picture, in the middle of the sector
+        Line boundary;  // from the zodiac ring's inner to its outer circle
+        Rect picture;   // the sign's picture, in the middle of the sector
     };
 
     struct Chord {
         NatalAspectPair pair;
-        Segment line;
+        Line line;
     };
 
     struct BodyPlacement {

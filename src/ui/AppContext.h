@@ -1,6 +1,9 @@
 #pragma once
 
+#include <filesystem>
+
 #include "birthdata/TimeChangeBase.h"
+#include "doc/LastFolders.h"
 #include "doc/StartupSettings.h"
 #include "draw/ChartResources.h"
 
@@ -11,6 +14,10 @@ struct AppContext {
     StartupSettings settings;
     ChartResources resources;
     TimeChangeBase timeChanges;
+    // The program's own settings file, where the recent files and the folders last used by
+    // the file dialogs are kept; empty (nothing kept) until the start-up sets it.
+    std::filesystem::path iniFile;
+    LastFolders folders;
 };
 
 }  // namespace orvanta

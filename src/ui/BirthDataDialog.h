@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
 
 #include "birthdata/BirthDataEntry.h"
+#include "ui/BirthDataControls.h"
 
 namespace orvanta {
 
-class MonthCalendarView;
 class TimeChangeBase;
 
 // "Ввод данных для карты рождения": the name, the local date and time of birth, the chart
@@ -44,7 +37,7 @@ class BirthDataDialog : public QDialog {
     // After OK: the data to write into the chart.
     const BirthDataEntry::Record& record() const { return entry_.record(); }
     const BirthDataEntry& entry() const { return entry_; }
-    MonthCalendarView* calendar() const { return calendar_; }
+    MonthCalendarView* calendar() const { return ui_.calendar; }
 
     // Tests answer the question of "Сохранить" without a message box.
     void setQuestion(Question question) { question_ = std::move(question); }
@@ -52,8 +45,6 @@ class BirthDataDialog : public QDialog {
     void accept() override;
 
   private:
-    void buildControls(const QString& gridFont);
-    void attachToolTips();
     void connectControls();
     void fillPlaceList();
 
@@ -79,44 +70,7 @@ class BirthDataDialog : public QDialog {
     QString acceptedName_;
     QString acceptedPlace_;
 
-    QLineEdit* name_ = nullptr;
-    QRadioButton* horoscope_ = nullptr;
-    QRadioButton* cosmogram_ = nullptr;
-    QLineEdit* day_ = nullptr;
-    QComboBox* month_ = nullptr;
-    QLineEdit* year_ = nullptr;
-    QLineEdit* hour_ = nullptr;
-    QLineEdit* minute_ = nullptr;
-    QLineEdit* gmtDay_ = nullptr;
-    QLineEdit* gmtMonth_ = nullptr;
-    QLineEdit* gmtYear_ = nullptr;
-    QLineEdit* gmtHour_ = nullptr;
-    QLineEdit* gmtMinute_ = nullptr;
-    QLabel* houseLabel_ = nullptr;
-    QComboBox* houseSystem_ = nullptr;
-    QWidget* placeGroup_ = nullptr;
-    QComboBox* place_ = nullptr;
-    QLineEdit* latitudeDegrees_ = nullptr;
-    QLineEdit* latitudeMinutes_ = nullptr;
-    QRadioButton* north_ = nullptr;
-    QRadioButton* south_ = nullptr;
-    QLineEdit* longitudeDegrees_ = nullptr;
-    QLineEdit* longitudeMinutes_ = nullptr;
-    QRadioButton* east_ = nullptr;
-    QRadioButton* west_ = nullptr;
-    QPushButton* storePlace_ = nullptr;
-    QPushButton* removePlace_ = nullptr;
-    QLineEdit* moscowHours_ = nullptr;
-    QLineEdit* moscowMinutes_ = nullptr;
-    QLineEdit* greenwichHours_ = nullptr;
-    QLineEdit* greenwichMinutes_ = nullptr;
-    QCheckBox* automatic_ = nullptr;
-    QPushButton* timeChangesButton_ = nullptr;
-    MonthCalendarView* calendar_ = nullptr;
-    QLabel* dateErrorLine_ = nullptr;
-    QLabel* missingDataLine_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    BirthDataControls ui_;
     QTimer dateErrorTimer_;
     QTimer missingDataTimer_;
 };

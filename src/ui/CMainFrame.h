@@ -1,121 +1,100 @@
 #pragma once
 
 #include <QAction>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMessageBox>
-#include <QTimer>
-#include <functional>
-#include <map>
-#include <memory>
+#include <QMenu>
 #include <vector>
 
-#include "doc/RecentFileList.h"
 #include "ui/AppContext.h"
-#include "ui/OpenChart.h"
+#include "ui/ChartLifecycle.h"
+#include "ui/ChartWindows.h"
+#include "ui/CommandTable.h"
+#include "ui/StatusPanes.h"
 
 namespace orvanta {
 
 class CBornChildFrame;
 class CTrChildFrame;
-class ChildSubWindow;
 
-// The main frame: menus that follow the active child window, the main tool bar, the status
-// bar with the keyboard indicators and the date and time panes, and the commands that open,
-// save and close charts and bring up the windows of the active chart.
+// The main frame: menus that follow the active child window, the main tool bar and the
+// status bar. The charts' life lives in ChartLifecycle, the child windows in ChartWindows,
+// and every command in the CommandTable; the frame wires them together.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
     enum class MenuKind { NoDocument, Natal, Event };
-    using SaveQuestion = std::function<QMessageBox::StandardButton(const QString& title)>;
+    using SaveQuestion = ChartLifecycle::SaveQuestion;
 
     explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // File commands.
-    void newChart();
-    bool openChart(const QString& path);
-    bool saveChart(OpenChart& chart);
-    bool saveChartAs(OpenChart& chart);
-    bool closeChart(OpenChart& chart);
+    ChartLifecycle& charts() { return *charts_; }
+    ChartWindows& windows() { return *windows_; }
+    CommandTable& commands() { return *commands_; }
 
-    // Brings up the natal chart window of a chart: the existing one, or a new one.
-    CBornChildFrame* showNatalWindow(const std::shared_ptr<OpenChart>& chart);
-    // Brings up the event chart window of a chart: the existing one, or a new one.
-    CTrChildFrame* showEventWindow(const std::shared_ptr<OpenChart>& chart);
-    // Another window of the active window's kind on the same chart.
-    void newWindow();
+    // File commands.
+    void newChart() { charts_->newChart(); }
+    bool openChart(const QString& path) { return charts_->openChart(path); }
+    bool saveChart(OpenChart& chart) { return charts_->saveChart(chart); }
+    bool closeChart(OpenChart& chart) { return charts_->closeChart(chart); }
+    void newWindow() { windows_->newWindow(); }
 
     OpenChart* activeChart() const;
-    CBornChildFrame* activeNatalFrame() const;
+    CBornChildFrame* activeNatalFrame() const { return windows_->activeNatalFrame(); }
     QMdiArea* mdiArea() const { return mdi_; }
     MenuKind menuKind() const { return menuKind_; }
-    QAction* commandAction(int id) const;
-    QAction* fileAction(const QString& name) const;
-    const RecentFileList& recentFiles() const { return recent_; }
-    int chartCount() const { return static_cast<int>(charts_.size()); }
+    QAction* action(Command key) const { return commands_->action(key); }
+    // The action of a numeric command identifier, or nullptr.
+    QAction* commandAction(int id) const { return commands_->findId(id); }
+    const RecentFileList& recentFiles() const { return charts_->recentFiles(); }
+    int chartCount() const { return charts_->count(); }
 
-    QString dateText() const { return datePane_->text(); }
-    QString timeText() const { return timePane_->text(); }
-    void refreshClock();
+    QString dateText() const { return statusPanes_->dateText(); }
+    QString timeText() const { return statusPanes_->timeText(); }
+    void refreshClock() { statusPanes_->refreshClock(); }
 
-    // Tests answer the "save changes?" question without a message box.
-    void setSaveQuestion(SaveQuestion question) { saveQuestion_ = std::move(question); }
+    void setSaveQuestion(SaveQuestion question) { charts_->setSaveQuestion(std::move(question)); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void createActions();
-    QAction* addCommand(int id, const QString& text, const QString& prompt);
+    void handleFileCommands();
+    void handleChartCommands();
+    void handleWindowCommands();
+    void createRecentFileActions();
     void createToolBar();
-    void createStatusBar();
+    void fitNatalFrame(CBornChildFrame& frame) const;
+    void fitEventFrame(CTrChildFrame& frame);
+
     void rebuildMenus();
+    void addFileMenu();
+    void addViewMenu();
+    void addServiceMenu();
+    void addWindowMenu();
+    void addHelpMenus();
+    void listWindows(QMenu& menu);
     void updateCommandStates();
     void updateRecentFileActions();
-    void updateKeyIndicators();
     void onSubWindowActivated(QMdiSubWindow* window);
+
     void showAbout();
     void showNotice();
     void setZoom(int zoom);
-    void addChart(const std::shared_ptr<OpenChart>& chart);
-    ChildSubWindow* addFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart);
-    std::vector<ChildSubWindow*> framesOf(const OpenChart& chart) const;
-    std::shared_ptr<OpenChart> sharedChart(const OpenChart* chart) const;
-    bool confirmClose(ChildSubWindow* window);
-    bool askToSave(OpenChart& chart);
-    void forgetChartIfUnused(const OpenChart* chart);
-    void updateWindowTitles(const OpenChart& chart);
-    void loadRecentFiles();
-    void storeRecentFiles() const;
 
     AppContext& context_;
     QMdiArea* mdi_ = nullptr;
+    CommandTable* commands_ = nullptr;
+    ChartWindows* windows_ = nullptr;
+    ChartLifecycle* charts_ = nullptr;
+    StatusPanes* statusPanes_ = nullptr;
     MenuKind menuKind_ = MenuKind::NoDocument;
-    std::vector<std::shared_ptr<OpenChart>> charts_;
-    int untitledCount_ = 0;
-    RecentFileList recent_;
-    SaveQuestion saveQuestion_;
-
-    std::map<int, QAction*> commands_;
-    std::map<QString, QAction*> fileActions_;
     std::vector<QAction*> recentActions_;
-    QAction* toolBarToggle_ = nullptr;
-    QAction* statusBarToggle_ = nullptr;
+    std::vector<QAction*> windowListActions_;
     QToolBar* mainToolBar_ = nullptr;
-    QLabel* capsPane_ = nullptr;
-    QLabel* numPane_ = nullptr;
-    QLabel* scrollPane_ = nullptr;
-    QLabel* datePane_ = nullptr;
-    QLabel* timePane_ = nullptr;
-    QTimer clockTimer_;
-    bool capsLock_ = false;
-    bool numLock_ = false;
-    bool scrollLock_ = false;
 };
 
 }  // namespace orvanta

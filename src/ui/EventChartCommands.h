@@ -1,33 +1,19 @@
 #pragma once
 
-#include <QAction>
 #include <QMenuBar>
-#include <functional>
-#include <map>
-#include <memory>
+#include <QWidget>
 
 #include "ui/OpenChart.h"
 
 namespace orvanta {
 
-class CTrChildFrame;
+class CommandTable;
 struct AppContext;
 
-// The event chart's commands, menu and window, for the main frame: the date selection (1173),
-// a day on (1129), the event settings (32809) and the analysis (32807), the menu "Вид" of the
-// event chart window, and the window itself.
+// The event chart window's menu "Вид" and its date selection, for the main frame.
 class EventChartCommands {
   public:
-    using AddCommand = std::function<QAction*(int id, const QString& text, const QString& prompt)>;
-    using ActiveChart = std::function<OpenChart*()>;
-
-    static void addCommands(const AddCommand& add, const ActiveChart& active, AppContext& context,
-                            QWidget* parent);
-    static void addViewMenu(QMenuBar& bar, const std::map<int, QAction*>& commands);
-    static void updateStates(const std::map<int, QAction*>& commands, bool haveChart);
-
-    static CTrChildFrame* createFrame(const std::shared_ptr<OpenChart>& chart, AppContext& context,
-                                      const std::map<int, QAction*>& commands, QWidget* parent);
+    static void addViewMenu(QMenuBar& bar, const CommandTable& commands);
 
     // The date selection on the chart; on OK with a change the event chart is built again.
     // True when something changed.

@@ -15,12 +15,12 @@ MonthCalendarView::MonthCalendarView(const MonthCalendarGrid& grid, QString font
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-MonthCalendarGrid::Rect MonthCalendarView::gridRect() const {
+Rect MonthCalendarView::gridRect() const {
     return {1, 1, width(), height()};
 }
 
 QPoint MonthCalendarView::centreOfDay(int day) const {
-    const MonthCalendarGrid::Rect rect = gridRect();
+    const Rect rect = gridRect();
     const MonthCalendarGrid::Layout layout = grid_.layout(rect);
     const int rows = layout.weekRows + 1;
     for (const auto& cell : layout.days) {
@@ -55,7 +55,7 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
 void MonthCalendarView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint point = event->position().toPoint();
-    const MonthCalendarGrid::Rect rect = gridRect();
+    const Rect rect = gridRect();
     if (point.x() < rect.left || point.x() >= rect.right || point.y() < rect.top ||
         point.y() >= rect.bottom) {
         return;

@@ -16,7 +16,7 @@ class MonthCalendarView : public QWidget {
 
     // The rectangle the grid is laid out in: the whole view less a margin of one pixel at the
     // top and left, where the shadow lines of the grid fall.
-    MonthCalendarGrid::Rect gridRect() const;
+    Rect gridRect() const;
     // The middle of the cell of a day of the shown month, for whoever wants to click it.
     QPoint centreOfDay(int day) const;
 

@@ -24,11 +24,13 @@ void NatalChartView::onHint(int hint) {
     if (hint & 1) viewport()->update();
 }
 
+QSize NatalChartView::drawingSize() const {
+    // At zoom 1 the drawing fits the pane's visible area, so the whole wheel and table show;
+    // zoom 2 doubles it and the pane scrolls.
+    return viewport()->size().expandedTo(QSize(1, 1)) * chart_.drawingArea().zoom;
+}
+
 void NatalChartView::setScrollSize(QSize size) {
-    // Never smaller than the drawing: the whole wheel and table stay reachable by scrolling
-    // even where the pane is smaller than the drawing area the window gives them.
-    const DrawingArea& area = chart_.drawingArea();
-    size = size.expandedTo(QSize(area.width(), area.height()));
     scrollSize_ = size;
     const QSize page = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, size.width() - page.width()));
@@ -39,8 +41,7 @@ void NatalChartView::setScrollSize(QSize size) {
 
 void NatalChartView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    const int zoom = chart_.drawingArea().zoom;
-    setScrollSize(viewport()->size() * zoom);
+    setScrollSize(drawingSize());
 }
 
 void NatalChartView::scrollContentsBy(int, int) {
@@ -64,23 +65,23 @@ void NatalChartView::mousePressEvent(QMouseEvent* event) {
 }
 
 void NatalChartView::paintEvent(QPaintEvent*) {
-    const DrawingArea& area = chart_.drawingArea();
-    if (area.zoom != lastZoom_) {
+    const int zoom = chart_.drawingArea().zoom;
+    if (zoom != lastZoom_) {
         // A new zoom first gives the pane its new scroll range; the drawing follows.
-        lastZoom_ = area.zoom;
-        setScrollSize(viewport()->size() * area.zoom);
+        lastZoom_ = zoom;
+        setScrollSize(drawingSize());
         viewport()->update();
         return;
     }
-    if (scrollSize_.width() < area.width() || scrollSize_.height() < area.height()) {
-        setScrollSize(scrollSize_);
-    }
+    // The scroll bars coming or going change the visible area, and with it the drawing.
+    const QSize drawing = drawingSize();
+    if (drawing != scrollSize_) setScrollSize(drawing);
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     Canvas canvas(painter, Canvas::Units::Pixels);
-    drawChart(canvas, QRectF(0, 0, area.width(), area.height()));
+    drawChart(canvas, QRectF(QPointF(0, 0), drawing));
     painter.resetTransform();
     drawStateIcon(painter);
 }

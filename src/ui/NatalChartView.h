@@ -25,6 +25,8 @@ class NatalChartView : public QAbstractScrollArea {
     void setActiveView(bool active);
     QSize scrollSize() const { return scrollSize_; }
     int lastZoom() const { return lastZoom_; }
+    // The size the chart is drawn at: the pane's visible area times the zoom.
+    QSize drawingSize() const;
 
     // Draws the chart into the target rectangle (device pixels) as the pane does.
     virtual void drawChart(Canvas& canvas, const QRectF& target) = 0;

@@ -21,7 +21,7 @@ class OpenChart : public QObject {
     const CZodiacDoc& doc() const { return *doc_; }
     DrawingArea& drawingArea() { return drawingArea_; }
 
-    // The file name, or "New 1" and so on for a chart never saved.
+    // The file name, or "Без имени 1" and so on for a chart never saved.
     QString title() const;
     QString filePath() const;
     bool hasFile() const { return !doc_->path().empty(); }

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
@@ -50,6 +53,19 @@ void StartUp::loadContext(AppContext& context) {
                          QString::fromStdString(context.settings.sansFace));
     context.resources.loadSignPictures();
     context.timeChanges.loadAtStartup(AppFolder::find(TimeChangeBase::kFileName));
+    context.iniFile = StartupSettings::iniPath();
+}
+
+QTranslator* StartUp::installQtTranslation(QCoreApplication& application) {
+    // Qt's own dialogs and buttons (file dialogs, Yes/No/Cancel) speak Russian too.
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
 }
 
 void StartUp::installMessageBoxes() {

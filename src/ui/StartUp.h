@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <QTranslator>
 
 namespace orvanta {
 
@@ -19,6 +21,10 @@ class StartUp {
 
     // Settings from "ORVANTA.INI", the font mapping, the sign pictures and the time-change base.
     static void loadContext(AppContext& context);
+
+    // Loads Qt's Russian translation ("qtbase_ru.qm" of the system's Qt); nullptr when it is
+    // missing. The translator belongs to the application.
+    static QTranslator* installQtTranslation(QCoreApplication& application);
 
     // Installs the message boxes as the program's message sink.
     static void installMessageBoxes();

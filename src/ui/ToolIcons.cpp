@@ -23,8 +23,8 @@ void sheet(QPainter& p, const QRectF& r) {
     p.drawPath(path);
 }
 
-void drawKind(QPainter& p, ToolIcons::Kind kind) {
-    p.setPen(QPen(kInk, 1.2));
+// The pictures of the main tool bar.
+void drawFrameKind(QPainter& p, ToolIcons::Kind kind) {
     switch (kind) {
         case ToolIcons::Kind::New:
             sheet(p, {3.5, 1.5, 10, 13});
@@ -69,6 +69,14 @@ void drawKind(QPainter& p, ToolIcons::Kind kind) {
             p.setFont(QFont("DejaVu Sans", 8, QFont::Bold));
             p.drawText(QRectF(1.5, 1.5, 13, 12), Qt::AlignCenter, "?");
             break;
+        default:
+            break;
+    }
+}
+
+// The pictures of the chart windows' tool bars.
+void drawChartKind(QPainter& p, ToolIcons::Kind kind) {
+    switch (kind) {
         case ToolIcons::Kind::Text:
             sheet(p, {2.5, 1.5, 11, 13});
             for (double y = 5; y < 13; y += 2.5) p.drawLine(QPointF(4.5, y), QPointF(11.5, y));
@@ -105,7 +113,15 @@ void drawKind(QPainter& p, ToolIcons::Kind kind) {
             p.drawLine(QPointF(4, 6), QPointF(8, 6));
             if (kind == ToolIcons::Kind::ZoomIn) p.drawLine(QPointF(6, 4), QPointF(6, 8));
             break;
+        default:
+            break;
     }
+}
+
+void drawKind(QPainter& p, ToolIcons::Kind kind) {
+    p.setPen(QPen(kInk, 1.2));
+    drawFrameKind(p, kind);
+    drawChartKind(p, kind);
 }
 
 }  // namespace

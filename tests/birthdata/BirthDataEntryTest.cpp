@@ -4,17 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "birthdata/BirthDataEntry.h"
 #include "birthdata/TimeChangeBase.h"
 #include "common/MessageSink.h"
+#include "support/ByteLayout.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using Entry = BirthDataEntry;
-using testing::Bytes;
-using testing::TempFolder;
+using testing::ByteLayout;
+using testing::ScratchFolder;
 
 class Messages {
   public:
@@ -570,7 +571,7 @@ TEST(BirthDataEntryTest, CalendarClickPicksTheLocalDay) {
     entry.timeFieldsChanged();
     // January 2000 begins on a Saturday: 6 week rows, 7 rows of 40 pixels in 280, columns of
     // 50 in 350. Day 24 is a Monday: row 5, column 0.
-    const MonthCalendarGrid::Rect rect{0, 0, 350, 280};
+    const Rect rect{0, 0, 350, 280};
     entry.calendarClicked(rect, 25, 5 * 40 + 20);
     EXPECT_EQ(entry.fields().day, "24");
     EXPECT_EQ(entry.grid().selectedDay(), 24);
@@ -584,7 +585,7 @@ TEST(BirthDataEntryTest, CalendarClickPicksTheLocalDay) {
 }
 
 TEST(BirthDataEntryTest, PlacesFillTheCoordinatesAndAreStoredOnRequest) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "Place.PLB";
     Messages messages;
     const TimeChangeBase base = moscowNineties();
@@ -592,7 +593,7 @@ TEST(BirthDataEntryTest, PlacesFillTheCoordinatesAndAreStoredOnRequest) {
     entry.loadPlaces(file);
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"Place base was not found...\ncreating empty..."});
-    EXPECT_EQ(testing::readFile(file), Bytes().int32(0).get());
+    EXPECT_EQ(testing::ScratchFolder::read(file), ByteLayout().i32(0).bytes());
 
     // A new place is appended with the typed coordinates: 55° 45' N, 37° 37' E.
     Entry::Fields f = entry.fields();
@@ -612,13 +613,9 @@ TEST(BirthDataEntryTest, PlacesFillTheCoordinatesAndAreStoredOnRequest) {
     };
     ASSERT_TRUE(entry.storePlace(answer(true)));
     EXPECT_EQ(questions, 0);
-    Bytes expected;
-    expected.int32(1)
-        .int32(6)
-        .raw("\xCC\xEE\xF1\xEA\xE2\xE0")
-        .float64(37.0 + 37.0 / 60.0)
-        .float64(55.75);
-    EXPECT_EQ(testing::readFile(file), expected.get());
+    ByteLayout expected;
+    expected.i32(1).i32(6).raw("\xCC\xEE\xF1\xEA\xE2\xE0").f64(37.0 + 37.0 / 60.0).f64(55.75);
+    EXPECT_EQ(testing::ScratchFolder::read(file), expected.bytes());
 
     // Typed in lower case, the place is found and fills the coordinates; unknown, they go to 0.
     f = entry.fields();
@@ -646,7 +643,7 @@ TEST(BirthDataEntryTest, PlacesFillTheCoordinatesAndAreStoredOnRequest) {
     entry.setFields(f);
     EXPECT_FALSE(entry.storePlace(answer(false)));
     EXPECT_EQ(questions, 1);
-    EXPECT_EQ(testing::readFile(file), expected.get());
+    EXPECT_EQ(testing::ScratchFolder::read(file), expected.bytes());
     EXPECT_TRUE(entry.storePlace(answer(true)));
     EXPECT_EQ(questions, 2);
     EXPECT_EQ(entry.places().size(), 1);
@@ -664,20 +661,17 @@ TEST(BirthDataEntryTest, PlacesFillTheCoordinatesAndAreStoredOnRequest) {
 }
 
 TEST(BirthDataEntryTest, PlaceListIsSortedWithoutRegardToLetterCase) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "Place.PLB";
-    Bytes bytes;
-    bytes.int32(5);
+    ByteLayout bytes;
+    bytes.i32(5);
     // "Ярославль", "елец", "Ёлкино", "Абакан", "Жуковский", in Windows-1251.
     for (const char* name :
          {"\xDF\xF0\xEE\xF1\xEB\xE0\xE2\xEB\xFC", "\xE5\xEB\xE5\xF6", "\xA8\xEB\xEA\xE8\xED\xEE",
           "\xC0\xE1\xE0\xEA\xE0\xED", "\xC6\xF3\xEA\xEE\xE2\xF1\xEA\xE8\xE9"}) {
-        bytes.int32(static_cast<int>(std::string_view(name).size()))
-            .raw(name)
-            .float64(0)
-            .float64(0);
+        bytes.i32(static_cast<int>(std::string_view(name).size())).raw(name).f64(0).f64(0);
     }
-    testing::writeFile(file, bytes.get());
+    testing::ScratchFolder::write(file, bytes.bytes());
     const TimeChangeBase base;
     Entry entry(newRecord(), &base, moscowClock());
     entry.loadPlaces(file);

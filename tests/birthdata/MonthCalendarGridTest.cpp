@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "birthdata/MonthCalendarGrid.h"
 
 namespace orvanta {
 namespace {
-
-using Rect = MonthCalendarGrid::Rect;
 
 // Monday = 1 ... Sunday = 7 of the Gregorian calendar; the program's calendar makes 2100 a
 // leap year, so its January and February fall one day earlier.
@@ -25,10 +25,10 @@ std::pair<int, int> cellCentre(const MonthCalendarGrid::Layout& layout, int row,
     const auto& horizontal = layout.gridLines;
     const auto& vertical = layout.gridLines[static_cast<std::size_t>(rows + 1 + column)];
     const auto& nextVertical = layout.gridLines[static_cast<std::size_t>(rows + 2 + column)];
-    const int y = (horizontal[static_cast<std::size_t>(row)].y1 +
-                   horizontal[static_cast<std::size_t>(row + 1)].y1) /
+    const int y = (horizontal[static_cast<std::size_t>(row)].from.y +
+                   horizontal[static_cast<std::size_t>(row + 1)].from.y) /
                   2;
-    return {(vertical.x1 + nextVertical.x1) / 2, y};
+    return {(vertical.from.x + nextVertical.from.x) / 2, y};
 }
 
 TEST(MonthCalendarGridTest, WeekRowsFollowTheFirstWeekdayAndTheMonthLength) {
@@ -63,15 +63,15 @@ TEST(MonthCalendarGridTest, LayoutPlacesLinesHeadsAndDays) {
     ASSERT_EQ(layout.gridLines.size(), 8u + 8u);
     for (int k = 0; k <= 7; ++k) {
         const auto& line = layout.gridLines[static_cast<std::size_t>(k)];
-        EXPECT_EQ(line, (MonthCalendarGrid::Line{10, 20 + 40 * k, 360, 20 + 40 * k}));
+        EXPECT_EQ(line, (Line{10, 20 + 40 * k, 360, 20 + 40 * k}));
         EXPECT_EQ(layout.shadowLines[static_cast<std::size_t>(k)],
-                  (MonthCalendarGrid::Line{9, 19 + 40 * k, 359, 19 + 40 * k}));
+                  (Line{9, 19 + 40 * k, 359, 19 + 40 * k}));
     }
     for (int j = 0; j <= 7; ++j) {
         const auto& line = layout.gridLines[static_cast<std::size_t>(8 + j)];
-        EXPECT_EQ(line, (MonthCalendarGrid::Line{10 + 50 * j, 20, 10 + 50 * j, 300}));
+        EXPECT_EQ(line, (Line{10 + 50 * j, 20, 10 + 50 * j, 300}));
         EXPECT_EQ(layout.shadowLines[static_cast<std::size_t>(8 + j)],
-                  (MonthCalendarGrid::Line{9 + 50 * j, 19, 9 + 50 * j, 299}));
+                  (Line{9 + 50 * j, 19, 9 + 50 * j, 299}));
     }
 
     const char* heads[] = {"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
@@ -157,6 +157,29 @@ TEST(MonthCalendarGridTest, SetDateRefusesWhatIsNoMonth) {
     EXPECT_EQ(grid.selectedDay(), 3);
     EXPECT_TRUE(grid.setDate(29, 2, 2100));
     EXPECT_EQ(grid.year(), 2100);
+}
+
+}  // namespace
+}  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+// Relative luminance and contrast ratio as the WCAG 2 definition gives them.
+double luminance(const MonthCalendarGrid::Colour& c) {
+    const auto channel = [](int value) {
+        const double s = value / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red) + 0.7152 * channel(c.green) + 0.0722 * channel(c.blue);
+}
+
+TEST(MonthCalendarGridTest, TheSelectedDayReadsClearlyOnTheField) {
+    const MonthCalendarGrid grid(15, 1, 2000);
+    const double field = luminance(grid.background);
+    const double day = luminance(grid.highlightColour);
+    EXPECT_GE((std::max(field, day) + 0.05) / (std::min(field, day) + 0.05), 4.5);
+    EXPECT_NE(grid.highlightColour, grid.dayColour);
 }
 
 }  // namespace

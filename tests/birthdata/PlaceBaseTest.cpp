@@ -2,17 +2,18 @@
 
 #include <cmath>
 
-#include "TestFiles.h"
 #include "birthdata/CoordinateFields.h"
 #include "birthdata/PlaceBase.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
+#include "support/ByteLayout.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
-using testing::Bytes;
-using testing::TempFolder;
+using testing::ByteLayout;
+using testing::ScratchFolder;
 
 // "Москва" and "Орёл" in Windows-1251, from the code page table.
 constexpr std::string_view kMoscow1251 = "\xCC\xEE\xF1\xEA\xE2\xE0";
@@ -31,11 +32,11 @@ class Messages {
     MessageSink::Handler previous_;
 };
 
-Bytes& place(Bytes& bytes, std::string_view name1251, double longitude, double latitude) {
-    return bytes.int32(static_cast<std::int32_t>(name1251.size()))
+ByteLayout& place(ByteLayout& bytes, std::string_view name1251, double longitude, double latitude) {
+    return bytes.i32(static_cast<std::int32_t>(name1251.size()))
         .raw(name1251)
-        .float64(longitude)
-        .float64(latitude);
+        .f64(longitude)
+        .f64(latitude);
 }
 
 TEST(PlaceBaseTest, FileImageMatchesTheLayoutFieldForField) {
@@ -43,25 +44,25 @@ TEST(PlaceBaseTest, FileImageMatchesTheLayoutFieldForField) {
     ASSERT_TRUE(base.append({"Москва", 37.0 + 37.0 / 60.0, 55.75}));
     ASSERT_TRUE(base.append({"Орёл", 36.0 + 5.0 / 60.0, 52.0 + 58.0 / 60.0}));
 
-    Bytes expected;
-    expected.int32(2);
+    ByteLayout expected;
+    expected.i32(2);
     place(expected, kMoscow1251, 37.0 + 37.0 / 60.0, 55.75);
     place(expected, kOryol1251, 36.0 + 5.0 / 60.0, 52.0 + 58.0 / 60.0);
-    EXPECT_EQ(base.toBytes(), expected.get());
+    EXPECT_EQ(base.toBytes(), expected.bytes());
 
-    TempFolder folder;
-    testing::writeFile(folder / "Place.PLB", expected.get());
+    ScratchFolder folder;
+    testing::ScratchFolder::write(folder / "Place.PLB", expected.bytes());
     PlaceBase loaded;
     ASSERT_EQ(loaded.load(folder / "Place.PLB"), LoadStatus::Loaded);
     EXPECT_EQ(loaded.names(), (std::vector<std::string>{"Москва", "Орёл"}));
     EXPECT_EQ(loaded.records()[1].latitude, 52.0 + 58.0 / 60.0);
     ASSERT_TRUE(loaded.save(folder / "copy.PLB"));
-    EXPECT_EQ(testing::readFile(folder / "copy.PLB"), expected.get());
+    EXPECT_EQ(testing::ScratchFolder::read(folder / "copy.PLB"), expected.bytes());
 }
 
 TEST(PlaceBaseTest, FourZeroBytesAreAnEmptyBase) {
-    TempFolder folder;
-    testing::writeFile(folder / "Place.PLB", Bytes().int32(0).get());
+    ScratchFolder folder;
+    testing::ScratchFolder::write(folder / "Place.PLB", ByteLayout().i32(0).bytes());
     PlaceBase base;
     EXPECT_EQ(base.load(folder / "Place.PLB"), LoadStatus::Loaded);
     EXPECT_TRUE(base.names().empty());
@@ -87,12 +88,12 @@ TEST(PlaceBaseTest, FindIgnoresLetterCaseCyrillicIncluded) {
 }
 
 TEST(PlaceBaseTest, AppendingAPlaceGrowsTheFileByOneRecord) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "Place.PLB";
     PlaceBase base;
     base.append({"Москва", 37.6, 55.75});
     ASSERT_TRUE(base.save(path));
-    const auto before = testing::readFile(path);
+    const auto before = testing::ScratchFolder::read(path);
 
     // 55° 45' north and 37° 37' east typed into the fields.
     const double latitude = CoordinateFields{55, 45, false}.toValue();
@@ -101,13 +102,13 @@ TEST(PlaceBaseTest, AppendingAPlaceGrowsTheFileByOneRecord) {
     EXPECT_DOUBLE_EQ(longitude, 37.616666666666667);
     ASSERT_TRUE(base.append({"X", longitude, latitude}));
     ASSERT_TRUE(base.save(path));
-    const auto after = testing::readFile(path);
+    const auto after = testing::ScratchFolder::read(path);
 
     ASSERT_EQ(after.size(), before.size() + 4 + 1 + 8 + 8);
     EXPECT_EQ(after[0], 2);
-    Bytes tail;
+    ByteLayout tail;
     place(tail, "X", longitude, latitude);
-    EXPECT_TRUE(std::equal(tail.get().begin(), tail.get().end(), after.end() - 21));
+    EXPECT_TRUE(std::equal(tail.bytes().begin(), tail.bytes().end(), after.end() - 21));
 
     // A name the file cannot hold is refused before it could break a save.
     EXPECT_FALSE(base.append({"東京", 139.7, 35.7}));
@@ -132,20 +133,20 @@ TEST(PlaceBaseTest, CoordinatesToFieldsAndBack) {
 }
 
 TEST(PlaceBaseTest, MissingFileIsReportedAndCreatedEmpty) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "Place.PLB";
     Messages messages;
     PlaceBase base;
     EXPECT_EQ(base.loadForEntry(path), LoadStatus::Missing);
     EXPECT_EQ(messages.texts,
               (std::vector<std::string>{"Place base was not found...\ncreating empty..."}));
-    EXPECT_EQ(testing::readFile(path), Bytes().int32(0).get());
+    EXPECT_EQ(testing::ScratchFolder::read(path), ByteLayout().i32(0).bytes());
 }
 
 TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
     const auto withPlaces = [](int count) {
-        Bytes bytes;
-        bytes.int32(count);
+        ByteLayout bytes;
+        bytes.i32(count);
         place(bytes, kMoscow1251, 37.6, 55.75);
         return bytes;
     };
@@ -154,33 +155,32 @@ TEST(PlaceBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         std::vector<std::uint8_t> bytes;
     } damaged[] = {
         {"shorter than the count", {0x00, 0x00, 0x00}},
-        {"negative count", Bytes().int32(-3).get()},
-        {"count beyond the bytes", Bytes().int32(0x7fffffff).zeros(40).get()},
-        {"negative name length", Bytes().int32(1).int32(-1).zeros(16).get()},
-        {"name beyond the end", Bytes().int32(1).int32(0x7ffffff0).zeros(16).get()},
-        {"ends inside the coordinates", withPlaces(1).cut(3).get()},
-        {"second place missing", withPlaces(2).zeros(4).get()},
-        {"bytes after the places", withPlaces(1).zeros(1).get()},
-        {"coordinate not a number",
-         Bytes().int32(1).int32(0).float64(std::nan("")).float64(1).get()},
+        {"negative count", ByteLayout().i32(-3).bytes()},
+        {"count beyond the bytes", ByteLayout().i32(0x7fffffff).zeros(40).bytes()},
+        {"negative name length", ByteLayout().i32(1).i32(-1).zeros(16).bytes()},
+        {"name beyond the end", ByteLayout().i32(1).i32(0x7ffffff0).zeros(16).bytes()},
+        {"ends inside the coordinates", withPlaces(1).cut(3).bytes()},
+        {"second place missing", withPlaces(2).zeros(4).bytes()},
+        {"bytes after the places", withPlaces(1).zeros(1).bytes()},
+        {"coordinate not a number", ByteLayout().i32(1).i32(0).f64(std::nan("")).f64(1).bytes()},
     };
     for (const auto& c : damaged) {
         SCOPED_TRACE(c.what);
-        TempFolder folder;
+        ScratchFolder folder;
         const auto path = folder / "Place.PLB";
-        testing::writeFile(path, c.bytes);
+        testing::ScratchFolder::write(path, c.bytes);
         Messages messages;
         PlaceBase base;
         EXPECT_EQ(base.loadForEntry(path), LoadStatus::Damaged);
         EXPECT_EQ(base.size(), 0);
         ASSERT_EQ(messages.texts.size(), 1u);
         EXPECT_NE(messages.texts[0].find("поврежден"), std::string::npos);
-        EXPECT_EQ(testing::readFile(path), c.bytes);
+        EXPECT_EQ(testing::ScratchFolder::read(path), c.bytes);
     }
 }
 
 TEST(PlaceBaseTest, UnreadableFileIsReportedAndNotReplaced) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "Place.PLB";
     std::filesystem::create_directory(path);
     Messages messages;

@@ -4,15 +4,16 @@
 #include <cmath>
 #include <limits>
 
-#include "TestFiles.h"
 #include "birthdata/TimeChangeBase.h"
 #include "common/MessageSink.h"
+#include "support/ByteLayout.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
-using testing::Bytes;
-using testing::TempFolder;
+using testing::ByteLayout;
+using testing::ScratchFolder;
 
 TimeChange change(int day, int month, int year, int hour, int difference) {
     TimeChange c;
@@ -24,16 +25,10 @@ TimeChange change(int day, int month, int year, int hour, int difference) {
     return c;
 }
 
-Bytes& record(Bytes& bytes, int day, int month, int year, int hour, int minute, int second,
-              double reserved, int difference) {
-    return bytes.int32(day)
-        .int32(month)
-        .int32(year)
-        .int32(hour)
-        .int32(minute)
-        .int32(second)
-        .float64(reserved)
-        .int32(difference);
+ByteLayout& record(ByteLayout& bytes, int day, int month, int year, int hour, int minute,
+                   int second, double reserved, int difference) {
+    return bytes.i32(day).i32(month).i32(year).i32(hour).i32(minute).i32(second).f64(reserved).i32(
+        difference);
 }
 
 // Collects what the base reports for a message box.
@@ -58,24 +53,24 @@ TEST(TimeChangeBaseTest, FileImageMatchesTheLayoutFieldForField) {
     base.add(change(31, 10, 1999, 3, 3));
     base.add(TimeChange{});  // a blank record sorts first
 
-    Bytes expected;
-    expected.int32(3);
+    ByteLayout expected;
+    expected.i32(3);
     record(expected, 0, 0, 0, 0, 0, 0, 0.0, 0);
     record(expected, 27, 3, 1999, 2, 0, 0, 0.5, 4);
     record(expected, 31, 10, 1999, 3, 0, 0, 0.0, 3);
-    EXPECT_EQ(base.toBytes(), expected.get());
-    EXPECT_EQ(expected.get().size(), 4u + 3u * TimeChangeBase::kRecordSize);
+    EXPECT_EQ(base.toBytes(), expected.bytes());
+    EXPECT_EQ(expected.bytes().size(), 4u + 3u * TimeChangeBase::kRecordSize);
 
     // Read back and written again, the file is the same byte for byte.
-    TempFolder folder;
-    testing::writeFile(folder / "Timechg.tch", expected.get());
+    ScratchFolder folder;
+    testing::ScratchFolder::write(folder / "Timechg.tch", expected.bytes());
     TimeChangeBase loaded;
     ASSERT_EQ(loaded.load(folder / "Timechg.tch"), LoadStatus::Loaded);
     ASSERT_EQ(loaded.size(), 3);
     EXPECT_EQ(loaded.records()[1].reserved, 0.5);
     EXPECT_EQ(loaded.records()[2].difference, 3);
     ASSERT_TRUE(loaded.save(folder / "copy.tch"));
-    EXPECT_EQ(testing::readFile(folder / "copy.tch"), expected.get());
+    EXPECT_EQ(testing::ScratchFolder::read(folder / "copy.tch"), expected.bytes());
 }
 
 TEST(TimeChangeBaseTest, InstantCountsHoursFrom1860) {
@@ -123,12 +118,12 @@ TEST(TimeChangeBaseTest, LookupAnswersTheChangeInForceAtTheHour) {
 TEST(TimeChangeBaseTest, LookupScansTheArrayAsItStandsUntilItIsSorted) {
     // A file whose records are out of order: the backward scan takes the first record from the
     // end that is not later than the query, which here is the spring one.
-    TempFolder folder;
-    Bytes bytes;
-    bytes.int32(2);
+    ScratchFolder folder;
+    ByteLayout bytes;
+    bytes.i32(2);
     record(bytes, 31, 10, 1999, 3, 0, 0, 0.0, 3);
     record(bytes, 27, 3, 1999, 2, 0, 0, 0.0, 4);
-    testing::writeFile(folder / "t.tch", bytes.get());
+    testing::ScratchFolder::write(folder / "t.tch", bytes.bytes());
     TimeChangeBase base;
     ASSERT_EQ(base.load(folder / "t.tch"), LoadStatus::Loaded);
     EXPECT_EQ(base.records()[0].year, 1999);  // loading keeps the file's order
@@ -178,24 +173,24 @@ TEST(TimeChangeBaseTest, BlankRecordSortsFirstAndIsSavedAsZeros) {
     EXPECT_EQ(base.add(TimeChange{}), 0);
     EXPECT_FALSE(base.lookup(1, 1, 1900, 0, 0));
 
-    Bytes expected;
-    expected.int32(2).zeros(TimeChangeBase::kRecordSize);
+    ByteLayout expected;
+    expected.i32(2).zeros(TimeChangeBase::kRecordSize);
     record(expected, 1, 1, 1990, 0, 0, 0, 0.0, 3);
-    EXPECT_EQ(base.toBytes(), expected.get());
+    EXPECT_EQ(base.toBytes(), expected.bytes());
 }
 
 TEST(TimeChangeBaseTest, SortTracksTheEditedRecordAndKeepsEqualRecordsInOrder) {
     TimeChangeBase base;
     // Appended without sorting through a file image: C, B1, B2, A, where B1 and B2 carry the
     // same moment. A plain exchange sort would turn B1 and B2 round; the order must hold.
-    Bytes bytes;
-    bytes.int32(4);
+    ByteLayout bytes;
+    bytes.i32(4);
     record(bytes, 1, 1, 2000, 0, 0, 0, 0.0, 1);  // C
     record(bytes, 1, 1, 1990, 0, 0, 0, 0.0, 2);  // B1
     record(bytes, 1, 1, 1990, 0, 0, 0, 0.0, 3);  // B2
     record(bytes, 1, 1, 1980, 0, 0, 0, 0.0, 4);  // A
-    TempFolder folder;
-    testing::writeFile(folder / "t.tch", bytes.get());
+    ScratchFolder folder;
+    testing::ScratchFolder::write(folder / "t.tch", bytes.bytes());
     ASSERT_EQ(base.load(folder / "t.tch"), LoadStatus::Loaded);
 
     EXPECT_EQ(base.sort(2), 2);  // B2 ends up third
@@ -235,20 +230,20 @@ TEST(TimeChangeBaseTest, RemoveClosesTheGapAndIgnoresPositionsOutside) {
 }
 
 TEST(TimeChangeBaseTest, MissingFileBecomesAnEmptyFileSilentlyAtStartup) {
-    TempFolder folder;
+    ScratchFolder folder;
     Messages messages;
     TimeChangeBase base;
     EXPECT_EQ(base.loadAtStartup(folder / "Timechg.tch"), LoadStatus::Missing);
     EXPECT_TRUE(messages.texts.empty());
-    EXPECT_EQ(testing::readFile(folder / "Timechg.tch"), Bytes().int32(0).get());
+    EXPECT_EQ(testing::ScratchFolder::read(folder / "Timechg.tch"), ByteLayout().i32(0).bytes());
     EXPECT_EQ(base.loadAtStartup(folder / "Timechg.tch"), LoadStatus::Loaded);
     EXPECT_EQ(base.size(), 0);
 }
 
 TEST(TimeChangeBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
     const auto withCount = [](int count) {
-        Bytes bytes;
-        bytes.int32(count);
+        ByteLayout bytes;
+        bytes.i32(count);
         return record(bytes, 27, 3, 1999, 2, 0, 0, 0.0, 4);
     };
     const struct {
@@ -256,18 +251,18 @@ TEST(TimeChangeBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         std::vector<std::uint8_t> bytes;
     } damaged[] = {
         {"shorter than the count", {0x01, 0x00}},
-        {"negative count", Bytes().int32(-1).get()},
-        {"count beyond the bytes", Bytes().int32(0x7fffffff).zeros(36).get()},
-        {"ends inside a record", withCount(1).cut(10).get()},
-        {"second record missing", withCount(2).get()},
-        {"bytes after the records", withCount(1).zeros(3).get()},
+        {"negative count", ByteLayout().i32(-1).bytes()},
+        {"count beyond the bytes", ByteLayout().i32(0x7fffffff).zeros(36).bytes()},
+        {"ends inside a record", withCount(1).cut(10).bytes()},
+        {"second record missing", withCount(2).bytes()},
+        {"bytes after the records", withCount(1).zeros(3).bytes()},
     };
     for (const auto& c : damaged) {
         SCOPED_TRACE(c.what);
         const std::vector<std::uint8_t>& bytes = c.bytes;
-        TempFolder folder;
+        ScratchFolder folder;
         const auto path = folder / "Timechg.tch";
-        testing::writeFile(path, bytes);
+        testing::ScratchFolder::write(path, bytes);
         Messages messages;
         TimeChangeBase base;
         base.add(change(1, 1, 2000, 0, 3));  // whatever was there before goes
@@ -276,17 +271,17 @@ TEST(TimeChangeBaseTest, DamagedFileIsReportedAndLeftAsItWas) {
         ASSERT_EQ(messages.texts.size(), 1u);
         EXPECT_NE(messages.texts[0].find("поврежден"), std::string::npos);
         EXPECT_NE(messages.texts[0].find(path.string()), std::string::npos);
-        EXPECT_EQ(testing::readFile(path), bytes);
+        EXPECT_EQ(testing::ScratchFolder::read(path), bytes);
 
         // Once the user stores the base, the damaged file is replaced.
         base.add(change(1, 1, 2000, 0, 3));
         ASSERT_TRUE(base.save(path));
-        EXPECT_EQ(testing::readFile(path).size(), 4u + TimeChangeBase::kRecordSize);
+        EXPECT_EQ(testing::ScratchFolder::read(path).size(), 4u + TimeChangeBase::kRecordSize);
     }
 }
 
 TEST(TimeChangeBaseTest, UnreadableFileIsReportedAndNotReplaced) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "Timechg.tch";
     std::filesystem::create_directory(path);  // there, but no file that can be read
     Messages messages;

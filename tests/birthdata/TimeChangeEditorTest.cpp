@@ -4,16 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "birthdata/TimeChangeEditor.h"
 #include "common/MessageSink.h"
+#include "support/ByteLayout.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using Fields = TimeChangeEditor::Fields;
-using testing::Bytes;
-using testing::TempFolder;
+using testing::ByteLayout;
+using testing::ScratchFolder;
 
 class Messages {
   public:
@@ -164,7 +165,7 @@ TEST(TimeChangeEditorTest, AddRemoveAndEditWithoutSelection) {
 }
 
 TEST(TimeChangeEditorTest, OkSavesTheFileAndCancelRestoresTheBase) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "Timechg.tch";
 
     TimeChangeBase base = threeSummers();
@@ -174,20 +175,13 @@ TEST(TimeChangeEditorTest, OkSavesTheFileAndCancelRestoresTheBase) {
         ASSERT_TRUE(editor.save(file));
     }
     // The blank record is written as 36 zero bytes before the three dated ones.
-    Bytes expected;
-    expected.int32(4).zeros(36);
+    ByteLayout expected;
+    expected.i32(4).zeros(36);
     for (const auto& [day, month, year, hour] :
          std::vector<std::array<int, 4>>{{1, 4, 1981, 0}, {1, 4, 1982, 0}, {28, 3, 1999, 2}}) {
-        expected.int32(day)
-            .int32(month)
-            .int32(year)
-            .int32(hour)
-            .int32(0)
-            .int32(0)
-            .float64(0.0)
-            .int32(4);
+        expected.i32(day).i32(month).i32(year).i32(hour).i32(0).i32(0).f64(0.0).i32(4);
     }
-    EXPECT_EQ(testing::readFile(file), expected.get());
+    EXPECT_EQ(testing::ScratchFolder::read(file), expected.bytes());
 
     // "Отмена" puts the base back as the editor found it and leaves the file alone.
     const std::vector<std::uint8_t> opened = base.toBytes();
@@ -200,7 +194,7 @@ TEST(TimeChangeEditorTest, OkSavesTheFileAndCancelRestoresTheBase) {
         editor.cancel();
     }
     EXPECT_EQ(base.toBytes(), opened);
-    EXPECT_EQ(testing::readFile(file), expected.get());
+    EXPECT_EQ(testing::ScratchFolder::read(file), expected.bytes());
     // The instants are those of the restored records.
     const auto found = base.lookup(1, 6, 1999, 0, 0);
     ASSERT_TRUE(found.has_value());

@@ -9,6 +9,7 @@
 #include "CliRunner.h"
 #include "cli/PlacesCommand.h"
 #include "common/Windows1251.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -60,9 +61,6 @@ std::string placesFile(const std::vector<Place>& list) {
 class PlacesCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("orvanta-places-cli-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
         file_ = (folder_ / "Place.PLB").string();
         std::ofstream(file_, std::ios::binary)
             << placesFile({{"Москва", 55.75, 37.0 + 37.0 / 60.0},
@@ -70,8 +68,7 @@ class PlacesCommandTest : public ::testing::Test {
                            {"Нижний Новгород", 56.0 + 20.0 / 60.0, 44.0},
                            {"Лима", -(12.0 + 3.0 / 60.0), -(77.0 + 3.0 / 60.0)}});
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    testing::ScratchFolder folder_;
     std::string file_;
 };
 

@@ -8,7 +8,8 @@
 #include "CliRunner.h"
 #include "cli/RenderCommand.h"
 #include "doc/CZodiacDoc.h"
-#include "natal/paint/WheelImage.h"
+#include "natal/paint/ChartImage.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -18,13 +19,10 @@ using testing::runCli;
 class RenderCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/orvanta-render-XXXXXX";
-        folder_ = mkdtemp(pattern);
         sample_ = (folder_ / "sample.map").string();
         std::filesystem::copy_file(ORVANTA_SAMPLE_MAP, sample_);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    testing::ScratchFolder folder_;
     std::string sample_;
 };
 
@@ -41,7 +39,8 @@ TEST_F(RenderCommandTest, WheelPngShowsTheWholeWheelWithItsCentreWhereTheGeometr
     // grown picture; the centre dot is black there.
     CZodiacDoc doc;
     ASSERT_EQ(doc.open(sample_), CZodiacDoc::OpenResult::Opened);
-    const auto placement = WheelImage::placement(doc.natal(), QSize(1000, 1000));
+    const auto placement =
+        ChartImage::placement(ChartImage::Kind::Wheel, doc.natal(), QSize(1000, 1000));
     EXPECT_EQ(image.size(), placement.size);
     EXPECT_EQ(
         QColor(image.pixel(placement.origin.x() + 500, placement.origin.y() + 525)).lightness(), 0);

@@ -8,6 +8,7 @@
 
 #include "CliRunner.h"
 #include "cli/TimeChangeCommand.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -47,18 +48,12 @@ std::string timeChangeFile(const std::vector<std::array<int, 5>>& records) {
 
 class TimeChangeCommandTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("orvanta-timechange-cli-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string write(const std::string& name, const std::string& bytes) {
         const auto path = folder_ / name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
     }
-    std::filesystem::path folder_;
+    testing::ScratchFolder folder_;
 };
 
 TEST_F(TimeChangeCommandTest, PrintsTheDifferenceInForceOrSaysThereIsNone) {

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "BitmapBuilder.h"
-#include "MessageRecorder.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
 #include "common/Picture.h"
+#include "support/BitmapBuilder.h"
+#include "support/MessageRecorder.h"
 
 namespace orvanta {
 namespace {

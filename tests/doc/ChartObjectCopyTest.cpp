@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../common/BitmapBuilder.h"
 #include "calc/ChartData.h"
+#include "support/BitmapBuilder.h"
 
 namespace orvanta {
 namespace {

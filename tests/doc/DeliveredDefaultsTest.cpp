@@ -4,24 +4,24 @@
 #include <cmath>
 #include <set>
 
-#include "../common/MessageRecorder.h"
-#include "TempFolder.h"
 #include "calc/Bodies.h"
 #include "common/AppFolder.h"
 #include "doc/AspectRecords.h"
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
 #include "doc/SettingsFile.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 std::vector<std::uint8_t> delivered(std::string_view name) {
     const auto path = AppFolder::find(name);
     EXPECT_TRUE(std::filesystem::exists(path)) << path;
-    return TempFolder::read(path);
+    return ScratchFolder::read(path);
 }
 
 bool hasCyrillic(const std::string& utf8) {

@@ -49,7 +49,7 @@ TEST(EventDateSelection, AClickOnACalendarChoosesThatMonthsDay) {
     EventDateSelection s(settingsOn({10, 3, 2000}), 3, 2000, nullptr);
     // April 2000 (position 1) starts on a Saturday: its 1st is in week row 1, column 5. In a
     // 70 x 70 rectangle with 5 week rows and the head, that cell lies at x 50..60, y 11..23.
-    const MonthCalendarGrid::Rect rect{0, 0, 70, 70};
+    const Rect rect{0, 0, 70, 70};
     s.clickCalendar(1, rect, 55, 15);
     EXPECT_EQ(dateAndWindow(s), std::make_tuple(1, 4, 2000, 3, 2000));
     s.clickCalendar(1, rect, 5, 15);  // before the 1st: nothing changes

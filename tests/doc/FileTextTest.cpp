@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ByteLayout.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
 #include "doc/FileDamage.h"
 #include "doc/FileText.h"
+#include "support/ByteLayout.h"
 
 namespace orvanta {
 namespace {

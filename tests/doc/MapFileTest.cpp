@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../common/BitmapBuilder.h"
-#include "ByteLayout.h"
 #include "doc/MapFile.h"
+#include "support/BitmapBuilder.h"
+#include "support/ByteLayout.h"
 
 namespace orvanta {
 namespace {

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "../common/BitmapBuilder.h"
-#include "../common/MessageRecorder.h"
-#include "ByteLayout.h"
-#include "TempFolder.h"
 #include "doc/AspectRecords.h"
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
+#include "support/BitmapBuilder.h"
+#include "support/ByteLayout.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using testing::ByteLayout;
 using testing::MessageRecorder;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 std::vector<std::uint8_t> smallPacked(std::uint32_t rgb) {
     return testing::packedBitmap(testing::markedTrueColour(2, 2, rgb));
@@ -109,24 +109,24 @@ TEST(AspectRecords, RecordsAreLaidOutFieldByField) {
 }
 
 TEST(AspectRecords, FileReadAndWrittenBackIsIdentical) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "default.asp";
     ASSERT_TRUE(AspectRecords::write(path, aspectTable()));
-    const auto written = TempFolder::read(path);
+    const auto written = ScratchFolder::read(path);
 
     AspectTable read;
     EXPECT_EQ(AspectRecords::read(path, read), SettingsFile::Outcome::Applied);
     for (int i = 0; i < kAspectCount; ++i) expectSameAspect(read[i], aspect(i));
     ASSERT_TRUE(AspectRecords::write(path, read));
-    EXPECT_EQ(TempFolder::read(path), written);
+    EXPECT_EQ(ScratchFolder::read(path), written);
 }
 
 TEST(AspectRecords, ReadingStopsAtTheEndOfTheFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "default.ta";
     ByteLayout three;
     for (int i = 0; i < 3; ++i) aspectRecord(three, aspect(i));
-    TempFolder::write(path, three.bytes());
+    ScratchFolder::write(path, three.bytes());
 
     AspectTable table;
     table[3].angle = 77;
@@ -162,10 +162,10 @@ TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
     for (int i = 0; i < 19; ++i) aspectRecord(nineteen, AspectSetting{});
     damaged.push_back(nineteen.bytes());
 
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "default.asp";
     for (const auto& bytes : damaged) {
-        TempFolder::write(path, bytes);
+        ScratchFolder::write(path, bytes);
         AspectTable table;
         table[0].label = "прежний";
         MessageRecorder recorder;
@@ -239,7 +239,7 @@ TEST(PlanetRecords, RecordsAreLaidOutFieldByFieldAndRoundTrip) {
 }
 
 TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "default.rxp";
     ChartData chart;
     chart.assignBodyNames();
@@ -247,7 +247,7 @@ TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
     chart[20].label = "прежний";
 
     // 28 records read for a natal chart set the cusps as well.
-    TempFolder::write(path, planetFile(28));
+    ScratchFolder::write(path, planetFile(28));
     EXPECT_EQ(PlanetRecords::read(path, chart, 28), SettingsFile::Outcome::Applied);
     EXPECT_EQ(chart[20].label, "сфера 20");
     EXPECT_EQ(chart[20].radixUse, 0);
@@ -264,18 +264,18 @@ TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
     // A file of 16 records leaves the cusps as they were; a reader of 16 takes no more.
     ChartData natal;
     natal[20].label = "прежний";
-    TempFolder::write(path, planetFile(16));
+    ScratchFolder::write(path, planetFile(16));
     EXPECT_EQ(PlanetRecords::read(path, natal, 28), SettingsFile::Outcome::Applied);
     EXPECT_EQ(natal[16].label, "сфера 16");
     EXPECT_EQ(natal[20].label, "прежний");
     ChartData transit;
-    TempFolder::write(path, planetFile(28));
+    ScratchFolder::write(path, planetFile(28));
     EXPECT_EQ(PlanetRecords::read(path, transit, 16), SettingsFile::Outcome::Applied);
     EXPECT_EQ(transit[17].label, ChartObject::kDefaultLabel);
 }
 
 TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "default.trp";
     const auto two = planetFile(2);
     const std::size_t boundary = planetFile(1).size();
@@ -286,7 +286,7 @@ TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
     }
     damaged.push_back(planetFile(29));
     for (const auto& bytes : damaged) {
-        TempFolder::write(path, bytes);
+        ScratchFolder::write(path, bytes);
         ChartData chart;
         MessageRecorder recorder;
         EXPECT_EQ(PlanetRecords::read(path, chart, 16), SettingsFile::Outcome::Damaged)
@@ -341,8 +341,8 @@ TEST(OrientationFile, StartSetsTheSwitchesAndTheAngle) {
     EXPECT_EQ(OrientationFile::fromOrientation(o).start, OrientationFile::ArbitraryAngle);
     EXPECT_EQ(OrientationFile::fromOrientation(o).angle, 30.0);
 
-    TempFolder folder;
-    TempFolder::write(folder / "Default.rnd", orientationBytes("0 7 0"));
+    ScratchFolder folder;
+    ScratchFolder::write(folder / "Default.rnd", orientationBytes("0 7 0"));
     MessageRecorder recorder;
     EXPECT_FALSE(OrientationFile::read(folder / "Default.rnd"));
     EXPECT_EQ(recorder.messages.size(), 1u);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "doc/IniFile.h"
 #include "doc/RecentFileList.h"
 #include "doc/StatusClock.h"
 
@@ -29,6 +30,21 @@ TEST(RecentFileList, NewestFirstSixAtMostNoDuplicates) {
     list.remove("/4.map");
     EXPECT_EQ(list.files().front(), "/7.map");
     EXPECT_EQ(list.files().size(), 5u);
+}
+
+TEST(RecentFileList, NamesOfTheSameFileGrowByTheirFoldersUntilTheyDiffer) {
+    const RecentFileList list(
+        {"/home/a/charts/sample.map", "/home/b/charts/sample.map", "/home/a/other.map"});
+    EXPECT_EQ(list.displayNames(), (std::vector<std::string>{"a/charts/sample.map",
+                                                             "b/charts/sample.map", "other.map"}));
+    // Kept in the INI section and read back in the same order; empty slots are written empty.
+    IniFile ini;
+    list.writeTo(ini);
+    EXPECT_EQ(ini.value("Recent File List", "File2", "?"), "/home/b/charts/sample.map");
+    EXPECT_EQ(ini.value("Recent File List", "File4", "?"), "");
+    RecentFileList read;
+    read.readFrom(ini);
+    EXPECT_EQ(read.files(), list.files());
 }
 
 }  // namespace

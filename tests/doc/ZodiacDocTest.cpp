@@ -2,9 +2,6 @@
 
 #include <ctime>
 
-#include "../common/BitmapBuilder.h"
-#include "../common/MessageRecorder.h"
-#include "TempFolder.h"
 #include "common/AppFolder.h"
 #include "doc/AspectRecords.h"
 #include "doc/CZodiacDoc.h"
@@ -13,12 +10,15 @@
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
 #include "events/Notebook.h"
+#include "support/BitmapBuilder.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using testing::MessageRecorder;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 // Moscow, 12 April 1961, 9:07 local time (6:07 UT).
 BirthData moscow1961() {
@@ -50,12 +50,12 @@ Date todayByTheClock() {
     return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
 }
 
-void writeOrientation(const TempFolder& folder, OrientationFile::Setting setting) {
+void writeOrientation(const ScratchFolder& folder, OrientationFile::Setting setting) {
     ASSERT_TRUE(OrientationFile::write(folder / "Default.rnd", setting));
 }
 
 TEST(CZodiacDoc, NewChartWithoutSettingsFilesKeepsTheRecordDefaults) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     std::vector<int> hints;
     doc.subscribe([&](int hint) { hints.push_back(hint); });
@@ -108,7 +108,7 @@ TEST(CZodiacDoc, NewChartTakesTheDeliveredSettings) {
 }
 
 TEST(CZodiacDoc, OrientationFileAndSettingsNamesMatchWithoutLetterCase) {
-    TempFolder folder;
+    ScratchFolder folder;
     writeOrientation(folder, {1, OrientationFile::ArbitraryAngle, 30.0});
     AspectTable aspects;
     aspects[2].angle = 120;
@@ -123,7 +123,7 @@ TEST(CZodiacDoc, OrientationFileAndSettingsNamesMatchWithoutLetterCase) {
 }
 
 TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
-    TempFolder folder;
+    ScratchFolder folder;
     ChartData settings;
     settings[1].label = "из настроек";
     ASSERT_TRUE(settings[1].symbol.assign(
@@ -140,7 +140,7 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     const auto path = folder / "chart.map";
     ASSERT_TRUE(doc.save(path));
     EXPECT_FALSE(doc.isModified());
-    const auto saved = TempFolder::read(path);
+    const auto saved = ScratchFolder::read(path);
 
     CZodiacDoc reopened(folder.path());
     reopened.eventChart().date = {1, 1, 2000};
@@ -154,24 +154,24 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     EXPECT_EQ(reopened.eventChart().date, todayByTheClock());
     EXPECT_EQ(reopened.path(), path);
     ASSERT_TRUE(reopened.save(folder / "again.map"));
-    EXPECT_EQ(TempFolder::read(folder / "again.map"), saved);
+    EXPECT_EQ(ScratchFolder::read(folder / "again.map"), saved);
 }
 
 TEST(CZodiacDoc, OpenRefusesWhatItCannotReadAndTreatsAnEmptyFileAsNew) {
-    TempFolder folder;
+    ScratchFolder folder;
     MessageRecorder recorder;
     CZodiacDoc doc(folder.path());
     EXPECT_EQ(doc.open(folder / "missing.map"), CZodiacDoc::OpenResult::Failed);
     EXPECT_EQ(recorder.messages, std::vector<std::string>{"Файл невозможно открыть..."});
 
-    TempFolder::write(folder / "empty.map", {});
+    ScratchFolder::write(folder / "empty.map", {});
     EXPECT_EQ(doc.open(folder / "empty.map"), CZodiacDoc::OpenResult::EmptyFile);
     EXPECT_EQ(doc.path(), folder / "empty.map");
 
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
     ASSERT_TRUE(doc.save(folder / "good.map"));
-    const auto good = TempFolder::read(folder / "good.map");
-    TempFolder::write(folder / "cut.map", {good.begin(), good.end() - 10});
+    const auto good = ScratchFolder::read(folder / "good.map");
+    ScratchFolder::write(folder / "cut.map", {good.begin(), good.end() - 10});
     CZodiacDoc other(folder.path());
     ASSERT_TRUE(other.newChart(moscow1961(), 1, false, false));
     other.natal().birth.name = "Другой";
@@ -185,19 +185,19 @@ TEST(CZodiacDoc, OpenRefusesWhatItCannotReadAndTreatsAnEmptyFileAsNew) {
 }
 
 TEST(CZodiacDoc, FailedSaveLeavesTheOldFileAndSaysSo) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
     const auto path = folder / "chart.map";
     ASSERT_TRUE(doc.save(path));
-    const auto before = TempFolder::read(path);
+    const auto before = ScratchFolder::read(path);
 
     MessageRecorder recorder;
     doc.natal().birth.name = "Юрий ☉";  // the Sun sign is not in the code page
     doc.setModified(true);
     EXPECT_FALSE(doc.save(path));
     EXPECT_TRUE(doc.isModified());
-    EXPECT_EQ(TempFolder::read(path), before);
+    EXPECT_EQ(ScratchFolder::read(path), before);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_NE(recorder.messages[0].find("chart.map"), std::string::npos);
 
@@ -208,17 +208,17 @@ TEST(CZodiacDoc, FailedSaveLeavesTheOldFileAndSaysSo) {
 }
 
 TEST(CZodiacDoc, NotebookTravelsThroughTheNotebookFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     const auto file = folder / "NoteBook.NTF";
 
     EXPECT_TRUE(doc.exportNotebook());  // an empty copy gives an empty file
     EXPECT_TRUE(std::filesystem::exists(file));
-    EXPECT_TRUE(TempFolder::read(file).empty());
+    EXPECT_TRUE(ScratchFolder::read(file).empty());
 
     doc.natal().notebook = {7, 8, 9};
     EXPECT_TRUE(doc.exportNotebook());
-    EXPECT_EQ(TempFolder::read(file), (std::vector<std::uint8_t>{7, 8, 9}));
+    EXPECT_EQ(ScratchFolder::read(file), (std::vector<std::uint8_t>{7, 8, 9}));
     // The analysis window wrote its notebook: the document takes it byte for byte.
     Notebook written;
     TransitSituation square;
@@ -228,14 +228,14 @@ TEST(CZodiacDoc, NotebookTravelsThroughTheNotebookFile) {
     square.aspectIndex = 3;
     written.store(square, "Поездка\r\nудалась");
     const auto bytes = written.serialize();
-    TempFolder::write(file, bytes);
+    ScratchFolder::write(file, bytes);
     EXPECT_TRUE(doc.importNotebook());
     EXPECT_EQ(doc.natal().notebook, bytes);
     EXPECT_TRUE(doc.isModified());
 
     // A notebook file that is gone or damaged does not take the chart's notebook with it.
     MessageRecorder recorder;
-    TempFolder::write(file, {1, 2});
+    ScratchFolder::write(file, {1, 2});
     EXPECT_FALSE(doc.importNotebook());
     std::filesystem::remove(file);
     EXPECT_FALSE(doc.importNotebook());

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
 
-#include "BitmapBuilder.h"
 #include "draw/Canvas.h"
 #include "draw/PicturePainter.h"
+#include "support/BitmapBuilder.h"
+#include "support/TestApplication.h"
 
 namespace orvanta {
 namespace {
@@ -37,13 +37,7 @@ Picture markedWhite() {
 
 class PicturePainterTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_draw";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
 };
 
 TEST_F(PicturePainterTest, DecodesRowsBottomUpAndColoursFromTheTable) {

@@ -8,7 +8,7 @@
 namespace orvanta {
 namespace {
 
-using Rect = AspectTableLayout::Rect;
+using Rect = Rect;
 
 // All 28 objects shown, in a 1000 x 617 area at (10, 20). Worked out by hand:
 //   t = 617 / 30 = 20;  v = (617 - 29 * 20) / 2 + 20 = 18 + 20 = 38
@@ -47,13 +47,13 @@ NatalAspectTable aspectAt(int index, double angle, double orb) {
 
 TEST(AspectTableLayoutTest, MeasuresComeFromTheAreaByTruncatingDivision) {
     const auto wide = AspectTableLayout::compute(chartWithLongitudes(), noAspects(), kWideArea);
-    EXPECT_EQ(wide.g, 28);
-    EXPECT_EQ(wide.t, 20);
-    EXPECT_EQ(wide.v, 38);
-    EXPECT_EQ(wide.X, 90);
-    EXPECT_EQ(wide.B, 30);
-    EXPECT_EQ(wide.E, 30);
-    EXPECT_EQ(wide.F, 16);
+    EXPECT_EQ(wide.shownCount, 28);
+    EXPECT_EQ(wide.rowHeight, 20);
+    EXPECT_EQ(wide.rowZeroCentre, 38);
+    EXPECT_EQ(wide.rightColumnExtra, 90);
+    EXPECT_EQ(wide.columnWidth, 30);
+    EXPECT_EQ(wide.columnZeroCentre, 30);
+    EXPECT_EQ(wide.pictureSize, 16);
     // Degree: t - 1 high, 2B/7 wide; mark: t/2, B/10; separation: t - 1, (B - 1)/6.
     EXPECT_EQ(wide.degreeFont, (AspectTableLayout::FontSize{19, 8}));
     EXPECT_EQ(wide.markFont, (AspectTableLayout::FontSize{10, 3}));
@@ -63,13 +63,13 @@ TEST(AspectTableLayoutTest, MeasuresComeFromTheAreaByTruncatingDivision) {
     chart.housesUnavailable = 1;
     chart[3].shown = 0;
     const auto small = AspectTableLayout::compute(chart, noAspects(), kSmallArea);
-    EXPECT_EQ(small.g, 15);
-    EXPECT_EQ(small.t, 17);
-    EXPECT_EQ(small.v, 15);
-    EXPECT_EQ(small.X, 60);
-    EXPECT_EQ(small.B, 20);
-    EXPECT_EQ(small.E, 10);
-    EXPECT_EQ(small.F, 13);
+    EXPECT_EQ(small.shownCount, 15);
+    EXPECT_EQ(small.rowHeight, 17);
+    EXPECT_EQ(small.rowZeroCentre, 15);
+    EXPECT_EQ(small.rightColumnExtra, 60);
+    EXPECT_EQ(small.columnWidth, 20);
+    EXPECT_EQ(small.columnZeroCentre, 10);
+    EXPECT_EQ(small.pictureSize, 13);
     EXPECT_EQ(small.degreeFont, (AspectTableLayout::FontSize{16, 5}));
     EXPECT_EQ(small.markFont, (AspectTableLayout::FontSize{8, 2}));
     EXPECT_EQ(small.separationFont, (AspectTableLayout::FontSize{16, 3}));
@@ -80,7 +80,7 @@ TEST(AspectTableLayoutTest, HiddenObjectsLoseTheirRowAndColumnAndLaterRanksMoveU
     chart[2].shown = 0;
     chart[20].shown = 0;
     const auto layout = AspectTableLayout::compute(chart, noAspects(), kWideArea);
-    ASSERT_EQ(layout.g, 26);
+    ASSERT_EQ(layout.shownCount, 26);
     EXPECT_EQ(layout.objects.front(), 1);
     EXPECT_EQ(layout.objects[1], 3);
     EXPECT_EQ(layout.ranks[1], 1);
@@ -106,7 +106,7 @@ TEST(AspectTableLayoutTest, HiddenObjectsLoseTheirRowAndColumnAndLaterRanksMoveU
     // Without houses only the sixteen bodies count, whatever the cusps' flags say.
     chart.housesUnavailable = 1;
     const auto bodies = AspectTableLayout::compute(chart, noAspects(), kWideArea);
-    EXPECT_EQ(bodies.g, 15);
+    EXPECT_EQ(bodies.shownCount, 15);
     EXPECT_EQ(bodies.objects.back(), 16);
 }
 
@@ -139,14 +139,14 @@ TEST(AspectTableLayoutTest, RightColumnHoldsDegreeMarkAndSign) {
     EXPECT_FALSE(first.retrograde);
     EXPECT_EQ(first.degreeText, "05.25");
     // Degree at (cx + B, cy - t/2 + 1) = (932, 49); sign picture centred at (cx + 3 B, cy).
-    EXPECT_EQ(first.degreePosition, (AspectTableLayout::Point{932, 49}));
+    EXPECT_EQ(first.degreePosition, (Point{932, 49}));
     EXPECT_EQ(first.sign, 2);
     EXPECT_EQ(first.signPicture, (Rect{984, 50, 1000, 66}));
 
     const auto& second = layout.rightColumn[1];
     EXPECT_TRUE(second.retrograde);
     // The mark at (cx + F/2, cy) = (910, 78).
-    EXPECT_EQ(second.mark, (AspectTableLayout::Point{910, 78}));
+    EXPECT_EQ(second.mark, (Point{910, 78}));
     EXPECT_EQ(second.degreeText, "30.00");
     EXPECT_EQ(second.sign, 12);
 }
@@ -167,7 +167,7 @@ TEST(AspectTableLayoutTest, SeparationsFillTheCellsBelowTheDiagonal) {
     EXPECT_EQ(first.later, 2);
     // From (15 + B, 48 + t) = (45, 68) to (15 + 2 B, 48 + 2 t + 1) = (75, 89).
     EXPECT_EQ(first.cell, (Rect{45, 68, 75, 89}));
-    EXPECT_EQ(first.textPosition, (AspectTableLayout::Point{60, 70}));
+    EXPECT_EQ(first.textPosition, (Point{60, 70}));
     EXPECT_EQ(first.text, "0.");
 
     auto find = [&](int earlier, int later) {
@@ -184,7 +184,7 @@ TEST(AspectTableLayoutTest, SeparationsFillTheCellsBelowTheDiagonal) {
 
 TEST(AspectTableLayoutTest, GridLinesFrameRowsColumnsAndTheRightColumn) {
     const auto layout = AspectTableLayout::compute(chartWithLongitudes(), noAspects(), kWideArea);
-    using Line = AspectTableLayout::Line;
+    using Line = Line;
     const std::vector<Line>& lines = layout.gridLines;
     // 29 row lines, 2 outer row lines, 3 right-column lines, 29 column lines, 2 outer ones.
     EXPECT_EQ(lines.size(), 65u);
@@ -218,8 +218,8 @@ TEST(AspectTableLayoutTest, DiagonalCellsLieBetweenGridLines) {
     std::set<int> rows;
     std::set<int> columns;
     for (const auto& line : layout.gridLines) {
-        if (line.y1 == line.y2) rows.insert(line.y1);
-        if (line.x1 == line.x2) columns.insert(line.x1);
+        if (line.from.y == line.to.y) rows.insert(line.from.y);
+        if (line.from.x == line.to.x) columns.insert(line.from.x);
     }
     for (const auto& cell : layout.diagonal) {
         EXPECT_TRUE(columns.count(cell.left) && columns.count(cell.right));
@@ -250,7 +250,7 @@ TEST(AspectTableLayoutTest, AspectSymbolsGoAboveTheDiagonalTheHigherIndexWinning
     aspects[9] = aspectAt(9, 180.0, 1.0)[9];
     const auto layout = AspectTableLayout::compute(chart, aspects, kWideArea);
 
-    ASSERT_EQ(layout.g, 4);
+    ASSERT_EQ(layout.shownCount, 4);
     auto cellOf = [&](int earlier, int later) {
         std::vector<AspectTableLayout::AspectSymbol> found;
         for (const auto& s : layout.aspectSymbols) {
@@ -263,10 +263,11 @@ TEST(AspectTableLayoutTest, AspectSymbolsGoAboveTheDiagonalTheHigherIndexWinning
     ASSERT_EQ(both.size(), 1u);
     EXPECT_EQ(both[0].aspect, 5);
     // Centred at (E + rank(later) B, v + rank(earlier) t).
-    const int centreX = layout.E + 2 * layout.B;
-    const int centreY = layout.v + 1 * layout.t;
-    EXPECT_EQ(both[0].picture, AspectTableLayout::pictureSquare(centreX, centreY, layout.F));
-    EXPECT_LT(both[0].picture.top + layout.F / 2, layout.diagonal[1].top);
+    const int centreX = layout.columnZeroCentre + 2 * layout.columnWidth;
+    const int centreY = layout.rowZeroCentre + 1 * layout.rowHeight;
+    EXPECT_EQ(both[0].picture,
+              AspectTableLayout::pictureSquare(centreX, centreY, layout.pictureSize));
+    EXPECT_LT(both[0].picture.top + layout.pictureSize / 2, layout.diagonal[1].top);
 
     // A body and a cusp form aspects in the table; two cusps do, too, except in opposition.
     ASSERT_EQ(cellOf(1, 18).size(), 1u);

@@ -8,24 +8,15 @@
 
 namespace orvanta {
 
-bool operator==(const WheelLayout::Point& a, const WheelLayout::Point& b) {
-    return a.x == b.x && a.y == b.y;
-}
-void PrintTo(const WheelLayout::Point& p, std::ostream* os) {
+void PrintTo(const Point& p, std::ostream* os) {
     *os << "(" << p.x << ", " << p.y << ")";
 }
 
-bool operator==(const WheelLayout::Rect& a, const WheelLayout::Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-void PrintTo(const WheelLayout::Rect& r, std::ostream* os) {
+void PrintTo(const Rect& r, std::ostream* os) {
     *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
 }
 
 namespace {
-
-using Point = WheelLayout::Point;
-using Rect = WheelLayout::Rect;
 
 // Every body and cusp hidden at 0 Aries; the tests place and show what they need.
 ChartData hiddenChart(bool houses = true) {
@@ -161,7 +152,7 @@ TEST(WheelLayout, ReferenceAndDrawingAnglesForEachStartAndDirection) {
     EXPECT_EQ(cw.angles[1], 10.0 - 132.5);
 }
 
-WheelLayout::Segment markOf(const WheelLayout& w, int object, WheelLayout::MarkKind kind) {
+Line markOf(const WheelLayout& w, int object, WheelLayout::MarkKind kind) {
     for (const auto& m : w.marks) {
         if (m.object == object && m.kind == kind) return m.line;
     }

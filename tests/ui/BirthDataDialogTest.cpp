@@ -15,9 +15,10 @@
 #include "WidgetInput.h"
 #include "birthdata/PlaceBase.h"
 #include "birthdata/TimeChangeBase.h"
-#include "common/MessageSink.h"
 #include "doc/ChartBarTexts.h"
 #include "doc/IniFile.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 #include "ui/AppContext.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/BirthDataDialog.h"
@@ -76,11 +77,7 @@ class BirthDataDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testing::widgetApplication();
-        char pattern[] = "/tmp/orvanta-entry-XXXXXX";
-        scratch_ = mkdtemp(pattern);
         files_ = {scratch_ / "Place.PLB", scratch_ / "Timechg.tch", scratch_ / "ORVANTA.INI"};
-        previous_ =
-            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
         // Two places the user stored before: Moscow, 55° 45' N 37° 37' E; Murmansk, 68° 58' N
         // 33° 5' E.
         PlaceBase places;
@@ -90,10 +87,6 @@ class BirthDataDialogTest : public ::testing::Test {
         std::ofstream(files_.ini) << "[Last]\r\nf_MSSansSerif=MS Sans Serif\r\n";
         moscowNineties(context_.timeChanges);
         context_.resources.sansFace = "DejaVu Sans";
-    }
-    void TearDown() override {
-        MessageSink::install(std::move(previous_));
-        std::filesystem::remove_all(scratch_);
     }
 
     std::unique_ptr<BirthDataDialog> open(const BirthDataEntry::Record& record = {}) {
@@ -120,11 +113,11 @@ class BirthDataDialogTest : public ::testing::Test {
         c.combo("houseSystem")->setCurrentIndex(1);
     }
 
-    std::filesystem::path scratch_;
+    testing::ScratchFolder scratch_;
     BirthDataDialog::Files files_;
     AppContext context_;
-    std::vector<std::string> messages_;
-    MessageSink::Handler previous_;
+    testing::MessageRecorder recorder_;
+    std::vector<std::string>& messages_ = recorder_.messages;
 };
 
 TEST_F(BirthDataDialogTest, NewChartTypedIntoTheDialogIsBuiltByTheDocument) {
@@ -471,10 +464,10 @@ TEST_F(BirthDataDialogTest, MainFrameCommandsOpenTheEntry) {
         seen = true;
         click(Controls(dialog).button("cancel"));
     });
-    frame.fileAction("new")->trigger();
+    frame.action(Command::New)->trigger();
     EXPECT_TRUE(seen);
     EXPECT_EQ(frame.chartCount(), 0);
-    EXPECT_EQ(frame.fileAction("new")->shortcut(), QKeySequence::New);
+    EXPECT_EQ(frame.action(Command::New)->shortcut(), QKeySequence::New);
     // Without a chart there are no birth data to change.
     EXPECT_FALSE(frame.commandAction(command::kChangeBirthData)->isEnabled());
 

@@ -92,7 +92,7 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
     EXPECT_EQ(doc.eventChart().builtFor, (Date{14, 6, 2024}));
 
     // "Новое окно" on the event chart opens a second event chart window of the same chart.
-    const int windows = static_cast<int>(frame.mdiArea()->subWindowList().size());
+    const auto windows = frame.mdiArea()->subWindowList().size();
     frame.newWindow();
     QApplication::processEvents();
     ASSERT_EQ(frame.mdiArea()->subWindowList().size(), windows + 1);

@@ -6,16 +6,24 @@
 #include <QFontInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
 #include <filesystem>
 
+#include "WidgetInput.h"
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
-#include "common/MessageSink.h"
 #include "common/Picture.h"
+#include "doc/IniFile.h"
 #include "draw/FontMapping.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 #include "ui/AppContext.h"
+#include "ui/BirthDataDialog.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/CBornCircleView.h"
 #include "ui/CBornTableView.h"
@@ -25,22 +33,6 @@
 
 namespace orvanta {
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        // Other widget tests of this program may have made the application already.
-        if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return existing;
-        auto* created = new QApplication(argc, argv);
-        QApplication::setOrganizationName("OrvantaTests");
-        QApplication::setApplicationName("test_ui");
-        return created;
-    }();
-    return *app;
-}
 
 std::vector<std::string> topMenus(CMainFrame& frame) {
     std::vector<std::string> titles;
@@ -52,18 +44,10 @@ std::vector<std::string> topMenus(CMainFrame& frame) {
 class MainFrameTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        application();
-        char pattern[] = "/tmp/orvanta-ui-XXXXXX";
-        scratch_ = mkdtemp(pattern);
-        previous_ =
-            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
+        testing::widgetApplication();
         QSettings().clear();
     }
-    void TearDown() override {
-        MessageSink::install(std::move(previous_));
-        AppFolder::setOverride({});
-        std::filesystem::remove_all(scratch_);
-    }
+    void TearDown() override { AppFolder::setOverride({}); }
 
     std::filesystem::path copySample(const std::string& name) {
         const auto path = scratch_ / name;
@@ -71,15 +55,28 @@ class MainFrameTest : public ::testing::Test {
         return path;
     }
 
-    std::filesystem::path scratch_;
-    std::vector<std::string> messages_;
-    MessageSink::Handler previous_;
+    // An application folder of links to the delivered files, so that what the program writes
+    // (ORVANTA.INI, the bases) stays in the scratch folder.
+    void useScratchApplicationFolder(AppContext& context) {
+        const auto app = scratch_ / "app";
+        std::filesystem::create_directories(app);
+        for (const auto& entry : std::filesystem::directory_iterator(std::getenv("ORVANTA_HOME"))) {
+            if (entry.is_regular_file() && entry.path().filename() != "ORVANTA.INI")
+                std::filesystem::create_symlink(entry.path(), app / entry.path().filename());
+        }
+        AppFolder::setOverride(app);
+        context.iniFile = app / "ORVANTA.INI";
+    }
+
+    testing::ScratchFolder scratch_;
+    testing::MessageRecorder recorder_;
+    std::vector<std::string>& messages_ = recorder_.messages;
 };
 
 TEST_F(MainFrameTest, StartsWithAnEmptyFolderAndWithTheDeliveredOne) {
     for (bool delivered : {false, true}) {
         AppFolder::setOverride(delivered ? std::filesystem::path(std::getenv("ORVANTA_HOME"))
-                                         : scratch_);
+                                         : scratch_.path());
         AppContext context;
         StartUp::loadContext(context);
         EXPECT_EQ(context.settings.serifFace, "Times New Roman Cyr");
@@ -118,13 +115,14 @@ TEST_F(MainFrameTest, WindowCommandsNeedAChartWindow) {
         ASSERT_NE(frame.commandAction(id), nullptr);
         EXPECT_FALSE(frame.commandAction(id)->isEnabled()) << id;
     }
-    EXPECT_FALSE(frame.fileAction("save")->isEnabled());
-    EXPECT_TRUE(frame.fileAction("new")->isEnabled());
+    EXPECT_FALSE(frame.action(Command::Save)->isEnabled());
+    EXPECT_TRUE(frame.action(Command::New)->isEnabled());
 }
 
 TEST_F(MainFrameTest, AChartFileOnTheCommandLineOpensInTheNatalWindow) {
     const auto path = copySample("Иванов.map");
     AppContext context;
+    useScratchApplicationFolder(context);
     StartUp::loadContext(context);
     const auto options =
         StartUp::parseCommandLine({"orvanta", "--nosplash", QString::fromStdString(path.string())});
@@ -175,16 +173,24 @@ TEST_F(MainFrameTest, TheFrameSetsTheDrawingAreaAndZoomDoublesIt) {
     natal->updateDrawingArea(QSize(805, 610));
     EXPECT_EQ(natal->chart().drawingArea().baseHeight, 600);
 
+    // At zoom 1 each pane draws into its own visible area: the wheel's base radius is half
+    // the pane's shorter side, and nothing scrolls.
+    for (NatalChartView* view :
+         std::initializer_list<NatalChartView*>{natal->wheelView(), natal->tableView()}) {
+        view->grab();
+        const QSize viewport = view->viewport()->size();
+        EXPECT_EQ(view->drawingSize(), viewport);
+        EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
+    }
     frame.commandAction(command::kZoomIn)->trigger();
     EXPECT_EQ(natal->chart().drawingArea().zoom, 2);
     EXPECT_TRUE(frame.commandAction(command::kZoomIn)->isChecked());
     EXPECT_FALSE(frame.commandAction(command::kZoomOut)->isChecked());
     natal->wheelView()->grab();  // a paint with the new zoom resizes the scroll range
+    natal->wheelView()->grab();  // and the scroll bars that came with it the visible area
     const QSize viewport = natal->wheelView()->viewport()->size();
-    const DrawingArea& area = natal->chart().drawingArea();
-    EXPECT_EQ(natal->wheelView()->scrollSize(),
-              (viewport * 2).expandedTo(QSize(area.width(), area.height())));
-    EXPECT_GE(natal->wheelView()->scrollSize().height(), area.height());
+    EXPECT_EQ(natal->wheelView()->drawingSize(), viewport * 2);
+    EXPECT_EQ(natal->wheelView()->scrollSize(), viewport * 2);
     frame.commandAction(command::kZoomOut)->trigger();
     EXPECT_EQ(natal->chart().drawingArea().zoom, 1);
 }
@@ -243,6 +249,133 @@ TEST_F(MainFrameTest, ADamagedChartFileIsRefusedWithAMessage) {
     EXPECT_EQ(frame.chartCount(), 0);
     ASSERT_FALSE(messages_.empty());
     EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 0);
+}
+
+TEST_F(MainFrameTest, NewAndOpenedChartsComeToTheFrontAsLargeAsTheActiveOne) {
+    AppContext context;
+    useScratchApplicationFolder(context);
+    CMainFrame frame(context);
+    frame.resize(1000, 800);
+    frame.show();
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("a.map").string())));
+    ASSERT_TRUE(frame.mdiArea()->activeSubWindow()->isMaximized());
+
+    // A new chart over the maximized one: in front, active, maximized, with a Russian title.
+    testing::whenModal<BirthDataDialog>([](BirthDataDialog& dialog) {
+        dialog.accept();
+        if (dialog.isVisible()) dialog.reject();  // refused: fail below rather than hang
+    });
+    frame.newChart();
+    QMdiSubWindow* active = frame.mdiArea()->activeSubWindow();
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(active->windowTitle(), "Без имени 1 *");  // a new chart is not saved yet
+    EXPECT_TRUE(active->isMaximized());
+    EXPECT_EQ(frame.activeChart()->title(), "Без имени 1");
+
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("b.map").string())));
+    EXPECT_EQ(frame.mdiArea()->activeSubWindow()->windowTitle(), "b.map");
+    EXPECT_TRUE(frame.mdiArea()->activeSubWindow()->isMaximized());
+
+    // Beside a window of normal size the next one opens at normal size, inside the work area.
+    frame.mdiArea()->activeSubWindow()->showNormal();
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("c.map").string())));
+    active = frame.mdiArea()->activeSubWindow();
+    EXPECT_EQ(active->windowTitle(), "c.map");
+    EXPECT_FALSE(active->isMaximized());
+    EXPECT_TRUE(frame.mdiArea()->viewport()->rect().contains(active->geometry()));
+}
+
+TEST_F(MainFrameTest, NewWindowIsAFullChartWindowAndTheWindowMenuListsEveryWindow) {
+    AppContext context;
+    useScratchApplicationFolder(context);
+    CMainFrame frame(context);
+    frame.resize(1000, 800);
+    frame.show();
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("a.map").string())));
+    CBornChildFrame* first = frame.activeNatalFrame();
+    frame.action(Command::NewWindow)->trigger();
+    CBornChildFrame* second = frame.activeNatalFrame();
+    ASSERT_NE(second, first);
+    const auto commandsOf = [](CBornChildFrame* frame) {
+        QList<QAction*> commands = frame->toolBar()->actions();
+        commands.removeIf([](QAction* action) { return action->isSeparator(); });
+        return commands;
+    };
+    EXPECT_EQ(commandsOf(second), commandsOf(first));
+    EXPECT_FALSE(commandsOf(second).isEmpty());
+    EXPECT_TRUE(second->infoBar()->isVisible());
+    EXPECT_TRUE(second->wheelView()->isVisible());
+    EXPECT_TRUE(second->tableView()->isVisible());
+
+    // Every tool-bar button shows its status text and, from after "\n", its tooltip.
+    auto buttons = frame.findChild<QToolBar*>("mainToolBar")->actions();
+    buttons += second->toolBar()->actions();
+    for (QAction* button : buttons) {
+        if (button->isSeparator()) continue;
+        EXPECT_FALSE(button->toolTip().isEmpty()) << button->text().toStdString();
+        EXPECT_FALSE(button->toolTip().contains('\n')) << button->text().toStdString();
+    }
+    EXPECT_EQ(frame.action(Command::Open)->statusTip(), "Открыть сохраненную карту рождения");
+    EXPECT_EQ(frame.action(Command::Open)->toolTip(), "Открыть");
+
+    QMenu* windowMenu = nullptr;
+    for (QAction* top : frame.menuBar()->actions()) {
+        if (top->text() == "&Окно") windowMenu = top->menu();
+    }
+    ASSERT_NE(windowMenu, nullptr);
+    emit windowMenu->aboutToShow();
+    std::vector<std::pair<QString, bool>> listed;
+    QAction* firstItem = nullptr;
+    for (QAction* item : windowMenu->actions()) {
+        if (!item->text().startsWith('&')) continue;
+        listed.emplace_back(item->text(), item->isChecked());
+        if (firstItem == nullptr) firstItem = item;
+    }
+    EXPECT_EQ(listed,
+              (std::vector<std::pair<QString, bool>>{{"&1 a.map:1", false}, {"&2 a.map:2", true}}));
+    firstItem->trigger();
+    EXPECT_EQ(frame.activeNatalFrame(), first);
+}
+
+TEST_F(MainFrameTest, RecentFilesTellChartsOfOneNameApartAndStayInTheProgramsSettings) {
+    AppContext context;
+    useScratchApplicationFolder(context);
+    std::filesystem::create_directories(scratch_ / "one");
+    std::filesystem::create_directories(scratch_ / "two");
+    {
+        CMainFrame frame(context);
+        for (const char* folder : {"one", "two"}) {
+            const auto path = scratch_ / folder / "sample.map";
+            std::filesystem::copy_file(ORVANTA_SAMPLE_MAP, path);
+            ASSERT_TRUE(frame.openChart(QString::fromStdString(path.string())));
+        }
+        frame.close();
+    }
+    CMainFrame reopened(context);
+    QStringList shown;
+    for (QAction* item : reopened.findChildren<QAction*>()) {
+        if (item->isVisible() && item->statusTip() == "Открыть этот документ")
+            shown << item->text();
+    }
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"&1 two/sample.map", "&2 one/sample.map"}));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(context.iniFile));
+    EXPECT_EQ(ini.value("Recent File List", "File1", ""),
+              (scratch_ / "two" / "sample.map").string());
+    EXPECT_EQ(ini.value("Folders", "Charts", "?"), "?");  // no file dialog was used
+}
+
+TEST_F(MainFrameTest, QtsOwnButtonsSpeakRussian) {
+    QTranslator* translator = StartUp::installQtTranslation(testing::widgetApplication());
+    ASSERT_NE(translator, nullptr);
+    QMessageBox box(QMessageBox::Question, "Orvanta", "?",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Да");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Нет");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Отмена");
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
 }
 
 TEST_F(MainFrameTest, ClockPanesShowTheRussianDateAndTime) {

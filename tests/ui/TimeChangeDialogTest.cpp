@@ -9,7 +9,8 @@
 
 #include "WidgetInput.h"
 #include "birthdata/TimeChangeBase.h"
-#include "common/MessageSink.h"
+#include "support/MessageRecorder.h"
+#include "support/ScratchFolder.h"
 #include "ui/TimeChangeDialog.h"
 
 namespace orvanta {
@@ -33,11 +34,7 @@ class TimeChangeDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testing::widgetApplication();
-        char pattern[] = "/tmp/orvanta-timechange-XXXXXX";
-        scratch_ = mkdtemp(pattern);
         file_ = scratch_ / "Timechg.tch";
-        previous_ =
-            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
         // The summer times of Moscow that began in 1981, 1982 and 1999, from their decrees.
         base_.add(change(1, 4, 1981, 0, 4));
         base_.add(change(1, 4, 1982, 0, 4));
@@ -47,11 +44,7 @@ class TimeChangeDialogTest : public ::testing::Test {
         dialog_->show();
         list_ = dialog_->findChild<QListWidget*>("changes");
     }
-    void TearDown() override {
-        dialog_.reset();
-        MessageSink::install(std::move(previous_));
-        std::filesystem::remove_all(scratch_);
-    }
+    void TearDown() override { dialog_.reset(); }
 
     QLineEdit* edit(const char* name) const { return dialog_->findChild<QLineEdit*>(name); }
     QComboBox* month() const { return dialog_->findChild<QComboBox*>("month"); }
@@ -71,13 +64,13 @@ class TimeChangeDialogTest : public ::testing::Test {
         return onDisk.toBytes();
     }
 
-    std::filesystem::path scratch_;
+    testing::ScratchFolder scratch_;
     std::filesystem::path file_;
     TimeChangeBase base_;
     std::unique_ptr<TimeChangeDialog> dialog_;
     QListWidget* list_ = nullptr;
-    std::vector<std::string> messages_;
-    MessageSink::Handler previous_;
+    testing::MessageRecorder recorder_;
+    std::vector<std::string>& messages_ = recorder_.messages;
 };
 
 TEST_F(TimeChangeDialogTest, OpensOnTheFirstLineAndShowsThePickedOne) {

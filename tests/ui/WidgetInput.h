@@ -10,9 +10,11 @@
 #include <QWidget>
 #include <functional>
 
+#include "support/TestApplication.h"
+
 namespace orvanta::testing {
 
-// The application object of the widget tests, made once for the whole test program.
+// For widgets; the tests keep their settings apart from the user's.
 inline QApplication& widgetApplication() {
     static int argc = 1;
     static char name[] = "test_ui";
@@ -20,14 +22,11 @@ inline QApplication& widgetApplication() {
     if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         return *existing;
     }
-    static QApplication* app = [] {
-        auto* created = new QApplication(argc, argv);
-        // The tests' own settings, apart from the user's.
-        QApplication::setOrganizationName("OrvantaTests");
-        QApplication::setApplicationName("test_ui");
-        return created;
-    }();
-    return *app;
+    offscreenUnlessSet();
+    auto* created = new QApplication(argc, argv);
+    QApplication::setOrganizationName("OrvantaTests");
+    QApplication::setApplicationName("test_ui");
+    return *created;
 }
 
 // Presses and releases one key, with the text it types.

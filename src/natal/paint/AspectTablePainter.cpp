@@ -21,7 +21,7 @@ const QColor kLineColour(0, 0, 0);
 const QColor kCellColour(255, 255, 255);
 const QColor kDiagonalColour(200, 150, 150);
 
-void drawPicture(Canvas& canvas, const Picture& picture, const AspectTableLayout::Rect& square) {
+void drawPicture(Canvas& canvas, const Picture& picture, const Rect& square) {
     PicturePainter::draw(canvas, picture, square.left, square.top, square.right, square.bottom);
 }
 
@@ -75,8 +75,8 @@ QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
 
 // An SVG reader knows neither the configured face names nor the narrowed character widths, so
 // in an SVG the texts go as outlines; every other device writes them as text.
-void AspectTablePainter::writeText(Canvas& canvas, const AspectTableLayout::Point& at,
-                                   const QString& text, int align) {
+void AspectTablePainter::writeText(Canvas& canvas, const Point& at, const QString& text,
+                                   int align) {
     QPainter& painter = canvas.painter();
     const QPaintEngine* engine = painter.paintEngine();
     if (engine == nullptr || engine->type() != QPaintEngine::SVG) {
@@ -95,14 +95,14 @@ void AspectTablePainter::writeText(Canvas& canvas, const AspectTableLayout::Poin
 
 // A cell is outlined with the black pen and filled with the brush, over the pixels from its
 // left and top up to, not including, its right and bottom.
-void AspectTablePainter::drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell) {
+void AspectTablePainter::drawCell(Canvas& canvas, const Rect& cell) {
     if (cell.width() <= 0 || cell.height() <= 0) return;
     canvas.drawRect(cell.left, cell.top, cell.right - 1, cell.bottom - 1);
 }
 
 void AspectTablePainter::paintScreen(Canvas& canvas, const CZodiacDoc& doc,
-                                     const ChartResources& resources,
-                                     const AspectTableLayout::Rect& target, int zoom) {
+                                     const ChartResources& resources, const Rect& target,
+                                     int zoom) {
     const NatalChart& natal = doc.natal();
     paint(canvas, natal.chart, natal.aspects, resources,
           AspectTableLayout::screenArea(target, zoom));
@@ -118,7 +118,7 @@ void AspectTablePainter::paintPrinter(Canvas& canvas, const CZodiacDoc& doc,
 
 void AspectTablePainter::paint(Canvas& canvas, const ChartData& chart,
                                const NatalAspectTable& aspects, const ChartResources& resources,
-                               const AspectTableLayout::Rect& area) {
+                               const Rect& area) {
     const AspectTableLayout layout = AspectTableLayout::compute(chart, aspects, area);
     if (layout.isEmpty()) return;
     QPainter& painter = canvas.painter();
@@ -173,7 +173,8 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                   Canvas::AlignCenter | Canvas::AlignTop);
     }
 
-    for (const auto& line : layout.gridLines) canvas.drawLine(line.x1, line.y1, line.x2, line.y2);
+    for (const auto& line : layout.gridLines)
+        canvas.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
 
     canvas.setBrush(kDiagonalColour);
     for (const auto& cell : layout.diagonal) drawCell(canvas, cell);

@@ -23,7 +23,7 @@ class AspectTablePainter {
     // the client area's top left and its size the document's base size times the zoom (1 or
     // 2). The screen margins are taken off here.
     static void paintScreen(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
-                            const AspectTableLayout::Rect& target, int zoom);
+                            const Rect& target, int zoom);
 
     // A printed table: the printable area of the page in device pixels. The table fills a 4:3
     // box at its top left corner, less the printer margins.
@@ -32,7 +32,7 @@ class AspectTablePainter {
 
     // The table in a drawing area whose margins are already taken off.
     static void paint(Canvas& canvas, const ChartData& chart, const NatalAspectTable& aspects,
-                      const ChartResources& resources, const AspectTableLayout::Rect& area);
+                      const ChartResources& resources, const Rect& area);
 
   private:
     static void draw(Canvas& canvas, const AspectTableLayout& layout, const ChartData& chart,
@@ -41,9 +41,8 @@ class AspectTablePainter {
     // change of width for 0).
     static QFont font(Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size);
     // Left-top or centre-top aligned, as the layout places it.
-    static void writeText(Canvas& canvas, const AspectTableLayout::Point& at, const QString& text,
-                          int align);
-    static void drawCell(Canvas& canvas, const AspectTableLayout::Rect& cell);
+    static void writeText(Canvas& canvas, const Point& at, const QString& text, int align);
+    static void drawCell(Canvas& canvas, const Rect& cell);
 };
 
 }  // namespace orvanta

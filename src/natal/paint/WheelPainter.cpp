@@ -106,16 +106,15 @@ void WheelPainter::paint(Canvas& canvas, const WheelLayout& layout, const ChartD
 }
 
 void WheelPainter::drawCircle(Canvas& canvas, const WheelLayout& layout, int radius) {
-    const WheelLayout::Rect box = layout.circle(radius);
+    const Rect box = layout.circle(radius);
     canvas.drawEllipse(box.left, box.top, box.right, box.bottom);
 }
 
-void WheelPainter::drawSegment(Canvas& canvas, const WheelLayout::Segment& segment) {
+void WheelPainter::drawSegment(Canvas& canvas, const Line& segment) {
     canvas.drawLine(segment.from.x, segment.from.y, segment.to.x, segment.to.y);
 }
 
-void WheelPainter::drawPicture(Canvas& canvas, const Picture& picture,
-                               const WheelLayout::Rect& rect) {
+void WheelPainter::drawPicture(Canvas& canvas, const Picture& picture, const Rect& rect) {
     PicturePainter::draw(canvas, picture, rect.left, rect.top, rect.right, rect.bottom);
 }
 

@@ -41,8 +41,8 @@ class WheelPainter {
 
   private:
     static void drawCircle(Canvas& canvas, const WheelLayout& layout, int radius);
-    static void drawSegment(Canvas& canvas, const WheelLayout::Segment& segment);
-    static void drawPicture(Canvas& canvas, const Picture& picture, const WheelLayout::Rect& rect);
+    static void drawSegment(Canvas& canvas, const Line& segment);
+    static void drawPicture(Canvas& canvas, const Picture& picture, const Rect& rect);
 };
 
 }  // namespace orvanta

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "natal/AspectTableLayout.h"
-#include "natal/paint/AspectTableImage.h"
+#include "natal/paint/ChartImage.h"
+#include "support/TestApplication.h"
 
 namespace orvanta {
 namespace {
@@ -34,13 +34,7 @@ std::string fileStart(const std::filesystem::path& path, std::size_t count) {
 
 class AspectTableImageTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_natal_paint";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
                  ("orvanta-table-image-test-" + std::to_string(::getpid()));
@@ -58,7 +52,9 @@ class AspectTableImageTest : public ::testing::Test {
 TEST_F(AspectTableImageTest, PngIsTheScreenViewOfTheAreaOnWhite) {
     const auto path = folder / "table.PNG";
     std::string error;
-    ASSERT_TRUE(AspectTableImage::save(doc, resources, QSize(600, 500), path, &error)) << error;
+    ASSERT_TRUE(
+        ChartImage::save(ChartImage::Kind::Table, doc, resources, QSize(600, 500), path, &error))
+        << error;
     const QImage image(QString::fromStdString(path.string()));
     ASSERT_EQ(image.size(), QSize(600, 500));
 
@@ -77,26 +73,29 @@ TEST_F(AspectTableImageTest, PictureGrowsWhenTheTopLabelsRiseAboveTheArea) {
     // The top labels are centred at v - 2 = -1, the bottom ones at v + 29 t + 2 = 61 (their
     // one-pixel squares end at 62); the right edge stays inside (X = 87, B = 29, E = 21,
     // outermost line at 21 - 14 + 30 * 29 + 87 + 2 = 966).
-    const AspectTableImage::Placement place =
-        AspectTableImage::placement(doc.natal(), QSize(1000, 60));
+    const ChartImage::Placement place =
+        ChartImage::placement(ChartImage::Kind::Table, doc.natal(), QSize(1000, 60));
     EXPECT_EQ(place.origin, QPoint(0, 1));
     EXPECT_EQ(place.size, QSize(1000, 63));
 
     // 800 x 610: t = 20, v = 15; the top labels start at 15 - 2 - 8 = 5 and the column lines
     // end on y = 15 - 10 + 30 * 20 = 605: everything inside, the picture keeps the area's size.
-    const auto roomy = AspectTableImage::placement(doc.natal(), QSize(800, 610));
+    const auto roomy = ChartImage::placement(ChartImage::Kind::Table, doc.natal(), QSize(800, 610));
     EXPECT_EQ(roomy.origin, QPoint(0, 0));
     EXPECT_EQ(roomy.size, QSize(800, 610));
     // 800 x 600: t = 20, v = 10, so the column lines end on y = 600, one row below the area.
-    EXPECT_EQ(AspectTableImage::placement(doc.natal(), QSize(800, 600)).size, QSize(800, 601));
+    EXPECT_EQ(ChartImage::placement(ChartImage::Kind::Table, doc.natal(), QSize(800, 600)).size,
+              QSize(800, 601));
 }
 
 TEST_F(AspectTableImageTest, VectorFormatsAndRefusals) {
     std::string error;
-    ASSERT_TRUE(AspectTableImage::save(doc, resources, QSize(500, 400), folder / "t.pdf", &error))
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Table, doc, resources, QSize(500, 400),
+                                 folder / "t.pdf", &error))
         << error;
     EXPECT_EQ(fileStart(folder / "t.pdf", 5), "%PDF-");
-    ASSERT_TRUE(AspectTableImage::save(doc, resources, QSize(500, 400), folder / "t.Svg", &error))
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Table, doc, resources, QSize(500, 400),
+                                 folder / "t.Svg", &error))
         << error;
     const std::string svg = fileStart(folder / "t.Svg", 1 << 24);
     EXPECT_NE(svg.find("<svg"), std::string::npos);
@@ -104,14 +103,15 @@ TEST_F(AspectTableImageTest, VectorFormatsAndRefusals) {
     EXPECT_EQ(svg.find("<text"), std::string::npos);
     EXPECT_NE(svg.find("<path"), std::string::npos);
 
-    EXPECT_FALSE(AspectTableImage::save(doc, resources, QSize(500, 400), folder / "t.bmp", &error));
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Table, doc, resources, QSize(500, 400),
+                                  folder / "t.bmp", &error));
     EXPECT_EQ(error, "the picture's name must end in .png, .pdf or .svg");
     EXPECT_FALSE(std::filesystem::exists(folder / "t.bmp"));
-    EXPECT_FALSE(
-        AspectTableImage::save(doc, resources, QSize(20000, 400), folder / "big.png", &error));
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Table, doc, resources, QSize(20000, 400),
+                                  folder / "big.png", &error));
     EXPECT_FALSE(std::filesystem::exists(folder / "big.png"));
-    EXPECT_FALSE(AspectTableImage::save(doc, resources, QSize(500, 400),
-                                        folder / "missing" / "t.png", &error));
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Table, doc, resources, QSize(500, 400),
+                                  folder / "missing" / "t.png", &error));
 }
 
 }  // namespace

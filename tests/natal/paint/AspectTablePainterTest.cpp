@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include "draw/FontMapping.h"
 #include "natal/AspectTableLayout.h"
 #include "natal/paint/AspectTablePainter.h"
+#include "support/TestApplication.h"
 
 // Fontconfig keeps its caches until the process ends; under the leak checker they are not leaks
 // of this program. Weak, so that another test of this program may say the same.
@@ -22,7 +22,7 @@ extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
 namespace orvanta {
 namespace {
 
-using Rect = AspectTableLayout::Rect;
+using Rect = Rect;
 
 const QColor kBackground(255, 0, 255);
 const QColor kDiagonal(200, 150, 150);
@@ -103,11 +103,7 @@ QPoint centre(const Rect& r) {
 class AspectTablePainterTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) app_ = new QGuiApplication(argc, argv);
+        testing::ensureGuiApplication();
         const ChartResources defaults;
         FontMapping::install(QString::fromStdString(defaults.serifFace),
                              QString::fromStdString(defaults.monospaceFace),
@@ -164,48 +160,51 @@ class AspectTablePainterTest : public ::testing::Test {
         aspect.symbol = solidPicture(10, 10, colour);
     }
 
-    static QGuiApplication* app_;
     ChartData chart_;
     NatalAspectTable aspects_;
     ChartResources resources_;
 };
-QGuiApplication* AspectTablePainterTest::app_ = nullptr;
 
 TEST_F(AspectTablePainterTest, GridLinesAndShadedDiagonalFrameTheCells) {
     const QImage image = paint(kTarget, 1, {640, 420}, kBackground);
     const auto l = layout(kTarget);
-    ASSERT_EQ(l.g, 4);
-    const int gridLeft = l.E - l.B / 2;
-    const int gridTop = l.v + l.t / 2;
+    ASSERT_EQ(l.shownCount, 4);
+    const int gridLeft = l.columnZeroCentre - l.columnWidth / 2;
+    const int gridTop = l.rowZeroCentre + l.rowHeight / 2;
 
     for (const Rect& cell : l.diagonal) {
         EXPECT_EQ(image.pixelColor(centre(cell)), kDiagonal);
         // The diagonal keeps its frame: its top and left lie on grid lines.
-        EXPECT_EQ(image.pixelColor(cell.left, cell.top + l.t / 2), kBlack);
-        EXPECT_EQ(image.pixelColor(cell.left + l.B / 2, cell.top), kBlack);
+        EXPECT_EQ(image.pixelColor(cell.left, cell.top + l.rowHeight / 2), kBlack);
+        EXPECT_EQ(image.pixelColor(cell.left + l.columnWidth / 2, cell.top), kBlack);
     }
     // Row lines run across the whole width, the right column included.
-    const int rowLine = gridTop + 2 * l.t;
-    EXPECT_EQ(image.pixelColor(gridLeft + l.B / 2, rowLine), kBlack);
-    EXPECT_EQ(image.pixelColor(gridLeft + (l.g + 2) * l.B + l.X / 2, rowLine), kBlack);
+    const int rowLine = gridTop + 2 * l.rowHeight;
+    EXPECT_EQ(image.pixelColor(gridLeft + l.columnWidth / 2, rowLine), kBlack);
+    EXPECT_EQ(image.pixelColor(
+                  gridLeft + (l.shownCount + 2) * l.columnWidth + l.rightColumnExtra / 2, rowLine),
+              kBlack);
     // The outer lines are doubled with a gap between them.
-    EXPECT_EQ(image.pixelColor(gridLeft + l.B / 2, gridTop - 2), kBlack);
-    EXPECT_NE(image.pixelColor(gridLeft + l.B / 2, gridTop - 1), kBlack);
-    const int rightEdge = gridLeft + (l.g + 2) * l.B + l.X;
-    const int midRow = gridTop + l.t + l.t / 2;
+    EXPECT_EQ(image.pixelColor(gridLeft + l.columnWidth / 2, gridTop - 2), kBlack);
+    EXPECT_NE(image.pixelColor(gridLeft + l.columnWidth / 2, gridTop - 1), kBlack);
+    const int rightEdge = gridLeft + (l.shownCount + 2) * l.columnWidth + l.rightColumnExtra;
+    const int midRow = gridTop + l.rowHeight + l.rowHeight / 2;
     EXPECT_EQ(image.pixelColor(rightEdge, midRow), kBlack);
     EXPECT_NE(image.pixelColor(rightEdge + 1, midRow), kBlack);
     EXPECT_EQ(image.pixelColor(rightEdge + 2, midRow), kBlack);
     // Column lines reach through the label rows.
-    EXPECT_EQ(image.pixelColor(gridLeft + 2 * l.B, l.v - l.t / 2 + 3), kBlack);
+    EXPECT_EQ(image.pixelColor(gridLeft + 2 * l.columnWidth, l.rowZeroCentre - l.rowHeight / 2 + 3),
+              kBlack);
     // Cells above the diagonal are not filled: without an aspect they show what lay below.
-    EXPECT_EQ(image.pixelColor(l.E + 4 * l.B, l.v + 3 * l.t), kBackground);
+    EXPECT_EQ(
+        image.pixelColor(l.columnZeroCentre + 4 * l.columnWidth, l.rowZeroCentre + 3 * l.rowHeight),
+        kBackground);
 }
 
 TEST_F(AspectTablePainterTest, SymbolsLabelRowsAndColumnsOnAllFourSides) {
     const QImage image = paint(kTarget, 1);
     const auto l = layout(kTarget);
-    for (int k = 1; k <= l.g; ++k) {
+    for (int k = 1; k <= l.shownCount; ++k) {
         const QColor colour = objectColour(kShown[k - 1]);
         const auto index = static_cast<std::size_t>(k - 1);
         EXPECT_EQ(image.pixelColor(centre(l.topLabels[index].picture)), colour) << k;
@@ -213,8 +212,8 @@ TEST_F(AspectTablePainterTest, SymbolsLabelRowsAndColumnsOnAllFourSides) {
         EXPECT_EQ(image.pixelColor(centre(l.bottomLabels[index].picture)), colour) << k;
         EXPECT_EQ(image.pixelColor(centre(l.rightColumn[index].symbol)), colour) << k;
         // Top labels over column k, left labels beside row k.
-        EXPECT_EQ(centre(l.topLabels[index].picture).x(), l.E + k * l.B);
-        EXPECT_EQ(centre(l.leftLabels[index].picture).y(), l.v + k * l.t);
+        EXPECT_EQ(centre(l.topLabels[index].picture).x(), l.columnZeroCentre + k * l.columnWidth);
+        EXPECT_EQ(centre(l.leftLabels[index].picture).y(), l.rowZeroCentre + k * l.rowHeight);
     }
 }
 
@@ -228,26 +227,35 @@ TEST_F(AspectTablePainterTest, AspectCellShowsTheSymbolOfTheHighestMatchingAspec
     const auto l = layout(kTarget);
 
     // Pair (1, 2): row of rank 1, column of rank 2; pair (1, 5): row 1, column 3.
-    EXPECT_EQ(image.pixelColor(l.E + 2 * l.B, l.v + l.t), QColor(0, 255, 255));
-    EXPECT_EQ(image.pixelColor(l.E + 3 * l.B, l.v + l.t), QColor(0, 0, 255));
+    EXPECT_EQ(
+        image.pixelColor(l.columnZeroCentre + 2 * l.columnWidth, l.rowZeroCentre + l.rowHeight),
+        QColor(0, 255, 255));
+    EXPECT_EQ(
+        image.pixelColor(l.columnZeroCentre + 3 * l.columnWidth, l.rowZeroCentre + l.rowHeight),
+        QColor(0, 0, 255));
     // Nothing in the mirror cells below the diagonal but the separation.
-    EXPECT_NE(image.pixelColor(l.E + l.B, l.v + 3 * l.t), QColor(0, 0, 255));
-    EXPECT_EQ(image.pixelColor(l.E + 4 * l.B, l.v + l.t), kWhite);
+    EXPECT_NE(
+        image.pixelColor(l.columnZeroCentre + l.columnWidth, l.rowZeroCentre + 3 * l.rowHeight),
+        QColor(0, 0, 255));
+    EXPECT_EQ(
+        image.pixelColor(l.columnZeroCentre + 4 * l.columnWidth, l.rowZeroCentre + l.rowHeight),
+        kWhite);
 }
 
 TEST_F(AspectTablePainterTest, RightColumnWritesDegreeMarkAndSignPicture) {
     const QImage image = paint(kTarget, 1);
     const auto l = layout(kTarget);
-    const int symbolsEnd = l.E - l.B / 2 + (l.g + 2) * l.B + 6;
+    const int symbolsEnd =
+        l.columnZeroCentre - l.columnWidth / 2 + (l.shownCount + 2) * l.columnWidth + 6;
     for (const auto& row : l.rightColumn) {
         const int cy = centre(row.symbol).y();
         EXPECT_EQ(image.pixelColor(centre(row.signPicture)), signColour(chart_[row.object].sign));
         // "R" after the symbol, in the lower half of the row, only for the retrograde body.
-        const DarkSpan mark = darkIn(image, row.mark.x, cy, symbolsEnd, cy + l.t / 2);
+        const DarkSpan mark = darkIn(image, row.mark.x, cy, symbolsEnd, cy + l.rowHeight / 2);
         EXPECT_EQ(mark.count > 0, chart_[row.object].retrograde != 0) << row.object;
         // The degree fits between its start and the sign picture: the character width holds.
-        const DarkSpan degree = darkIn(image, row.degreePosition.x, cy - l.t / 2 + 1,
-                                       row.signPicture.right, cy + l.t / 2);
+        const DarkSpan degree = darkIn(image, row.degreePosition.x, cy - l.rowHeight / 2 + 1,
+                                       row.signPicture.right, cy + l.rowHeight / 2);
         EXPECT_GT(degree.count, 20) << row.object;
         EXPECT_GE(degree.left, row.degreePosition.x);
         EXPECT_LT(degree.right, row.signPicture.left) << row.object;
@@ -263,11 +271,11 @@ TEST_F(AspectTablePainterTest, TallRowsStillKeepTheirTextsNarrow) {
     const Rect tall{0, 0, 430, 900};
     const QImage image = paint(tall, 1, {440, 910});
     const auto l = layout(tall);
-    ASSERT_GT(l.t, 3 * l.B);
+    ASSERT_GT(l.rowHeight, 3 * l.columnWidth);
     for (const auto& row : l.rightColumn) {
         const int cy = centre(row.symbol).y();
-        const DarkSpan degree = darkIn(image, row.degreePosition.x, cy - l.t / 2 + 1,
-                                       row.signPicture.right, cy + l.t / 2);
+        const DarkSpan degree = darkIn(image, row.degreePosition.x, cy - l.rowHeight / 2 + 1,
+                                       row.signPicture.right, cy + l.rowHeight / 2);
         EXPECT_GT(degree.count, 20);
         EXPECT_LT(degree.right, row.signPicture.left) << row.object;
     }
@@ -302,9 +310,10 @@ TEST_F(AspectTablePainterTest, ScreenMarginsLeaveTheRightAndBottomEdgesFree) {
     const Rect target{0, 0, 700, 500};
     const QImage image = paint(target, 2, {700, 500}, kBackground);
     const auto l = layout(target, 2);
-    const int outerRight = l.E - l.B / 2 + (l.g + 2) * l.B + l.X + 2;
+    const int outerRight = l.columnZeroCentre - l.columnWidth / 2 +
+                           (l.shownCount + 2) * l.columnWidth + l.rightColumnExtra + 2;
     EXPECT_LE(outerRight, 612);
-    EXPECT_EQ(image.pixelColor(outerRight, l.v + l.t), kBlack);
+    EXPECT_EQ(image.pixelColor(outerRight, l.rowZeroCentre + l.rowHeight), kBlack);
     for (int y = 0; y < 500; y += 3) {
         for (int x = 613; x < 700; x += 3) ASSERT_EQ(image.pixelColor(x, y), kBackground);
     }
@@ -369,7 +378,7 @@ TEST_F(AspectTablePainterTest, DamagedChartIsDrawnWithoutFailing) {
     includeAspect(0, 0.0, 400.0, QColor(0, 0, 255));
     const QImage image = paint(kTarget, 1);
     const auto l = layout(kTarget);
-    EXPECT_EQ(l.g, 3);
+    EXPECT_EQ(l.shownCount, 3);
     EXPECT_EQ(image.pixelColor(centre(l.diagonal.back())), kDiagonal);
 }
 

@@ -2,12 +2,12 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <filesystem>
 #include <fstream>
 
-#include "natal/paint/WheelImage.h"
+#include "natal/paint/ChartImage.h"
+#include "support/TestApplication.h"
 
 namespace orvanta {
 namespace {
@@ -31,13 +31,7 @@ NatalChart quarteredChart(bool houses = true) {
 
 class WheelImageTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_natal_paint";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
                  ("orvanta-wheel-image-test-" + std::to_string(::getpid()));
@@ -54,17 +48,18 @@ TEST_F(WheelImageTest, PictureGrowsToHoldEveryPartTheScreenGeometryPutsOutside) 
     // 1000 x 1000: centre (500, 525); the axes reach W + W/6 = 525 from it, to x = -25 and
     // x = 1025, and from y = 0 down to y = 1050 (the 3.14 leaves 525 sin(270 * 3.14 / 180)
     // at -524.99, which rounds to the top edge).
-    WheelImage::Placement p = WheelImage::placement(quarteredChart(), QSize(1000, 1000));
+    ChartImage::Placement p =
+        ChartImage::placement(ChartImage::Kind::Wheel, quarteredChart(), QSize(1000, 1000));
     EXPECT_EQ(p.origin, QPoint(25, 0));
     EXPECT_EQ(p.size, QSize(25 + 1025 + 1, 1051));
 
     // A wide area keeps the wheel inside across (800 - 525 > 0) and grows downward only.
-    p = WheelImage::placement(quarteredChart(), QSize(1600, 1000));
+    p = ChartImage::placement(ChartImage::Kind::Wheel, quarteredChart(), QSize(1600, 1000));
     EXPECT_EQ(p.origin, QPoint(0, 0));
     EXPECT_EQ(p.size, QSize(1600, 1051));
 
     // Without houses the zodiac's outer circle (radius 495) is the edge: 525 + 495 = 1020.
-    p = WheelImage::placement(quarteredChart(false), QSize(1000, 1000));
+    p = ChartImage::placement(ChartImage::Kind::Wheel, quarteredChart(false), QSize(1000, 1000));
     EXPECT_EQ(p.origin, QPoint(0, 0));
     EXPECT_EQ(p.size, QSize(1000, 1021));
 }
@@ -74,7 +69,7 @@ TEST_F(WheelImageTest, SavesPngPdfAndSvgByTheirExtension) {
     doc.natal() = quarteredChart();
 
     const auto png = folder / "wheel.PNG";
-    ASSERT_TRUE(WheelImage::save(doc, resources, QSize(1000, 1000), png));
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(1000, 1000), png));
     const QImage image(QString::fromStdString(png.string()));
     ASSERT_EQ(image.size(), QSize(1051, 1051));
     // The area's origin lies 25 pixels in: the centre dot at (525, 525), the Ascendant's
@@ -84,13 +79,13 @@ TEST_F(WheelImageTest, SavesPngPdfAndSvgByTheirExtension) {
     EXPECT_EQ(image.pixel(3, 3), 0xFFFFFFFFu);
 
     const auto pdf = folder / "wheel.pdf";
-    ASSERT_TRUE(WheelImage::save(doc, resources, QSize(400, 300), pdf));
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(400, 300), pdf));
     QFile pdfFile(QString::fromStdString(pdf.string()));
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdfFile.read(5).startsWith("%PDF-"));
 
     const auto svg = folder / "wheel.svg";
-    ASSERT_TRUE(WheelImage::save(doc, resources, QSize(400, 300), svg));
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(400, 300), svg));
     QFile svgFile(QString::fromStdString(svg.string()));
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QByteArray text = svgFile.readAll();
@@ -102,24 +97,26 @@ TEST_F(WheelImageTest, RefusesOtherExtensionsAndUnwritablePlacesWithoutTouchingO
     CZodiacDoc doc(folder);
     doc.natal() = quarteredChart();
     std::string error;
-    EXPECT_FALSE(WheelImage::save(doc, resources, QSize(300, 300), folder / "wheel.bmp", &error));
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(300, 300),
+                                  folder / "wheel.bmp", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "wheel.bmp"));
 
     error.clear();
-    EXPECT_FALSE(WheelImage::save(doc, resources, QSize(300, 300), folder / "missing" / "wheel.png",
-                                  &error));
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(300, 300),
+                                  folder / "missing" / "wheel.png", &error));
     EXPECT_FALSE(error.empty());
 
     // An area too large to make in memory is refused before anything is allocated.
     error.clear();
-    EXPECT_FALSE(
-        WheelImage::save(doc, resources, QSize(100000, 100000), folder / "big.png", &error));
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(100000, 100000),
+                                  folder / "big.png", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "big.png"));
 
     // A degenerate area still gives a picture, of at least one pixel.
-    EXPECT_TRUE(WheelImage::save(doc, resources, QSize(0, 0), folder / "tiny.png"));
+    EXPECT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(0, 0),
+                                 folder / "tiny.png"));
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
 #include <filesystem>
 
-#include "BitmapBuilder.h"
 #include "natal/paint/WheelPainter.h"
+#include "support/BitmapBuilder.h"
+#include "support/TestApplication.h"
 
 namespace orvanta {
 namespace {
@@ -98,13 +98,7 @@ void show(NatalChart& natal, int body, double longitude) {
 
 class WheelPainterTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_natal_paint";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
 
     // The screen frame of a 1000 x 1000 area; the image is taller, to hold the wheel's foot.
     QImage paint(const NatalChart& natal, int size = 1000) {

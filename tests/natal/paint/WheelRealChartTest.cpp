@@ -3,7 +3,6 @@
 // folder for a person to look at.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -13,6 +12,7 @@
 #include "doc/CZodiacDoc.h"
 #include "draw/FontMapping.h"
 #include "natal/paint/WheelPainter.h"
+#include "support/TestApplication.h"
 
 namespace orvanta {
 namespace {
@@ -46,11 +46,7 @@ BirthData moscow1961() {
 class WheelRealChartTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_natal_paint";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
+        testing::ensureGuiApplication();
         FontMapping::install(ChartResources::kDefaultSerif, ChartResources::kDefaultMonospace,
                              ChartResources::kDefaultSans);
     }

@@ -49,6 +49,16 @@ class ByteLayout {
         return raw(bytes);
     }
 
+    ByteLayout& zeros(std::size_t count) {
+        bytes_.insert(bytes_.end(), count, 0);
+        return *this;
+    }
+    // Drops the last bytes, for files that end early.
+    ByteLayout& cut(std::size_t count) {
+        bytes_.resize(bytes_.size() - count);
+        return *this;
+    }
+
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     std::size_t size() const { return bytes_.size(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -11,23 +12,26 @@
 
 namespace orvanta::testing {
 
-// A fresh folder for one test, removed with everything in it at the end.
-class TempFolder {
+// A fresh folder for one test, unique per process and test, removed with everything in it at
+// the end.
+class ScratchFolder {
   public:
-    TempFolder() {
+    ScratchFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        static int counter = 0;
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
                 ("orvanta-" + std::string(info ? info->name() : "test") + "-" +
+                 std::to_string(::getpid()) + "-" + std::to_string(++counter) + "-" +
                  std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
-    ~TempFolder() {
+    ~ScratchFolder() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }

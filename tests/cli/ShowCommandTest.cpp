@@ -2,18 +2,18 @@
 
 #include <sstream>
 
-#include "TempFolder.h"
 #include "calc/Calendar.h"
 #include "cli/CliCommands.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
 #include "doc/MapFile.h"
 #include "events/Notebook.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 struct CliRun {
     int code = 0;
@@ -38,13 +38,13 @@ std::vector<std::string> gagarin(const std::string& houses, const std::string& f
 }
 
 TEST(OrvantaCli, ChartSavesAMapBuiltAsANewChart) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = (folder / "g.map").string();
     const CliRun run = cli(gagarin("Koch", file));
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_NE(run.out.find("Солнце"), std::string::npos);
 
-    const auto content = MapFile::parse(TempFolder::read(file));
+    const auto content = MapFile::parse(ScratchFolder::read(file));
     EXPECT_EQ(content.birth.entered, 1);
     EXPECT_EQ(content.birth.name, "Юрий Гагарин");
     EXPECT_EQ(content.birth.place, "Москва");
@@ -63,7 +63,7 @@ TEST(OrvantaCli, ChartSavesAMapBuiltAsANewChart) {
 
     const CliRun houseless = cli(gagarin("none", file));
     ASSERT_EQ(houseless.code, 0) << houseless.err;
-    const auto cosmogram = MapFile::parse(TempFolder::read(file));
+    const auto cosmogram = MapFile::parse(ScratchFolder::read(file));
     EXPECT_EQ(cosmogram.chart.housesUnavailable, 1);
     EXPECT_EQ(cosmogram.orientation.fromAries, 1);
     EXPECT_EQ(cosmogram.orientation.fromAscendant, 0);
@@ -74,7 +74,7 @@ TEST(OrvantaCli, ChartSavesAMapBuiltAsANewChart) {
 }
 
 TEST(OrvantaCli, ShowPrintsChartsAsJsonWithTheDocumentedKeys) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = (folder / "g.map").string();
     ASSERT_EQ(cli(gagarin("Placidus", file)).code, 0);
     const CliRun run = cli({"show", file, "--json"});
@@ -100,7 +100,7 @@ TEST(OrvantaCli, ShowPrintsChartsAsJsonWithTheDocumentedKeys) {
 
 // The observations stored with a chart, in file order, and a damaged notebook block refused.
 TEST(OrvantaCli, ShowListsTheNotebookOfAChart) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = (folder / "g.map").string();
     ASSERT_EQ(cli(gagarin("Placidus", file)).code, 0);
     Notebook book;
@@ -150,18 +150,18 @@ TEST(OrvantaCli, ShowPrintsSettingsFilesWithPictureSizes) {
 }
 
 TEST(OrvantaCli, ShowRefusesDamagedMissingAndUnknownFiles) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto file = folder / "g.map";
     ASSERT_EQ(cli(gagarin("Placidus", file.string())).code, 0);
-    auto bytes = TempFolder::read(file);
+    auto bytes = ScratchFolder::read(file);
     bytes.push_back(0);
-    TempFolder::write(folder / "long.map", bytes);
+    ScratchFolder::write(folder / "long.map", bytes);
     const CliRun damaged = cli({"show", (folder / "long.map").string()});
     EXPECT_EQ(damaged.code, 1);
     EXPECT_NE(damaged.err.find("damaged"), std::string::npos);
     EXPECT_NE(damaged.err.find("лишние"), std::string::npos);
 
-    TempFolder::write(folder / "cut.asp", {'a', 'b', 'c'});
+    ScratchFolder::write(folder / "cut.asp", {'a', 'b', 'c'});
     EXPECT_EQ(cli({"show", (folder / "cut.asp").string()}).code, 1);
     EXPECT_EQ(cli({"show", (folder / "none.map").string()}).code, 1);
     EXPECT_EQ(cli({"show", (folder / "chart.txt").string()}).code, 2);

@@ -1,0 +1,318 @@
+#include "ui/BirthDataControls.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "birthdata/BirthDataEntry.h"
+#include "calc/HouseSystems.h"
+#include "ui/MonthCalendarView.h"
+
+namespace orvanta {
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+void BirthDataControls::build(QDialog& dialog, const MonthCalendarGrid& grid,
+                              const QString& gridFont) {
+    // Built in the order the tab key visits the controls.
+    dialog_ = &dialog;
+    buildNameRow();
+    QGroupBox* time = buildTimeGroup();
+    QGroupBox* difference = buildDifferenceGroup();
+    QGroupBox* place = buildPlaceGroup();
+    QLayout* houses = buildHouseRow();
+    calendar = new MonthCalendarView(grid, gridFont, dialog_);
+    calendar->setObjectName("calendar");
+
+    QGroupBox* errors = buildErrorGroup();
+    buildButtons();
+    arrange(time, difference, place, houses, errors);
+}
+
+QLineEdit* BirthDataControls::numberEdit(const char* objectName, int digits, bool signedNumber) {
+    auto* edit = new QLineEdit(dialog_);
+    edit->setObjectName(objectName);
+    const char* pattern = signedNumber ? "[+-]?[0-9]*" : "[0-9]*";
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+    const int width = edit->fontMetrics().horizontalAdvance(QString(digits + 1, '0')) + 14;
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QLineEdit* BirthDataControls::shownEdit(const char* objectName, int width) {
+    auto* edit = new QLineEdit(dialog_);
+    edit->setObjectName(objectName);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QLabel* BirthDataControls::label(const QString& caption) {
+    return new QLabel(caption, dialog_);
+}
+
+void BirthDataControls::buildNameRow() {
+    name = new QLineEdit(dialog_);
+    name->setObjectName("name");
+    name->setMaxLength(BirthDataEntry::kLongestName);
+
+    horoscope = new QRadioButton("Гороскоп", dialog_);
+    horoscope->setObjectName("horoscope");
+    cosmogram = new QRadioButton("Космограмма", dialog_);
+    cosmogram->setObjectName("cosmogram");
+    auto* kinds = new QButtonGroup(dialog_);
+    kinds->addButton(horoscope, BirthDataEntry::kHoroscope);
+    kinds->addButton(cosmogram, BirthDataEntry::kCosmogram);
+}
+
+QGroupBox* BirthDataControls::buildTimeGroup() {
+    // Время рождения: the local row is typed, the Greenwich row is derived.
+    day = numberEdit("day", 2);
+    month = new QComboBox(dialog_);
+    month->setObjectName("month");
+    for (int number = 1; number <= 12; ++number) {
+        month->addItem(text(std::string(BirthDataEntry::monthName(number))));
+    }
+    year = numberEdit("year", 4);
+    hour = numberEdit("hour", 2);
+    minute = numberEdit("minute", 2);
+    gmtDay = shownEdit("gmtDay", day->width());
+    gmtMonth = shownEdit("gmtMonth", month->sizeHint().width());
+    gmtYear = shownEdit("gmtYear", year->width());
+    gmtHour = shownEdit("gmtHour", hour->width());
+    gmtMinute = shownEdit("gmtMinute", minute->width());
+
+    auto* timeGroup = new QGroupBox("Время рождения", dialog_);
+    auto* timeGrid = new QGridLayout(timeGroup);
+    timeGrid->addWidget(label("День"), 0, 1);
+    timeGrid->addWidget(label("Месяц"), 0, 2);
+    timeGrid->addWidget(label("Год"), 0, 3);
+    timeGrid->addWidget(label("Час."), 0, 4);
+    timeGrid->addWidget(label("Мин."), 0, 5);
+    timeGrid->addWidget(label("Местное:"), 1, 0);
+    timeGrid->addWidget(day, 1, 1);
+    timeGrid->addWidget(month, 1, 2);
+    timeGrid->addWidget(year, 1, 3);
+    timeGrid->addWidget(hour, 1, 4);
+    timeGrid->addWidget(minute, 1, 5);
+    timeGrid->addWidget(label("Гринвичское:"), 2, 0);
+    timeGrid->addWidget(gmtDay, 2, 1);
+    timeGrid->addWidget(gmtMonth, 2, 2);
+    timeGrid->addWidget(gmtYear, 2, 3);
+    timeGrid->addWidget(gmtHour, 2, 4);
+    timeGrid->addWidget(gmtMinute, 2, 5);
+    timeGrid->setColumnStretch(6, 1);
+    return timeGroup;
+}
+
+QGroupBox* BirthDataControls::buildDifferenceGroup() {
+    // Разница местного времени.
+    moscowHours = numberEdit("moscowHours", 3, true);
+    moscowMinutes = numberEdit("moscowMinutes", 2);
+    greenwichHours = numberEdit("greenwichHours", 3, true);
+    greenwichMinutes = numberEdit("greenwichMinutes", 2);
+    automatic = new QCheckBox("Автоматически определять\nГринвичское время", dialog_);
+    automatic->setObjectName("automatic");
+    timeChangesButton = new QPushButton("Изменения", dialog_);
+    timeChangesButton->setObjectName("timeChanges");
+    timeChangesButton->setAutoDefault(false);
+
+    auto* differenceGroup = new QGroupBox("Разница местного времени", dialog_);
+    auto* differenceGrid = new QGridLayout(differenceGroup);
+    differenceGrid->addWidget(label("с Москвой"), 0, 0);
+    differenceGrid->addWidget(moscowHours, 0, 1);
+    differenceGrid->addWidget(label("ч."), 0, 2);
+    differenceGrid->addWidget(moscowMinutes, 0, 3);
+    differenceGrid->addWidget(label("м."), 0, 4);
+    differenceGrid->addWidget(label("с Гринвичем"), 1, 0);
+    differenceGrid->addWidget(greenwichHours, 1, 1);
+    differenceGrid->addWidget(label("ч."), 1, 2);
+    differenceGrid->addWidget(greenwichMinutes, 1, 3);
+    differenceGrid->addWidget(label("м."), 1, 4);
+    differenceGrid->setColumnStretch(5, 1);
+    differenceGrid->addWidget(automatic, 2, 0, 1, 6);
+    differenceGrid->addWidget(timeChangesButton, 3, 0, 1, 2, Qt::AlignLeft);
+    return differenceGroup;
+}
+
+QGroupBox* BirthDataControls::buildPlaceGroup() {
+    // Место рождения.
+    place = new QComboBox(dialog_);
+    place->setObjectName("place");
+    place->setEditable(true);
+    place->setInsertPolicy(QComboBox::NoInsert);
+    place->setCompleter(nullptr);
+    place->setMinimumContentsLength(22);
+    place->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    latitudeDegrees = numberEdit("latitudeDegrees", 3);
+    latitudeMinutes = numberEdit("latitudeMinutes", 2);
+    longitudeDegrees = numberEdit("longitudeDegrees", 3);
+    longitudeMinutes = numberEdit("longitudeMinutes", 2);
+    north = new QRadioButton("С.Ш.", dialog_);
+    north->setObjectName("north");
+    south = new QRadioButton("Ю.Ш.", dialog_);
+    south->setObjectName("south");
+    east = new QRadioButton("В.Д. ", dialog_);
+    east->setObjectName("east");
+    west = new QRadioButton("З.Д.", dialog_);
+    west->setObjectName("west");
+    auto* latitudeSides = new QButtonGroup(dialog_);
+    latitudeSides->addButton(north);
+    latitudeSides->addButton(south);
+    auto* longitudeSides = new QButtonGroup(dialog_);
+    longitudeSides->addButton(east);
+    longitudeSides->addButton(west);
+    storePlace = new QPushButton("Сохранить", dialog_);
+    storePlace->setObjectName("storePlace");
+    storePlace->setAutoDefault(false);
+    removePlace = new QPushButton("Удалить", dialog_);
+    removePlace->setObjectName("removePlace");
+    removePlace->setAutoDefault(false);
+    // Places are never removed from the base; the button stays hidden and does nothing.
+    removePlace->setEnabled(false);
+    removePlace->hide();
+
+    auto* group = new QGroupBox("Место рождения", dialog_);
+    placeGroup = group;
+    auto* placeGrid = new QGridLayout(group);
+    placeGrid->addWidget(place, 0, 0, 1, 7);
+    placeGrid->addWidget(label("Широта:"), 1, 0);
+    placeGrid->addWidget(latitudeDegrees, 1, 1);
+    placeGrid->addWidget(label("°"), 1, 2);
+    placeGrid->addWidget(latitudeMinutes, 1, 3);
+    placeGrid->addWidget(label("'"), 1, 4);
+    placeGrid->addWidget(north, 1, 5);
+    placeGrid->addWidget(south, 1, 6);
+    placeGrid->addWidget(label("Долгота:"), 2, 0);
+    placeGrid->addWidget(longitudeDegrees, 2, 1);
+    placeGrid->addWidget(label("°"), 2, 2);
+    placeGrid->addWidget(longitudeMinutes, 2, 3);
+    placeGrid->addWidget(label("'"), 2, 4);
+    placeGrid->addWidget(east, 2, 5);
+    placeGrid->addWidget(west, 2, 6);
+    auto* placeButtons = new QHBoxLayout;
+    placeButtons->addWidget(storePlace);
+    placeButtons->addWidget(removePlace);
+    placeButtons->addStretch(1);
+    placeGrid->addLayout(placeButtons, 3, 0, 1, 7);
+    return group;
+}
+
+QLayout* BirthDataControls::buildHouseRow() {
+    houseLabel = label("Система домов:");
+    houseSystem = new QComboBox(dialog_);
+    houseSystem->setObjectName("houseSystem");
+    for (int i = 0; i < HouseSystems::kCount; ++i) {
+        houseSystem->addItem(text(std::string(HouseSystems::name(i))));
+    }
+    auto* houses = new QHBoxLayout;
+    houses->addWidget(houseLabel);
+    houses->addWidget(houseSystem);
+    houses->addStretch(1);
+    return houses;
+}
+
+QGroupBox* BirthDataControls::buildErrorGroup() {
+    dateErrorLine = new QLabel(dialog_);
+    dateErrorLine->setObjectName("dateErrorLine");
+    missingDataLine = new QLabel(dialog_);
+    missingDataLine->setObjectName("missingDataLine");
+    for (QLabel* line : {dateErrorLine, missingDataLine}) {
+        // The line keeps its height while it blinks, so nothing around it jumps.
+        line->setMinimumHeight(line->fontMetrics().height() + 2);
+        line->setStyleSheet("color: #b00000;");
+    }
+    auto* errorGroup = new QGroupBox("Сообщения об ошибках", dialog_);
+    auto* errorLayout = new QVBoxLayout(errorGroup);
+    errorLayout->addWidget(dateErrorLine);
+    errorLayout->addWidget(missingDataLine);
+    return errorGroup;
+}
+
+void BirthDataControls::buildButtons() {
+    ok = new QPushButton("OK", dialog_);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    cancel = new QPushButton("Отмена", dialog_);
+    cancel->setObjectName("cancel");
+    cancel->setAutoDefault(false);
+}
+
+void BirthDataControls::arrange(QGroupBox* time, QGroupBox* difference, QGroupBox* place,
+                                QLayout* houses, QGroupBox* errors) {
+    // Name and chart kind across the top; time and differences on the left, the calendar
+    // and the place on the right; errors and the buttons at the bottom.
+    auto* top = new QHBoxLayout;
+    top->addWidget(label("ФИО:"));
+    top->addWidget(name, 1);
+    top->addSpacing(12);
+    top->addWidget(horoscope);
+    top->addWidget(cosmogram);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(time);
+    left->addWidget(difference);
+    left->addLayout(houses);
+    left->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(calendar, 1);
+    right->addWidget(place);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left);
+    middle->addLayout(right, 1);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(errors, 1);
+    bottom->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(dialog_);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+}
+
+void BirthDataControls::attachToolTips() {
+    name->setToolTip("Введите фамилию, имя и отчество");
+    calendar->setToolTip("Выберите день рождения");
+    day->setToolTip("Введите день рождения");
+    month->setToolTip("Введите месяц рождения");
+    year->setToolTip("Введите год рождения");
+    hour->setToolTip("Введите часы рождения");
+    minute->setToolTip("Введите минуты рождения");
+    cosmogram->setToolTip("Если время рождения известно не точно");
+    horoscope->setToolTip("Если известно точное время рождения");
+    houseSystem->setToolTip("Выберите систему домов для гороскопа");
+    place->setToolTip("Выберите или введите место рождения");
+    latitudeDegrees->setToolTip("Градусы широты места рождения");
+    latitudeMinutes->setToolTip("Минуты широты места рождения");
+    longitudeDegrees->setToolTip("Градусы долготы места рождения");
+    longitudeMinutes->setToolTip("Минуты долготы места рождения");
+    north->setToolTip("Северная широта");
+    south->setToolTip("Южная широта");
+    east->setToolTip("Восточная долгота");
+    west->setToolTip("Западная долгота");
+    storePlace->setToolTip("Для заполнения базы населенных пунктов");
+    removePlace->setToolTip("Для удаления нселенного пункта из базы");
+    timeChangesButton->setToolTip("Для ввода новых данных о летнем/зимнем времени");
+    ok->setToolTip("Построить карту рождения");
+    cancel->setToolTip("Не строить карту рождения");
+    for (QLineEdit* edit : {moscowHours, moscowMinutes, greenwichHours, greenwichMinutes}) {
+        edit->setToolTip("Введите разницу во времени");
+    }
+}
+
+}  // namespace orvanta
