@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   tzdata ccache clang-format qt6-translations-l10n
+  libgeonames-dev libcctz-dev
+  desktop-file-utils dpkg-dev
 )
 
 missing=()

@@ -8,9 +8,12 @@
 #include <tuple>
 #include <utility>
 
+#include "birthdata/ClockChangeText.h"
 #include "birthdata/CoordinateFields.h"
 #include "birthdata/IntegerField.h"
 #include "birthdata/TimeChangeBase.h"
+#include "birthdata/WorldAtlas.h"
+#include "birthdata/ZoneHistory.h"
 #include "calc/HouseSystems.h"
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
@@ -189,7 +192,12 @@ bool BirthDataEntry::readFields() {
     const bool valid = readable &&
                        Calendar::isValidDate(Date{values_.day, values_.month, values_.year}) &&
                        Calendar::isValidTime(values_.hour, values_.minute);
-    setDateError(!valid);
+    if (!valid) {
+        setDateError(true);
+    } else {
+        // A skipped local time stays an error until the next recomputation clears it.
+        setDateError(!skippedText_.empty(), skippedText_);
+    }
     return valid;
 }
 
@@ -197,7 +205,18 @@ void BirthDataEntry::recompute() {
     if (!readFields()) return;
     const DateTime local{values_.hour, values_.minute, values_.day, values_.month, values_.year};
     DateTime greenwich;
-    if (automatic_) {
+    zone_ = automatic_ ? PlaceFinder(places_, atlas_).zoneOf(place_, latitude(), longitude())
+                       : std::string();
+    skippedText_.clear();
+    doubled_.reset();
+    setDateError(false);
+    const std::optional<DateTime> byZone = zone_.empty() ? std::nullopt : greenwichFromZone(local);
+    if (byZone) {
+        greenwich = *byZone;
+        setMissingData(false);
+        setDateError(!skippedText_.empty(), skippedText_);
+    } else if (automatic_) {
+        zone_.clear();
         const double fromMoscow = joinHours(values_.moscowHours, values_.moscowMinutes);
         const DateTime moscow = shifted(-fromMoscow, local);
         std::optional<TimeChange> change;
@@ -221,6 +240,60 @@ void BirthDataEntry::recompute() {
     values_.gmtHour = greenwich.hour;
     values_.gmtMinute = greenwich.minute;
     showFields();
+}
+
+std::optional<DateTime> BirthDataEntry::greenwichFromZone(const DateTime& local) {
+    const std::optional<ZoneHistory::Reading> reading = ZoneHistory::atLocal(zone_, local);
+    if (!reading) return std::nullopt;
+    double offset = reading->offsetHours;
+    if (reading->kind == ZoneHistory::Kind::Skipped) {
+        skippedText_ = ClockChangeText::skipped(*reading);
+    } else if (reading->kind == ZoneHistory::Kind::Repeated) {
+        const bool answered = occurrence_ && occurrenceTime_ == local && occurrenceZone_ == zone_;
+        if (!answered) {
+            doubled_ = DoubledTime{ClockChangeText::doubled(*reading, local),
+                                   ClockChangeText::earlierChoice(*reading),
+                                   ClockChangeText::laterChoice(*reading)};
+        } else if (*occurrence_ == Occurrence::Later) {
+            offset = reading->laterOffsetHours;
+        }
+    }
+    const DateTime greenwich = shifted(-offset, local);
+    // Moscow's own clock at the same moment, so that the difference with Moscow follows both
+    // histories; a zone database without Moscow leaves its standard offset.
+    const double moscow = ZoneHistory::offsetAtUniversal(ZoneHistory::kMoscowZone, greenwich)
+                              .value_or(kMoscowOffsetMinutes / 60.0);
+    std::tie(values_.greenwichHours, values_.greenwichMinutes) = splitHours(offset);
+    std::tie(values_.moscowHours, values_.moscowMinutes) = splitHours(offset - moscow);
+    return greenwich;
+}
+
+void BirthDataEntry::setAtlas(const WorldAtlas* atlas) {
+    atlas_ = atlas;
+    recompute();
+}
+
+std::vector<PlaceSuggestion> BirthDataEntry::suggestPlaces(std::string_view typed) const {
+    return PlaceFinder(places_, atlas_).suggest(typed, kSuggestionCount);
+}
+
+void BirthDataEntry::placeChosen(const PlaceSuggestion& place) {
+    readFields();
+    place_ = place.name;
+    setCoordinates(place.latitude, place.longitude);
+    showFields();
+    recompute();
+}
+
+void BirthDataEntry::setCoordinates(double latitude, double longitude) {
+    const CoordinateFields north = CoordinateFields::fromValue(latitude);
+    const CoordinateFields east = CoordinateFields::fromValue(longitude);
+    values_.latitudeDegrees = north.degrees;
+    values_.latitudeMinutes = north.minutes;
+    south_ = north.negative;
+    values_.longitudeDegrees = east.degrees;
+    values_.longitudeMinutes = east.minutes;
+    west_ = east.negative;
 }
 
 void BirthDataEntry::timeFieldsChanged() {
@@ -251,20 +324,12 @@ void BirthDataEntry::chartKindChanged() {
 
 void BirthDataEntry::placeChanged() {
     readFields();
-    CoordinateFields latitude;
-    CoordinateFields longitude;
-    if (const std::optional<int> index = places_.find(place_)) {
-        const PlaceRecord& place = places_.records()[static_cast<std::size_t>(*index)];
-        latitude = CoordinateFields::fromValue(place.latitude);
-        longitude = CoordinateFields::fromValue(place.longitude);
-    }
-    values_.latitudeDegrees = latitude.degrees;
-    values_.latitudeMinutes = latitude.minutes;
-    south_ = latitude.negative;
-    values_.longitudeDegrees = longitude.degrees;
-    values_.longitudeMinutes = longitude.minutes;
-    west_ = longitude.negative;
+    // Only the user's places fill in on typing; an atlas city is taken when it is chosen.
+    const std::optional<PlaceSuggestion> place = PlaceFinder(places_, nullptr).exact(place_);
+    setCoordinates(place ? place->latitude : 0.0, place ? place->longitude : 0.0);
     showFields();
+    // The place may bring its own clock.
+    recompute();
 }
 
 bool BirthDataEntry::storePlace(const std::function<bool()>& confirmOverwrite) {
@@ -291,7 +356,7 @@ bool BirthDataEntry::storePlace(const std::function<bool()>& confirmOverwrite) {
     return saved;
 }
 
-BirthDataEntry::Verdict BirthDataEntry::accept() {
+BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
     if (!readFields()) {
         MessageSink::report(kDateErrorText);
         return Verdict::Stay;
@@ -303,6 +368,22 @@ BirthDataEntry::Verdict BirthDataEntry::accept() {
         }
     }
     recompute();
+    if (!skippedText_.empty()) {
+        MessageSink::report(skippedText_);
+        return Verdict::Stay;
+    }
+    if (doubled_) {
+        const std::optional<Occurrence> answer = ask ? ask(*doubled_) : std::nullopt;
+        if (!answer) {
+            if (!ask) MessageSink::report(doubled_->question);
+            return Verdict::Stay;
+        }
+        occurrence_ = *answer;
+        occurrenceTime_ =
+            DateTime{values_.hour, values_.minute, values_.day, values_.month, values_.year};
+        occurrenceZone_ = zone_;
+        recompute();
+    }
     if (record_.birth.entered != 0 && sameAsRecord()) return Verdict::Unchanged;
 
     // Nothing reaches the record before every check has passed, so a refused OK followed by
@@ -357,7 +438,7 @@ bool BirthDataEntry::sameAsRecord() const {
 }
 
 void BirthDataEntry::blinkDateError() {
-    if (dateError_) dateErrorLine_ = dateErrorLine_.empty() ? kDateErrorText : "";
+    if (dateError_) dateErrorLine_ = dateErrorLine_.empty() ? dateErrorText_ : "";
 }
 
 void BirthDataEntry::blinkMissingData() {
@@ -396,9 +477,10 @@ void BirthDataEntry::showFields() {
     fields_.automatic = automatic_;
 }
 
-void BirthDataEntry::setDateError(bool on) {
+void BirthDataEntry::setDateError(bool on, std::string_view text) {
     dateError_ = on;
-    dateErrorLine_ = on ? kDateErrorText : "";
+    dateErrorText_ = on ? std::string(text) : std::string(kDateErrorText);
+    dateErrorLine_ = on ? dateErrorText_ : "";
 }
 
 void BirthDataEntry::setMissingData(bool on) {

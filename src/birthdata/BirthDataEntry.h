@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,12 +10,14 @@
 
 #include "birthdata/MonthCalendarGrid.h"
 #include "birthdata/PlaceBase.h"
+#include "birthdata/PlaceFinder.h"
 #include "calc/BirthData.h"
 #include "calc/Calendar.h"
 
 namespace orvanta {
 
 class TimeChangeBase;
+class WorldAtlas;
 
 // Everything the birth-data entry decides: it reads and checks what the user typed, derives the
 // Greenwich date and time from the local time (through the time-change base, or from the
@@ -37,6 +40,8 @@ class BirthDataEntry {
     static constexpr double kPolarLatitude = 66.55;
     static constexpr int kDateErrorBlinkMs = 500;
     static constexpr int kMissingDataBlinkMs = 300;
+    // Places the list offers while the user types.
+    static constexpr std::size_t kSuggestionCount = 12;
 
     enum ChartKind { kHoroscope = 0, kCosmogram = 1 };
 
@@ -74,6 +79,16 @@ class BirthDataEntry {
         bool automatic = true;
     };
 
+    // Which of the two readings of a doubled local time was meant.
+    enum class Occurrence { Earlier, Later };
+    struct DoubledTime {
+        std::string question;
+        std::string earlier;  // the answer for the first reading
+        std::string later;    // the answer for the second
+    };
+    // Asks which reading was meant; nothing when the user declines to answer.
+    using OccurrenceQuestion = std::function<std::optional<Occurrence>(const DoubledTime&)>;
+
     enum class Verdict {
         Stay,       // a message was shown; the dialog stays open
         Unchanged,  // nothing differs from the chart; closes as if cancelled
@@ -89,6 +104,18 @@ class BirthDataEntry {
     // The names of the places, in the order the place list shows them.
     std::vector<std::string> placeNames() const;
     const PlaceBase& places() const { return places_; }
+
+    // The world atlas: its cities join the places offered, and a place that is one of its
+    // cities takes that city's historical clock for the automatic Greenwich time. Without it
+    // (nullptr) every place goes through the time-change base.
+    void setAtlas(const WorldAtlas* atlas);
+    // The places offered for the text typed so far: the user's places, then the atlas.
+    std::vector<PlaceSuggestion> suggestPlaces(std::string_view typed) const;
+    // A place chosen from the offered ones: its name and coordinates go into the fields.
+    void placeChosen(const PlaceSuggestion& place);
+    // The IANA zone of the place in the fields when it is an atlas city (the city of that
+    // name within 20 km of the coordinates) and automatic is on; empty otherwise.
+    const std::string& zone() const { return zone_; }
 
     const Fields& fields() const { return fields_; }
     // Every operation below works on the texts last handed in here.
@@ -111,15 +138,16 @@ class BirthDataEntry {
     // The chart kind was chosen; the place controls follow it.
     void chartKindChanged();
 
-    // A place picked from the list, or typed: its coordinates are filled in when the base knows
-    // it, otherwise they become zero.
+    // A place picked from the list, or typed: its coordinates are filled in when the places
+    // base knows it, otherwise they become zero. Then the Greenwich time follows the place.
     void placeChanged();
     // "Сохранить": stores the typed place with the typed coordinates. A place the base knows
     // is overwritten only when `confirmOverwrite` says yes. False when nothing was written.
     bool storePlace(const std::function<bool()>& confirmOverwrite);
 
-    // OK.
-    Verdict accept();
+    // OK. A local time the clock showed twice is settled by `ask`; without it OK stays and
+    // reports the question.
+    Verdict accept(const OccurrenceQuestion& ask = {});
 
     // Both error lines and their blink: the flags say whether the timers run; each tick
     // alternates its line between the text and nothing.
@@ -135,7 +163,8 @@ class BirthDataEntry {
     // Which controls take input: the place, coordinates, house system and "Сохранить" only for
     // a horoscope; the Moscow difference when automatic, the Greenwich difference otherwise.
     bool placeControlsEnabled() const { return chartKind_ == kHoroscope; }
-    bool moscowDifferenceEnabled() const { return automatic_; }
+    // With a zone from the atlas both differences are derived.
+    bool moscowDifferenceEnabled() const { return automatic_ && zone_.empty(); }
     bool greenwichDifferenceEnabled() const { return !automatic_; }
 
     const MonthCalendarGrid& grid() const { return grid_; }
@@ -164,7 +193,11 @@ class BirthDataEntry {
     };
 
     void showFields();
-    void setDateError(bool on);
+    void setDateError(bool on, std::string_view text = kDateErrorText);
+    // The Greenwich time by the zone's own clock history; nothing when the system's time
+    // zone database lacks the zone.
+    std::optional<DateTime> greenwichFromZone(const DateTime& local);
+    void setCoordinates(double latitude, double longitude);
     void setMissingData(bool on);
     void moveGridToLocalDate();
     double latitude() const;
@@ -188,6 +221,17 @@ class BirthDataEntry {
     bool missingData_ = false;
     bool beepPending_ = false;
     std::string dateErrorLine_;
+    std::string dateErrorText_ = kDateErrorText;
+    const WorldAtlas* atlas_ = nullptr;
+    std::string zone_;
+    // A local time the clock skipped: the message; empty otherwise.
+    std::string skippedText_;
+    // A local time the clock showed twice and no answer yet for it.
+    std::optional<DoubledTime> doubled_;
+    // The answer given, and the local time and zone it was given for.
+    std::optional<Occurrence> occurrence_;
+    DateTime occurrenceTime_;
+    std::string occurrenceZone_;
     std::string missingDataLine_;
 };
 

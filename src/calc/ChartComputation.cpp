@@ -3,6 +3,7 @@
 #include "calc/Calendar.h"
 #include "calc/EnginePostProcessor.h"
 #include "calc/MeanMotionPoints.h"
+#include "common/AppFolder.h"
 #include "common/MessageSink.h"
 
 namespace orvanta {
@@ -17,11 +18,16 @@ ChartComputation& ChartComputation::shared() {
 }
 
 EngineLoader* ChartComputation::loadEngine() {
-    const auto path = EngineLoader::defaultLibraryPath();
-    // The application folder can change (tests, another ORVANTA_HOME): follow it.
-    if (!engine_ || engine_->libraryPath() != path) engine_ = std::make_unique<EngineLoader>(path);
+    // The application folder can change (tests, another ORVANTA_HOME): follow it. The library
+    // is looked up only when it does, which keeps a file-system query out of every chart.
+    auto folder = AppFolder::path();
+    if (!engine_ || folder != engineFolder_) {
+        engine_ = std::make_unique<EngineLoader>(EngineLoader::defaultLibraryPath());
+        engineFolder_ = std::move(folder);
+    }
     if (!engine_->load()) {
         engine_.reset();
+        engineFolder_.clear();
         return nullptr;
     }
     return engine_.get();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 
 #include "calc/BirthData.h"
@@ -43,6 +44,7 @@ class ChartComputation {
 
     EngineLifetime lifetime_;
     std::unique_ptr<EngineLoader> engine_;
+    std::filesystem::path engineFolder_;  // the application folder engine_ was found in
     int lastStatus_ = 0;
 };
 

@@ -13,7 +13,7 @@ EngineLoader::~EngineLoader() {
 }
 
 std::filesystem::path EngineLoader::defaultLibraryPath() {
-    return AppFolder::find(kLibraryFileName);
+    return AppFolder::findDelivered(kLibraryFileName);
 }
 
 bool EngineLoader::load() {

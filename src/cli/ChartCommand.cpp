@@ -4,11 +4,13 @@
 #include <cmath>
 #include <ostream>
 
+#include "birthdata/ClockChangeText.h"
 #include "calc/Calendar.h"
 #include "calc/ChartComputation.h"
 #include "calc/HouseSystems.h"
 #include "cli/ChartFileExport.h"
 #include "cli/JsonWriter.h"
+#include "cli/PlacesCommand.h"
 #include "cli/TextTable.h"
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
@@ -45,7 +47,7 @@ std::set<std::string> ChartCommand::valueOptions() {
 }
 
 std::set<std::string> ChartCommand::flagOptions() {
-    return {"--json"};
+    return {"--json", "--earlier", "--later"};
 }
 
 void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
@@ -105,13 +107,21 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
     ChartOptions options;
     readDate(line.required("--date"), options.request);
     readTime(line.required("--time"), options.request);
-    options.request.timeZone = readRanged(line, "--zone", kLargestZone);
-    options.request.latitude = readRanged(line, "--lat", 90.0);
-    options.request.longitude = readRanged(line, "--lon", 180.0);
     options.request.houseSystem = readHouseSystem(line);
     options.name = readText(line, "--name");
     options.place = readText(line, "--place");
     options.json = line.has("--json");
+    const auto readGiven = [&line](const std::string& option, double limit, double& target) {
+        if (line.has(option)) target = readRanged(line, option, limit);
+    };
+    readGiven("--zone", kLargestZone, options.request.timeZone);
+    readGiven("--lat", 90.0, options.request.latitude);
+    readGiven("--lon", 180.0, options.request.longitude);
+    // What is not given comes from the place, if it names one; otherwise it is required.
+    options.lookedUp = BirthPlaceLookup::complete(line, options);
+    if (!options.lookedUp) {
+        for (const char* option : {"--zone", "--lat", "--lon"}) line.required(option);
+    }
     return options;
 }
 
@@ -129,9 +139,8 @@ std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
     return table.render();
 }
 
-std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
-    JsonWriter json;
-    json.beginObject().key("objects").beginArray();
+void ChartCommand::writeObjects(JsonWriter& json, const ChartData& chart, int lastObject) {
+    json.key("objects").beginArray();
     for (int number = 1; number <= lastObject; ++number) {
         const ChartObject& object = chart[number];
         const std::string name =
@@ -155,7 +164,35 @@ std::string ChartCommand::formatJson(const ChartData& chart, int lastObject) {
             .value(static_cast<int>(object.retrograde))
             .endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+}
+
+std::string ChartCommand::formatJson(const ChartData& chart, int lastObject,
+                                     const std::optional<LookedUpPlace>& place) {
+    JsonWriter json;
+    json.beginObject();
+    if (place) {
+        json.key("place")
+            .beginObject()
+            .key("name")
+            .value(place->name)
+            .key("latitude")
+            .value(place->latitude)
+            .key("longitude")
+            .value(place->longitude)
+            .endObject();
+        if (!place->zone.empty()) {
+            json.key("zone")
+                .beginObject()
+                .key("name")
+                .value(place->zone)
+                .key("offset_hours")
+                .value(place->offsetHours)
+                .endObject();
+        }
+    }
+    writeObjects(json, chart, lastObject);
+    json.endObject();
     return json.text() + "\n";
 }
 
@@ -191,10 +228,19 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
 
     const int last = chart.housesUnavailable ? Bodies::kBodyCount : Bodies::kLastCusp;
     if (options.json) {
-        out << formatJson(chart, last);
+        out << formatJson(chart, last, options.lookedUp);
     } else {
         if (!options.name.empty()) out << "Имя: " << options.name << "\n";
-        if (!options.place.empty()) out << "Место: " << options.place << "\n";
+        if (const auto& place = options.lookedUp) {
+            out << "Место: " << place->label << ", " << PlacesCommand::latitudeText(place->latitude)
+                << ", " << PlacesCommand::longitudeText(place->longitude) << "\n";
+            if (!place->zone.empty()) {
+                out << "Пояс: " << place->zone << ", "
+                    << ClockChangeText::utcOffset(place->offsetHours) << "\n";
+            }
+        } else if (!options.place.empty()) {
+            out << "Место: " << options.place << "\n";
+        }
         out << formatTable(chart, last);
     }
     return 0;

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "calc/ChartData.h"
 #include "calc/ChartRequest.h"
+#include "cli/BirthPlaceLookup.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 
 namespace orvanta::cli {
 
@@ -17,6 +20,8 @@ struct ChartOptions {
     std::string name;
     std::string place;
     bool json = false;
+    // The place --place named, when it gave the coordinates or the zone.
+    std::optional<LookedUpPlace> lookedUp;
 };
 
 // "orvanta-cli chart": computes a chart with the program's own computation and engine.
@@ -31,7 +36,11 @@ class ChartCommand {
     static ChartOptions readOptions(const CommandLine& line);
 
     static std::string formatTable(const ChartData& chart, int lastObject);
-    static std::string formatJson(const ChartData& chart, int lastObject);
+    // With a looked-up place, "place" and "zone" come before the objects.
+    static std::string formatJson(const ChartData& chart, int lastObject,
+                                  const std::optional<LookedUpPlace>& place = std::nullopt);
+    // The "objects" member of the JSON form, objects 1 to lastObject.
+    static void writeObjects(JsonWriter& json, const ChartData& chart, int lastObject);
 
   private:
     static void readDate(const std::string& text, ChartRequest& request);

@@ -2,29 +2,42 @@
 
 #include <ostream>
 
+#include "cli/BatchCommand.h"
 #include "cli/ChartCommand.h"
+#include "cli/DrawingPlugin.h"
 #include "cli/PlacesCommand.h"
-#include "cli/RenderCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TimeChangeCommand.h"
 #include "cli/TransitsCommand.h"
 
 namespace orvanta::cli {
+namespace {
+
+// A command that draws runs in the drawing plugin, loaded only then.
+CliCommands::Run drawing(std::string_view name) {
+    return [name](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+        return DrawingPlugin::run(name, arguments, out, err);
+    };
+}
+
+}  // namespace
 
 const std::vector<CliCommands::Command>& CliCommands::all() {
     static const std::vector<Command> commands = {
         {"chart",
-         "chart --date DD.MM.YYYY --time HH:MM --zone HOURS --lat DEG --lon DEG "
-         "[--houses NAME|none] [--name TEXT] [--place TEXT] [--json] [-o FILE.map]",
+         "chart --date DD.MM.YYYY --time HH:MM (--zone HOURS --lat DEG --lon DEG | --place TEXT) "
+         "[--earlier|--later] [--houses NAME|none] [--name TEXT] [--json] [-o FILE.map]",
          &ChartCommand::run},
+        {"batch", "batch [IN.csv|-] [--houses NAME|none] [--json-lines] [-o OUT]",
+         &BatchCommand::run},
         {"timechange", "timechange [--file F] DD.MM.YYYY HH", &TimeChangeCommand::run},
-        {"places", "places [--file F] [NAME]", &PlacesCommand::run},
+        {"places", "places [--file F] [NAME] | places --world TEXT [--json]", &PlacesCommand::run},
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
         {"render",
          "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]\n"
          "  orvanta-cli render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY [--steps N] "
          "[--size WxH]",
-         &RenderCommand::run},
+         drawing("render")},
         {"transits",
          "transits FILE.map --date DD.MM.YYYY [--steps 1|2|3|4|6|8|12|24] [--moscow HOURS] "
          "[--greenwich HOURS] [--manual] [--json]",

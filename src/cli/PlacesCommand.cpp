@@ -4,7 +4,9 @@
 
 #include "birthdata/CoordinateFields.h"
 #include "birthdata/PlaceBase.h"
+#include "birthdata/WorldAtlas.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 #include "cli/TextTable.h"
 #include "common/AppFolder.h"
 
@@ -24,7 +26,58 @@ std::string joinedName(const std::vector<std::string>& operands) {
     return name;
 }
 
+// The most cities one search lists.
+constexpr std::size_t kLargestWorldList = 50;
+
+std::string worldJson(const std::vector<const AtlasCity*>& cities) {
+    JsonWriter json;
+    json.beginObject().key("cities").beginArray();
+    for (const AtlasCity* city : cities) {
+        json.beginObject()
+            .key("name")
+            .value(city->name)
+            .key("region")
+            .value(city->region)
+            .key("country")
+            .value(city->country)
+            .key("latitude")
+            .value(city->latitude)
+            .key("longitude")
+            .value(city->longitude)
+            .key("zone")
+            .value(city->zone)
+            .key("population")
+            .value(static_cast<double>(city->population))
+            .endObject();
+    }
+    json.endArray().endObject();
+    return json.text() + "\n";
+}
+
+std::string worldTable(const std::vector<const AtlasCity*>& cities) {
+    TextTable table({"Город", "Область", "Страна", "Широта", "Долгота", "Пояс", "Население"});
+    for (const AtlasCity* city : cities) {
+        table.addRow({city->name, city->region, city->country,
+                      PlacesCommand::latitudeText(city->latitude),
+                      PlacesCommand::longitudeText(city->longitude), city->zone,
+                      std::to_string(city->population)});
+    }
+    return table.render();
+}
+
 }  // namespace
+
+int PlacesCommand::runWorld(const std::string& text, bool json, std::ostream& out) {
+    const auto cities = WorldAtlas::shared().search(text, kLargestWorldList);
+    if (json) {
+        out << worldJson(cities);
+    } else if (cities.empty()) {
+        out << "В атласе нет города, название которого начинается с \"" << text << "\"\n";
+    } else {
+        out << worldTable(cities);
+    }
+    return cities.empty() ? 1 : 0;
+}
 
 std::string PlacesCommand::latitudeText(double latitude) {
     return coordinateText(latitude, "С.Ш.", "Ю.Ш.");
@@ -39,9 +92,14 @@ int PlacesCommand::run(const std::vector<std::string>& arguments, std::ostream& 
     std::filesystem::path file;
     std::string name;
     try {
-        CommandLine line({"--file"}, {});
+        CommandLine line({"--file", "--world"}, {"--json"});
         line.parse(arguments);
         name = joinedName(line.operands());
+        if (const auto world = line.value("--world")) {
+            if (!name.empty()) throw UsageError("unexpected argument " + line.operands()[0]);
+            return runWorld(*world, line.has("--json"), out);
+        }
+        if (line.has("--json")) throw UsageError("--json goes with --world");
         file = line.value("--file").value_or(AppFolder::find(PlaceBase::kFileName).string());
     } catch (const UsageError& error) {
         err << "orvanta-cli places: " << error.what() << "\n";

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/AtomicFile.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
@@ -58,9 +59,22 @@ std::filesystem::path matchComponent(const std::filesystem::path& folder, const 
     return exact;
 }
 
+bool isInstalled(const std::filesystem::path& delivered) {
+    std::error_code ec;
+    return std::filesystem::exists(delivered / AppFolder::kInstalledMarker, ec);
+}
+
+// ORVANTA_HOME keeps one folder for everything; else the delivered folder's marker decides.
+bool oneFolderForEverything() {
+    if (!overrideFolder().empty()) return !isInstalled(overrideFolder());
+    const char* home = std::getenv("ORVANTA_HOME");
+    if (home != nullptr && *home != '\0') return true;
+    return !isInstalled(AppFolder::programFolder());
+}
+
 }  // namespace
 
-std::filesystem::path AppFolder::executableFolder() {
+std::filesystem::path AppFolder::programFolder() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return std::filesystem::current_path(ec);
@@ -72,15 +86,56 @@ std::filesystem::path AppFolder::path() {
     if (const char* home = std::getenv("ORVANTA_HOME"); home != nullptr && *home != '\0') {
         return std::filesystem::path(home);
     }
-    return executableFolder();
+    return programFolder();
 }
 
 void AppFolder::setOverride(const std::filesystem::path& folder) {
     overrideFolder() = folder;
 }
 
+std::filesystem::path AppFolder::standardUserFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg != nullptr && std::filesystem::path(xdg).is_absolute()) {
+        return std::filesystem::path(xdg) / "orvanta";
+    }
+    const char* home = std::getenv("HOME");
+    const std::filesystem::path base = home != nullptr && *home != '\0' ? home : "/tmp";
+    return base / ".local" / "share" / "orvanta";
+}
+
+std::filesystem::path AppFolder::userFolder() {
+    if (oneFolderForEverything()) return path();
+    auto folder = standardUserFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder;
+}
+
 std::filesystem::path AppFolder::find(std::string_view relativeName) {
+    const auto delivered = path();
+    if (!oneFolderForEverything()) {
+        const auto user = findIn(standardUserFolder(), relativeName);
+        std::error_code ec;
+        if (std::filesystem::exists(user, ec)) return user;
+    }
+    return findIn(delivered, relativeName);
+}
+
+std::filesystem::path AppFolder::findDelivered(std::string_view relativeName) {
     return findIn(path(), relativeName);
+}
+
+std::filesystem::path AppFolder::writable(std::string_view relativeName) {
+    const auto target = findIn(userFolder(), relativeName);
+    if (oneFolderForEverything()) return target;
+    std::error_code ec;
+    if (std::filesystem::exists(target, ec)) return target;
+    std::filesystem::create_directories(target.parent_path(), ec);
+    const auto delivered = findDelivered(relativeName);
+    if (std::filesystem::is_regular_file(delivered, ec)) {
+        if (const auto bytes = AtomicFile::read(delivered)) AtomicFile::write(target, *bytes);
+    }
+    return target;
 }
 
 std::filesystem::path AppFolder::findIn(const std::filesystem::path& folder,

@@ -155,7 +155,8 @@ bool CZodiacDoc::save(const std::filesystem::path& path) {
 }
 
 bool CZodiacDoc::exportNotebook() {
-    const auto file = dataFile(kNotebookFileName);
+    const auto file =
+        dataFolder_.empty() ? AppFolder::writable(kNotebookFileName) : dataFile(kNotebookFileName);
     std::string error;
     if (!AtomicFile::write(file, natal_.notebook, &error)) {
         MessageSink::report("Не удалось создать файл записной книжки " + quoted(file) + " (" +

@@ -36,7 +36,7 @@ bool StartupSettings::store(std::string* error) const {
         return false;
     }
     writeTo(ini);
-    return ini.save(iniPath(), error);
+    return ini.save(AppFolder::writable(kIniFileName), error);
 }
 
 }  // namespace orvanta

@@ -1,9 +1,12 @@
 #include "ui/BirthDataDialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "birthdata/TimeChangeBase.h"
+#include "birthdata/WorldAtlas.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
 #include "doc/IniFile.h"
@@ -31,8 +34,10 @@ void setText(QLineEdit* edit, const std::string& value) {
 }  // namespace
 
 BirthDataDialog::Files BirthDataDialog::Files::standard() {
-    return {AppFolder::find(PlaceBase::kFileName), AppFolder::find(TimeChangeBase::kFileName),
-            StartupSettings::iniPath()};
+    // The dialog reads and stores these files: the user's copies.
+    return {AppFolder::writable(PlaceBase::kFileName),
+            AppFolder::writable(TimeChangeBase::kFileName),
+            AppFolder::writable(StartupSettings::kIniFileName)};
 }
 
 BirthDataDialog::BirthDataDialog(const BirthDataEntry::Record& record, TimeChangeBase& timeChanges,
@@ -43,12 +48,22 @@ BirthDataDialog::BirthDataDialog(const BirthDataEntry::Record& record, TimeChang
         return QMessageBox::question(this, windowTitle(), question,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
+    occurrenceQuestion_ = [this](const BirthDataEntry::DoubledTime& doubled) {
+        return askOccurrence(doubled);
+    };
     entry_.loadPlaces(files_.places);
+    {
+        // The atlas is read once per program, the first time a birth place is entered.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        entry_.setAtlas(&WorldAtlas::shared());
+        QApplication::restoreOverrideCursor();
+    }
     ui_.build(*this, entry_.grid(), gridFont);
     fillPlaceList();
     display(entry_.fields());
     ui_.attachToolTips();
     connectControls();
+    attachPlaceOffers();
 
     // Children of the dialog, so that they stop with the window.
     dateErrorTimer_.setParent(this);
@@ -104,6 +119,69 @@ void BirthDataDialog::fillPlaceList() {
     for (const std::string& name : entry_.placeNames()) ui_.place->addItem(text(name));
     ui_.place->setCurrentIndex(-1);
     ui_.place->setEditText(typed);
+}
+
+void BirthDataDialog::attachPlaceOffers() {
+    placeOfferTexts_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeOfferTexts_, this);
+    placeCompleter_->setObjectName("placeOffers");
+    // The entry has already chosen and ordered the places; the list shows them as they are.
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(static_cast<int>(BirthDataEntry::kSuggestionCount));
+    ui_.place->lineEdit()->setCompleter(placeCompleter_);
+    // Queued, so that the chosen place's own name replaces the list text the edit takes first.
+    connect(placeCompleter_, qOverload<const QString&>(&QCompleter::activated), this,
+            &BirthDataDialog::onPlaceOfferChosen, Qt::QueuedConnection);
+    // The coordinates decide whether the place is an atlas city with a clock of its own.
+    for (QLineEdit* edit :
+         {ui_.latitudeDegrees, ui_.latitudeMinutes, ui_.longitudeDegrees, ui_.longitudeMinutes}) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this] { run([this] { entry_.timeFieldsChanged(); }); });
+    }
+}
+
+void BirthDataDialog::offerPlaces(const QString& typed) {
+    offered_ = entry_.suggestPlaces(utf8(typed));
+    QStringList labels;
+    for (const PlaceSuggestion& place : offered_) labels << text(place.label);
+    placeOfferTexts_->setStringList(labels);
+    QAbstractItemView* list = placeCompleter_->popup();
+    if (labels.isEmpty()) {
+        list->hide();
+        return;
+    }
+    // Wide enough for the longest "Город — область, страна", whatever the field's width.
+    int widest = ui_.place->width();
+    for (const QString& label : labels) {
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(label) + 40);
+    }
+    // The edit itself reopens the list at its own width on every key, so the width is a floor.
+    list->setMinimumWidth(widest);
+    placeCompleter_->complete();
+}
+
+void BirthDataDialog::onPlaceOfferChosen(const QString& label) {
+    const auto chosen = std::find_if(offered_.begin(), offered_.end(), [&label](const auto& place) {
+        return text(place.label) == label;
+    });
+    if (chosen == offered_.end()) return;
+    const PlaceSuggestion place = *chosen;
+    run([this, &place] { entry_.placeChosen(place); });
+    acceptedPlace_ = ui_.place->currentText();
+}
+
+std::optional<BirthDataEntry::Occurrence> BirthDataDialog::askOccurrence(
+    const BirthDataEntry::DoubledTime& doubled) {
+    QMessageBox box(QMessageBox::Question, windowTitle(), text(doubled.question),
+                    QMessageBox::NoButton, this);
+    QPushButton* earlier = box.addButton(text(doubled.earlier), QMessageBox::AcceptRole);
+    QPushButton* later = box.addButton(text(doubled.later), QMessageBox::AcceptRole);
+    box.addButton("Отмена", QMessageBox::RejectRole);
+    box.setDefaultButton(earlier);
+    box.exec();
+    if (box.clickedButton() == earlier) return BirthDataEntry::Occurrence::Earlier;
+    if (box.clickedButton() == later) return BirthDataEntry::Occurrence::Later;
+    return std::nullopt;
 }
 
 BirthDataEntry::Fields BirthDataDialog::gather() const {
@@ -236,6 +314,7 @@ void BirthDataDialog::onPlaceEdited(const QString& typed) {
     }
     acceptedPlace_ = typed;
     run([this] { entry_.placeChanged(); });
+    offerPlaces(typed);
 }
 
 void BirthDataDialog::onNameEdited(const QString& typed) {
@@ -274,7 +353,7 @@ void BirthDataDialog::onTimeChanges() {
 
 void BirthDataDialog::accept() {
     entry_.setFields(gather());
-    const BirthDataEntry::Verdict verdict = entry_.accept();
+    const BirthDataEntry::Verdict verdict = entry_.accept(occurrenceQuestion_);
     display(entry_.fields());
     if (entry_.takeBeep()) QApplication::beep();
     switch (verdict) {

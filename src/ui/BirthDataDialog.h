@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QCompleter>
 #include <QDialog>
+#include <QStringListModel>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "birthdata/BirthDataEntry.h"
 #include "ui/BirthDataControls.h"
@@ -41,12 +45,24 @@ class BirthDataDialog : public QDialog {
 
     // Tests answer the question of "Сохранить" without a message box.
     void setQuestion(Question question) { question_ = std::move(question); }
+    // Tests answer which reading of a doubled local time was meant without a message box.
+    void setOccurrenceQuestion(BirthDataEntry::OccurrenceQuestion question) {
+        occurrenceQuestion_ = std::move(question);
+    }
+    // The list of places offered while the place is typed.
+    QCompleter* placeOffers() const { return placeCompleter_; }
 
     void accept() override;
 
   private:
     void connectControls();
     void fillPlaceList();
+    // The places of the user and of the atlas offered as the place is typed.
+    void attachPlaceOffers();
+    void offerPlaces(const QString& typed);
+    void onPlaceOfferChosen(const QString& label);
+    std::optional<BirthDataEntry::Occurrence> askOccurrence(
+        const BirthDataEntry::DoubledTime& doubled);
 
     BirthDataEntry::Fields gather() const;
     void display(const BirthDataEntry::Fields& fields);
@@ -66,6 +82,10 @@ class BirthDataDialog : public QDialog {
     TimeChangeBase& timeChanges_;
     Files files_;
     Question question_;
+    BirthDataEntry::OccurrenceQuestion occurrenceQuestion_;
+    QCompleter* placeCompleter_ = nullptr;
+    QStringListModel* placeOfferTexts_ = nullptr;
+    std::vector<PlaceSuggestion> offered_;
     bool showing_ = false;
     QString acceptedName_;
     QString acceptedPlace_;

@@ -44,6 +44,8 @@ StartUp::Options StartUp::parseCommandLine(const QStringList& arguments) {
 }
 
 void StartUp::loadContext(AppContext& context) {
+    // An installed program makes the user's folder on its first start.
+    AppFolder::userFolder();
     context.settings = StartupSettings::load();
     context.resources.serifFace = context.settings.serifFace;
     context.resources.monospaceFace = context.settings.monospaceFace;

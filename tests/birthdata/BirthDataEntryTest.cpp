@@ -8,6 +8,7 @@
 #include "birthdata/TimeChangeBase.h"
 #include "common/MessageSink.h"
 #include "support/ByteLayout.h"
+#include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -17,17 +18,9 @@ using Entry = BirthDataEntry;
 using testing::ByteLayout;
 using testing::ScratchFolder;
 
-class Messages {
-  public:
-    Messages() {
-        previous_ =
-            MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
-    }
-    ~Messages() { MessageSink::install(std::move(previous_)); }
-    std::vector<std::string> texts;
-
-  private:
-    MessageSink::Handler previous_;
+// What the code reported, as texts.
+struct Messages : testing::MessageRecorder {
+    std::vector<std::string>& texts = messages;
 };
 
 TimeChange change(int day, int month, int year, int hour, int difference) {

@@ -7,6 +7,7 @@
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
 #include "support/ByteLayout.h"
+#include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -19,17 +20,9 @@ using testing::ScratchFolder;
 constexpr std::string_view kMoscow1251 = "\xCC\xEE\xF1\xEA\xE2\xE0";
 constexpr std::string_view kOryol1251 = "\xCE\xF0\xB8\xEB";
 
-class Messages {
-  public:
-    Messages() {
-        previous_ =
-            MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
-    }
-    ~Messages() { MessageSink::install(std::move(previous_)); }
-    std::vector<std::string> texts;
-
-  private:
-    MessageSink::Handler previous_;
+// What the code reported, as texts.
+struct Messages : testing::MessageRecorder {
+    std::vector<std::string>& texts = messages;
 };
 
 ByteLayout& place(ByteLayout& bytes, std::string_view name1251, double longitude, double latitude) {

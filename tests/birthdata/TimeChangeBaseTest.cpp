@@ -7,6 +7,7 @@
 #include "birthdata/TimeChangeBase.h"
 #include "common/MessageSink.h"
 #include "support/ByteLayout.h"
+#include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -32,17 +33,9 @@ ByteLayout& record(ByteLayout& bytes, int day, int month, int year, int hour, in
 }
 
 // Collects what the base reports for a message box.
-class Messages {
-  public:
-    Messages() {
-        previous_ =
-            MessageSink::install([this](std::string_view text) { texts.emplace_back(text); });
-    }
-    ~Messages() { MessageSink::install(std::move(previous_)); }
-    std::vector<std::string> texts;
-
-  private:
-    MessageSink::Handler previous_;
+// What the code reported, as texts.
+struct Messages : testing::MessageRecorder {
+    std::vector<std::string>& texts = messages;
 };
 
 TEST(TimeChangeBaseTest, FileImageMatchesTheLayoutFieldForField) {

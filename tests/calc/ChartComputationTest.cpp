@@ -8,6 +8,7 @@
 #include "calc/ChartComputation.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
+#include "support/MessageRecorder.h"
 
 namespace orvanta {
 namespace {
@@ -40,15 +41,8 @@ class FakeEngine {
 
 class ChartComputationTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        AppFolder::setOverride(ORVANTA_FAKE_ENGINE_DIR);
-        previous_ =
-            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
-    }
-    void TearDown() override {
-        MessageSink::install(std::move(previous_));
-        AppFolder::setOverride({});
-    }
+    void SetUp() override { AppFolder::setOverride(ORVANTA_FAKE_ENGINE_DIR); }
+    void TearDown() override { AppFolder::setOverride({}); }
 
     static ChartRequest moscowRequest() {
         ChartRequest r;
@@ -66,8 +60,8 @@ class ChartComputationTest : public ::testing::Test {
 
     FakeEngine engine_;
     ChartComputation computation_;
-    std::vector<std::string> messages_;
-    MessageSink::Handler previous_;
+    testing::MessageRecorder recorder_;
+    std::vector<std::string>& messages_ = recorder_.messages;
 };
 
 TEST_F(ChartComputationTest, Hour24IsMidnightOfTheNextDayEvenAtTheYearsEnd) {

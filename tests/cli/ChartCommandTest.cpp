@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -94,6 +95,51 @@ TEST(ChartCommand, BadArgumentsAreRefusedWithExitCode2AndAReason) {
     EXPECT_EQ(runCli("chart --date 31.12.2000 --time 24:00 --zone 0 --lat 0 --lon 0").exitCode, 0);
 }
 
+double sunLongitude(const std::string& arguments) {
+    const auto result = runCli(arguments + " --json");
+    EXPECT_EQ(result.exitCode, 0) << arguments << "\n" << result.err;
+    const auto objects = result.out.find("\"objects\"");
+    if (objects == std::string::npos) return -1.0;
+    const auto longitudes = jsonNumbers(result.out.substr(objects), "longitude");
+    return longitudes.empty() ? -1.0 : longitudes[0];
+}
+
+TEST(ChartCommand, PlaceGivesTheCoordinatesAndItsClockOfThatDay) {
+    // The delivered "Екатеринбург" lies at 56°50' N 60°36' E, within 20 km of the atlas city,
+    // whose clock was six hours ahead of Greenwich in the summer of 1985.
+    const auto result = runCli("chart --place Екатеринбург --date 15.07.1985 --time 12:00 --json");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("{\"place\":{\"name\":\"Екатеринбург\",\"latitude\":56.8333", 0),
+              0U);
+    EXPECT_NE(result.out.find("\"zone\":{\"name\":\"Asia/Yekaterinburg\",\"offset_hours\":6}"),
+              std::string::npos);
+    const std::string explicitly =
+        "chart --date 15.07.1985 --time 12:00 --lat 56.833333333333336 --lon 60.6";
+    EXPECT_EQ(sunLongitude("chart --place Екатеринбург --date 15.07.1985 --time 12:00"),
+              sunLongitude(explicitly + " --zone 6"));
+    // An explicit zone wins over the place's clock.
+    EXPECT_EQ(sunLongitude("chart --place Екатеринбург --date 15.07.1985 --time 12:00 --zone 5"),
+              sunLongitude(explicitly + " --zone 5"));
+    const auto table = runCli("chart --place Колкат --date 1.6.1990 --time 12:00");
+    EXPECT_NE(table.out.find("Пояс: Asia/Kolkata, UTC+5:30"), std::string::npos);
+
+    // New York, 1957: 02:30 on 28 April never happened; 01:30 on 27 October happened twice.
+    const auto skipped = runCli("chart --place Нью-Йорк --date 28.04.1957 --time 02:30");
+    EXPECT_EQ(skipped.exitCode, 2);
+    EXPECT_NE(skipped.err.find("от 02:00 до 03:00 не было"), std::string::npos);
+    const std::string doubled = "chart --place Нью-Йорк --date 27.10.1957 --time 01:30";
+    const auto asked = runCli(doubled);
+    EXPECT_EQ(asked.exitCode, 2);
+    EXPECT_NE(asked.err.find("было дважды"), std::string::npos);
+    const std::string newYork =
+        "chart --date 27.10.1957 --time 01:30 --lat 40.71427 --lon "
+        "-74.00597";
+    EXPECT_EQ(sunLongitude(doubled + " --earlier"), sunLongitude(newYork + " --zone -4"));
+    EXPECT_EQ(sunLongitude(doubled + " --later"), sunLongitude(newYork + " --zone -5"));
+    EXPECT_EQ(runCli(doubled + " --earlier --later").exitCode, 2);
+    EXPECT_EQ(runCli("chart --place Щщщщ --date 1.1.2000 --time 12:00").exitCode, 2);
+}
+
 TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
     const auto result = runCli(kMoscow1961, "ORVANTA_HOME=/nonexistent-orvanta-home");
     EXPECT_EQ(result.exitCode, 1);
@@ -102,11 +148,10 @@ TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
 }
 
 TEST(ChartCommand, WithoutEphemerisFilesPlanetsStillComeAndChironIsFlagged) {
-    char pattern[] = "/tmp/orvanta-no-ephemeris-XXXXXX";
-    const std::filesystem::path folder = mkdtemp(pattern);
+    const testing::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     std::filesystem::copy_file(ORVANTA_ENGINE, folder / "libOrvanta.so");
     const auto result = runCli(kMoscow1961 + " --json", "ORVANTA_HOME=" + folder.string());
-    std::filesystem::remove_all(folder);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("Chiron"), std::string::npos);
     const auto longitudes = jsonNumbers(result.out, "longitude");

@@ -113,3 +113,26 @@ TEST(PlacesCommandDelivered, FindsAPlaceOfTheDeliveredBase) {
 
 }  // namespace
 }  // namespace orvanta
+
+namespace orvanta {
+namespace {
+
+TEST(PlacesCommandWorld, ListsAtlasCitiesMostPopulousFirst) {
+    // GeoNames record 1486209: Yekaterinburg, 56.8519° N 60.6122° E.
+    const auto json = testing::runCli("places --world екат --json");
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(json.out.rfind("{\"cities\":[{\"name\":\"Екатеринбург\",\"region\":\"Свердловская "
+                             "область\",\"country\":\"Россия\",\"latitude\":56.85",
+                             0),
+              0U);
+    EXPECT_NE(json.out.find("\"zone\":\"Asia/Yekaterinburg\""), std::string::npos);
+    const auto table = testing::runCli("places --world Москва");
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    // Moscow (over ten million) comes before Moscow, Idaho.
+    EXPECT_LT(table.out.find("Europe/Moscow"), table.out.find("США"));
+    EXPECT_EQ(testing::runCli("places --world Щщщщ").exitCode, 1);
+    EXPECT_EQ(testing::runCli("places --world").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -6,21 +6,16 @@
 #include <fstream>
 
 #include "common/AtomicFile.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanta-atomic-XXXXXX";
-        folder_ = mkdtemp(pattern);
-    }
-    void TearDown() override {
-        chmod(folder_.c_str(), 0700);
-        std::filesystem::remove_all(folder_);
-    }
-    std::filesystem::path folder_;
+    void TearDown() override { chmod(folder_.c_str(), 0700); }
+    testing::ScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(AtomicFileTest, WritesAndReadsBackTheSameBytesLeavingNoTemporaryFile) {

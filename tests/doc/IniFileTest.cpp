@@ -7,25 +7,20 @@
 #include "common/AtomicFile.h"
 #include "doc/IniFile.h"
 #include "doc/StartupSettings.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 class IniFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvanta-ini-XXXXXX";
-        folder_ = mkdtemp(pattern);
-    }
-    void TearDown() override {
-        AppFolder::setOverride({});
-        std::filesystem::remove_all(folder_);
-    }
+    void TearDown() override { AppFolder::setOverride({}); }
     std::string fileText(const std::filesystem::path& path) {
         const auto bytes = AtomicFile::read(path);
         return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
     }
-    std::filesystem::path folder_;
+    testing::ScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.path();
 };
 
 TEST_F(IniFileTest, ReadsSectionsAndKeysWithoutRegardToCaseInWindows1251) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "doc/IniFile.h"
+#include "doc/LastFolders.h"
 #include "doc/RecentFileList.h"
 #include "doc/StatusClock.h"
 
@@ -45,6 +46,20 @@ TEST(RecentFileList, NamesOfTheSameFileGrowByTheirFoldersUntilTheyDiffer) {
     RecentFileList read;
     read.readFrom(ini);
     EXPECT_EQ(read.files(), list.files());
+}
+
+TEST(LastFolders, TheFolderOfTheLastChosenFileIsKeptPerKind) {
+    LastFolders folders;
+    EXPECT_EQ(folders.folder(LastFolders::kCharts), "");
+    folders.remember(LastFolders::kCharts, "/home/a/charts/sample.map");
+    folders.remember("Pictures", "/home/a/pictures/sun.bmp");
+    EXPECT_EQ(folders.folder(LastFolders::kCharts), "/home/a/charts");
+    IniFile ini;
+    folders.writeTo(ini);
+    EXPECT_EQ(ini.value("Folders", "Charts", ""), "/home/a/charts");
+    LastFolders read;
+    read.readFrom(ini);
+    EXPECT_EQ(read.folder(LastFolders::kCharts), "/home/a/charts");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ScratchFolder.h"
+#include "ScratchAppFolder.h"
 #include "texts/KeyedTextFile.h"
 
 namespace orvanta {

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
+#include "ScratchAppFolder.h"
 #include "common/MessageSink.h"
+#include "support/MessageRecorder.h"
 #include "texts/TextLibrary.h"
 
 namespace orvanta {
@@ -13,17 +14,11 @@ namespace {
 // Records what the library reports instead of showing it.
 class TextLibraryTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        previous_ =
-            MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
-    }
-    void TearDown() override { MessageSink::install(previous_); }
-
-    ScratchFolder folder_;
-    std::vector<std::string> messages_;
+    ScratchAppFolder folder_;
+    testing::MessageRecorder recorder_;
+    std::vector<std::string>& messages_ = recorder_.messages;
 
   private:
-    MessageSink::Handler previous_;
 };
 
 TEST_F(TextLibraryTest, FolderAndFileNamesIgnoreLetterCase) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ScratchFolder.h"
+#include "ScratchAppFolder.h"
 #include "generator/TextSourceConverter.h"
 
 namespace orvanta {

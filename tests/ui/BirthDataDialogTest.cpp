@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -437,6 +439,63 @@ TEST_F(BirthDataDialogTest, StoringAPlaceAsksBeforeItOverwrites) {
     ASSERT_EQ(stored.load(files_.places), LoadStatus::Loaded);
     EXPECT_DOUBLE_EQ(stored.records()[2].latitude, 56.0 + 51.0 / 60.0);
     EXPECT_EQ(stored.size(), 3);
+}
+
+TEST_F(BirthDataDialogTest, TypedPlaceOffersAtlasCitiesAndTheChosenOneBringsItsClock) {
+    auto dialog = open();
+    const Controls c(*dialog);
+    click(c.radio("horoscope"));
+    retype(c.edit("day"), "15");
+    c.combo("month")->setCurrentIndex(6);
+    retype(c.edit("year"), "1985");
+    retype(c.edit("hour"), "12");
+    retype(c.edit("minute"), "0");
+    typeText(c.combo("place")->lineEdit(), "Екат");
+    QCompleter* offers = dialog->placeOffers();
+    ASSERT_GE(offers->completionModel()->rowCount(), 1);
+    const QModelIndex first = offers->completionModel()->index(0, 0);
+    EXPECT_EQ(first.data().toString(), "Екатеринбург — Свердловская область, Россия");
+    QAbstractItemView* list = offers->popup();
+    EXPECT_TRUE(list->isVisible());
+    list->setCurrentIndex(first);
+    pressKey(list, Qt::Key_Return);
+    // GeoNames puts the city at 56.8519° N 60.6122° E; Sverdlovsk's clock in the summer of
+    // 1985 was six hours ahead of Greenwich and two ahead of Moscow.
+    ASSERT_TRUE(waitFor([&] { return c.combo("place")->currentText() == "Екатеринбург"; }));
+    EXPECT_EQ(c.text("latitudeDegrees"), "56");
+    EXPECT_EQ(c.text("latitudeMinutes"), "51");
+    EXPECT_EQ(c.text("longitudeDegrees"), "60");
+    EXPECT_EQ(c.text("longitudeMinutes"), "37");
+    EXPECT_EQ(c.text("greenwichHours"), "6");
+    EXPECT_EQ(c.text("moscowHours"), "2");
+    EXPECT_EQ(c.text("gmtHour"), "6");
+    EXPECT_FALSE(c.edit("moscowHours")->isEnabled());
+}
+
+TEST_F(BirthDataDialogTest, MoscowIsOnMoscowTimeOnAComputerSetToUtc) {
+    const char* zone = std::getenv("TZ");
+    const std::string previous = zone != nullptr ? zone : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    auto dialog = open();
+    const Controls c(*dialog);
+    // A new chart starts from the computer's zone, three hours west of Moscow...
+    EXPECT_EQ(c.text("moscowHours"), "-3");
+    click(c.radio("horoscope"));
+    retype(c.edit("day"), "12");
+    c.combo("month")->setCurrentIndex(3);
+    retype(c.edit("year"), "1961");
+    // ...but the stored Moscow is the atlas city and runs on Moscow's clock: +3 in 1961.
+    typeText(c.combo("place")->lineEdit(), "Москва");
+    EXPECT_EQ(c.text("moscowHours"), "0");
+    EXPECT_EQ(c.text("greenwichHours"), "3");
+    dialog.reset();
+    if (zone != nullptr) {
+        setenv("TZ", previous.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }
 
 TEST_F(BirthDataDialogTest, CharactersWindows1251CannotHoldAreRefusedWhereTyped) {

@@ -8,6 +8,7 @@
 
 #include "natal/AspectTableLayout.h"
 #include "natal/paint/ChartImage.h"
+#include "support/ScratchFolder.h"
 #include "support/TestApplication.h"
 
 namespace orvanta {
@@ -35,16 +36,9 @@ std::string fileStart(const std::filesystem::path& path, std::size_t count) {
 class AspectTableImageTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { testing::ensureGuiApplication(); }
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("orvanta-table-image-test-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        fillChart(doc);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::filesystem::path folder;
+    testing::ScratchFolder scratch;
+    const std::filesystem::path folder = scratch.path();
     CZodiacDoc doc{std::filesystem::path("/nonexistent")};
     ChartResources resources;
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "natal/paint/ChartImage.h"
+#include "support/ScratchFolder.h"
 #include "support/TestApplication.h"
 
 namespace orvanta {
@@ -32,15 +33,9 @@ NatalChart quarteredChart(bool houses = true) {
 class WheelImageTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { testing::ensureGuiApplication(); }
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("orvanta-wheel-image-test-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::filesystem::path folder;
+    testing::ScratchFolder scratch;
+    const std::filesystem::path folder = scratch.path();
     ChartResources resources;
 };
 

@@ -8,6 +8,7 @@
 
 #include "natal/paint/WheelPainter.h"
 #include "support/BitmapBuilder.h"
+#include "support/ScratchFolder.h"
 #include "support/TestApplication.h"
 
 namespace orvanta {
@@ -343,10 +344,8 @@ TEST_F(WheelPainterTest, PageIsDrawnWithYUpwardToTheSamePicture) {
 }
 
 TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainter) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orvanta-wheel-painter-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    CZodiacDoc doc(folder);
+    const testing::ScratchFolder folder;
+    CZodiacDoc doc(folder.path());
     doc.natal() = testChart(kCounterClockwise, kFromAscendant);
 
     // Zoom 2 of a 500 x 500 drawing area: the wheel of a 1000 x 1000 target.
@@ -364,7 +363,6 @@ TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainte
     EXPECT_EQ(at(image, {500, 525}), kBlack);
     EXPECT_EQ(at(image, polar(420, 7)), kCyan);
     EXPECT_EQ(at(image, {100, 525}), kRed);  // the Ascendant at 9 o'clock
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include "cli/BatchResultWriter.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "calc/Bodies.h"
+#include "cli/ChartCommand.h"
+#include "cli/JsonWriter.h"
+
+namespace orvanta::cli {
+namespace {
+
+constexpr int kLongitudeDecimals = 6;
+
+void appendFixed(std::string& line, double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, kLongitudeDecimals);
+    line.append(buffer, result.ptr);
+}
+
+std::string objectName(int number) {
+    return Bodies::isBody(number) ? std::string(Bodies::name(number))
+                                  : "Дом " + std::to_string(number - 16);
+}
+
+}  // namespace
+
+void BatchResultWriter::writeHeader() {
+    if (format_ != Format::Csv) return;
+    line_ = "name";
+    for (int number = 1; number <= Bodies::kLastCusp; ++number) {
+        const std::string name = objectName(number);
+        line_ += ";" + name + ";" + name + " R";
+    }
+    line_ += '\n';
+    out_ << line_;
+}
+
+void BatchResultWriter::writeChart(const std::string& name, const ChartData& chart) {
+    const int last = chart.housesUnavailable ? Bodies::kBodyCount : Bodies::kLastCusp;
+    if (format_ == Format::JsonLines) {
+        JsonWriter json;
+        json.beginObject().key("name").value(name);
+        ChartCommand::writeObjects(json, chart, last);
+        json.endObject();
+        out_ << json.text() << '\n';
+        return;
+    }
+    line_ = name;
+    for (int number = 1; number <= Bodies::kLastCusp; ++number) {
+        line_ += ';';
+        if (number > last) {
+            line_ += ';';
+            continue;
+        }
+        appendFixed(line_, chart[number].longitude);
+        line_ += ';';
+        line_ += static_cast<char>('0' + (chart[number].retrograde != 0 ? 1 : 0));
+    }
+    line_ += '\n';
+    out_ << line_;
+}
+
+void BatchResultWriter::writeEmpty(const std::string& name, const std::string& error) {
+    if (format_ == Format::JsonLines) {
+        JsonWriter json;
+        json.beginObject().key("name").value(name).key("error").value(error);
+        json.key("objects").beginArray().endArray().endObject();
+        out_ << json.text() << '\n';
+        return;
+    }
+    line_ = name;
+    line_.append(2 * Bodies::kLastCusp, ';');
+    line_ += '\n';
+    out_ << line_;
+}
+
+}  // namespace orvanta::cli
