@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,117 @@ TEST(DeliveredLibrary, PlanetTraitsHoldEveryBodyInEverySignAndSelenaWithLilith) 
     keys.emplace_back(TextKeys::kSelenaAndLilith);
     KeyedFileCheck(TextLibrary::kPlanetTraits, TextLibrary::kPlanetTraitsCut, std::move(keys))
         .run();
+}
+
+// The synthesis writes the traits heading, which ends "...которые формирует", right before the
+// entry, so the key has to stand alone on its line as the end of that heading.
+TEST(DeliveredLibrary, PlanetTraitsKeysStandAloneOnTheirLines) {
+    const auto file = TextLibrary().loadKeyedFile(TextLibrary::kPlanetTraits);
+    ASSERT_TRUE(file);
+    auto keys = bodyInSignKeys(true);
+    keys.emplace_back(TextKeys::kSelenaAndLilith);
+    for (const auto& key : keys) {
+        const auto encoded = *Windows1251::fromUtf8(key);
+        const auto at = file->bytes().find(encoded);
+        if (at == std::string::npos) continue;  // reported by the entry check
+        EXPECT_EQ(file->bytes().compare(at + encoded.size(), 2, "\r\n"), 0)
+            << "\"" << key << "\" continues on its own line";
+    }
+}
+
+// The texts address the reader as "вы"; a masculine (or feminine) form agreeing with it leaves
+// out half the readers. The check works on lower-cased Windows-1251 bytes, one byte a letter.
+class AddressCheck {
+  public:
+    AddressCheck() {
+        const std::string letter = "[\xE0-\xFF\xB8]";
+        const std::string edge = "(^|[^\xE0-\xFF\xB8])";
+        const std::string wordEnd = "([^\xE0-\xFF\xB8]|$)";
+        // Verbs that take the reader as their subject or object, followed (within two words)
+        // by a masculine instrumental "-ым" or a short form "-ен"/"-ён".
+        const auto verbs = encode(
+            "становитесь|станете|стали|остаётесь|останетесь|оставались|были|будете|бываете|"
+            "кажетесь|казались|оказываетесь|окажетесь|делаетесь|выходите|выйдете|"
+            "чувствуете себя|почувствуете себя|ощущаете себя|ощущали себя|считаете себя|"
+            "видите себя|себе быть|делает вас|сделать вас|делают вас");
+        afterVerb_ = std::regex(edge + "(" + verbs + ")[ ,]+(" + letter + "+[ ,]+){0,2}" + letter +
+                                "+(" + encode("ым|ен|ён") + ")" + wordEnd);
+        // Full forms that have agreed with "вы" in these texts before, wrong in any sentence
+        // that speaks to the reader, and short forms wrong right after "вы".
+        const auto forms = encode(
+            "упрямым|незащищённым|обновлённым|неидеальным|несовершенным|одиноким|себя чужим|"
+            "замеченным|полезным|уязвимым|отвергнутым|непохожим|ответственным|свободным|"
+            "мудрым|догматичным|открытым|красноречивым|невредимым|защищённым|нужным|"
+            "ценным помощником|прекрасным наставником|самого себя|самому себе");
+        listedForm_ = std::regex(edge + "(" + forms + ")" + wordEnd);
+        const auto shortForms = encode(
+            "готов|способен|уверен|склонен|свободен|должен|одинок|защищён|доволен|вынужден|"
+            "обязан|рад|прав|сам|один");
+        shortAfterYou_ = std::regex(edge + encode("вы( не)? (") + shortForms + ")" + wordEnd);
+        reader_ = std::regex(edge + "(" + encode("вы|вас|вам|вами") + ")" + wordEnd);
+    }
+
+    // Each sentence of the file that reads as addressed to a man.
+    std::vector<std::string> gendered(const std::string& bytes) const {
+        std::vector<std::string> found;
+        std::string lower;
+        for (const unsigned char c : bytes) lower += static_cast<char>(Windows1251::toLower(c));
+        std::size_t start = 0;
+        while (start < lower.size()) {
+            auto end = lower.find_first_of(".!?#\n", start);
+            if (end == std::string::npos) end = lower.size();
+            const auto sentence = lower.substr(start, end - start);
+            if (std::regex_search(sentence, afterVerb_) ||
+                std::regex_search(sentence, shortAfterYou_) ||
+                (std::regex_search(sentence, reader_) &&
+                 std::regex_search(sentence, listedForm_))) {
+                found.push_back(Windows1251::toUtf8(bytes.substr(start, end - start)));
+            }
+            start = end + 1;
+        }
+        return found;
+    }
+
+  private:
+    static std::string encode(std::string_view utf8) { return *Windows1251::fromUtf8(utf8); }
+
+    std::regex afterVerb_;
+    std::regex listedForm_;
+    std::regex shortAfterYou_;
+    std::regex reader_;
+};
+
+TEST(DeliveredLibrary, NoFileAddressesTheReaderAsAMan) {
+    const AddressCheck check;
+    const TextLibrary library;
+    for (const auto name : kAllFiles) {
+        const auto bytes = readRaw(AppFolder::findIn(library.folder(), name));
+        for (const auto& sentence : check.gendered(bytes)) {
+            ADD_FAILURE() << name << ": \"" << sentence << "\"";
+        }
+    }
+}
+
+// The check itself, on sentences worked out by hand: the faults it must catch and the
+// neighbouring wordings it must let through.
+TEST(DeliveredLibrary, AddressCheckTellsGenderedFromNeutralWording) {
+    const AddressCheck check;
+    const auto flags = [&](std::string_view utf8) {
+        return !check.gendered(*Windows1251::fromUtf8(utf8)).empty();
+    };
+    EXPECT_TRUE(flags("Иногда вы становитесь упрямым в своей правоте."));
+    EXPECT_TRUE(flags("После трудностей вы выходите из них обновлённым."));
+    EXPECT_TRUE(flags("В детстве вы ощущали себя незащищённым."));
+    EXPECT_TRUE(flags("Разрешив себе быть неидеальным, вы раскрываетесь."));
+    EXPECT_TRUE(flags("Вы склонен спешить."));
+    EXPECT_TRUE(flags("Вы сохраняете и мир, и самого себя."));
+    EXPECT_FALSE(flags("Иногда упрямство берёт верх над здравым смыслом."));
+    EXPECT_FALSE(flags("Вы выходите из трудностей обновлённой личностью."));
+    EXPECT_FALSE(flags("Вы склонны спешить и готовы рисковать."));
+    EXPECT_FALSE(flags("Характер может быть тяжёлым, но вы умеете мириться."));
+    EXPECT_FALSE(flags("Человек становится упрямым."));
+    EXPECT_FALSE(flags("Многое зависит от вас самих, а строит жизнь сам человек."));
+    EXPECT_FALSE(flags("Вы цените широту взгляда и уважение к чужим мнениям."));
 }
 
 }  // namespace
