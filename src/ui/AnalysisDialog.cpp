@@ -204,7 +204,7 @@ void AnalysisDialog::fillSituationList(Selection kind) {
         }
         item->setData(SituationLineDelegate::kSituationRole,
                       QVariant::fromValue(reinterpret_cast<quintptr>(record)));
-        item->setData(SituationLineDelegate::kPictureOffsetRole, kind == Selection::Orb ? 0 : 45);
+        item->setData(SituationLineDelegate::kPictureOffsetRole, kind == Selection::Orb ? 0 : 50);
     }
 }
 
@@ -216,7 +216,7 @@ void AnalysisDialog::fillNotebookList() {
             new QListWidgetItem(fromUtf8(Notebook::momentText(entry.situation.moment)), notes_);
         item->setData(SituationLineDelegate::kSituationRole,
                       QVariant::fromValue(reinterpret_cast<quintptr>(&entry.situation)));
-        item->setData(SituationLineDelegate::kPictureOffsetRole, 110);
+        item->setData(SituationLineDelegate::kPictureOffsetRole, 115);
     }
     if (session_.selection() == Selection::Note) notes_->setCurrentRow(session_.selectedIndex());
     notes_->setToolTip(session_.notebook().empty() ? kNoNotesTip : kNotesTip);
