@@ -5,6 +5,7 @@
 #include "calc/Bodies.h"
 #include "cli/JsonWriter.h"
 #include "cli/TextTable.h"
+#include "events/Notebook.h"
 
 namespace orvanta::cli {
 namespace {
@@ -67,6 +68,49 @@ void writeObjects(JsonWriter& json, const ChartData& chart) {
     json.endArray();
 }
 
+// The notebook block in file order; a damaged block throws FormatError for the caller to report.
+void writeNotebook(JsonWriter& json, const std::vector<std::uint8_t>& block) {
+    const Notebook notebook = Notebook::parse(block);
+    json.key("notebook").beginArray();
+    for (const NotebookEntry& entry : notebook.entries()) {
+        const TransitSituation& s = entry.situation;
+        // clang-format off
+        json.beginObject()
+            .key("moment").value(s.moment)
+            .key("angle").value(s.aspectAngle)
+            .key("orb").value(s.orb)
+            .key("point").value(s.point)
+            .key("duration").value(s.duration)
+            .key("body").value(s.body)
+            .key("radix").value(s.radix)
+            .key("aspect").value(s.aspectIndex)
+            .key("text").value(entry.text)
+            .endObject();
+        // clang-format on
+    }
+    json.endArray();
+}
+
+// One line per observation: time and date, transiting body, aspect number, natal object and
+// the text, its further lines indented.
+std::string notebookText(const MapFile::Content& content) {
+    std::string out;
+    const Notebook notebook = Notebook::parse(content.notebook);
+    for (const NotebookEntry& entry : notebook.entries()) {
+        const TransitSituation& s = entry.situation;
+        out += "  " + Notebook::momentText(s.moment) + "  " + content.chart[s.body].name +
+               "  аспект " + std::to_string(s.aspectIndex) + " (" + fixed(s.aspectAngle, 2) +
+               "°)  " + content.chart[s.radix].name + ": ";
+        for (char c : entry.text) {
+            if (c == '\r') continue;
+            out += c;
+            if (c == '\n') out += "    ";
+        }
+        out += "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string MapPrinter::json(const MapFile::Content& content) {
@@ -84,9 +128,10 @@ std::string MapPrinter::json(const MapFile::Content& content) {
         .endObject()
         .key("house_system").value(content.houseSystem)
         .key("auto_greenwich").value(content.autoGreenwich)
-        .key("notebook_bytes").value(static_cast<int>(content.notebook.size()))
-        .endObject();
+        .key("notebook_bytes").value(static_cast<int>(content.notebook.size()));
     // clang-format on
+    writeNotebook(json, content.notebook);
+    json.endObject();
     return json.text() + "\n";
 }
 
@@ -112,6 +157,7 @@ std::string MapPrinter::text(const MapFile::Content& content) {
            std::to_string(content.orientation.fromAscendant) + ", угол " +
            fixed(content.orientation.angle, 2) + "\n";
     out += "Записная книжка: " + std::to_string(content.notebook.size()) + " байт\n";
+    out += notebookText(content);
     TextTable table(
         {"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R", "Ид.", "Метка"});
     for (int number = 0; number < Bodies::kObjectCount; ++number) {

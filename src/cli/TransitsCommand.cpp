@@ -11,6 +11,7 @@
 #include "doc/CZodiacDoc.h"
 #include "events/ComputeTransits.h"
 #include "events/TransitDay.h"
+#include "events/TransitPhrase.h"
 
 namespace orvanta::cli {
 namespace {
@@ -48,9 +49,8 @@ std::string situationLine(const CZodiacDoc& doc, const TransitSituation& record,
     return line + "\n";
 }
 
-void writeRecord(JsonWriter& json, const TransitSituation& record) {
-    json.beginObject()
-        .key("moment")
+void writeFields(JsonWriter& json, const TransitSituation& record) {
+    json.key("moment")
         .value(record.moment)
         .key("body")
         .value(record.body)
@@ -65,19 +65,31 @@ void writeRecord(JsonWriter& json, const TransitSituation& record) {
         .key("point")
         .value(record.point)
         .key("duration")
-        .value(record.duration)
-        .endObject();
+        .value(record.duration);
 }
 
 void writeList(JsonWriter& json, const TransitList& list) {
     json.beginArray();
-    for (const auto& record : list) writeRecord(json, record);
+    for (const auto& record : list) {
+        json.beginObject();
+        writeFields(json, record);
+        json.endObject();
+    }
     json.endArray();
 }
 
-void writeList(JsonWriter& json, const std::vector<const TransitSituation*>& list) {
+// A day list: every record with the phrase the analysis window shows for it.
+void writeDayList(JsonWriter& json, const CZodiacDoc& doc,
+                  const std::vector<const TransitSituation*>& list, SituationKind kind) {
     json.beginArray();
-    for (const auto* record : list) writeRecord(json, *record);
+    for (const auto* record : list) {
+        json.beginObject();
+        writeFields(json, *record);
+        const auto labels = TransitPhrase::labelsOf(*record, doc.transitBodies(),
+                                                    doc.transitAspects(), doc.natal().chart);
+        json.key("phrase").value(TransitPhrase::build(kind, *record, labels));
+        json.endObject();
+    }
     json.endArray();
 }
 
@@ -162,11 +174,11 @@ std::string TransitsCommand::formatJson(const CZodiacDoc& doc) {
     json.key("orb_transits");
     writeList(json, state.orbTransits);
     json.key("day").beginObject().key("situations");
-    writeList(json, day.situations());
+    writeDayList(json, doc, day.situations(), SituationKind::Day);
     json.key("moon");
-    writeList(json, day.moon());
+    writeDayList(json, doc, day.moon(), SituationKind::Moon);
     json.key("orb");
-    writeList(json, day.orbTransits());
+    writeDayList(json, doc, day.orbTransits(), SituationKind::Orb);
     json.endObject().endObject();
     return json.text() + "\n";
 }

@@ -14,6 +14,7 @@
 #include "doc/PlanetRecords.h"
 #include "doc/SettingsFile.h"
 #include "events/ComputeTransits.h"
+#include "events/Notebook.h"
 #include "events/TransitMarking.h"
 #include "texts/NatalInterpretation.h"
 #include "texts/TextLibrary.h"
@@ -192,6 +193,13 @@ bool CZodiacDoc::importNotebook() {
         // The chart keeps the notebook it had rather than losing it.
         MessageSink::report("Не удалось прочитать файл записной книжки " + quoted(file) + " (" +
                             error + "). Записная книжка карты осталась прежней.");
+        return false;
+    }
+    try {
+        Notebook::parse(*bytes);
+    } catch (const FormatError& fault) {
+        MessageSink::report("Файл записной книжки " + quoted(file) + " не прочитан: " +
+                            fault.what() + ". Записная книжка карты осталась прежней.");
         return false;
     }
     if (*bytes != natal_.notebook) modified_ = true;

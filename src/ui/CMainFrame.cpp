@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "ui/AnalysisDialog.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/CTextChildFrame.h"
@@ -151,6 +152,15 @@ void CMainFrame::handleChartCommands() {
         [this] {
             if (OpenChart* chart = activeChart())
                 EventChartCommands::selectDate(*chart, context_, this);
+        },
+        haveChart);
+    commands_->handle(
+        Command::Analysis,
+        [this] {
+            if (OpenChart* chart = activeChart()) {
+                AnalysisDialog::run(chart->doc(), this, [chart] { chart->setModified(true); });
+                chart->setModified(chart->doc().isModified());
+            }
         },
         haveChart);
     commands_->handle(

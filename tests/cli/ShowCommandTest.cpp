@@ -2,9 +2,12 @@
 
 #include <sstream>
 
+#include "calc/Calendar.h"
 #include "cli/CliCommands.h"
 #include "common/AppFolder.h"
+#include "doc/CZodiacDoc.h"
 #include "doc/MapFile.h"
+#include "events/Notebook.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -87,12 +90,49 @@ TEST(OrvantaCli, ShowPrintsChartsAsJsonWithTheDocumentedKeys) {
           "{\"number\":32,",
           "\"houses_unavailable\":0,\"orientation\":{\"direction\":0,"
           "\"from_aries\":0,\"from_ascendant\":1,\"angle\":0},\"house_system\":0,"
-          "\"auto_greenwich\":0,\"notebook_bytes\":0}"}) {
+          "\"auto_greenwich\":0,\"notebook_bytes\":0,\"notebook\":[]}"}) {
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
     }
     const CliRun table = cli({"show", file});
     EXPECT_EQ(table.code, 0);
     EXPECT_NE(table.out.find("Имя: Юрий Гагарин"), std::string::npos);
+}
+
+// The observations stored with a chart, in file order, and a damaged notebook block refused.
+TEST(OrvantaCli, ShowListsTheNotebookOfAChart) {
+    ScratchFolder folder;
+    const auto file = (folder / "g.map").string();
+    ASSERT_EQ(cli(gagarin("Placidus", file)).code, 0);
+    Notebook book;
+    TransitSituation square;
+    square.moment = Calendar::hoursSinceBase({15, 6, 2024}, 7.0 + 5.0 / 60.0);
+    square.body = 5;
+    square.radix = 10;
+    square.aspectIndex = 3;
+    book.store(square, "Поездка\r\nудалась");
+    TransitSituation earlier = square;
+    earlier.moment -= 48.0;  // 13.06.2024, the same time of day
+    earlier.body = 2;
+    book.store(earlier, "Спор");
+    CZodiacDoc doc;
+    ASSERT_EQ(doc.open(file), CZodiacDoc::OpenResult::Opened);
+    doc.natal().notebook = book.serialize();
+    ASSERT_TRUE(doc.save(file));
+
+    const CliRun run = cli({"show", file, "--json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto first =
+        run.out.find("\"body\":5,\"radix\":10,\"aspect\":3,\"text\":\"Поездка\\r\\nудалась\"}");
+    const auto second = run.out.find("\"body\":2,\"radix\":10,\"aspect\":3,\"text\":\"Спор\"}");
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_LT(first, second);
+    const CliRun table = cli({"show", file});
+    EXPECT_NE(table.out.find("07ч05м 15.06.2024"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("07ч05м 13.06.2024"), std::string::npos);
+
+    doc.natal().notebook = {1, 0, 0, 0};  // one entry announced, none there
+    ASSERT_TRUE(doc.save(file));
+    EXPECT_EQ(cli({"show", file, "--json"}).code, 1);
 }
 
 TEST(OrvantaCli, ShowPrintsSettingsFilesWithPictureSizes) {

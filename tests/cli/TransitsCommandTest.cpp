@@ -79,6 +79,42 @@ TEST(TransitsCommand, JsonListsAreTheDocumentsListsAndTheDayListsTheirShownRecor
     }
 }
 
+// Each record of the day lists carries its phrase: the time of day first (computed here from
+// the moment), then the pieces with their CR LF, ending with the natal object's label.
+TEST(TransitsCommand, DayRecordsCarryTheirPhrases) {
+    const auto result = runCli(std::string("transits ") + ORVANTA_SAMPLE_MAP +
+                               " --date 15.6.2024 --steps 24 --json");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("\\r\\n  "), std::string::npos);  // CR LF kept escaped
+    const QJsonObject day =
+        QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object()["day"].toObject();
+    AppFolder::setOverride(ORVANTA_APP_DIR);
+    CZodiacDoc doc;
+    ASSERT_EQ(doc.open(ORVANTA_SAMPLE_MAP), CZodiacDoc::OpenResult::Opened);
+    const double dayStart = Calendar::hoursSinceBase({15, 6, 2024}, 0.0);
+    int checked = 0;
+    for (const char* key : {"situations", "moon", "orb"}) {
+        for (const auto& value : day[key].toArray()) {
+            const QJsonObject r = value.toObject();
+            const QString phrase = r["phrase"].toString();
+            const QString radixLabel =
+                QString::fromStdString(doc.natal().chart[r["radix"].toInt()].label);
+            EXPECT_TRUE(phrase.endsWith("\r\n  " + radixLabel)) << key;
+            if (key == std::string("orb")) {
+                EXPECT_TRUE(phrase.startsWith("В течение продолжительного времени порядка "));
+            } else {
+                const int minutes = qRound((r["moment"].toDouble() - dayStart) * 60.0);
+                const QString time = QString("%1ч%2м")
+                                         .arg(minutes / 60, 2, 10, QChar('0'))
+                                         .arg(minutes % 60, 2, 10, QChar('0'));
+                EXPECT_TRUE(phrase.startsWith(time + " - время середины диапазона")) << key;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
 TEST(TransitsCommand, ReadableListsAndExitCodes) {
     const auto text = runCli(std::string("transits ") + ORVANTA_SAMPLE_MAP + " --date 1.3.2000");
     ASSERT_EQ(text.exitCode, 0) << text.err;

@@ -9,6 +9,7 @@
 #include "doc/MapFile.h"
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
+#include "events/Notebook.h"
 #include "support/BitmapBuilder.h"
 #include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
@@ -218,17 +219,28 @@ TEST(CZodiacDoc, NotebookTravelsThroughTheNotebookFile) {
     doc.natal().notebook = {7, 8, 9};
     EXPECT_TRUE(doc.exportNotebook());
     EXPECT_EQ(ScratchFolder::read(file), (std::vector<std::uint8_t>{7, 8, 9}));
-    ScratchFolder::write(file, {1, 2});  // the analysis window wrote its notebook
+    // The analysis window wrote its notebook: the document takes it byte for byte.
+    Notebook written;
+    TransitSituation square;
+    square.moment = 1000.25;
+    square.body = 5;
+    square.radix = 10;
+    square.aspectIndex = 3;
+    written.store(square, "Поездка\r\nудалась");
+    const auto bytes = written.serialize();
+    ScratchFolder::write(file, bytes);
     EXPECT_TRUE(doc.importNotebook());
-    EXPECT_EQ(doc.natal().notebook, (std::vector<std::uint8_t>{1, 2}));
+    EXPECT_EQ(doc.natal().notebook, bytes);
     EXPECT_TRUE(doc.isModified());
 
-    // A notebook file that is gone does not take the chart's notebook with it.
-    std::filesystem::remove(file);
+    // A notebook file that is gone or damaged does not take the chart's notebook with it.
     MessageRecorder recorder;
+    ScratchFolder::write(file, {1, 2});
     EXPECT_FALSE(doc.importNotebook());
-    EXPECT_EQ(doc.natal().notebook, (std::vector<std::uint8_t>{1, 2}));
-    EXPECT_EQ(recorder.messages.size(), 1u);
+    std::filesystem::remove(file);
+    EXPECT_FALSE(doc.importNotebook());
+    EXPECT_EQ(doc.natal().notebook, bytes);
+    EXPECT_EQ(recorder.messages.size(), 2u);
 }
 
 TEST(CZodiacDoc, ViewsReceiveHintsUntilTheyUnsubscribe) {
