@@ -55,7 +55,7 @@ void AspectPageModel::applyToTable() {
 }
 
 void AspectPageModel::tellViews() {
-    if ((hint_ & CZodiacDoc::kHintNatal) != 0) doc_.setTextOutOfDate(true);
+    if ((hint_ & CZodiacDoc::kHintNatal) != 0) doc_.markTextOutOfDate();
     doc_.updateAllViews(hint_);
 }
 

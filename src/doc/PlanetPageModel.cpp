@@ -68,7 +68,7 @@ void PlanetPageModel::applyToObjects() {
 
 bool PlanetPageModel::remember() {
     applyToObjects();
-    if (kind_ == Kind::NatalPlanets) doc_.setTextOutOfDate(true);
+    if (kind_ == Kind::NatalPlanets) doc_.markTextOutOfDate();
     doc_.updateAllViews(hint());
     // The natal page stores the bodies; the cusp records the radix page stored stay.
     if (kind_ == Kind::NatalPlanets) {
@@ -81,7 +81,7 @@ bool PlanetPageModel::restore() {
     if (!SettingsDefaults::readPlanets(doc_, fileName(), objects(), count())) return false;
     clearHousesWithoutHouses();
     loadFromObjects();
-    if (kind_ == Kind::NatalPlanets) doc_.setTextOutOfDate(true);
+    if (kind_ == Kind::NatalPlanets) doc_.markTextOutOfDate();
     doc_.updateAllViews(hint());
     return true;
 }

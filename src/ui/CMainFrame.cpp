@@ -274,7 +274,6 @@ void CMainFrame::fitNatalFrame(CBornChildFrame& frame) const {
 }
 
 void CMainFrame::fitEventFrame(CTrChildFrame& frame) {
-    // Until the analysis window is handled, its button stays disabled.
     frame.addToolButton(action(Command::EventSettings));
     frame.addToolButton(action(Command::Analysis));
     connect(&frame, &CTrChildFrame::dateSelectionRequested, this,
