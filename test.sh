@@ -15,6 +15,8 @@ for argument in "$@"; do
 done
 
 ./scripts/install-deps.sh
+# ccache keys on paths relative to the checkout, so a fresh clone in another folder reuses it.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
 # The tree stays formatted with the root .clang-format.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

@@ -8,6 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
+# ccache keys on paths relative to the checkout, so a fresh clone in another folder reuses it.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
 seconds=${1:-600}
 shift || true

@@ -108,10 +108,6 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
     readDate(line.required("--date"), options.request);
     readTime(line.required("--time"), options.request);
     options.request.houseSystem = readHouseSystem(line);
-    // The birth-data entry's rule: these systems cannot be built beyond the polar circles.
-    if (HouseSystems::unfitAt(options.request.houseSystem, options.request.latitude)) {
-        throw UsageError(HouseSystems::kPolarMessage);
-    }
     options.name = readText(line, "--name");
     options.place = readText(line, "--place");
     options.json = line.has("--json");
@@ -125,6 +121,11 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
     options.lookedUp = BirthPlaceLookup::complete(line, options);
     if (!options.lookedUp) {
         for (const char* option : {"--zone", "--lat", "--lon"}) line.required(option);
+    }
+    // The birth-data entry's rule, once the latitude is known: these systems cannot be built
+    // beyond the polar circles.
+    if (HouseSystems::unfitAt(options.request.houseSystem, options.request.latitude)) {
+        throw UsageError(HouseSystems::kPolarMessage);
     }
     return options;
 }

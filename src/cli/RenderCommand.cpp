@@ -106,10 +106,10 @@ int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::o
         err << "orvanta-cli render: " << error.what() << "\n";
         return 2;
     }
-    auto app = guiApplication();
+    auto app = DrawingSetup::guiApplication();
     CZodiacDoc doc;
     if (!TransitsCommand::build(line.operands()[0], settings, doc, err)) return 1;
-    const ChartResources resources = loadResources();
+    const ChartResources resources = DrawingSetup::loadResources();
     const std::string output = *line.value("--dial");
     std::string error;
     if (!DialImage::save(doc, QString::fromStdString(resources.serifFace),

@@ -314,14 +314,14 @@ TEST(BornSheetModel, OkGivesThePagesToTheChartAndCancelReturnsToTheDefaultsFiles
     EXPECT_EQ(doc.natal().chart[5].shown, 1);
 }
 
-TEST(TranzitSheetModel, OkMarksTheEventChartForRebuildingAndCancelDoesNot) {
+TEST(TranzitSheetModel, OkBuildsTheEventChartAgainAndCancelDoesNot) {
     ScratchFolder folder;
     CZodiacDoc doc(folder.path());
     doc.eventChart().computed = true;
     TranzitSheetModel cancelled(doc);
     cancelled.transitPlanets.setFlag(2, false);
     cancelled.cancel({});
-    EXPECT_TRUE(doc.eventChart().computed);
+    EXPECT_FALSE(doc.eventChart().builtFor.has_value());
     EXPECT_EQ(doc.transitBodies()[2].transitUse, 1) << "a page never shown keeps its objects";
 
     // A colour changed in the table and a sheet cancelled with the aspects page shown: the
@@ -332,13 +332,13 @@ TEST(TranzitSheetModel, OkMarksTheEventChartForRebuildingAndCancelDoesNot) {
     doc.transitAspects()[4].colour = 0x00123456;
     coloured.cancel({TranzitSheetModel::Aspects});
     EXPECT_EQ(doc.transitAspects()[4].colour, 0x0000FFu + 4);
-    EXPECT_TRUE(doc.eventChart().computed);
+    EXPECT_FALSE(doc.eventChart().builtFor.has_value());
 
     TranzitSheetModel sheet(doc);
     sheet.transitPlanets.setFlag(2, false);
     sheet.radixPlanets.setFlag(21, false);
     sheet.confirm();
-    EXPECT_FALSE(doc.eventChart().computed);
+    EXPECT_TRUE(doc.eventChart().builtFor.has_value());
     EXPECT_EQ(doc.transitBodies()[2].transitUse, 0);
     EXPECT_EQ(doc.natal().chart[21].radixUse, 0);
 }

@@ -165,7 +165,10 @@ TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChar
     sheet.accept();
     EXPECT_EQ(doc_->transitAspects()[0].included, 0);
     EXPECT_EQ(doc_->transitBodies()[2].transitUse, 0);
-    EXPECT_FALSE(doc_->eventChart().computed) << "the event chart is to be built again";
+    EXPECT_TRUE(doc_->eventChart().builtFor.has_value()) << "the event chart is built again";
+    for (const TransitSituation& situation : doc_->eventChart().situations) {
+        if (situation.aspectIndex == 0) EXPECT_LT(situation.orb, 0.0);
+    }
     EXPECT_TRUE(hints_ & CZodiacDoc::kHintEventChart);
 }
 

@@ -66,7 +66,7 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
     auto* event = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(event, nullptr);
     EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::Event);
-    EXPECT_FALSE(frame.commandAction(command::kEventSettings)->isEnabled());
+    EXPECT_TRUE(frame.commandAction(command::kEventSettings)->isEnabled());
     EXPECT_TRUE(frame.commandAction(command::kAnalysis)->isEnabled());
     QStringList items;
     for (QAction* top : frame.menuBar()->actions()) {
