@@ -33,10 +33,6 @@ constexpr int kMoscowOffsetMinutes = 180;
 // so that the shift of the time stays defined arithmetic.
 constexpr double kLargestShift = 48.0;
 
-std::string number(int value) {
-    return std::to_string(value);
-}
-
 // The first `count` characters of a UTF-8 text.
 std::string firstCharacters(const std::string& text, int count) {
     std::size_t end = 0;
@@ -49,19 +45,6 @@ std::string firstCharacters(const std::string& text, int count) {
 
 DateTime shifted(double shift, const DateTime& from) {
     return Calendar::hourShift(std::clamp(shift, -kLargestShift, kLargestShift), from);
-}
-
-// The order of the place list: letter case ignored, "ё" right after "е".
-std::vector<int> sortKey(const std::string& name) {
-    std::vector<int> key;
-    const std::optional<std::string> bytes = Windows1251::fromUtf8(name);
-    for (const char c : bytes.value_or(name)) {
-        const unsigned char lower = Windows1251::toLower(static_cast<unsigned char>(c));
-        constexpr unsigned char kSmallYo = 0xB8;
-        constexpr unsigned char kSmallYe = 0xE5;
-        key.push_back(lower == kSmallYo ? kSmallYe * 2 + 1 : lower * 2);
-    }
-    return key;
 }
 
 }  // namespace
@@ -138,11 +121,7 @@ void BirthDataEntry::loadPlaces(const std::filesystem::path& file) {
 }
 
 std::vector<std::string> BirthDataEntry::placeNames() const {
-    std::vector<std::string> names = places_.names();
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return sortKey(a) < sortKey(b);
-    });
-    return names;
+    return places_.namesInListOrder();
 }
 
 bool BirthDataEntry::readFields() {
@@ -445,28 +424,28 @@ bool BirthDataEntry::takeBeep() {
 void BirthDataEntry::showFields() {
     fields_.name = values_.name;
     fields_.chartKind = chartKind_;
-    fields_.day = number(values_.day);
+    fields_.day = std::to_string(values_.day);
     fields_.month = std::string(monthName(values_.month));
-    fields_.year = number(values_.year);
-    fields_.hour = number(values_.hour);
-    fields_.minute = number(values_.minute);
-    fields_.gmtDay = number(values_.gmtDay);
+    fields_.year = std::to_string(values_.year);
+    fields_.hour = std::to_string(values_.hour);
+    fields_.minute = std::to_string(values_.minute);
+    fields_.gmtDay = std::to_string(values_.gmtDay);
     fields_.gmtMonth = std::string(monthName(values_.gmtMonth));
-    fields_.gmtYear = number(values_.gmtYear);
-    fields_.gmtHour = number(values_.gmtHour);
-    fields_.gmtMinute = number(values_.gmtMinute);
+    fields_.gmtYear = std::to_string(values_.gmtYear);
+    fields_.gmtHour = std::to_string(values_.gmtHour);
+    fields_.gmtMinute = std::to_string(values_.gmtMinute);
     fields_.houseSystem = houseSystem_;
     fields_.place = place_;
-    fields_.latitudeDegrees = number(values_.latitudeDegrees);
-    fields_.latitudeMinutes = number(values_.latitudeMinutes);
+    fields_.latitudeDegrees = std::to_string(values_.latitudeDegrees);
+    fields_.latitudeMinutes = std::to_string(values_.latitudeMinutes);
     fields_.south = south_;
-    fields_.longitudeDegrees = number(values_.longitudeDegrees);
-    fields_.longitudeMinutes = number(values_.longitudeMinutes);
+    fields_.longitudeDegrees = std::to_string(values_.longitudeDegrees);
+    fields_.longitudeMinutes = std::to_string(values_.longitudeMinutes);
     fields_.west = west_;
-    fields_.moscowHours = number(values_.moscowHours);
-    fields_.moscowMinutes = number(values_.moscowMinutes);
-    fields_.greenwichHours = number(values_.greenwichHours);
-    fields_.greenwichMinutes = number(values_.greenwichMinutes);
+    fields_.moscowHours = std::to_string(values_.moscowHours);
+    fields_.moscowMinutes = std::to_string(values_.moscowMinutes);
+    fields_.greenwichHours = std::to_string(values_.greenwichHours);
+    fields_.greenwichMinutes = std::to_string(values_.greenwichMinutes);
     fields_.automatic = automatic_;
 }
 

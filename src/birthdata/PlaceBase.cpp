@@ -1,6 +1,8 @@
 #include "birthdata/PlaceBase.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "birthdata/BaseFile.h"
 #include "common/AtomicFile.h"
@@ -13,6 +15,19 @@
 
 namespace orvanta {
 namespace {
+
+// The order of the place list: letter case ignored, "ё" right after "е".
+std::vector<int> sortKey(const std::string& name) {
+    std::vector<int> key;
+    const std::optional<std::string> bytes = Windows1251::fromUtf8(name);
+    for (const char c : bytes.value_or(name)) {
+        const unsigned char lower = Windows1251::toLower(static_cast<unsigned char>(c));
+        constexpr unsigned char kSmallYo = 0xB8;
+        constexpr unsigned char kSmallYe = 0xE5;
+        key.push_back(lower == kSmallYo ? kSmallYe * 2 + 1 : lower * 2);
+    }
+    return key;
+}
 
 std::size_t checkedCount(BinaryReader& reader) {
     if (reader.remaining() < 4) throw FormatError("он короче 4 байт");
@@ -141,6 +156,14 @@ std::vector<std::string> PlaceBase::names() const {
     std::vector<std::string> list;
     list.reserve(records_.size());
     for (const auto& place : records_) list.push_back(place.name);
+    return list;
+}
+
+std::vector<std::string> PlaceBase::namesInListOrder() const {
+    std::vector<std::string> list = names();
+    std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
+        return sortKey(a) < sortKey(b);
+    });
     return list;
 }
 

@@ -47,6 +47,8 @@ class PlaceBase {
     bool append(const PlaceRecord& place);
 
     std::vector<std::string> names() const;
+    // The names as the entry lists them: letter case ignored, "ё" right after "е".
+    std::vector<std::string> namesInListOrder() const;
     const std::vector<PlaceRecord>& records() const { return records_; }
     // Nullptr outside the array.
     PlaceRecord* recordAt(int index);
