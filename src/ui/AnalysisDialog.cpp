@@ -130,6 +130,27 @@ void AnalysisDialog::buildControls(const Date& date) {
     for (QCheckBox* box : filters_) filterRow->addWidget(box);
     filterRow->addStretch(1);
 
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(symbols);
+    bottom->addWidget(pictures);
+    bottom->addStretch(1);
+    bottom->addWidget(ok);
+    bottom->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 3);
+    layout->addLayout(selected);
+    layout->addWidget(interpretation_, 2);
+    layout->addLayout(filterRow);
+    layout->addLayout(notebookRow(), 3);
+    layout->addLayout(bottom);
+    resize(730, 640);
+
+    connectControls(symbols, ok, cancel);
+}
+
+// The notebook list beside the observation with its two buttons.
+QHBoxLayout* AnalysisDialog::notebookRow() {
     auto* notesColumn = new QVBoxLayout;
     notesColumn->addWidget(new QLabel("Предыдущие записи", this));
     notesColumn->addWidget(notes_, 1);
@@ -144,23 +165,10 @@ void AnalysisDialog::buildControls(const Date& date) {
     auto* notebookRow = new QHBoxLayout;
     notebookRow->addLayout(notesColumn, 1);
     notebookRow->addLayout(observationColumn, 1);
+    return notebookRow;
+}
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(symbols);
-    bottom->addWidget(pictures);
-    bottom->addStretch(1);
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(lists, 3);
-    layout->addLayout(selected);
-    layout->addWidget(interpretation_, 2);
-    layout->addLayout(filterRow);
-    layout->addLayout(notebookRow, 3);
-    layout->addLayout(bottom);
-    resize(730, 640);
-
+void AnalysisDialog::connectControls(QRadioButton* symbols, QPushButton* ok, QPushButton* cancel) {
     for (Selection kind : {Selection::Day, Selection::Moon, Selection::Orb}) {
         connect(situationList(kind), &QListWidget::currentRowChanged, this,
                 [this, kind](int row) { onSituationSelected(kind, row); });

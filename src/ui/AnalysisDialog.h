@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <filesystem>
 #include <functional>
 
@@ -48,6 +50,8 @@ class AnalysisDialog : public QDialog {
 
   private:
     void buildControls(const Date& date);
+    QHBoxLayout* notebookRow();
+    void connectControls(QRadioButton* symbols, QPushButton* ok, QPushButton* cancel);
     QListWidget* makeList(const char* tip);
     void fillSituationList(AnalysisSession::Selection kind);
     void fillNotebookList();

@@ -57,6 +57,17 @@ QLineEdit* EventDateDialog::numberEdit(const char* name, const char* tip) {
 }
 
 void EventDateDialog::buildControls(const QString& gridFont) {
+    createFields();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fieldGroups());
+    layout->addLayout(precisionRow());
+    layout->addWidget(dateErrorLine_);
+    layout->addWidget(missingDataLine_);
+    layout->addLayout(calendarGrid(gridFont), 1);
+    layout->addLayout(buttonRow());
+}
+
+void EventDateDialog::createFields() {
     day_ = numberEdit("day", "Введите день");
     month_ = new QComboBox(this);
     month_->setObjectName("month");
@@ -72,10 +83,6 @@ void EventDateDialog::buildControls(const QString& gridFont) {
     automatic_->setObjectName("automatic");
     connect(automatic_, &QCheckBox::clicked, this,
             [this](bool on) { run([this, on] { selection_.setAutoGreenwich(on); }); });
-    auto* changes = new QPushButton("Изменения", this);
-    changes->setObjectName("changes");
-    changes->setToolTip("Для ввода новых данных о летнем/зимнем времени");
-    connect(changes, &QPushButton::clicked, this, &EventDateDialog::editTimeChanges);
     precision_ = new QComboBox(this);
     precision_->setObjectName("precision");
     precision_->setToolTip("Выберите степень точности расчета");
@@ -89,7 +96,13 @@ void EventDateDialog::buildControls(const QString& gridFont) {
         line->setMinimumHeight(line->fontMetrics().height() + 2);
         line->setStyleSheet("color: #b00000;");
     }
+}
 
+QHBoxLayout* EventDateDialog::fieldGroups() {
+    auto* changes = new QPushButton("Изменения", this);
+    changes->setObjectName("changes");
+    changes->setToolTip("Для ввода новых данных о летнем/зимнем времени");
+    connect(changes, &QPushButton::clicked, this, &EventDateDialog::editTimeChanges);
     auto* date = new QGroupBox("Дата", this);
     auto* dateRow = new QHBoxLayout(date);
     dateRow->addWidget(day_);
@@ -109,11 +122,22 @@ void EventDateDialog::buildControls(const QString& gridFont) {
     greenwichRow->addWidget(greenwichMinutes_);
     greenwichRow->addWidget(new QLabel("мин", this));
     greenwichRow->addWidget(changes);
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(date);
+    fields->addWidget(moscow);
+    fields->addWidget(greenwich);
+    return fields;
+}
+
+QHBoxLayout* EventDateDialog::precisionRow() {
     auto* precision = new QHBoxLayout;
     precision->addWidget(new QLabel("Число шагов расчета в день", this));
     precision->addWidget(precision_);
     precision->addStretch(1);
+    return precision;
+}
 
+QGridLayout* EventDateDialog::calendarGrid(const QString& gridFont) {
     auto* calendars = new QGridLayout;
     for (int i = 0; i < EventDateSelection::kCalendarCount; ++i) {
         auto* title = new QLabel(this);
@@ -128,7 +152,10 @@ void EventDateDialog::buildControls(const QString& gridFont) {
         calendars->addWidget(title, (i / 3) * 2, i % 3);
         calendars->addWidget(view, (i / 3) * 2 + 1, i % 3);
     }
+    return calendars;
+}
 
+QHBoxLayout* EventDateDialog::buttonRow() {
     auto* moves = new QHBoxLayout;
     const struct {
         const char* caption;
@@ -162,18 +189,7 @@ void EventDateDialog::buildControls(const QString& gridFont) {
     connect(cancel, &QPushButton::clicked, this, &EventDateDialog::reject);
     moves->addWidget(ok);
     moves->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    auto* fields = new QHBoxLayout;
-    fields->addWidget(date);
-    fields->addWidget(moscow);
-    fields->addWidget(greenwich);
-    layout->addLayout(fields);
-    layout->addLayout(precision);
-    layout->addWidget(dateErrorLine_);
-    layout->addWidget(missingDataLine_);
-    layout->addLayout(calendars, 1);
-    layout->addLayout(moves);
+    return moves;
 }
 
 void EventDateDialog::run(const std::function<void()>& operation) {

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +42,11 @@ class EventDateDialog : public QDialog {
 
   private:
     void buildControls(const QString& gridFont);
+    void createFields();
+    QHBoxLayout* fieldGroups();
+    QHBoxLayout* precisionRow();
+    QGridLayout* calendarGrid(const QString& gridFont);
+    QHBoxLayout* buttonRow();
     QLineEdit* numberEdit(const char* name, const char* tip);
     // Reads the controls into the selection, runs an operation, and shows the outcome.
     void run(const std::function<void()>& operation);
