@@ -15,16 +15,12 @@
 #include "birthdata/WorldAtlas.h"
 #include "birthdata/ZoneHistory.h"
 #include "calc/HouseSystems.h"
+#include "calc/MonthNames.h"
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-    "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь",
-};
 
 // Moscow's standard offset east of Greenwich, in minutes.
 constexpr int kMoscowOffsetMinutes = 180;
@@ -478,18 +474,6 @@ std::string BirthDataEntry::refusedCharacterMessage(std::string_view text) {
     return "Знак «" + refused +
            "» нельзя сохранить в кодировке Windows-1251, в которой программа хранит свои "
            "файлы. Он не принят; замените его другим.";
-}
-
-std::string_view BirthDataEntry::monthName(int month) {
-    if (month < 1 || month > 12) return {};
-    return kMonthNames[static_cast<std::size_t>(month - 1)];
-}
-
-int BirthDataEntry::monthNumber(std::string_view name) {
-    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
-        if (kMonthNames[i] == name) return static_cast<int>(i) + 1;
-    }
-    return 0;
 }
 
 std::pair<int, int> BirthDataEntry::splitHours(double hours) {

@@ -14,6 +14,7 @@
 #include "calc/BirthData.h"
 #include "calc/Calendar.h"
 #include "calc/HouseSystems.h"
+#include "calc/MonthNames.h"
 
 namespace orvanta {
 
@@ -173,8 +174,8 @@ class BirthDataEntry {
     // The message for a name or place holding a character Windows-1251 cannot store, or empty.
     static std::string refusedCharacterMessage(std::string_view text);
     // "Январь" ... "Декабрь" for 1 to 12, empty otherwise; 0 for a text that is no month name.
-    static std::string_view monthName(int month);
-    static int monthNumber(std::string_view name);
+    static std::string_view monthName(int month) { return MonthNames::name(month); }
+    static int monthNumber(std::string_view name) { return MonthNames::number(name); }
     // A difference in hours as the two edits show it: hours truncated toward zero carry the
     // sign, minutes are the rounded rest.
     static std::pair<int, int> splitHours(double hours);

@@ -5,13 +5,10 @@
 
 #include "birthdata/IntegerField.h"
 #include "birthdata/TimeChangeBase.h"
+#include "calc/MonthNames.h"
 
 namespace orvanta {
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-    "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 
 int monthIndex(int month, int year) {
     return year * 12 + (month - 1);
@@ -168,8 +165,7 @@ const MonthCalendarGrid& EventDateSelection::calendar(int position) const {
 
 std::string EventDateSelection::calendarTitle(int position) const {
     const auto [m, year] = addMonths(firstMonth_, firstYear_, position);
-    return std::string(kMonthNames[static_cast<std::size_t>(m - 1)]) + ", " + std::to_string(year) +
-           "г.";
+    return std::string(MonthNames::name(m)) + ", " + std::to_string(year) + "г.";
 }
 
 void EventDateSelection::blinkDateError() {

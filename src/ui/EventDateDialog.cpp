@@ -7,14 +7,13 @@
 #include <QVBoxLayout>
 
 #include "birthdata/TimeChangeBase.h"
+#include "calc/MonthNames.h"
 #include "ui/MonthCalendarView.h"
 #include "ui/TimeChangeDialog.h"
 
 namespace orvanta {
 namespace {
 
-const char* const kMonthNames[] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-                                   "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 const char* const kSteps[] = {"1", "2", "3", "4", "6", "8", "12", "24"};
 
 QString text(const std::string& utf8) {
@@ -72,7 +71,7 @@ void EventDateDialog::createFields() {
     month_ = new QComboBox(this);
     month_->setObjectName("month");
     month_->setToolTip("Выберите месяц");
-    for (const char* name : kMonthNames) month_->addItem(name);
+    for (std::string_view name : MonthNames::kNames) month_->addItem(text(std::string(name)));
     connect(month_, &QComboBox::activated, this, [this] { run([] {}); });
     year_ = numberEdit("year", "Введите год");
     moscowHours_ = numberEdit("moscowHours", "Введите разницу во времени");
