@@ -86,3 +86,15 @@ put("cli", "chart", b"\0".join([b"chart", b"--date", b"12.04.1961", b"--time", b
 put("cli", "show", b"show\0sample.map")
 put("cli", "timechange", b"timechange\0001.06.1991\00012")
 put("cli", "places", b"places\0" + "Москва".encode())
+
+
+def note(moment, body, radix, aspect_index, text):
+    data = text.encode("cp1251")
+    return struct.pack("<dddddiiiii", moment, 120.0, 0.8, 45.5, 30.0, body, radix,
+                       aspect_index, 0, len(data)) + data
+
+
+put("notebook", "two.NTF", struct.pack("<i", 2) +
+    note(1200000.25, 3, 1, 4, "Разговор с начальником.\r\nВсё обошлось.") +
+    note(1100000.5, 10, 12, 0, ""))
+put("notebook", "empty.NTF", struct.pack("<i", 0))
