@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "ui/AnalysisDialog.h"
 #include "ui/BirthDataCommands.h"
@@ -142,7 +143,7 @@ void CMainFrame::handleChartCommands() {
     commands_->handle(
         Command::ZoomOut, [this] { setZoom(1); }, haveChart, zoomIs(1));
     const auto showEventWindow = [this] {
-        if (OpenChart* chart = activeChart()) windows_->showEventWindow(charts_->shared(chart));
+        if (OpenChart* chart = activeChart()) showEventWindowOf(*chart);
         updateCommandStates();
     };
     commands_->handle(Command::EventWindow, showEventWindow, haveChart);
@@ -178,6 +179,18 @@ void CMainFrame::handleChartCommands() {
         haveChart);
 }
 
+void CMainFrame::showEventWindowOf(OpenChart& chart) {
+    // A chart without an event chart yet first asks for its day; Cancel opens no window.
+    const auto frames = windows_->framesOf(chart);
+    const bool haveWindow = std::any_of(frames.begin(), frames.end(), [](ChildSubWindow* window) {
+        return qobject_cast<CTrChildFrame*>(window->widget()) != nullptr;
+    });
+    if (!haveWindow && !chart.doc().eventChart().computed &&
+        !EventChartCommands::confirmFirstDate(chart, context_, this))
+        return;
+    windows_->showEventWindow(charts_->shared(&chart));
+}
+
 void CMainFrame::handleWindowCommands() {
     QAction* toolBarToggle = commands_->action(Command::ToolBarToggle);
     QAction* statusBarToggle = commands_->action(Command::StatusBarToggle);
@@ -189,7 +202,10 @@ void CMainFrame::handleWindowCommands() {
     commands_->handle(Command::StatusBarToggle, [this, statusBarToggle] {
         statusBar()->setVisible(statusBarToggle->isChecked());
     });
-    commands_->handle(Command::NewWindow, [this] { windows_->newWindow(); });
+    // The text window is one per chart; a second window opens of the natal and event charts.
+    commands_->handle(
+        Command::NewWindow, [this] { windows_->newWindow(); },
+        [this] { return activeChart() != nullptr && activeTextFrame() == nullptr; });
     commands_->handle(Command::Cascade, [this] { windows_->cascade(); });
     commands_->handle(Command::TileHorizontally, [this] { windows_->tileHorizontally(); });
     commands_->handle(Command::TileVertically, [this] { windows_->tileVertically(); });
@@ -282,6 +298,11 @@ void CMainFrame::fitEventFrame(CTrChildFrame& frame) {
 
 void CMainFrame::rebuildMenus() {
     windowListActions_.clear();  // they go with the old menus
+    // Clearing the bar leaves its menus alive; they go too, later, as one of them may be the
+    // menu whose item led here.
+    for (QAction* top : menuBar()->actions()) {
+        if (QMenu* menu = top->menu()) menu->deleteLater();
+    }
     menuBar()->clear();
     addFileMenu();
     addViewMenu();
@@ -324,8 +345,7 @@ void CMainFrame::addFileMenu() {
 void CMainFrame::addTextViewMenu() {
     textEdit_->addEditMenu(menuBar());
     QMenu* menu = menuBar()->addMenu("&Вид");
-    menu->addAction("Изменить исходные данные...", action(Command::ChangeBirthData),
-                    &QAction::trigger);
+    commands_->addAlias(*menu, "Изменить исходные данные...", Command::ChangeBirthData);
     menu->addSeparator();
     for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
         menu->addAction(action(key));

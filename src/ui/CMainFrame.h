@@ -72,6 +72,7 @@ class CMainFrame : public QMainWindow {
     void handleFileCommands();
     void handleChartCommands();
     void handleWindowCommands();
+    void showEventWindowOf(OpenChart& chart);
     void handleTextCommands();
     // The text window answers the file commands itself while it is active.
     std::function<void()> textOr(void (*onText)(CTextView&), std::function<void()> otherwise);

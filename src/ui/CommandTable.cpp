@@ -148,6 +148,17 @@ void CommandTable::handle(Command key, std::function<void()> handler, Rule enabl
     connect(entry.action, &QAction::triggered, this, std::move(handler));
 }
 
+QAction* CommandTable::addAlias(QMenu& menu, const QString& text, Command key) const {
+    QAction* command = action(key);
+    QAction* alias = menu.addAction(text, command, &QAction::trigger);
+    alias->setData(command->data());
+    alias->setStatusTip(command->statusTip());
+    alias->setEnabled(command->isEnabled());
+    connect(command, &QAction::changed, alias,
+            [alias, command] { alias->setEnabled(command->isEnabled()); });
+    return alias;
+}
+
 void CommandTable::updateStates() const {
     for (const Entry& entry : entries_) {
         if (!entry.handled) continue;

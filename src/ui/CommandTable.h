@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QObject>
 #include <array>
 #include <functional>
@@ -66,6 +67,10 @@ class CommandTable : public QObject {
     // checked (for checkable commands).
     void handle(Command key, std::function<void()> handler, Rule enabled = {}, Rule checked = {});
     void updateStates() const;
+
+    // A menu item with a text of its own that runs a command known under another text: it
+    // carries the command's identifier and prompt and follows its enabled state.
+    QAction* addAlias(QMenu& menu, const QString& text, Command key) const;
 
   private:
     static constexpr std::size_t kCount = static_cast<std::size_t>(Command::Count);

@@ -1,6 +1,7 @@
 #include "ui/EventChartCommands.h"
 
 #include <QMenu>
+#include <optional>
 
 #include "birthdata/TimeChangeBase.h"
 #include "common/AppFolder.h"
@@ -11,20 +12,26 @@
 namespace orvanta {
 namespace {
 
-// A menu item of its own text that runs a command known under another text.
-void addAlias(QMenu& menu, const QString& text, QAction* command) {
-    QAction* alias = menu.addAction(text, command, &QAction::trigger);
-    alias->setStatusTip(command->statusTip());
-    alias->setEnabled(command->isEnabled());
-    QObject::connect(command, &QAction::changed, alias,
-                     [alias, command] { alias->setEnabled(command->isEnabled()); });
+// The dialog on the chart's settings; none on Cancel, else whether OK changed something (and
+// so had the event chart built again).
+std::optional<bool> runDateSelection(OpenChart& chart, AppContext& context, QWidget* parent) {
+    CZodiacDoc& doc = chart.doc();
+    auto& state = doc.eventChart();
+    doc.setTimeChanges(&context.timeChanges);
+    EventDateDialog dialog(state.settings(), state.calendarMonth, state.calendarYear,
+                           context.timeChanges, AppFolder::find(TimeChangeBase::kFileName),
+                           QString::fromStdString(context.settings.sansFace), parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    state.calendarMonth = dialog.selection().firstMonth();
+    state.calendarYear = dialog.selection().firstYear();
+    return doc.applyEventChartSettings(dialog.result());
 }
 
 }  // namespace
 
 void EventChartCommands::addViewMenu(QMenuBar& bar, const CommandTable& commands) {
     QMenu* view = bar.addMenu("&Вид");
-    addAlias(*view, "Изменить исходные данные...", commands.action(Command::ChangeBirthData));
+    commands.addAlias(*view, "Изменить исходные данные...", Command::ChangeBirthData);
     view->addAction(commands.action(Command::EventSettings));
     QMenu* otherDay = view->addMenu("Другой день...");
     otherDay->addAction(commands.action(Command::EventDate));
@@ -32,22 +39,17 @@ void EventChartCommands::addViewMenu(QMenuBar& bar, const CommandTable& commands
     view->addSeparator();
     view->addAction(commands.action(Command::Analysis));
     view->addSeparator();
-    addAlias(*view, "Натальная карта", commands.action(Command::NatalWindow));
+    commands.addAlias(*view, "Натальная карта", Command::NatalWindow);
     view->addAction(commands.action(Command::TextWindow));
     view->addAction(commands.action(Command::EventWindow));
 }
 
 bool EventChartCommands::selectDate(OpenChart& chart, AppContext& context, QWidget* parent) {
-    CZodiacDoc& doc = chart.doc();
-    auto& state = doc.eventChart();
-    doc.setTimeChanges(&context.timeChanges);
-    EventDateDialog dialog(state.settings(), state.calendarMonth, state.calendarYear,
-                           context.timeChanges, AppFolder::find(TimeChangeBase::kFileName),
-                           QString::fromStdString(context.settings.sansFace), parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    state.calendarMonth = dialog.selection().firstMonth();
-    state.calendarYear = dialog.selection().firstYear();
-    return doc.applyEventChartSettings(dialog.result());
+    return runDateSelection(chart, context, parent).value_or(false);
+}
+
+bool EventChartCommands::confirmFirstDate(OpenChart& chart, AppContext& context, QWidget* parent) {
+    return runDateSelection(chart, context, parent).has_value();
 }
 
 }  // namespace orvanta

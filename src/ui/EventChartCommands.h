@@ -18,6 +18,8 @@ class EventChartCommands {
     // The date selection on the chart; on OK with a change the event chart is built again.
     // True when something changed.
     static bool selectDate(OpenChart& chart, AppContext& context, QWidget* parent);
+    // The date selection before a chart's first event chart; true when it was confirmed.
+    static bool confirmFirstDate(OpenChart& chart, AppContext& context, QWidget* parent);
 };
 
 }  // namespace orvanta

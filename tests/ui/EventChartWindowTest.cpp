@@ -61,6 +61,9 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
     frame.resize(1000, 800);
     frame.show();
     ASSERT_TRUE(frame.openChart(QString::fromStdString(sample().string())));
+    // The chart has no event chart yet: its day is asked for first.
+    whenModal<EventDateDialog>(
+        [](EventDateDialog& dialog) { click(child<QPushButton>(dialog, "ok")); });
     frame.commandAction(command::kBuildEventChart)->trigger();
     QApplication::processEvents();
     auto* event = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
