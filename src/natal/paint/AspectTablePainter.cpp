@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -73,31 +74,82 @@ QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
     return font;
 }
 
+AspectTablePainter::Lettering AspectTablePainter::lettering(
+    Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size) {
+    // Measuring a text shapes it, as long as writing it does; a repaint writes the same texts
+    // in the same fonts again, so each is measured once per font and device resolution.
+    static QHash<QString, QHash<QString, double>> measured;
+    constexpr qsizetype kFontsKept = 60;  // every window size has fonts of its own
+    if (measured.size() >= kFontsKept) measured.clear();
+    Lettering lettering;
+    lettering.font = font(canvas, face, size);
+    const QPaintDevice* device = canvas.painter().device();
+    const int resolution = device ? device->logicalDpiX() : 0;
+    lettering.advances = &measured[lettering.font.key() + QString("/%1").arg(resolution)];
+    return lettering;
+}
+
 // An SVG reader knows neither the configured face names nor the narrowed character widths, so
-// in an SVG the texts go as outlines; every other device writes them as text.
-void AspectTablePainter::writeText(Canvas& canvas, const Point& at, const QString& text,
-                                   int align) {
+// in an SVG the texts go as outlines; every other device writes them as text, placed as the
+// canvas places it.
+void AspectTablePainter::writeText(Canvas& canvas, const Lettering& lettering, const Point& at,
+                                   const QString& text, int align) {
     QPainter& painter = canvas.painter();
-    const QPaintEngine* engine = painter.paintEngine();
-    if (engine == nullptr || engine->type() != QPaintEngine::SVG) {
-        canvas.drawText(at.x, at.y, text, align);
-        return;
-    }
+    if (painter.font() != lettering.font) painter.setFont(lettering.font);
     const QFontMetricsF metrics(painter.font(), painter.device());
     double left = at.x;
     if ((align & Canvas::AlignCenter) == Canvas::AlignCenter) {
-        left -= metrics.horizontalAdvance(text) / 2.0;
+        auto known = lettering.advances->constFind(text);
+        if (known == lettering.advances->constEnd())
+            known = lettering.advances->insert(text, metrics.horizontalAdvance(text));
+        left -= *known / 2.0;
+    }
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::SVG) {
+        painter.drawText(QPointF(left, at.y + metrics.ascent()), text);
+        return;
     }
     QPainterPath outline;
     outline.addText(left, at.y + metrics.ascent(), painter.font(), text);
     painter.fillPath(outline, painter.pen().color());
 }
 
-// A cell is outlined with the black pen and filled with the brush, over the pixels from its
-// left and top up to, not including, its right and bottom.
-void AspectTablePainter::drawCell(Canvas& canvas, const Rect& cell) {
+bool AspectTablePainter::fillsWholePixels(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster) return false;
+    const QTransform transform = painter.deviceTransform();
+    return transform.type() <= QTransform::TxTranslate &&
+           transform.dx() == std::trunc(transform.dx()) &&
+           transform.dy() == std::trunc(transform.dy());
+}
+
+// A cell is outlined with the black pen and filled with the fill colour, the painter's brush,
+// over the pixels from its left and top up to, not including, its right and bottom.
+void AspectTablePainter::drawCell(Canvas& canvas, const Rect& cell, const QColor& fill,
+                                  bool wholePixels) {
     if (cell.width() <= 0 || cell.height() <= 0) return;
-    canvas.drawRect(cell.left, cell.top, cell.right - 1, cell.bottom - 1);
+    if (!wholePixels) {
+        canvas.drawRect(cell.left, cell.top, cell.right - 1, cell.bottom - 1);
+        return;
+    }
+    QPainter& painter = canvas.painter();
+    const QRect covered(cell.left, cell.top, cell.width(), cell.height());
+    if (covered.width() > 2 && covered.height() > 2)
+        painter.fillRect(covered.adjusted(1, 1, -1, -1), fill);
+    painter.fillRect(QRect(covered.left(), covered.top(), covered.width(), 1), kLineColour);
+    painter.fillRect(QRect(covered.left(), covered.bottom(), covered.width(), 1), kLineColour);
+    painter.fillRect(QRect(covered.left(), covered.top(), 1, covered.height()), kLineColour);
+    painter.fillRect(QRect(covered.right(), covered.top(), 1, covered.height()), kLineColour);
+}
+
+// A line covers both of its end points, as the cosmetic pen draws it.
+void AspectTablePainter::drawGridLine(Canvas& canvas, const Line& line, bool wholePixels) {
+    if (wholePixels && (line.from.x == line.to.x || line.from.y == line.to.y)) {
+        const QRect covered(QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y));
+        canvas.painter().fillRect(covered.normalized(), kLineColour);
+        return;
+    }
+    canvas.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
 }
 
 void AspectTablePainter::paintScreen(Canvas& canvas, const CZodiacDoc& doc,
@@ -135,11 +187,12 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                               const ChartData& chart, const NatalAspectTable& aspects,
                               const ChartResources& resources) {
     const QString face = QString::fromStdString(resources.serifFace);
-    const QFont markFont = font(canvas, face, layout.markFont);
-    const QFont degreeFont = font(canvas, face, layout.degreeFont);
-    const QFont separationFont = font(canvas, face, layout.separationFont);
+    const Lettering mark = lettering(canvas, face, layout.markFont);
+    const Lettering degree = lettering(canvas, face, layout.degreeFont);
+    const Lettering separation = lettering(canvas, face, layout.separationFont);
     QPainter& painter = canvas.painter();
     canvas.setPen(kLineColour, 0.0);
+    const bool wholePixels = fillsWholePixels(painter);
 
     drawLabels(canvas, chart, layout.topLabels);
     drawLabels(canvas, chart, layout.leftLabels);
@@ -147,15 +200,13 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
 
     for (const auto& row : layout.rightColumn) {
         canvas.setBrush(kCellColour);
-        drawCell(canvas, row.cell);
+        drawCell(canvas, row.cell, kCellColour, wholePixels);
         drawPicture(canvas, chart[row.object].symbol, row.symbol);
         if (row.retrograde) {
-            painter.setFont(markFont);
-            writeText(canvas, row.mark, AspectTableLayout::kRetrogradeMark,
+            writeText(canvas, mark, row.mark, AspectTableLayout::kRetrogradeMark,
                       Canvas::AlignLeft | Canvas::AlignTop);
         }
-        painter.setFont(degreeFont);
-        writeText(canvas, row.degreePosition, QString::fromStdString(row.degreeText),
+        writeText(canvas, degree, row.degreePosition, QString::fromStdString(row.degreeText),
                   Canvas::AlignLeft | Canvas::AlignTop);
         drawPicture(canvas, resources.signPicture(row.sign), row.signPicture);
     }
@@ -165,19 +216,16 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                     symbol.picture);
     }
 
-    painter.setFont(separationFont);
     canvas.setBrush(kCellColour);
-    for (const auto& separation : layout.separations) {
-        drawCell(canvas, separation.cell);
-        writeText(canvas, separation.textPosition, QString::fromStdString(separation.text),
+    for (const auto& cell : layout.separations) {
+        drawCell(canvas, cell.cell, kCellColour, wholePixels);
+        writeText(canvas, separation, cell.textPosition, QString::fromStdString(cell.text),
                   Canvas::AlignCenter | Canvas::AlignTop);
     }
 
-    for (const auto& line : layout.gridLines)
-        canvas.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
-
+    for (const auto& line : layout.gridLines) drawGridLine(canvas, line, wholePixels);
     canvas.setBrush(kDiagonalColour);
-    for (const auto& cell : layout.diagonal) drawCell(canvas, cell);
+    for (const auto& cell : layout.diagonal) drawCell(canvas, cell, kDiagonalColour, wholePixels);
 }
 
 }  // namespace orvanta

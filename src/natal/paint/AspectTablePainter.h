@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
+#include <QPainter>
 #include <QString>
 
 #include "calc/AspectSetting.h"
@@ -40,9 +42,23 @@ class AspectTablePainter {
     // A font of the given cell height whose average character is the given width wide (no
     // change of width for 0).
     static QFont font(Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size);
+    // A font of the table with the advances of the texts written in it so far.
+    struct Lettering {
+        QFont font;
+        QHash<QString, double>* advances = nullptr;
+    };
+    static Lettering lettering(Canvas& canvas, const QString& face,
+                               const AspectTableLayout::FontSize& size);
     // Left-top or centre-top aligned, as the layout places it.
-    static void writeText(Canvas& canvas, const Point& at, const QString& text, int align);
-    static void drawCell(Canvas& canvas, const Rect& cell);
+    static void writeText(Canvas& canvas, const Lettering& lettering, const Point& at,
+                          const QString& text, int align);
+    // On a raster device whose painter moves by whole pixels only, cells and lines are filled
+    // as rectangles of whole pixels, the very pixels the cosmetic pen and the brush would
+    // cover: the raster engine fills a solid rectangle a row at a time, where the pen and the
+    // rasteriser go pixel by pixel. Printers, PDF, SVG and scaled painters get pen and brush.
+    static bool fillsWholePixels(const QPainter& painter);
+    static void drawCell(Canvas& canvas, const Rect& cell, const QColor& fill, bool wholePixels);
+    static void drawGridLine(Canvas& canvas, const Line& line, bool wholePixels);
 };
 
 }  // namespace orvanta
