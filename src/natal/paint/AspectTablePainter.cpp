@@ -3,10 +3,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -76,17 +78,43 @@ QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
 
 AspectTablePainter::Lettering AspectTablePainter::lettering(
     Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size) {
-    // Measuring a text shapes it, as long as writing it does; a repaint writes the same texts
-    // in the same fonts again, so each is measured once per font and device resolution.
-    static QHash<QString, QHash<QString, double>> measured;
+    // Measuring and writing a text shape it, and shaping costs more than drawing the glyphs; a
+    // repaint writes the same texts in the same fonts again, so each is shaped once per font
+    // and device resolution.
+    static QHash<QString, QHash<QString, Written>> shaped;
     constexpr qsizetype kFontsKept = 60;  // every window size has fonts of its own
-    if (measured.size() >= kFontsKept) measured.clear();
+    if (shaped.size() >= kFontsKept) shaped.clear();
     Lettering lettering;
     lettering.font = font(canvas, face, size);
     const QPaintDevice* device = canvas.painter().device();
     const int resolution = device ? device->logicalDpiX() : 0;
-    lettering.advances = &measured[lettering.font.key() + QString("/%1").arg(resolution)];
+    lettering.texts = &shaped[lettering.font.key() + QString("/%1").arg(resolution)];
+    lettering.glyphRuns = fillsWholePixels(canvas.painter());
     return lettering;
+}
+
+AspectTablePainter::Written& AspectTablePainter::written(const Lettering& lettering,
+                                                         const QPainter& painter,
+                                                         const QString& text) {
+    Written& entry = (*lettering.texts)[text];
+    // The advance as the font's metrics give it: a laid-out line can measure a small font a
+    // little differently, and the centred texts must stay where they were.
+    if (entry.advance < 0.0)
+        entry.advance = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
+    if (!lettering.glyphRuns || entry.laidOut) return entry;
+    QTextLayout layout(text, painter.font(), painter.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(painter.layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setLineWidth(1e6);
+    layout.endLayout();
+    entry.ascent = line.isValid() ? line.ascent() : 0.0;
+    entry.runs = layout.glyphRuns();
+    entry.laidOut = true;
+    return entry;
 }
 
 // An SVG reader knows neither the configured face names nor the narrowed character widths, so
@@ -97,20 +125,22 @@ void AspectTablePainter::writeText(Canvas& canvas, const Lettering& lettering, c
     QPainter& painter = canvas.painter();
     if (painter.font() != lettering.font) painter.setFont(lettering.font);
     const QFontMetricsF metrics(painter.font(), painter.device());
+    const Written& shaped = written(lettering, painter, text);
     double left = at.x;
-    if ((align & Canvas::AlignCenter) == Canvas::AlignCenter) {
-        auto known = lettering.advances->constFind(text);
-        if (known == lettering.advances->constEnd())
-            known = lettering.advances->insert(text, metrics.horizontalAdvance(text));
-        left -= *known / 2.0;
+    if ((align & Canvas::AlignCenter) == Canvas::AlignCenter) left -= shaped.advance / 2.0;
+    const double baseline = at.y + metrics.ascent();
+    if (lettering.glyphRuns) {
+        for (const QGlyphRun& run : shaped.runs)
+            painter.drawGlyphRun(QPointF(left, baseline - shaped.ascent), run);
+        return;
     }
     const QPaintEngine* engine = painter.paintEngine();
     if (engine == nullptr || engine->type() != QPaintEngine::SVG) {
-        painter.drawText(QPointF(left, at.y + metrics.ascent()), text);
+        painter.drawText(QPointF(left, baseline), text);
         return;
     }
     QPainterPath outline;
-    outline.addText(left, at.y + metrics.ascent(), painter.font(), text);
+    outline.addText(left, baseline, painter.font(), text);
     painter.fillPath(outline, painter.pen().color());
 }
 
