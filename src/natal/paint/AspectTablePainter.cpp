@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "doc/CZodiacDoc.h"
 #include "draw/Canvas.h"
@@ -76,19 +78,32 @@ QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
     return font;
 }
 
+// Measuring and writing a text shape it, and shaping costs more than drawing the glyphs; a
+// repaint writes the same texts in the same fonts again, so each is shaped once per font and
+// device resolution. A node map, so that a font's texts stay where they are as fonts join.
+std::map<QString, QHash<QString, AspectTablePainter::Written>>& AspectTablePainter::shaped() {
+    static std::map<QString, QHash<QString, Written>> store;
+    return store;
+}
+
+void AspectTablePainter::keepShapedTextsBounded() {
+    // Every window size has fonts of its own, and every chart texts of its own.
+    constexpr std::size_t kFontsKept = 60;
+    constexpr qsizetype kTextsKept = 20000;
+    qsizetype texts = 0;
+    for (const auto& entry : shaped()) texts += entry.second.size();
+    if (shaped().size() + 3 > kFontsKept || texts > kTextsKept) shaped().clear();
+}
+
 AspectTablePainter::Lettering AspectTablePainter::lettering(
     Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size) {
-    // Measuring and writing a text shape it, and shaping costs more than drawing the glyphs; a
-    // repaint writes the same texts in the same fonts again, so each is shaped once per font
-    // and device resolution.
-    static QHash<QString, QHash<QString, Written>> shaped;
-    constexpr qsizetype kFontsKept = 60;  // every window size has fonts of its own
-    if (shaped.size() >= kFontsKept) shaped.clear();
     Lettering lettering;
     lettering.font = font(canvas, face, size);
+    // The face the name stands for as well: a face mapped anew shapes anew.
     const QPaintDevice* device = canvas.painter().device();
     const int resolution = device ? device->logicalDpiX() : 0;
-    lettering.texts = &shaped[lettering.font.key() + QString("/%1").arg(resolution)];
+    const QString resolved = QFontInfo(lettering.font).family();
+    lettering.texts = &shaped()[lettering.font.key() + QString("/%1/").arg(resolution) + resolved];
     lettering.glyphRuns = fillsWholePixels(canvas.painter());
     return lettering;
 }
@@ -217,6 +232,7 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                               const ChartData& chart, const NatalAspectTable& aspects,
                               const ChartResources& resources) {
     const QString face = QString::fromStdString(resources.serifFace);
+    keepShapedTextsBounded();  // before the letterings take their places in the store
     const Lettering mark = lettering(canvas, face, layout.markFont);
     const Lettering degree = lettering(canvas, face, layout.degreeFont);
     const Lettering separation = lettering(canvas, face, layout.separationFont);

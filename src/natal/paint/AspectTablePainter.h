@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPainter>
 #include <QString>
+#include <map>
 
 #include "calc/AspectSetting.h"
 #include "calc/ChartData.h"
@@ -59,6 +60,9 @@ class AspectTablePainter {
         QHash<QString, Written>* texts = nullptr;
         bool glyphRuns = false;
     };
+    static std::map<QString, QHash<QString, Written>>& shaped();
+    // Empties the store of shaped texts once it holds many; never while a paint uses it.
+    static void keepShapedTextsBounded();
     static Lettering lettering(Canvas& canvas, const QString& face,
                                const AspectTableLayout::FontSize& size);
     static Written& written(const Lettering& lettering, const QPainter& painter,

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -380,6 +381,57 @@ TEST_F(AspectTablePainterTest, DamagedChartIsDrawnWithoutFailing) {
     const auto l = layout(kTarget);
     EXPECT_EQ(l.shownCount, 3);
     EXPECT_EQ(image.pixelColor(centre(l.diagonal.back())), kDiagonal);
+}
+
+// The inside of every cell that holds a text blanked: a recorded picture writes its texts
+// again at its own resolution, so only the rest can be compared with it.
+QImage withoutTextCells(QImage image, const AspectTableLayout& l) {
+    std::vector<Rect> cells;
+    for (const auto& separation : l.separations) cells.push_back(separation.cell);
+    for (const auto& row : l.rightColumn) cells.push_back(row.cell);
+    QPainter painter(&image);
+    for (const Rect& c : cells) {
+        painter.fillRect(QRect(c.left + 1, c.top + 1, c.width() - 2, c.height() - 2), kBackground);
+    }
+    return image;
+}
+
+// On an image the cells and lines are filled as whole pixels and the texts written from kept
+// glyphs; a picture recording keeps pen and brush, and played onto an image it must give the
+// same lines, cells and pictures. Moved by whole pixels the table keeps its pixels, and a
+// repaint of the same texts from the kept glyphs changes none.
+TEST_F(AspectTablePainterTest, KeptGlyphsAndWholePixelFillsDrawWhatPenBrushAndTextDraw) {
+    includeAspect(0, 120.0, 2.0, QColor(0, 0, 255));
+    const QImage direct = paint(kTarget, 1);
+    EXPECT_EQ(paint(kTarget, 1), direct);
+
+    QPicture recording;
+    {
+        QPainter painter(&recording);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        Canvas canvas(painter, Canvas::Units::Pixels);
+        AspectTablePainter::paint(canvas, chart_, aspects_, resources_,
+                                  AspectTableLayout::screenArea(kTarget, 1));
+    }
+    QImage replayed(direct.size(), QImage::Format_RGB32);
+    replayed.fill(kWhite);
+    {
+        QPainter painter(&replayed);
+        painter.drawPicture(0, 0, recording);
+    }
+    const auto l = layout(kTarget);
+    EXPECT_EQ(withoutTextCells(replayed, l), withoutTextCells(direct, l));
+
+    QImage moved(direct.size() + QSize(13, 7), QImage::Format_RGB32);
+    moved.fill(kWhite);
+    {
+        QPainter painter(&moved);
+        painter.translate(13, 7);
+        Canvas canvas(painter, Canvas::Units::Pixels);
+        AspectTablePainter::paint(canvas, chart_, aspects_, resources_,
+                                  AspectTableLayout::screenArea(kTarget, 1));
+    }
+    EXPECT_EQ(moved.copy(13, 7, direct.width(), direct.height()), direct);
 }
 
 }  // namespace
