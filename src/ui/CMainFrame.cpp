@@ -269,6 +269,9 @@ void CMainFrame::createToolBar() {
     mainToolBar_ = addToolBar("Панель с кнопками");
     mainToolBar_->setObjectName("mainToolBar");
     mainToolBar_->setIconSize(QSize(16, 15));
+    // The frame's own context menu hides and shows the bar too; the menu item follows.
+    connect(mainToolBar_->toggleViewAction(), &QAction::toggled, action(Command::ToolBarToggle),
+            &QAction::setChecked);
     for (Command key : {Command::New, Command::Open, Command::Save, Command::Print})
         mainToolBar_->addAction(action(key));
     mainToolBar_->addSeparator();

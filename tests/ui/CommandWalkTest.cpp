@@ -289,6 +289,18 @@ TEST_F(CommandWalkTest, EachCommandIsReachableAndEnabledWhereItCanAct) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 }
 
+TEST_F(CommandWalkTest, TheToolBarItemFollowsTheBarHiddenFromTheFramesOwnMenu) {
+    QAction* item = frame_->action(Command::ToolBarToggle);
+    auto* bar = frame_->findChild<QToolBar*>("mainToolBar");
+    ASSERT_NE(bar, nullptr);
+    bar->toggleViewAction()->trigger();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_FALSE(item->isChecked());
+    item->trigger();
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_TRUE(item->isChecked());
+}
+
 TEST_F(CommandWalkTest, ViewCommandsBringUpTheWindowsOfTheActiveChart) {
     ASSERT_TRUE(openSample("first.map"));
     ASSERT_TRUE(openSample("second.map"));
