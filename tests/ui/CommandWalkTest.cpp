@@ -331,6 +331,12 @@ TEST_F(CommandWalkTest, ViewCommandsBringUpTheWindowsOfTheActiveChart) {
         EXPECT_EQ(known->second, activeFrame()) << "a second window of one kind";
     }
     EXPECT_EQ(frame_->mdiArea()->subWindowList().size(), 4);
+    // Each change of kind built the menus anew; the old ones are gone.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto menus = frame_->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+    const auto titled = std::count_if(menus.begin(), menus.end(),
+                                      [](QMenu* menu) { return !menu->title().isEmpty(); });
+    EXPECT_EQ(titled, frame_->menuBar()->actions().size());
 
     // The event window's "Натальная карта" stands for the natal window command.
     QAction* natalItem = nullptr;
