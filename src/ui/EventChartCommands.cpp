@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "birthdata/TimeChangeBase.h"
-#include "common/AppFolder.h"
+#include "common/DataFile.h"
 #include "ui/AppContext.h"
 #include "ui/CommandTable.h"
 #include "ui/EventDateDialog.h"
@@ -19,7 +19,7 @@ std::optional<bool> runDateSelection(OpenChart& chart, AppContext& context, QWid
     auto& state = doc.eventChart();
     doc.setTimeChanges(&context.timeChanges);
     EventDateDialog dialog(state.settings(), state.calendarMonth, state.calendarYear,
-                           context.timeChanges, AppFolder::find(TimeChangeBase::kFileName),
+                           context.timeChanges, DataFile::named(TimeChangeBase::kFileName),
                            QString::fromStdString(context.settings.sansFace), parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     state.calendarMonth = dialog.selection().firstMonth();
