@@ -347,6 +347,16 @@ TEST_F(CommandWalkTest, ViewCommandsBringUpTheWindowsOfTheActiveChart) {
     natalItem->trigger();
     QApplication::processEvents();
     EXPECT_EQ(activeFrame(), windows[Kind::Natal]);
+
+    // From the first chart's window the commands reach the first chart.
+    QMdiSubWindow* first = frame_->mdiArea()->subWindowList().front();
+    frame_->mdiArea()->setActiveSubWindow(first);
+    OpenChart* firstChart = frame_->activeChart();
+    ASSERT_NE(firstChart, second);
+    activate(Kind::Text);
+    EXPECT_EQ(frame_->activeChart(), firstChart);
+    EXPECT_NE(activeFrame(), windows[Kind::Text]);
+    EXPECT_EQ(frame_->mdiArea()->subWindowList().size(), 5);
     EXPECT_TRUE(recorder_.messages.empty());
 }
 
