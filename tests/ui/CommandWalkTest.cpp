@@ -289,6 +289,34 @@ TEST_F(CommandWalkTest, EachCommandIsReachableAndEnabledWhereItCanAct) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 }
 
+TEST_F(CommandWalkTest, EveryAcceleratorReachesItsCommandInTheTextWindow) {
+    ASSERT_TRUE(openSample("sample.map"));
+    activate(Kind::Text);
+    TextEditCommands& edit = *frame_->textEditCommands();
+    const std::pair<const char*, QAction*> keys[] = {
+        {"Ctrl+N", frame_->action(Command::New)},
+        {"Ctrl+O", frame_->action(Command::Open)},
+        {"Ctrl+S", frame_->action(Command::Save)},
+        {"Ctrl+P", frame_->action(Command::Print)},
+        {"Ctrl+Z", edit.action("undo")},
+        {"Alt+Backspace", edit.action("undo")},
+        {"Ctrl+X", edit.action("cut")},
+        {"Shift+Del", edit.action("cut")},
+        {"Ctrl+C", edit.action("copy")},
+        {"Ctrl+Ins", edit.action("copy")},
+        {"Ctrl+V", edit.action("paste")},
+        {"Shift+Ins", edit.action("paste")},
+    };
+    const auto reachable = reachableActions(*frame_);
+    for (const auto& [key, command] : keys) {
+        std::vector<QAction*> bound;
+        for (const auto& [action, place] : reachable) {
+            if (action->shortcuts().contains(QKeySequence(key))) bound.push_back(action);
+        }
+        EXPECT_EQ(bound, std::vector<QAction*>{command}) << key;
+    }
+}
+
 TEST_F(CommandWalkTest, TheToolBarItemFollowsTheBarHiddenFromTheFramesOwnMenu) {
     QAction* item = frame_->action(Command::ToolBarToggle);
     auto* bar = frame_->findChild<QToolBar*>("mainToolBar");
