@@ -2,22 +2,18 @@
 
 #include <QColor>
 #include <QFont>
-#include <QFontInfo>
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "doc/CZodiacDoc.h"
 #include "draw/Canvas.h"
 #include "draw/ChartResources.h"
 #include "draw/PicturePainter.h"
+#include "natal/paint/ShapedTextStore.h"
 
 namespace orvanta {
 namespace {
@@ -78,58 +74,13 @@ QFont AspectTablePainter::font(Canvas& canvas, const QString& face,
     return font;
 }
 
-// Measuring and writing a text shape it, and shaping costs more than drawing the glyphs; a
-// repaint writes the same texts in the same fonts again, so each is shaped once per font and
-// device resolution. A node map, so that a font's texts stay where they are as fonts join.
-std::map<QString, QHash<QString, AspectTablePainter::Written>>& AspectTablePainter::shaped() {
-    static std::map<QString, QHash<QString, Written>> store;
-    return store;
-}
-
-void AspectTablePainter::keepShapedTextsBounded() {
-    // Every window size has fonts of its own, and every chart texts of its own.
-    constexpr std::size_t kFontsKept = 60;
-    constexpr qsizetype kTextsKept = 20000;
-    qsizetype texts = 0;
-    for (const auto& entry : shaped()) texts += entry.second.size();
-    if (shaped().size() + 3 > kFontsKept || texts > kTextsKept) shaped().clear();
-}
-
 AspectTablePainter::Lettering AspectTablePainter::lettering(
     Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size) {
     Lettering lettering;
     lettering.font = font(canvas, face, size);
-    // The face the name stands for as well: a face mapped anew shapes anew.
-    const QPaintDevice* device = canvas.painter().device();
-    const int resolution = device ? device->logicalDpiX() : 0;
-    const QString resolved = QFontInfo(lettering.font).family();
-    lettering.texts = &shaped()[lettering.font.key() + QString("/%1/").arg(resolution) + resolved];
+    lettering.texts = &ShapedTextStore::of(lettering.font, canvas.painter().device());
     lettering.glyphRuns = fillsWholePixels(canvas.painter());
     return lettering;
-}
-
-AspectTablePainter::Written& AspectTablePainter::written(const Lettering& lettering,
-                                                         const QPainter& painter,
-                                                         const QString& text) {
-    Written& entry = (*lettering.texts)[text];
-    // The advance as the font's metrics give it: a laid-out line can measure a small font a
-    // little differently, and the centred texts must stay where they were.
-    if (entry.advance < 0.0)
-        entry.advance = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(text);
-    if (!lettering.glyphRuns || entry.laidOut) return entry;
-    QTextLayout layout(text, painter.font(), painter.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(painter.layoutDirection());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid()) line.setLineWidth(1e6);
-    layout.endLayout();
-    entry.ascent = line.isValid() ? line.ascent() : 0.0;
-    entry.runs = layout.glyphRuns();
-    entry.laidOut = true;
-    return entry;
 }
 
 // An SVG reader knows neither the configured face names nor the narrowed character widths, so
@@ -140,7 +91,8 @@ void AspectTablePainter::writeText(Canvas& canvas, const Lettering& lettering, c
     QPainter& painter = canvas.painter();
     if (painter.font() != lettering.font) painter.setFont(lettering.font);
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const Written& shaped = written(lettering, painter, text);
+    const auto& shaped =
+        ShapedTextStore::shaped(*lettering.texts, painter, text, lettering.glyphRuns);
     double left = at.x;
     if ((align & Canvas::AlignCenter) == Canvas::AlignCenter) left -= shaped.advance / 2.0;
     const double baseline = at.y + metrics.ascent();
@@ -232,7 +184,7 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
                               const ChartData& chart, const NatalAspectTable& aspects,
                               const ChartResources& resources) {
     const QString face = QString::fromStdString(resources.serifFace);
-    keepShapedTextsBounded();  // before the letterings take their places in the store
+    ShapedTextStore::keepBounded(3);  // before the three letterings take their texts
     const Lettering mark = lettering(canvas, face, layout.markFont);
     const Lettering degree = lettering(canvas, face, layout.degreeFont);
     const Lettering separation = lettering(canvas, face, layout.separationFont);

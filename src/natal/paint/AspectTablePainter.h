@@ -1,16 +1,13 @@
 #pragma once
 
 #include <QFont>
-#include <QGlyphRun>
-#include <QHash>
-#include <QList>
 #include <QPainter>
 #include <QString>
-#include <map>
 
 #include "calc/AspectSetting.h"
 #include "calc/ChartData.h"
 #include "natal/AspectTableLayout.h"
+#include "natal/paint/ShapedTextStore.h"
 
 namespace orvanta {
 
@@ -45,28 +42,15 @@ class AspectTablePainter {
     // A font of the given cell height whose average character is the given width wide (no
     // change of width for 0).
     static QFont font(Canvas& canvas, const QString& face, const AspectTableLayout::FontSize& size);
-    // A text as it was shaped: its advance, its glyphs placed from the top of its line, and
-    // the ascent of that line.
-    struct Written {
-        double advance = -1.0;  // not yet measured
-        bool laidOut = false;
-        double ascent = 0.0;
-        QList<QGlyphRun> runs;
-    };
     // A font of the table with the texts written in it so far; on a raster device that moves
     // by whole pixels the texts are written from their glyphs.
     struct Lettering {
         QFont font;
-        QHash<QString, Written>* texts = nullptr;
+        ShapedTextStore::Texts* texts = nullptr;
         bool glyphRuns = false;
     };
-    static std::map<QString, QHash<QString, Written>>& shaped();
-    // Empties the store of shaped texts once it holds many; never while a paint uses it.
-    static void keepShapedTextsBounded();
     static Lettering lettering(Canvas& canvas, const QString& face,
                                const AspectTableLayout::FontSize& size);
-    static Written& written(const Lettering& lettering, const QPainter& painter,
-                            const QString& text);
     // Left-top or centre-top aligned, as the layout places it.
     static void writeText(Canvas& canvas, const Lettering& lettering, const Point& at,
                           const QString& text, int align);
