@@ -19,6 +19,7 @@ enum class Command {
     Print,
     PrintPreview,
     PrintSetup,
+    ExportPicture,
     Exit,
     Cut,
     Copy,
