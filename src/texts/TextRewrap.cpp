@@ -35,32 +35,52 @@ std::size_t lastCharacterStart(const std::string& text) {
     return start;
 }
 
+int characterCount(const std::string& text) {
+    int count = 0;
+    for (unsigned char c : text) count += (c & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 }  // namespace
 
 std::vector<std::string> TextRewrap::lines(std::string_view text, int width,
                                            const Measure& measure) {
     std::vector<std::string> out;
     std::string current;
+    int column = 0;  // characters in the current line, for the tab stops
+    const auto add = [&](std::string_view character) {
+        const std::size_t lastCharacter = current.size();
+        current.append(character);
+        ++column;
+        if (measure(current) < width) return;
+        breakLine(current, lastCharacter, out);
+        // What follows a leading space may still reach the edge: break it until it fits.
+        while (!current.empty() && measure(current) >= width) {
+            breakLine(current, lastCharacterStart(current), out);
+        }
+        column = characterCount(current);
+    };
     std::size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
             out.push_back(current);
             current.clear();
+            column = 0;
             i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            continue;
+        }
+        if (c == '\t') {
+            // Spaces up to the next tab stop, as the window shows the tab.
+            do add(" ");
+            while (column % kTabStop != 0);
+            ++i;
             continue;
         }
         const std::size_t length =
             std::min(characterLength(static_cast<unsigned char>(c)), text.size() - i);
-        const std::size_t lastCharacter = current.size();
-        current.append(text.substr(i, length));
+        add(text.substr(i, length));
         i += length;
-        if (measure(current) < width) continue;
-        breakLine(current, lastCharacter, out);
-        // What follows a leading space may still reach the edge: break it until it fits.
-        while (!current.empty() && measure(current) >= width) {
-            breakLine(current, lastCharacterStart(current), out);
-        }
     }
     if (!current.empty()) out.push_back(current);
     return out;

@@ -31,6 +31,8 @@ TEST(TextRewrap, LinesBreakAtTheirLastSpaceOnceTheyReachTheWidth) {
         // A word longer than the width breaks before the character that reached it.
         {"abcdefghijk", 50, {"abcd", "efgh", "ijk"}},
         {"one two three", 60, {"one", "two", "three"}},
+        // A tab runs to the next stop of eight characters.
+        {"a\tb\r\nabcdefgh\tc", 500, {"a       b", "abcdefgh        c"}},
         {"", 50, {}},
     };
     for (const Case& c : cases) {
