@@ -1,37 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 
 #include "CliRunner.h"
+#include "support/PdfPages.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
-using testing::readWholeFile;
+using testing::PdfPages;
 using testing::runCli;
 
-// What a PDF file says of its pages: how many, and the first page's size in points.
-struct PdfPages {
-    int count = 0;
-    int width = 0;
-    int height = 0;
-};
-
 PdfPages pagesOf(const std::string& path) {
-    const std::string bytes = readWholeFile(path);
-    PdfPages pages;
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    pages.count = static_cast<int>(std::distance(
-        std::sregex_iterator(bytes.begin(), bytes.end(), page), std::sregex_iterator()));
-    std::smatch box;
-    const std::regex mediaBox(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+))");
-    if (std::regex_search(bytes, box, mediaBox)) {
-        pages.width = static_cast<int>(std::lround(std::stod(box[1])));
-        pages.height = static_cast<int>(std::lround(std::stod(box[2])));
-    }
-    return pages;
+    return PdfPages::of(path);
 }
 
 class PrintCommandTest : public ::testing::Test {

@@ -6,10 +6,10 @@
 #include <QPrinter>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "WidgetInput.h"
+#include "support/PdfPages.h"
 #include "support/ScratchFolder.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/CMainFrame.h"
@@ -31,12 +31,8 @@ std::string fileBytes(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-// The page objects of a PDF file ("/Type /Page", not the page tree's "/Type /Pages").
 int pdfPages(const std::filesystem::path& path) {
-    const std::string bytes = fileBytes(path);
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
-                                          std::sregex_iterator()));
+    return testing::PdfPages::of(path).count;
 }
 
 QPrinter& pdfPrinter(QPrinter& printer, const std::filesystem::path& path) {
