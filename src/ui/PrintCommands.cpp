@@ -58,14 +58,17 @@ bool PrintCommands::paint(QWidget& frame, QPrinter& printer, QWidget* parent) {
     return false;
 }
 
+TextPagePainter::Job PrintCommands::textJob(CTextChildFrame& frame, QPrinter& printer) const {
+    // The pages are laid out from a copy: the window keeps its text, its cursor and its undo.
+    return TextPagePainter::prepare(printer, frame.view()->toPlainText().toStdString(),
+                                    QString::fromStdString(resources_.serifFace));
+}
+
 bool PrintCommands::paintText(CTextChildFrame& frame, QPrinter& printer, QWidget* parent) {
     printer.setDocName(frame.chart().title());
-    // The pages are laid out from a copy: the window keeps its text, its cursor and its undo.
-    const std::string text = frame.view()->toPlainText().toStdString();
     QPainter painter;
     if (!begin(painter, printer, parent)) return false;
-    const auto job =
-        TextPagePainter::prepare(printer, text, QString::fromStdString(resources_.serifFace));
+    const auto job = textJob(frame, printer);
     const bool printed = TextPagePainter::print(painter, printer, job, printer.pageRanges());
     painter.end();
     if (!printed) {
@@ -93,6 +96,12 @@ void PrintCommands::print(QWidget* parent) {
     if (frame == nullptr || !canPrint()) return;
     QPrintDialog dialog(&printer_, parent);
     dialog.setWindowTitle(kTitle);
+    // Only the text runs over several pages; the pictures are one page each.
+    if (auto* text = qobject_cast<CTextChildFrame*>(frame)) {
+        dialog.setMinMax(1, textJob(*text, printer_).pageCount());
+    } else {
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    }
     if (dialog.exec() == QDialog::Accepted) paint(*frame, printer_, parent);
 }
 

@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "texts/paint/TextPagePainter.h"
 #include "ui/NatalPrintCommands.h"
 
 namespace orvanta {
@@ -35,6 +36,7 @@ class PrintCommands {
 
   private:
     QWidget* activeFrame() const;
+    TextPagePainter::Job textJob(CTextChildFrame& frame, QPrinter& printer) const;
     bool paintText(CTextChildFrame& frame, QPrinter& printer, QWidget* parent);
     bool paintDial(CTrChildFrame& frame, QPrinter& printer, QWidget* parent);
 
