@@ -112,6 +112,8 @@ void PrintCommands::preview(QWidget* parent) {
     dialog.setWindowTitle("Предварительный просмотр");
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this, frame, &dialog](QPrinter* printer) {
+                         // The preview shows every page, whatever the last print chose.
+                         printer->setPageRanges(QPageRanges());
                          if (frame) paint(*frame, *printer, &dialog);
                      });
     dialog.exec();
