@@ -50,8 +50,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_LICENSE "AGPL-3.0-or-later")
 # The libraries the programs link (Qt 6, libswe, the C++ runtime) are found by dpkg-shlibdeps;
-# the data the program reads at run time is named here.
+# the data the program reads at run time is named here: the ephemeris files, the fonts of the
+# drawings, the zone history of every birth place (read by cctz, and no longer part of every
+# Debian system) and Qt's own dialogs in Russian, which the interface needs as much as its own
+# texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, fonts-dejavu-core, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "swe-basic-data, fonts-dejavu-core, fonts-liberation2, tzdata, qt6-translations-l10n")
 include(CPack)

@@ -111,7 +111,7 @@ BirthDataEntry::BirthDataEntry(const Record& record, const TimeChangeBase* timeC
     recompute();
 }
 
-void BirthDataEntry::loadPlaces(const std::filesystem::path& file) {
+void BirthDataEntry::loadPlaces(const DataFile& file) {
     placesFile_ = file;
     places_.loadForEntry(file);
 }
@@ -317,7 +317,7 @@ bool BirthDataEntry::storePlace(const std::function<bool()>& confirmOverwrite) {
         places_.append(PlaceRecord{place_, longitude(), latitude()});
     }
     std::string error;
-    const bool saved = places_.save(placesFile_, &error);
+    const bool saved = places_.save(placesFile_.writePath(), &error);
     if (!saved) {
         MessageSink::report("Не удается сохранить базу населенных пунктов: " + error +
                             ". Прежнее содержимое файла не изменено.");

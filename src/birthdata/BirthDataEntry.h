@@ -15,6 +15,7 @@
 #include "calc/Calendar.h"
 #include "calc/HouseSystems.h"
 #include "calc/MonthNames.h"
+#include "common/DataFile.h"
 
 namespace orvanta {
 
@@ -101,7 +102,8 @@ class BirthDataEntry {
                    const Clock& clock = Clock::system());
 
     // Loads the places base the way the entry opens it: a missing file is reported and created.
-    void loadPlaces(const std::filesystem::path& file);
+    // "Сохранить" writes the base back through the same file.
+    void loadPlaces(const DataFile& file);
     // The names of the places, in the order the place list shows them.
     std::vector<std::string> placeNames() const;
     const PlaceBase& places() const { return places_; }
@@ -208,7 +210,7 @@ class BirthDataEntry {
     Record record_;
     const TimeChangeBase* timeChanges_;
     PlaceBase places_;
-    std::filesystem::path placesFile_;
+    DataFile placesFile_;
     MonthCalendarGrid grid_;
     Fields fields_;
     Values values_;

@@ -123,12 +123,12 @@ bool PlaceBase::save(const std::filesystem::path& path, std::string* error) cons
     return bytes && AtomicFile::write(path, *bytes, error);
 }
 
-LoadStatus PlaceBase::loadForEntry(const std::filesystem::path& path) {
-    const LoadStatus status = load(path);
+LoadStatus PlaceBase::loadForEntry(const DataFile& file) {
+    const LoadStatus status = load(file.readPath());
     if (status == LoadStatus::Missing) {
         MessageSink::report(kNotFoundMessage);
         std::string error;
-        if (!save(path, &error)) {
+        if (!save(file.writePath(), &error)) {
             MessageSink::report("Не удается создать базу населенных пунктов: " + error);
         }
     } else if (status != LoadStatus::Loaded) {

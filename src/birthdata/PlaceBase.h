@@ -10,6 +10,7 @@
 
 #include "birthdata/LoadStatus.h"
 #include "birthdata/PlaceRecord.h"
+#include "common/DataFile.h"
 
 namespace orvanta {
 
@@ -30,9 +31,10 @@ class PlaceBase {
     // Writes the whole base through a temporary file; on failure the old file stays as it was.
     bool save(const std::filesystem::path& path, std::string* error = nullptr) const;
 
-    // What the birth-data entry does on opening: a missing file is reported and created empty;
-    // a damaged or unreadable one is reported and kept until the user stores a place.
-    LoadStatus loadForEntry(const std::filesystem::path& path);
+    // What the birth-data entry does on opening: a missing file is reported and created empty
+    // (where the file is written); a damaged or unreadable one is reported and kept until the
+    // user stores a place.
+    LoadStatus loadForEntry(const DataFile& file);
 
     // The file image; empty when a name cannot be written in Windows-1251 (error says which).
     std::optional<std::vector<std::uint8_t>> toBytes(std::string* error = nullptr) const;

@@ -130,12 +130,16 @@ std::filesystem::path AppFolder::writable(std::string_view relativeName) {
     if (oneFolderForEverything()) return target;
     std::error_code ec;
     if (std::filesystem::exists(target, ec)) return target;
-    std::filesystem::create_directories(target.parent_path(), ec);
     const auto delivered = findDelivered(relativeName);
-    if (std::filesystem::is_regular_file(delivered, ec)) {
-        if (const auto bytes = AtomicFile::read(delivered)) AtomicFile::write(target, *bytes);
+    if (!std::filesystem::is_regular_file(delivered, ec)) {
+        std::filesystem::create_directories(target.parent_path(), ec);
+        return target;
     }
-    return target;
+    // The copy takes the delivered file's own name, however the caller spelled it.
+    const auto copy = findIn(userFolder(), delivered.lexically_relative(path()).generic_string());
+    std::filesystem::create_directories(copy.parent_path(), ec);
+    if (const auto bytes = AtomicFile::read(delivered)) AtomicFile::write(copy, *bytes);
+    return copy;
 }
 
 std::filesystem::path AppFolder::findIn(const std::filesystem::path& folder,

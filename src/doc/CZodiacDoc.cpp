@@ -271,7 +271,8 @@ bool CZodiacDoc::applyEventChartSettings(const EventChartSettings& settings) {
 
 bool CZodiacDoc::refreshInterpretation() {
     if (!textOutOfDate_) return false;
-    const TextLibrary library(dataFile(TextLibrary::kFolderName));
+    const TextLibrary library =
+        dataFolder_.empty() ? TextLibrary() : TextLibrary(dataFile(TextLibrary::kFolderName));
     auto result = NatalInterpretation(library).build(natal_.birth, natal_.chart, natal_.aspects);
     interpretation_ = std::move(result.text);
     interpretationComplete_ = result.complete;

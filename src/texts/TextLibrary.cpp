@@ -11,12 +11,15 @@
 
 namespace orvanta {
 
-TextLibrary::TextLibrary() : folder_(AppFolder::find(kFolderName)) {}
-
 TextLibrary::TextLibrary(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
+std::filesystem::path TextLibrary::pathOf(std::string_view name) const {
+    if (folder_) return AppFolder::findIn(*folder_, name);
+    return AppFolder::find(std::string(kFolderName) + "/" + std::string(name));
+}
+
 std::optional<std::string> TextLibrary::readBytes(std::string_view name) const {
-    const auto path = AppFolder::findIn(folder_, name);
+    const auto path = pathOf(name);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     const auto size = std::filesystem::file_size(path, ec);

@@ -11,9 +11,11 @@
 
 namespace orvanta {
 
-// The interpretation text library: the files of the folder "TXT_OR" in the application folder.
-// Whole-text files are appended to an interpretation as they are; keyed files are loaded and
-// searched for their entries (KeyedTextFile).
+// The interpretation text library: the files of the folder "TXT_OR". Each file is looked up on
+// its own, in the user's folder first and then in the delivered one (AppFolder::find), so a user
+// can replace one text file and keep the others as delivered. Whole-text files are appended to an
+// interpretation as they are; keyed files are loaded and searched for their entries
+// (KeyedTextFile).
 class TextLibrary {
   public:
     static constexpr std::string_view kFolderName = "TXT_OR";
@@ -38,11 +40,13 @@ class TextLibrary {
     // No library file comes near this; a larger one is refused rather than read into memory.
     static constexpr std::uintmax_t kMaxFileSize = 16u << 20;
 
-    // The library of the application folder; the folder is looked up once, here.
-    TextLibrary();
+    // The library of the program's data, file by file.
+    TextLibrary() = default;
+    // The library in one folder only.
     explicit TextLibrary(std::filesystem::path folder);
 
-    const std::filesystem::path& folder() const { return folder_; }
+    // Where the library file of that name is read from; it need not exist.
+    std::filesystem::path pathOf(std::string_view name) const;
 
     // Appends the whole file, converted to UTF-8, with its own line ends and blank lines.
     // A file that cannot be read is reported through the message sink ("Не найден файл
@@ -55,7 +59,7 @@ class TextLibrary {
   private:
     std::optional<std::string> readBytes(std::string_view name) const;
 
-    std::filesystem::path folder_;
+    std::optional<std::filesystem::path> folder_;
 };
 
 }  // namespace orvanta

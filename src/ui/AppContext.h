@@ -1,8 +1,7 @@
 #pragma once
 
-#include <filesystem>
-
 #include "birthdata/TimeChangeBase.h"
+#include "common/DataFile.h"
 #include "doc/LastFolders.h"
 #include "doc/StartupSettings.h"
 #include "draw/ChartResources.h"
@@ -16,7 +15,7 @@ struct AppContext {
     TimeChangeBase timeChanges;
     // The program's own settings file, where the recent files and the folders last used by
     // the file dialogs are kept; empty (nothing kept) until the start-up sets it.
-    std::filesystem::path iniFile;
+    DataFile iniFile;
     LastFolders folders;
 };
 

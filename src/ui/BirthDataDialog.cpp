@@ -7,7 +7,7 @@
 
 #include "birthdata/TimeChangeBase.h"
 #include "birthdata/WorldAtlas.h"
-#include "common/AppFolder.h"
+#include "common/DataFile.h"
 #include "common/MessageSink.h"
 #include "doc/IniFile.h"
 #include "doc/StartupSettings.h"
@@ -34,10 +34,8 @@ void setText(QLineEdit* edit, const std::string& value) {
 }  // namespace
 
 BirthDataDialog::Files BirthDataDialog::Files::standard() {
-    // The dialog reads and stores these files: the user's copies.
-    return {AppFolder::writable(PlaceBase::kFileName),
-            AppFolder::writable(TimeChangeBase::kFileName),
-            AppFolder::writable(StartupSettings::kIniFileName)};
+    return {DataFile::named(PlaceBase::kFileName), DataFile::named(TimeChangeBase::kFileName),
+            DataFile::named(StartupSettings::kIniFileName)};
 }
 
 BirthDataDialog::BirthDataDialog(const BirthDataEntry::Record& record, TimeChangeBase& timeChanges,
@@ -374,14 +372,14 @@ void BirthDataDialog::writeLastChoice() {
     IniFile ini;
     std::string error = "файл не читается";
     // A file that cannot be read is not overwritten, as its other keys would be lost.
-    if (ini.load(files_.ini)) {
+    if (ini.load(files_.ini.readPath())) {
         ini.setValue(BirthDataEntry::kLastSection, BirthDataEntry::kPlaceKey, birth.place);
         ini.setValue(BirthDataEntry::kLastSection, BirthDataEntry::kHouseKey,
                      birth.houseSystemName);
-        if (ini.save(files_.ini, &error)) return;
+        if (ini.save(files_.ini.writePath(), &error)) return;
     }
     MessageSink::report("Не удалось записать последнее место и систему домов в " +
-                        files_.ini.string() + ": " + error + ".");
+                        files_.ini.readPath().string() + ": " + error + ".");
 }
 
 }  // namespace orvanta

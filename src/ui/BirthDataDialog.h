@@ -4,12 +4,12 @@
 #include <QDialog>
 #include <QStringListModel>
 #include <QTimer>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "birthdata/BirthDataEntry.h"
+#include "common/DataFile.h"
 #include "ui/BirthDataControls.h"
 
 namespace orvanta {
@@ -25,10 +25,11 @@ class BirthDataDialog : public QDialog {
   public:
     // The files the dialog reads and writes.
     struct Files {
-        std::filesystem::path places;       // "Place.PLB"
-        std::filesystem::path timeChanges;  // "Timechg.tch", written by the editor's OK
-        std::filesystem::path ini;          // "ORVANTA.INI", keys "Place" and "House"
-        // The files of the application folder.
+        DataFile places;       // "Place.PLB", written by "Сохранить"
+        DataFile timeChanges;  // "Timechg.tch", written by the editor's OK
+        DataFile ini;          // "ORVANTA.INI", keys "Place" and "House", written by OK
+        // The program's data files: read where they are found, copied into the user's folder
+        // only by a store.
         static Files standard();
     };
     // Asks a Yes/No question; true for Yes.

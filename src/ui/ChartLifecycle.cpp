@@ -181,7 +181,7 @@ bool ChartLifecycle::releaseAll() {
 
 void ChartLifecycle::loadSettings() {
     IniFile ini;
-    if (!context_.iniFile.empty() && ini.load(context_.iniFile)) {
+    if (!context_.iniFile.empty() && ini.load(context_.iniFile.readPath())) {
         recent_.readFrom(ini);
         context_.folders.readFrom(ini);
     }
@@ -192,10 +192,10 @@ void ChartLifecycle::storeSettings() const {
     if (context_.iniFile.empty()) return;
     IniFile ini;
     // A file that cannot be read is not overwritten, as its other keys would be lost.
-    if (!ini.load(context_.iniFile)) return;
+    if (!ini.load(context_.iniFile.readPath())) return;
     recent_.writeTo(ini);
     context_.folders.writeTo(ini);
-    ini.save(context_.iniFile);
+    ini.save(context_.iniFile.writePath());
 }
 
 }  // namespace orvanta

@@ -3,7 +3,7 @@
 #include <QMenu>
 
 #include "birthdata/TimeChangeBase.h"
-#include "common/AppFolder.h"
+#include "common/DataFile.h"
 #include "ui/AppContext.h"
 #include "ui/CommandTable.h"
 #include "ui/EventDateDialog.h"
@@ -42,7 +42,7 @@ bool EventChartCommands::selectDate(OpenChart& chart, AppContext& context, QWidg
     auto& state = doc.eventChart();
     doc.setTimeChanges(&context.timeChanges);
     EventDateDialog dialog(state.settings(), state.calendarMonth, state.calendarYear,
-                           context.timeChanges, AppFolder::find(TimeChangeBase::kFileName),
+                           context.timeChanges, DataFile::named(TimeChangeBase::kFileName),
                            QString::fromStdString(context.settings.sansFace), parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     state.calendarMonth = dialog.selection().firstMonth();

@@ -24,8 +24,7 @@ QString text(const std::string& utf8) {
 
 EventDateDialog::EventDateDialog(const EventChartSettings& settings, int calendarMonth,
                                  int calendarYear, TimeChangeBase& timeChanges,
-                                 std::filesystem::path timeChangeFile, const QString& gridFont,
-                                 QWidget* parent)
+                                 DataFile timeChangeFile, const QString& gridFont, QWidget* parent)
     : QDialog(parent),
       selection_(settings, calendarMonth, calendarYear, &timeChanges),
       timeChanges_(timeChanges),

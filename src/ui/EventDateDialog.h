@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <array>
-#include <filesystem>
 #include <functional>
 
+#include "common/DataFile.h"
 #include "doc/EventDateSelection.h"
 
 namespace orvanta {
@@ -27,8 +27,8 @@ class EventDateDialog : public QDialog {
     Q_OBJECT
   public:
     EventDateDialog(const EventChartSettings& settings, int calendarMonth, int calendarYear,
-                    TimeChangeBase& timeChanges, std::filesystem::path timeChangeFile,
-                    const QString& gridFont, QWidget* parent = nullptr);
+                    TimeChangeBase& timeChanges, DataFile timeChangeFile, const QString& gridFont,
+                    QWidget* parent = nullptr);
 
     EventDateSelection& selection() { return selection_; }
     // The settings OK accepted.
@@ -55,7 +55,7 @@ class EventDateDialog : public QDialog {
 
     EventDateSelection selection_;
     TimeChangeBase& timeChanges_;
-    std::filesystem::path timeChangeFile_;
+    DataFile timeChangeFile_;
     EventChartSettings result_;
     bool showing_ = false;
 

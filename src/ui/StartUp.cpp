@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "common/AppFolder.h"
+#include "common/DataFile.h"
 #include "common/MessageSink.h"
 #include "draw/FontMapping.h"
 #include "draw/PicturePainter.h"
@@ -55,7 +56,7 @@ void StartUp::loadContext(AppContext& context) {
                          QString::fromStdString(context.settings.sansFace));
     context.resources.loadSignPictures();
     context.timeChanges.loadAtStartup(AppFolder::find(TimeChangeBase::kFileName));
-    context.iniFile = StartupSettings::iniPath();
+    context.iniFile = DataFile::named(StartupSettings::kIniFileName);
 }
 
 QTranslator* StartUp::installQtTranslation(QCoreApplication& application) {

@@ -19,8 +19,7 @@ void setText(QLineEdit* edit, const std::string& value) {
 
 }  // namespace
 
-TimeChangeDialog::TimeChangeDialog(TimeChangeBase& base, std::filesystem::path file,
-                                   QWidget* parent)
+TimeChangeDialog::TimeChangeDialog(TimeChangeBase& base, DataFile file, QWidget* parent)
     : QDialog(parent), editor_(base), file_(std::move(file)) {
     setWindowTitle("Изменения времени");
     buildControls();
@@ -185,7 +184,7 @@ void TimeChangeDialog::onEdited() {
 }
 
 void TimeChangeDialog::accept() {
-    if (editor_.save(file_)) QDialog::accept();
+    if (editor_.save(file_.writePath())) QDialog::accept();
 }
 
 void TimeChangeDialog::reject() {

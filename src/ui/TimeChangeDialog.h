@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <filesystem>
 
 #include "birthdata/TimeChangeEditor.h"
+#include "common/DataFile.h"
 
 namespace orvanta {
 
@@ -19,8 +19,8 @@ class TimeChangeBase;
 class TimeChangeDialog : public QDialog {
     Q_OBJECT
   public:
-    // OK writes the base to `file`.
-    TimeChangeDialog(TimeChangeBase& base, std::filesystem::path file, QWidget* parent = nullptr);
+    // OK writes the base to `file` (the user's copy of a named file is made then, not before).
+    TimeChangeDialog(TimeChangeBase& base, DataFile file, QWidget* parent = nullptr);
 
     void accept() override;
     void reject() override;
@@ -36,7 +36,7 @@ class TimeChangeDialog : public QDialog {
     void onEdited();
 
     TimeChangeEditor editor_;
-    std::filesystem::path file_;
+    DataFile file_;
     bool showing_ = false;
 
     QListWidget* list_ = nullptr;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/AppFolder.h"
+#include "common/DataFile.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -109,6 +110,24 @@ TEST_F(UserFolderTest, ReadsTheUsersFileFirstAndWritesOnlyThere) {
     EXPECT_FALSE(std::filesystem::exists(user() / "NoteBook.NTF"));
     std::filesystem::remove(target);
     EXPECT_EQ(AppFolder::find("Place.PLB"), delivered_ / "Place.PLB");
+}
+
+TEST_F(UserFolderTest, ADataFileIsCopiedForTheUserOnlyWhenItIsWritten) {
+    const DataFile places = DataFile::named("place.plb");
+    EXPECT_EQ(places.readPath(), delivered_ / "Place.PLB");
+    EXPECT_FALSE(std::filesystem::exists(user() / "Place.PLB"));
+
+    const auto target = places.writePath();
+    EXPECT_EQ(target, user() / "Place.PLB");
+    EXPECT_EQ(contents(target), "delivered places");
+    EXPECT_EQ(places.readPath(), target);
+
+    // A file given by its path is read and written there, whatever the folders say.
+    const DataFile chosen(root_ / "chosen.PLB");
+    EXPECT_EQ(chosen.readPath(), root_ / "chosen.PLB");
+    EXPECT_EQ(chosen.writePath(), root_ / "chosen.PLB");
+    EXPECT_FALSE(chosen.empty());
+    EXPECT_TRUE(DataFile().empty());
 }
 
 TEST_F(UserFolderTest, TheEngineComesOnlyFromTheDeliveredFolder) {

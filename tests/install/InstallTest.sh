@@ -31,6 +31,14 @@ chmod -R a-w "$delivered"
 "$prefix/bin/orvanta-cli" chart --date 12.04.1961 --time 09:07 --zone 3 --lat 55.75 --lon 37.6167 \
     -o "$work/gagarin.map" > "$work/chart.out" || fail "orvanta-cli chart -o"
 [ -s "$work/gagarin.map" ] || fail "no chart file"
+# Reading copies nothing: computing, showing and listing, and opening the places base as the
+# birth-data entry does, leave the user's folder without files.
+"$prefix/bin/orvanta-cli" show "$work/gagarin.map" > /dev/null || fail "orvanta-cli show"
+"$prefix/bin/orvanta-cli" places > /dev/null || fail "orvanta-cli places"
+"$prefix/bin/orvanta-cli" timechange 12.04.1961 6 > /dev/null || fail "orvanta-cli timechange"
+"$store_place" "$delivered" || fail "opening the places base"
+copies=$(find "$XDG_DATA_HOME" -type f 2> /dev/null || true)
+[ -z "$copies" ] || fail "reading made copies in the user's folder: $copies"
 "$store_place" "$delivered" "Тестоград" 51.5 -0.12 > "$work/store.out" || fail "storing a place"
 [ "$(cat "$work/store.out")" = "$XDG_DATA_HOME/orvanta/Place.PLB" ] || fail "the place went to $(cat "$work/store.out")"
 [ -f "$XDG_DATA_HOME/orvanta/Place.PLB" ] || fail "no user's copy of Place.PLB"

@@ -185,7 +185,7 @@ class KeyedFileCheck {
 TEST(DeliveredLibrary, EveryFileIsPresentWithCrLfAndNoZeroBytes) {
     const TextLibrary library;
     for (const auto name : kAllFiles) {
-        const auto path = AppFolder::findIn(library.folder(), name);
+        const auto path = library.pathOf(name);
         ASSERT_TRUE(std::filesystem::is_regular_file(path)) << path;
         const auto bytes = readRaw(path);
         EXPECT_EQ(bytes.find('\0'), std::string::npos) << name << " holds a zero byte";
@@ -294,7 +294,7 @@ TEST(DeliveredLibrary, NoFileAddressesTheReaderAsAMan) {
     const AddressCheck check;
     const TextLibrary library;
     for (const auto name : kAllFiles) {
-        const auto bytes = readRaw(AppFolder::findIn(library.folder(), name));
+        const auto bytes = readRaw(library.pathOf(name));
         for (const auto& sentence : check.gendered(bytes)) {
             ADD_FAILURE() << name << ": \"" << sentence << "\"";
         }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <string>
 #include <vector>
 
 #include "ScratchAppFolder.h"
+#include "common/AppFolder.h"
 #include "common/MessageSink.h"
 #include "support/MessageRecorder.h"
 #include "texts/TextLibrary.h"
@@ -25,7 +27,7 @@ TEST_F(TextLibraryTest, FolderAndFileNamesIgnoreLetterCase) {
     folder_.write("txt_or/CUP.TXT", cp1251("Астрологический портрет\r\n"));
     folder_.write("txt_or/short.TXT", cp1251("Вступление\r\nЛуна в Раке бережёт дом\r\n#\r\n"));
     const TextLibrary library;
-    EXPECT_EQ(library.folder(), folder_.path() / "txt_or");
+    EXPECT_EQ(library.pathOf(TextLibrary::kOpening), folder_.path() / "txt_or" / "CUP.TXT");
 
     std::string text;
     EXPECT_TRUE(library.appendWholeFile(TextLibrary::kOpening, text));
@@ -84,6 +86,45 @@ TEST_F(TextLibraryTest, TraitsEntriesKeepTheirCarriageReturn) {
     ASSERT_TRUE(traits);
     EXPECT_EQ(traits->findEntry("В.Узел (Раху) в Овне", TextLibrary::kPlanetTraitsCut),
               "В.Узел (Раху) в Овне зовёт к смелости.\r");
+}
+
+// XDG_DATA_HOME set for the life of the object.
+struct UserDataHome {
+    explicit UserDataHome(const std::filesystem::path& folder) {
+        setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    }
+    ~UserDataHome() { unsetenv("XDG_DATA_HOME"); }
+};
+
+// Installed: the delivered library beside the marker, the user's texts under XDG_DATA_HOME.
+TEST_F(TextLibraryTest, AUsersFileReplacesOnlyThatFileOfTheDeliveredLibrary) {
+    folder_.write(AppFolder::kInstalledMarker, "");
+    folder_.write("TXT_OR/cup.txt", cp1251("Портрет из поставки\r\n"));
+    folder_.write("TXT_OR/END.txt", cp1251("Конец из поставки\r\n"));
+    folder_.write("TXT_OR/ASP.txt", cp1251("Аспекты\r\nСолнце трин Луна поставка\r\n#\r\n"));
+    const auto xdg = folder_.path() / "xdg";
+    const UserDataHome home(xdg);
+    // The user's folder names the folder and the file in other letter cases.
+    folder_.write("xdg/orvanta/txt_or/Cup.TXT", cp1251("Мой портрет\r\n"));
+    folder_.write("xdg/orvanta/txt_or/asp.txt",
+                  cp1251("Аспекты\r\nСолнце трин Луна свой\r\n#\r\n"));
+
+    const TextLibrary library;
+    std::string text;
+    EXPECT_TRUE(library.appendWholeFile(TextLibrary::kOpening, text));
+    EXPECT_TRUE(library.appendWholeFile(TextLibrary::kClosing, text));
+    EXPECT_EQ(text, "Мой портрет\r\nКонец из поставки\r\n");
+    const auto aspects = library.loadKeyedFile(TextLibrary::kAspects);
+    ASSERT_TRUE(aspects);
+    EXPECT_EQ(aspects->findEntry("Солнце трин Луна", TextLibrary::kAspectsCut),
+              "Солнце трин Луна свой");
+
+    // Removing the user's file brings the delivered one back.
+    std::filesystem::remove(xdg / "orvanta" / "txt_or" / "Cup.TXT");
+    text.clear();
+    EXPECT_TRUE(library.appendWholeFile(TextLibrary::kOpening, text));
+    EXPECT_EQ(text, "Портрет из поставки\r\n");
+    EXPECT_TRUE(messages_.empty());
 }
 
 }  // namespace

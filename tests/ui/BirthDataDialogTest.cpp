@@ -17,6 +17,7 @@
 #include "WidgetInput.h"
 #include "birthdata/PlaceBase.h"
 #include "birthdata/TimeChangeBase.h"
+#include "common/AppFolder.h"
 #include "doc/ChartBarTexts.h"
 #include "doc/IniFile.h"
 #include "support/MessageRecorder.h"
@@ -85,10 +86,14 @@ class BirthDataDialogTest : public ::testing::Test {
         PlaceBase places;
         places.append({"Мурманск", 33.0 + 5.0 / 60.0, 68.0 + 58.0 / 60.0});
         places.append({"Москва", 37.0 + 37.0 / 60.0, 55.75});
-        ASSERT_TRUE(places.save(files_.places));
-        std::ofstream(files_.ini) << "[Last]\r\nf_MSSansSerif=MS Sans Serif\r\n";
+        ASSERT_TRUE(places.save(files_.places.readPath()));
+        std::ofstream(files_.ini.readPath()) << "[Last]\r\nf_MSSansSerif=MS Sans Serif\r\n";
         moscowNineties(context_.timeChanges);
         context_.resources.sansFace = "DejaVu Sans";
+    }
+    void TearDown() override {
+        AppFolder::setOverride({});
+        unsetenv("XDG_DATA_HOME");
     }
 
     std::unique_ptr<BirthDataDialog> open(const BirthDataEntry::Record& record = {}) {
@@ -181,7 +186,7 @@ TEST_F(BirthDataDialogTest, NewChartTypedIntoTheDialogIsBuiltByTheDocument) {
 
     // The last place and house system are left in the initialisation file, its other keys kept.
     IniFile ini;
-    ASSERT_TRUE(ini.load(files_.ini));
+    ASSERT_TRUE(ini.load(files_.ini.readPath()));
     EXPECT_EQ(ini.value("Last", "Place"), "москва");
     EXPECT_EQ(ini.value("Last", "House"), "Koch");
     EXPECT_EQ(ini.value("Last", "f_MSSansSerif"), "MS Sans Serif");
@@ -312,7 +317,7 @@ TEST_F(BirthDataDialogTest, MissingTimeChangeDataBlinksTheSecondLineUntilTheEdit
     EXPECT_EQ(c.text("greenwichHours"), "3");
     EXPECT_EQ(context_.timeChanges.size(), 2);
     TimeChangeBase saved;
-    ASSERT_EQ(saved.load(files_.timeChanges), LoadStatus::Loaded);
+    ASSERT_EQ(saved.load(files_.timeChanges.readPath()), LoadStatus::Loaded);
     EXPECT_EQ(saved.size(), 2);
     EXPECT_EQ(saved.records()[0].year, 1860);
 }
@@ -422,7 +427,7 @@ TEST_F(BirthDataDialogTest, StoringAPlaceAsksBeforeItOverwrites) {
     EXPECT_EQ(place->itemText(2), "Тверь");
     EXPECT_EQ(place->currentText(), "Тверь");
     PlaceBase stored;
-    ASSERT_EQ(stored.load(files_.places), LoadStatus::Loaded);
+    ASSERT_EQ(stored.load(files_.places.readPath()), LoadStatus::Loaded);
     ASSERT_EQ(stored.size(), 3);
     EXPECT_DOUBLE_EQ(stored.records()[2].latitude, 56.0 + 52.0 / 60.0);
 
@@ -432,13 +437,61 @@ TEST_F(BirthDataDialogTest, StoringAPlaceAsksBeforeItOverwrites) {
     click(c.button("storePlace"));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], "Сохранить с новыми координатами?");
-    ASSERT_EQ(stored.load(files_.places), LoadStatus::Loaded);
+    ASSERT_EQ(stored.load(files_.places.readPath()), LoadStatus::Loaded);
     EXPECT_EQ(stored.toBytes(), before);
     answer = true;
     click(c.button("storePlace"));
-    ASSERT_EQ(stored.load(files_.places), LoadStatus::Loaded);
+    ASSERT_EQ(stored.load(files_.places.readPath()), LoadStatus::Loaded);
     EXPECT_DOUBLE_EQ(stored.records()[2].latitude, 56.0 + 51.0 / 60.0);
     EXPECT_EQ(stored.size(), 3);
+}
+
+// Installed: the bases delivered read-only beside the marker, the user's folder under
+// XDG_DATA_HOME. Opening and reading copy nothing; each store copies only the file it writes.
+TEST_F(BirthDataDialogTest, InstalledBasesAreCopiedForTheUserOnlyByAStore) {
+    const auto delivered = scratch_ / "lib";
+    std::filesystem::create_directories(delivered);
+    std::ofstream(delivered / AppFolder::kInstalledMarker) << "";
+    for (const auto* name : {"Place.PLB", "ORVANTA.INI"}) {
+        std::filesystem::rename(scratch_ / name, delivered / name);
+    }
+    ASSERT_TRUE(context_.timeChanges.save(delivered / "Timechg.tch"));
+    const auto deliveredPlaces = testing::ScratchFolder::read(delivered / "Place.PLB");
+    const auto user = scratch_ / "xdg" / "orvanta";
+    setenv("XDG_DATA_HOME", (scratch_ / "xdg").c_str(), 1);
+    AppFolder::setOverride(delivered);
+    files_ = BirthDataDialog::Files::standard();
+    const auto inUsersFolder = [&](const char* name) {
+        return std::filesystem::exists(user / name);
+    };
+
+    auto dialog = open();
+    const Controls c(*dialog);
+    EXPECT_EQ(c.combo("place")->count(), 2);  // the delivered places were read
+    EXPECT_FALSE(inUsersFolder("Place.PLB"));
+    EXPECT_FALSE(inUsersFolder("Timechg.tch"));
+    EXPECT_FALSE(inUsersFolder("ORVANTA.INI"));
+
+    // "Сохранить" writes the user's copy: the delivered places and the new one.
+    click(c.radio("horoscope"));
+    typeText(c.combo("place")->lineEdit(), "Тверь");
+    retype(c.edit("latitudeDegrees"), "56");
+    retype(c.edit("longitudeDegrees"), "35");
+    click(c.button("storePlace"));
+    PlaceBase stored;
+    ASSERT_EQ(stored.load(user / "Place.PLB"), LoadStatus::Loaded);
+    EXPECT_EQ(stored.size(), 3);
+    EXPECT_EQ(testing::ScratchFolder::read(delivered / "Place.PLB"), deliveredPlaces);
+    EXPECT_FALSE(inUsersFolder("Timechg.tch"));
+
+    // The time-change editor's OK writes the user's copy of that base.
+    whenModal<TimeChangeDialog>([](TimeChangeDialog& editor) {
+        const Controls e(editor);
+        click(e.button("ok"));
+    });
+    click(c.button("timeChanges"));
+    EXPECT_TRUE(inUsersFolder("Timechg.tch"));
+    EXPECT_FALSE(inUsersFolder("ORVANTA.INI"));
 }
 
 TEST_F(BirthDataDialogTest, TypedPlaceOffersAtlasCitiesAndTheChosenOneBringsItsClock) {

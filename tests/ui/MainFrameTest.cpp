@@ -360,7 +360,7 @@ TEST_F(MainFrameTest, RecentFilesTellChartsOfOneNameApartAndStayInTheProgramsSet
     shown.sort();
     EXPECT_EQ(shown, (QStringList{"&1 two/sample.map", "&2 one/sample.map"}));
     IniFile ini;
-    ASSERT_TRUE(ini.load(context.iniFile));
+    ASSERT_TRUE(ini.load(context.iniFile.readPath()));
     EXPECT_EQ(ini.value("Recent File List", "File1", ""),
               (scratch_ / "two" / "sample.map").string());
     EXPECT_EQ(ini.value("Folders", "Charts", "?"), "?");  // no file dialog was used

@@ -22,7 +22,7 @@ TEST(NatalPrintCommands, PrintTheActivePaneOnThePrintersPage) {
     std::filesystem::copy_file(ORVANTA_SAMPLE_MAP, map);
     AppContext context;
     StartUp::loadContext(context);
-    context.iniFile.clear();  // the recent files stay out of the delivered folder
+    context.iniFile = DataFile();  // the recent files stay out of the delivered folder
     CMainFrame frame(context);
     frame.show();
     EXPECT_FALSE(frame.action(Command::Print)->isEnabled());
