@@ -52,7 +52,7 @@ class PrintCommandsTest : public ::testing::Test {
         testing::widgetApplication();
         std::filesystem::copy_file(ORVANTA_SAMPLE_MAP, scratch_ / "sample.map");
         StartUp::loadContext(context_);
-        context_.iniFile.clear();  // the recent files stay out of the delivered folder
+        context_.iniFile = DataFile();  // the recent files stay out of the delivered folder
         frame_ = std::make_unique<CMainFrame>(context_);
         frame_->resize(900, 700);
         frame_->show();
