@@ -7,15 +7,22 @@
 
 #include "cli/CommandLine.h"
 #include "cli/DrawingSetup.h"
+#include "cli/TransitsCommand.h"
 #include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
+#include "events/paint/DialImage.h"
 #include "natal/paint/NatalPagePainter.h"
+#include "texts/paint/TextPagePainter.h"
 
 namespace orvanta::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "print FILE.map (--wheel | --table) OUT.pdf [--paper A4|Letter] [--landscape]";
+    "print FILE.map (--wheel | --table | --text | --dial --date DD.MM.YYYY) OUT.pdf "
+    "[--paper A4|Letter] [--landscape]";
+constexpr const char* kKinds[] = {"--wheel", "--table", "--text", "--dial"};
+// The options that choose the event chart's day and its computation.
+constexpr const char* kDialOptions[] = {"--date", "--steps", "--moscow", "--greenwich", "--manual"};
 
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -29,54 +36,96 @@ QPageSize paperOf(const std::optional<std::string>& name) {
     throw UsageError("--paper: '" + *name + "' is neither A4 nor Letter");
 }
 
+std::string kindOf(const CommandLine& line) {
+    const auto chosen = std::count_if(std::begin(kKinds), std::end(kKinds),
+                                      [&line](const char* kind) { return line.has(kind); });
+    if (chosen != 1) throw UsageError("choose one of --wheel, --table, --text and --dial");
+    for (const char* kind : kKinds) {
+        if (line.has(kind)) return kind;
+    }
+    return {};
+}
+
+void checkDialOptions(const CommandLine& line, const std::string& kind) {
+    if (kind == "--dial") return;
+    for (const char* option : kDialOptions) {
+        if (line.has(option)) throw UsageError(std::string(option) + " belongs to --dial only");
+    }
+}
+
+// Opens the chart file, with its interpretation written when asked; false after saying why.
+bool openChart(const std::string& path, bool withText, CZodiacDoc& doc, std::ostream& err) {
+    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
+    const auto opened = doc.open(path);
+    if (opened == CZodiacDoc::OpenResult::Opened && withText) doc.refreshInterpretation();
+    MessageSink::install(std::move(previous));
+    if (opened == CZodiacDoc::OpenResult::EmptyFile) {
+        err << "orvanta-cli print: " << path << " is empty: it holds no chart\n";
+    }
+    return opened == CZodiacDoc::OpenResult::Opened;
+}
+
 }  // namespace
 
 int PrintCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                       std::ostream& err) {
-    CommandLine line({"--paper"}, {"--wheel", "--table", "--landscape"});
-    QPageSize paper;
+    CommandLine line({"--paper", "--date", "--steps", "--moscow", "--greenwich"},
+                     {"--wheel", "--table", "--text", "--dial", "--landscape", "--manual"});
+    Request request;
     try {
         line.parse(arguments);
         if (line.operands().size() != 2) {
             throw UsageError(std::string("give the chart file and the output file: ") + kUsage);
         }
-        if (line.has("--wheel") == line.has("--table")) {
-            throw UsageError("choose one of --wheel and --table");
-        }
+        request.kind = kindOf(line);
+        checkDialOptions(line, request.kind);
+        if (request.kind == "--dial") request.eventChart = TransitsCommand::readSettings(line);
         if (lowered(std::filesystem::path(line.operands()[1]).extension().string()) != ".pdf") {
             throw UsageError("the output file's name must end in .pdf");
         }
-        paper = paperOf(line.value("--paper"));
+        request.paper = paperOf(line.value("--paper"));
     } catch (const UsageError& error) {
         err << "orvanta-cli print: " << error.what() << "\n";
         return 2;
     }
+    request.chart = line.operands()[0];
+    request.output = line.operands()[1];
+    request.orientation = line.has("--landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
 
     auto app = DrawingSetup::guiApplication();
-    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
     CZodiacDoc doc;
-    const auto opened = doc.open(line.operands()[0]);
-    MessageSink::install(std::move(previous));
-    if (opened != CZodiacDoc::OpenResult::Opened) {
-        if (opened == CZodiacDoc::OpenResult::EmptyFile) {
-            err << "orvanta-cli print: " << line.operands()[0] << " is empty: it holds no chart\n";
-        }
-        return 1;
-    }
+    const bool ready = request.kind == "--dial"
+                           ? TransitsCommand::build(request.chart, request.eventChart, doc, err)
+                           : openChart(request.chart, request.kind == "--text", doc, err);
+    if (!ready) return 1;
+    // A missing library file has been named already; half a text is not printed.
+    if (request.kind == "--text" && !doc.isInterpretationComplete()) return 1;
 
-    const ChartResources resources = DrawingSetup::loadResources();
-    const auto kind =
-        line.has("--wheel") ? NatalPagePainter::Kind::Wheel : NatalPagePainter::Kind::Table;
-    const auto orientation =
-        line.has("--landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
-    const std::string output = line.operands()[1];
     std::string error;
-    if (!NatalPagePainter::savePdf(kind, doc, resources, paper, orientation, output, &error)) {
+    if (!printInto(request, doc, DrawingSetup::loadResources(), &error)) {
         err << "orvanta-cli print: " << error << "\n";
         return 1;
     }
-    out << output << "\n";
+    out << request.output << "\n";
     return 0;
+}
+
+bool PrintCommand::printInto(const Request& request, const CZodiacDoc& doc,
+                             const ChartResources& resources, std::string* error) {
+    const QString face = QString::fromStdString(resources.serifFace);
+    if (request.kind == "--text") {
+        return TextPagePainter::savePdf(doc.interpretation(), face,
+                                        QString::fromStdString(doc.natal().birth.name),
+                                        request.paper, request.orientation, request.output, error);
+    }
+    if (request.kind == "--dial") {
+        return DialImage::savePdf(doc, face, request.paper, request.orientation, request.output,
+                                  error);
+    }
+    const auto kind =
+        request.kind == "--wheel" ? NatalPagePainter::Kind::Wheel : NatalPagePainter::Kind::Table;
+    return NatalPagePainter::savePdf(kind, doc, resources, request.paper, request.orientation,
+                                     request.output, error);
 }
 
 }  // namespace orvanta::cli

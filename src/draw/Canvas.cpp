@@ -71,6 +71,23 @@ void Canvas::setFont(const QString& family, double height, int weight, bool ital
     painter_.setFont(font);
 }
 
+QFont Canvas::cellFont(const QString& family, int height, const QPaintDevice* device) {
+    QFont font(family);
+    const int wanted = std::max(1, height);
+    font.setPixelSize(wanted);
+    // Scale the em once by what the face's cell measures at that size.
+    const double cell = QFontMetricsF(font, device).height();
+    if (cell > 0.0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted * wanted / cell))));
+    }
+    return font;
+}
+
+void Canvas::setCellFont(const QString& family, double height) {
+    const int pixels = static_cast<int>(std::lround(std::fabs(toDeviceY(height))));
+    painter_.setFont(cellFont(family, pixels, painter_.device()));
+}
+
 void Canvas::drawLine(double x1, double y1, double x2, double y2) {
     painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
 }

@@ -51,6 +51,11 @@ class Canvas {
     // Height of the character cell in logical units.
     void setFont(const QString& family, double height, int weight = QFont::Normal,
                  bool italic = false);
+    // A font whose ascent plus descent is the height (a printer font asked for by its cell
+    // height; the em of setFont is smaller than that cell).
+    void setCellFont(const QString& family, double height);
+    // The same font for a device, height in its pixels.
+    static QFont cellFont(const QString& family, int height, const QPaintDevice* device);
 
     void drawLine(double x1, double y1, double x2, double y2);
     void drawRect(double x1, double y1, double x2, double y2);

@@ -238,21 +238,17 @@ void CMainFrame::handleTextCommands() {
 }
 
 void CMainFrame::handlePrintCommands() {
-    printing_ = std::make_unique<NatalPrintCommands>(context_.resources);
-    const auto haveNatal = [this] { return activeNatalFrame() != nullptr; };
+    printing_ = std::make_unique<PrintCommands>(*windows_, context_.resources);
+    const auto canPrint = [this] { return printing_->canPrint(); };
     commands_->handle(
-        Command::Print,
-        [this] {
-            if (CBornChildFrame* frame = activeNatalFrame()) printing_->print(*frame, this);
-        },
-        haveNatal);
+        Command::Print, [this] { printing_->print(this); }, canPrint);
     commands_->handle(
-        Command::PrintPreview,
-        [this] {
-            if (CBornChildFrame* frame = activeNatalFrame()) printing_->preview(*frame, this);
-        },
-        haveNatal);
+        Command::PrintPreview, [this] { printing_->preview(this); }, canPrint);
     commands_->handle(Command::PrintSetup, [this] { printing_->setUp(this); });
+    exporting_ = std::make_unique<PictureExportCommands>(*windows_, context_.resources);
+    commands_->handle(
+        Command::ExportPicture, [this] { exporting_->exportActive(this); },
+        [this] { return exporting_->canExport(); });
 }
 
 void CMainFrame::createRecentFileActions() {
@@ -334,6 +330,8 @@ void CMainFrame::addFileMenu() {
     if (menuKind_ != MenuKind::NoDocument) {
         for (Command key : {Command::Close, Command::Save, Command::SaveAs})
             menu->addAction(action(key));
+        if (menuKind_ == MenuKind::Natal || menuKind_ == MenuKind::Event)
+            menu->addAction(action(Command::ExportPicture));
         menu->addSeparator();
         for (Command key : {Command::Print, Command::PrintPreview, Command::PrintSetup})
             menu->addAction(action(key));

@@ -11,7 +11,8 @@
 #include "ui/ChartLifecycle.h"
 #include "ui/ChartWindows.h"
 #include "ui/CommandTable.h"
-#include "ui/NatalPrintCommands.h"
+#include "ui/PictureExportCommands.h"
+#include "ui/PrintCommands.h"
 #include "ui/StatusPanes.h"
 
 namespace orvanta {
@@ -109,7 +110,8 @@ class CMainFrame : public QMainWindow {
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;
     QToolBar* mainToolBar_ = nullptr;
-    std::unique_ptr<NatalPrintCommands> printing_;
+    std::unique_ptr<PrintCommands> printing_;
+    std::unique_ptr<PictureExportCommands> exporting_;
 };
 
 }  // namespace orvanta

@@ -39,6 +39,8 @@ const Row kRows[] = {
      "Показать страницу так, как она будет напечатана\nПросмотр"},
     {Command::PrintSetup, 0, "Настройка пе&чати...",
      "Выбрать принтер и его параметры\nНастройка печати"},
+    {Command::ExportPicture, 0, "Экспорт рисунка...",
+     "Сохранить рисунок активного окна в файл PNG, SVG или PDF\nЭкспорт рисунка"},
     {Command::Exit, 0, "В&ыход", "Закончить работу с программой\nВыход"},
     {Command::Cut, 0, "Вырезать", "\nВырезать", QKeySequence::UnknownKey, Icon::Cut},
     {Command::Copy, 0, "Копировать", "\nКопировать", QKeySequence::UnknownKey, Icon::Copy},

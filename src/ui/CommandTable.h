@@ -20,6 +20,7 @@ enum class Command {
     Print,
     PrintPreview,
     PrintSetup,
+    ExportPicture,
     Exit,
     Cut,
     Copy,

@@ -10,27 +10,19 @@ namespace orvanta {
 class CBornChildFrame;
 struct ChartResources;
 
-// "Печать...", "Предварительный просмотр" and "Настройка печати..." of the natal chart window:
-// the active pane's picture (the wheel page or the aspect table) on the printer the user set up.
-// The printer and its settings stay from one command to the next.
+// What the natal chart window prints: the active pane's picture, the wheel page or the aspect
+// table, on the printer's page.
 class NatalPrintCommands {
   public:
-    explicit NatalPrintCommands(const ChartResources& resources);
-
-    void print(CBornChildFrame& frame, QWidget* parent);
-    void preview(CBornChildFrame& frame, QWidget* parent);
-    void setUp(QWidget* parent);
+    explicit NatalPrintCommands(const ChartResources& resources) : resources_(resources) {}
 
     // The wheel page unless the table is the window's active pane.
     static NatalPagePainter::Kind kindOf(const CBornChildFrame& frame);
     // Paints the frame's picture on the printer's page; false (and says so) when it does not fit.
     bool paint(CBornChildFrame& frame, QPrinter& printer, QWidget* parent);
 
-    QPrinter& printer() { return printer_; }
-
   private:
     const ChartResources& resources_;
-    QPrinter printer_;
 };
 
 }  // namespace orvanta

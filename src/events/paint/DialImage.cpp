@@ -1,7 +1,11 @@
 #include "events/paint/DialImage.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "draw/Canvas.h"
 #include "draw/PictureExport.h"
+#include "draw/PrintedPdf.h"
 #include "events/DialLayout.h"
 #include "events/TransitDay.h"
 #include "events/paint/DialPainter.h"
@@ -18,6 +22,11 @@ void paintDial(Canvas& canvas, const CZodiacDoc& doc, const QString& fontFace, i
     DialPainter::paint(canvas, layout, doc.transitAspects(), fontFace, background);
 }
 
+// The printed size of what the device shows, in hundredths of a millimetre.
+int hundredthsOfMm(int pixels, int dpi) {
+    return static_cast<int>(std::lround(pixels * 2540.0 / std::max(1, dpi)));
+}
+
 }  // namespace
 
 void DialImage::paint(QPainter& painter, const CZodiacDoc& doc, const QString& fontFace,
@@ -31,6 +40,25 @@ void DialImage::paintPage(QPainter& painter, const CZodiacDoc& doc, const QStrin
                           QSize pageSize) {
     Canvas canvas(painter, Canvas::Units::HundredthsOfMm);
     paintDial(canvas, doc, fontFace, pageSize.width(), -pageSize.height(), true);
+}
+
+void DialImage::paintPrinterPage(QPainter& painter, const CZodiacDoc& doc,
+                                 const QString& fontFace) {
+    const QPaintDevice* device = painter.device();
+    paintPage(painter, doc, fontFace,
+              QSize(hundredthsOfMm(device->width(), device->logicalDpiX()),
+                    hundredthsOfMm(device->height(), device->logicalDpiY())));
+}
+
+bool DialImage::savePdf(const CZodiacDoc& doc, const QString& fontFace, const QPageSize& pageSize,
+                        QPageLayout::Orientation orientation, const std::filesystem::path& path,
+                        std::string* error) {
+    const auto paint = [&](QPdfWriter&, QPainter& painter, std::string*) {
+        paintPrinterPage(painter, doc, fontFace);
+        return true;
+    };
+    return PrintedPdf::write(pageSize, orientation, QString::fromStdString(doc.natal().birth.name),
+                             paint, path, error);
 }
 
 bool DialImage::save(const CZodiacDoc& doc, const QString& fontFace, QSize area,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QSize>
 #include <QString>
@@ -23,6 +25,14 @@ class DialImage {
     // the date. pageSize is the page in hundredths of a millimetre.
     static void paintPage(QPainter& painter, const CZodiacDoc& doc, const QString& fontFace,
                           QSize pageSize);
+
+    // The page of the printer or PDF writer the painter works on, its whole area printable.
+    static void paintPrinterPage(QPainter& painter, const CZodiacDoc& doc, const QString& fontFace);
+
+    // The printed page as a one-page PDF file of the given paper, through a temporary file.
+    static bool savePdf(const CZodiacDoc& doc, const QString& fontFace, const QPageSize& pageSize,
+                        QPageLayout::Orientation orientation, const std::filesystem::path& path,
+                        std::string* error = nullptr);
 
     // PNG, PDF or SVG by the extension; false with the reason when it cannot be written.
     static bool save(const CZodiacDoc& doc, const QString& fontFace, QSize area,

@@ -1,12 +1,10 @@
 #include "natal/paint/NatalPagePainter.h"
 
-#include <QBuffer>
-#include <QPdfWriter>
 #include <cmath>
 
-#include "common/AtomicFile.h"
 #include "draw/Canvas.h"
 #include "draw/PicturePainter.h"
+#include "draw/PrintedPdf.h"
 #include "natal/paint/AspectTablePainter.h"
 #include "natal/paint/WheelPainter.h"
 
@@ -16,7 +14,6 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGreenwichGreen(0, 150, 0);
-constexpr int kPdfResolution = 600;
 
 int alignmentOf(NatalPageLayout::Anchor anchor) {
     switch (anchor) {
@@ -50,7 +47,7 @@ void NatalPagePainter::writeTexts(Canvas& canvas, const NatalPageLayout& page,
     const QString mono = QString::fromStdString(resources.monospaceFace);
     for (const auto& text : texts) {
         const bool isMono = text.font == NatalPageLayout::Font::Mono;
-        canvas.setFont(isMono ? mono : serif, page.fontHeight(text.font));
+        canvas.setCellFont(isMono ? mono : serif, page.fontHeight(text.font));
         canvas.setPen(text.green ? kGreenwichGreen : kBlack);
         canvas.drawText(text.at.x, text.at.y, QString::fromStdString(text.text),
                         alignmentOf(text.anchor));
@@ -98,30 +95,13 @@ bool NatalPagePainter::paint(Kind kind, QPainter& painter, const CZodiacDoc& doc
 bool NatalPagePainter::savePdf(Kind kind, const CZodiacDoc& doc, const ChartResources& resources,
                                const QPageSize& pageSize, QPageLayout::Orientation orientation,
                                const std::filesystem::path& path, std::string* error) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(pageSize, orientation, QMarginsF()));
-        writer.setTitle(QString::fromStdString(doc.natal().birth.name));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            if (error != nullptr) *error = "the PDF could not be started";
-            return false;
-        }
-        const bool drawn = paint(kind, painter, doc, resources);
-        painter.end();
-        if (!drawn) {
-            if (error != nullptr) *error = "the page is too small for the chart";
-            return false;
-        }
-    }
-    buffer.close();
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    return AtomicFile::write(
-        path, std::span<const std::uint8_t>(data, static_cast<std::size_t>(bytes.size())), error);
+    const auto paintPage = [&](QPdfWriter&, QPainter& painter, std::string* reason) {
+        if (paint(kind, painter, doc, resources)) return true;
+        if (reason != nullptr) *reason = "the page is too small for the chart";
+        return false;
+    };
+    return PrintedPdf::write(pageSize, orientation, QString::fromStdString(doc.natal().birth.name),
+                             paintPage, path, error);
 }
 
 }  // namespace orvanta
