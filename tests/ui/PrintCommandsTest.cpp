@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,6 +18,7 @@
 #include "ui/CTextView.h"
 #include "ui/ChartWindows.h"
 #include "ui/CommandIds.h"
+#include "ui/EventDateDialog.h"
 #include "ui/PictureExportCommands.h"
 #include "ui/PrintCommands.h"
 #include "ui/StartUp.h"
@@ -123,6 +125,9 @@ TEST_F(PrintCommandsTest, TheChartWindowsPrintAndExportTheirPictures) {
         exporting.exportTo(*natal, QString::fromStdString((scratch_ / "w.bmp").string()), &error));
     EXPECT_FALSE(error.isEmpty());
 
+    // The chart has no event chart yet: its day is asked for first.
+    testing::whenModal<EventDateDialog>(
+        [](EventDateDialog& dialog) { testing::click(dialog.findChild<QPushButton*>("ok")); });
     frame_->commandAction(command::kEventWindow)->trigger();
     QApplication::processEvents();
     QWidget* event = activeFrame();
