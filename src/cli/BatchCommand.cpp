@@ -32,7 +32,15 @@ BatchCommand::LineRead BatchCommand::readLine(std::istream& in, std::string& lin
     std::streambuf* buffer = in.rdbuf();
     bool tooLong = false;
     for (;;) {
-        const int c = buffer->sbumpc();
+        int c = 0;
+        try {
+            c = buffer->sbumpc();
+        } catch (const std::ios_base::failure&) {
+            // A failed read (a folder given as input, an I/O error) throws from the file buffer
+            // itself, whatever the stream's exception mask; the caller reports it as unreadable.
+            in.setstate(std::ios::badbit);
+            return LineRead::End;
+        }
         if (c == std::char_traits<char>::eof()) {
             in.setstate(std::ios::eofbit);
             if (line.empty() && !tooLong) return LineRead::End;

@@ -170,6 +170,11 @@ TEST_F(BatchCommandTest, OutputFileStandardInputAndUsage) {
     EXPECT_EQ(written[1].substr(written[1].size() - 24), std::string(24, ';'));
     EXPECT_EQ(runCli("batch --houses Nowhere").exitCode, 2);
     EXPECT_EQ(runCli("batch " + (folder_ / "missing.csv").string()).exitCode, 1);
+    // A folder opens as a stream but fails on the first read: refused, nothing written.
+    const auto fromFolder = runCli("batch " + folder_.string() + " -o " + out + ".new");
+    EXPECT_EQ(fromFolder.exitCode, 1);
+    EXPECT_NE(fromFolder.err.find("cannot read"), std::string::npos) << fromFolder.err;
+    EXPECT_FALSE(std::filesystem::exists(out + ".new"));
 }
 
 // Peak memory of the largest child process run so far.
