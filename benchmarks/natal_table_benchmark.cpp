@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "SampleBirth.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
 #include "draw/Canvas.h"
@@ -33,21 +34,7 @@ Sample& sample() {
     static Sample s = [] {
         Sample made;
         made.doc = std::make_unique<orvanta::CZodiacDoc>();
-        orvanta::BirthData birth;
-        birth.entered = 1;
-        birth.day = 12;
-        birth.month = 4;
-        birth.year = 1961;
-        birth.hour = 9;
-        birth.minute = 7;
-        birth.name = "Москва 12.04.1961";
-        birth.place = "Москва";
-        birth.houseSystemName = "Placidus";
-        birth.diffGreenwich = 3.0;
-        birth.diffMoscow = 0.0;
-        birth.latitude = 55.0 + 45.0 / 60.0;
-        birth.longitude = 37.0 + 37.0 / 60.0;
-        made.computed = made.doc->newChart(birth, 0, false, true);
+        made.computed = made.doc->newChart(orvanta::bench::moscow1961(), 0, false, true);
         made.resources.loadSignPictures();
         orvanta::FontMapping::install(QString::fromStdString(made.resources.serifFace),
                                       QString::fromStdString(made.resources.monospaceFace),

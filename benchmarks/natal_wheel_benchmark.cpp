@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <memory>
 
+#include "SampleBirth.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
 #include "draw/Canvas.h"
@@ -19,30 +20,6 @@ namespace {
 
 using namespace orvanta;
 
-// Moscow, 12 April 1961, 09:07 at three hours ahead of Greenwich, Placidus houses.
-BirthData moscow1961() {
-    BirthData birth;
-    birth.entered = 1;
-    birth.day = 12;
-    birth.month = 4;
-    birth.year = 1961;
-    birth.hour = 9;
-    birth.minute = 7;
-    birth.gmtDay = 12;
-    birth.gmtMonth = 4;
-    birth.gmtYear = 1961;
-    birth.gmtHour = 6;
-    birth.gmtMinute = 7;
-    birth.name = "Москва 1961";
-    birth.place = "Москва";
-    birth.houseSystemName = "Placidus";
-    birth.diffGreenwich = 3.0;
-    birth.diffMoscow = 0.0;
-    birth.latitude = 55.0 + 45.0 / 60.0;
-    birth.longitude = 37.0 + 37.0 / 60.0;
-    return birth;
-}
-
 struct Fixture {
     std::unique_ptr<CZodiacDoc> doc;
     ChartResources resources;
@@ -54,7 +31,7 @@ struct Fixture {
                              ChartResources::kDefaultSans);
         resources.loadSignPictures();
         doc = std::make_unique<CZodiacDoc>(ORVANTA_APP_DIR);
-        ready = doc->newChart(moscow1961(), 0, false, false);
+        ready = doc->newChart(bench::moscow1961(), 0, false, false);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "SampleBirth.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
 #include "draw/Canvas.h"
@@ -20,26 +21,9 @@ namespace {
 
 constexpr int kSide = 1000;
 
-orvanta::BirthData moscow1961() {
-    orvanta::BirthData birth;
-    birth.entered = 1;
-    birth.day = 12;
-    birth.month = 4;
-    birth.year = 1961;
-    birth.hour = 9;
-    birth.minute = 7;
-    birth.name = "Москва 12.04.1961";
-    birth.place = "Москва";
-    birth.houseSystemName = "Placidus";
-    birth.diffGreenwich = 3.0;
-    birth.latitude = 55.0 + 45.0 / 60.0;
-    birth.longitude = 37.0 + 37.0 / 60.0;
-    return birth;
-}
-
 void BM_StepRecalculation(benchmark::State& state) {
     orvanta::CZodiacDoc doc;
-    if (!doc.newChart(moscow1961(), 0, false, false)) {
+    if (!doc.newChart(orvanta::bench::moscow1961(), 0, false, false)) {
         state.SkipWithError("the chart could not be computed (engine not found)");
         return;
     }
