@@ -234,8 +234,13 @@ TEST_F(SettingsSheetTest, PictureChooserTakesEditorBitmapsAndRefusesOtherFiles) 
         MessageRecorder recorder;
         const QString path = QString::fromStdString((folder_ / name).string());
         testing::whenModal<CChoosePictDlg>([path](CChoosePictDlg& dialog) {
-            dialog.selectFile(path);
-            static_cast<QDialog&>(dialog).accept();  // the file dialog's own OK
+            // Typed into the name field: selectFile leaves that field alone once it has focus,
+            // and whether it has focus yet depends on how fast the window was activated.
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setFocus();
+            name->setText(path);
+            static_cast<QDialog&>(dialog).accept();  // virtual: the file dialog's own OK
         });
         const bool loaded = CChoosePictDlg(symbol).run();
         if (std::string(name) == "editor.bmp") {

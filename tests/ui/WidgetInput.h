@@ -1,11 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -76,16 +80,30 @@ inline bool waitFor(const std::function<bool()>& condition, int milliseconds = 5
 }
 
 // Runs `drive` on the next modal dialog of type T once it is up, from inside its own loop.
+// A dialog that is still up a few seconds after it was driven fails the test and is closed,
+// so a drive that does not end the dialog costs seconds instead of hanging the test program.
 template <typename T>
-void whenModal(std::function<void(T&)> drive) {
+void whenModal(std::function<void(T&)> drive, int closeWithinMilliseconds = 5000) {
     auto* poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, drive] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            drive(*dialog);
-        }
+    QObject::connect(poll, &QTimer::timeout, [poll, drive, closeWithinMilliseconds] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        const QPointer<QWidget> driven(dialog);
+        drive(*dialog);
+        if (driven.isNull() || !driven->isVisible()) return;
+        QTimer::singleShot(closeWithinMilliseconds, [driven] {
+            if (driven.isNull() || !driven->isVisible()) return;
+            ADD_FAILURE() << "the modal " << driven->metaObject()->className()
+                          << " was still open after it was driven; closed by the test";
+            if (auto* asDialog = qobject_cast<QDialog*>(driven.data())) {
+                asDialog->done(QDialog::Rejected);
+            } else {
+                driven->close();
+            }
+        });
     });
     poll->start();
 }
