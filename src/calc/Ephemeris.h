@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "calc/Bodies.h"
+
+namespace orvanta {
+
+// Where a body is at one instant: geocentric, apparent, tropical ecliptic of date.
+struct BodyPosition {
+    double longitude = 0.0;  // degrees, 0 <= longitude < 360
+    double latitude = 0.0;   // degrees
+    double speed = 0.0;      // degrees of longitude per day; negative while retrograde
+};
+
+// The twelve house cusps (index 1 to 12; index 0 unused) with the Ascendant and the MC, in
+// degrees of longitude. `exact` is false where the system asked for cannot be built at the
+// latitude and the engine's fallback was used instead.
+struct HouseCusps {
+    std::array<double, Bodies::kHouseCount + 1> cusp{};
+    double ascendant = 0.0;
+    double mc = 0.0;
+    bool exact = true;
+};
+
+// Positions at any instant, in full double precision: the query behind exact moments (root
+// finding over a period, returns, progressions). Times are Universal Time Julian days.
+class Ephemeris {
+  public:
+    virtual ~Ephemeris() = default;
+
+    // Body 1 to 16 (Bodies numbering, Proserpina and Selena included); nullopt when the body
+    // cannot be computed (an ephemeris file it needs is missing) or the number is no body.
+    virtual std::optional<BodyPosition> body(int number, double julianDayUt) const = 0;
+
+    // The cusps of house system 0 to 11 (HouseSystems numbering) for a place; nullopt when the
+    // request is out of range.
+    virtual std::optional<HouseCusps> houses(double julianDayUt, double latitude, double longitude,
+                                             int houseSystem) const = 0;
+};
+
+}  // namespace orvanta
