@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "birthdata/MonthCalendarPainter.h"
+#include "birthdata/paint/MonthCalendarPainter.h"
 #include "draw/Canvas.h"
 
 namespace orvanta {

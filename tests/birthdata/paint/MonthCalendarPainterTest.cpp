@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "birthdata/MonthCalendarPainter.h"
+#include "birthdata/paint/MonthCalendarPainter.h"
 #include "draw/Canvas.h"
 #include "support/TestApplication.h"
 

@@ -1,4 +1,4 @@
-#include "birthdata/MonthCalendarPainter.h"
+#include "birthdata/paint/MonthCalendarPainter.h"
 
 #include <QColor>
 
