@@ -1,18 +1,25 @@
 #include "ui/CBornChildFrame.h"
 
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
 #include "doc/ChartBarTexts.h"
+#include "draw/ChartResources.h"
+#include "natal/paint/ChartImage.h"
+#include "ui/AppContext.h"
 #include "ui/CBornCircleView.h"
 #include "ui/CBornTableView.h"
+#include "ui/CommandTable.h"
+#include "ui/NatalPrintCommands.h"
+#include "ui/WindowServices.h"
 
 namespace orvanta {
 
 CBornChildFrame::CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                                  QWidget* parent)
-    : QWidget(parent), chart_(std::move(chart)) {
+    : QWidget(parent), chart_(std::move(chart)), resources_(resources) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -41,6 +48,55 @@ CBornChildFrame::CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartRe
     });
     wheel_->setActiveView(true);
     refreshBarTexts();
+}
+
+CBornChildFrame* CBornChildFrame::make(std::shared_ptr<OpenChart> chart,
+                                       const WindowServices& services) {
+    auto* frame = new CBornChildFrame(std::move(chart), services.context.resources);
+    const CommandTable& commands = services.commands;
+    for (Command key : {Command::SynthesizeText, Command::BuildEventChart})
+        frame->addToolButton(commands.action(key));
+    frame->addToolSeparator();
+    for (Command key : {Command::NatalSettings, Command::ChangeBirthData})
+        frame->addToolButton(commands.action(key));
+    frame->addToolSeparator();
+    for (Command key : {Command::ZoomOut, Command::ZoomIn})
+        frame->addToolButton(commands.action(key));
+    frame->setStepAction(commands.action(Command::Step));
+    return frame;
+}
+
+void CBornChildFrame::addMenus(const Menus& menus) {
+    const CommandTable& commands = menus.commands;
+    QMenu* menu = menus.bar.addMenu("&Вид");
+    QMenu* change = menu->addMenu("Изменить исходные данные...");
+    change->addAction(commands.action(Command::ChangeBirthData));
+    change->addAction(commands.action(Command::Step));
+    menu->addAction(commands.action(Command::NatalSettings));
+    menu->addSeparator();
+    menu->addAction(commands.action(Command::ZoomIn));
+    menu->addAction(commands.action(Command::ZoomOut));
+    menu->addSeparator();
+    for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
+        menu->addAction(commands.action(key));
+}
+
+bool CBornChildFrame::print(QPrinter& printer, QWidget* dialogParent) {
+    return NatalPrintCommands(resources_).paint(*this, printer, dialogParent);
+}
+
+std::optional<PictureExportChoice::View> CBornChildFrame::pictureView() const {
+    return NatalPrintCommands::kindOf(*this) == NatalPagePainter::Kind::Table
+               ? PictureExportChoice::View::Table
+               : PictureExportChoice::View::Wheel;
+}
+
+bool CBornChildFrame::savePicture(const std::filesystem::path& file, std::string& reason) {
+    const auto kind = pictureView() == PictureExportChoice::View::Table ? ChartImage::Kind::Table
+                                                                        : ChartImage::Kind::Wheel;
+    const DrawingArea& area = chart_->drawingArea();
+    return ChartImage::save(kind, chart_->doc(), resources_, QSize(area.width(), area.height()),
+                            file, &reason);
 }
 
 void CBornChildFrame::buildInfoBar() {

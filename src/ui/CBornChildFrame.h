@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include "ui/ChartWindow.h"
 #include "ui/OpenChart.h"
 
 namespace orvanta {
@@ -19,14 +20,24 @@ struct ChartResources;
 // The natal chart window: its tool bar, the information bar with the name, the birth moment
 // and "± шаг", and the wheel above the aspect table. Every resize tells the chart how large
 // the drawing area is.
-class CBornChildFrame : public QWidget {
+class CBornChildFrame : public QWidget, public ChartWindow {
     Q_OBJECT
   public:
+    static constexpr const char* kKind = "natal";
+
     CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                     QWidget* parent = nullptr);
+    // The window with its tool-bar buttons and its "± шаг" sending the frame's commands.
+    static CBornChildFrame* make(std::shared_ptr<OpenChart> chart, const WindowServices& services);
 
-    OpenChart& chart() { return *chart_; }
-    std::shared_ptr<OpenChart> sharedChart() const { return chart_; }
+    QWidget& widget() override { return *this; }
+    OpenChart& chart() override { return *chart_; }
+    std::shared_ptr<OpenChart> sharedChart() const override { return chart_; }
+    void addMenus(const Menus& menus) override;
+    // The active pane: the wheel page or the aspect table.
+    bool print(QPrinter& printer, QWidget* dialogParent) override;
+    std::optional<PictureExportChoice::View> pictureView() const override;
+    bool savePicture(const std::filesystem::path& file, std::string& reason) override;
     CBornCircleView* wheelView() const { return wheel_; }
     CBornTableView* tableView() const { return table_; }
     QWidget* infoBar() const { return infoBar_; }
@@ -51,6 +62,7 @@ class CBornChildFrame : public QWidget {
     void onViewActivated(NatalChartView* view);
 
     std::shared_ptr<OpenChart> chart_;
+    const ChartResources& resources_;
     QToolBar* toolBar_ = nullptr;
     QWidget* infoBar_ = nullptr;
     QPushButton* stepButton_ = nullptr;

@@ -10,14 +10,13 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
-#include <algorithm>
 
 #include "ui/AnalysisDialog.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/CTextChildFrame.h"
-#include "ui/CTextView.h"
 #include "ui/CTrChildFrame.h"
+#include "ui/ChartWindow.h"
 #include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
 #include "ui/SettingsCommands.h"
@@ -43,9 +42,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     setCentralWidget(mdi_);
 
     commands_ = new CommandTable(this);
-    windows_ = new ChartWindows(*mdi_, context_, this);
-    windows_->setFrameFitter([this](CBornChildFrame& frame) { fitNatalFrame(frame); });
-    windows_->setEventFrameFitter([this](CTrChildFrame& frame) { fitEventFrame(frame); });
+    windows_ = new ChartWindows(*mdi_, WindowServices{context_, *commands_, this},
+                                WindowKinds::standard(), this);
     charts_ = new ChartLifecycle(context_, *windows_, this);
     connect(charts_, &ChartLifecycle::chartsChanged, this,
             [this] { onSubWindowActivated(mdi_->activeSubWindow()); });
@@ -62,7 +60,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());
     charts_->loadSettings();
-    rebuildMenus();
+    rebuildMenus(nullptr);
     updateCommandStates();
 }
 
@@ -81,22 +79,23 @@ void CMainFrame::handleFileCommands() {
         };
     };
     commands_->handle(Command::New, [this] { charts_->newChart(); });
-    commands_->handle(Command::Open, textOr([](CTextView& text) { text.load(); },
-                                            [this] { charts_->openWithDialog(); }));
+    commands_->handle(Command::Open,
+                      ownOr(&ChartWindow::loadOwnFile, [this] { charts_->openWithDialog(); }));
     commands_->handle(
         Command::Close,
         [this, closeChart = onActive(&ChartLifecycle::closeChart)] {
-            if (activeTextFrame()) {
-                windows_->currentWindow()->close();  // the text window alone
+            ChartWindow* window = windows_->activeWindow();
+            if (window && window->ownsFileCommands()) {
+                windows_->currentWindow()->close();  // that window alone
             } else {
                 closeChart();
             }
         },
         haveChart);
-    const auto saveText = [](CTextView& text) { text.save(); };
-    commands_->handle(Command::Save, textOr(saveText, onActive(&ChartLifecycle::saveChart)),
+    const auto saveOwn = &ChartWindow::saveOwnFile;
+    commands_->handle(Command::Save, ownOr(saveOwn, onActive(&ChartLifecycle::saveChart)),
                       haveChart);
-    commands_->handle(Command::SaveAs, textOr(saveText, onActive(&ChartLifecycle::saveChartAs)),
+    commands_->handle(Command::SaveAs, ownOr(saveOwn, onActive(&ChartLifecycle::saveChartAs)),
                       haveChart);
     commands_->handle(Command::Exit, [this] { close(); });
     commands_->handle(Command::About, [this] { showAbout(); });
@@ -142,12 +141,8 @@ void CMainFrame::handleChartCommands() {
         Command::ZoomIn, [this] { setZoom(2); }, haveChart, zoomIs(2));
     commands_->handle(
         Command::ZoomOut, [this] { setZoom(1); }, haveChart, zoomIs(1));
-    const auto showEventWindow = [this] {
-        if (OpenChart* chart = activeChart()) showEventWindowOf(*chart);
-        updateCommandStates();
-    };
-    commands_->handle(Command::EventWindow, showEventWindow, haveChart);
-    commands_->handle(Command::BuildEventChart, showEventWindow, haveChart);
+    commands_->handle(Command::EventWindow, showKind(CTrChildFrame::kKind), haveChart);
+    commands_->handle(Command::BuildEventChart, showKind(CTrChildFrame::kKind), haveChart);
     commands_->handle(
         Command::EventDate,
         [this] {
@@ -170,25 +165,14 @@ void CMainFrame::handleChartCommands() {
             if (OpenChart* chart = activeChart()) chart->doc().shiftEventChartDay(1);
         },
         haveChart);
-    commands_->handle(
-        Command::NatalWindow,
-        [this] {
-            if (OpenChart* chart = activeChart()) windows_->showNatalWindow(charts_->shared(chart));
-            updateCommandStates();
-        },
-        haveChart);
+    commands_->handle(Command::NatalWindow, showKind(CBornChildFrame::kKind), haveChart);
 }
 
-void CMainFrame::showEventWindowOf(OpenChart& chart) {
-    // A chart without an event chart yet first asks for its day; Cancel opens no window.
-    const auto frames = windows_->framesOf(chart);
-    const bool haveWindow = std::any_of(frames.begin(), frames.end(), [](ChildSubWindow* window) {
-        return qobject_cast<CTrChildFrame*>(window->widget()) != nullptr;
-    });
-    if (!haveWindow && !chart.doc().eventChart().computed &&
-        !EventChartCommands::confirmFirstDate(chart, context_, this))
-        return;
-    windows_->showEventWindow(charts_->shared(&chart));
+std::function<void()> CMainFrame::showKind(const char* kind) {
+    return [this, kind] {
+        if (OpenChart* chart = activeChart()) windows_->show(kind, charts_->shared(chart));
+        updateCommandStates();
+    };
 }
 
 void CMainFrame::handleWindowCommands() {
@@ -205,18 +189,22 @@ void CMainFrame::handleWindowCommands() {
     // The text window is one per chart; a second window opens of the natal and event charts.
     commands_->handle(
         Command::NewWindow, [this] { windows_->newWindow(); },
-        [this] { return activeChart() != nullptr && activeTextFrame() == nullptr; });
+        [this] {
+            ChartWindow* window = windows_->activeWindow();
+            return window != nullptr && window->allowsSecondWindow();
+        });
     commands_->handle(Command::Cascade, [this] { windows_->cascade(); });
     commands_->handle(Command::TileHorizontally, [this] { windows_->tileHorizontally(); });
     commands_->handle(Command::TileVertically, [this] { windows_->tileVertically(); });
     commands_->handle(Command::ArrangeIcons, [this] { windows_->arrangeIcons(); });
 }
 
-std::function<void()> CMainFrame::textOr(void (*onText)(CTextView&),
-                                         std::function<void()> otherwise) {
-    return [this, onText, otherwise = std::move(otherwise)] {
-        if (CTextChildFrame* text = activeTextFrame()) {
-            onText(*text->view());
+std::function<void()> CMainFrame::ownOr(void (ChartWindow::*own)(),
+                                        std::function<void()> otherwise) {
+    return [this, own, otherwise = std::move(otherwise)] {
+        ChartWindow* window = windows_->activeWindow();
+        if (window && window->ownsFileCommands()) {
+            (window->*own)();
         } else {
             otherwise();
         }
@@ -224,13 +212,9 @@ std::function<void()> CMainFrame::textOr(void (*onText)(CTextView&),
 }
 
 void CMainFrame::handleTextCommands() {
-    const auto showText = [this] {
-        if (OpenChart* chart = activeChart()) windows_->showTextWindow(charts_->shared(chart));
-        updateCommandStates();
-    };
     const auto haveChart = [this] { return activeChart() != nullptr; };
-    commands_->handle(Command::TextWindow, showText, haveChart);
-    commands_->handle(Command::SynthesizeText, showText, haveChart);
+    commands_->handle(Command::TextWindow, showKind(CTextChildFrame::kKind), haveChart);
+    commands_->handle(Command::SynthesizeText, showKind(CTextChildFrame::kKind), haveChart);
     // The text window's "Правка"; the main tool bar's cut, copy and paste act on its text.
     textEdit_ = new TextEditCommands(this);
     textEdit_->adoptToolBarActions(action(Command::Cut), action(Command::Copy),
@@ -238,14 +222,14 @@ void CMainFrame::handleTextCommands() {
 }
 
 void CMainFrame::handlePrintCommands() {
-    printing_ = std::make_unique<PrintCommands>(*windows_, context_.resources);
+    printing_ = std::make_unique<PrintCommands>(*windows_);
     const auto canPrint = [this] { return printing_->canPrint(); };
     commands_->handle(
         Command::Print, [this] { printing_->print(this); }, canPrint);
     commands_->handle(
         Command::PrintPreview, [this] { printing_->preview(this); }, canPrint);
     commands_->handle(Command::PrintSetup, [this] { printing_->setUp(this); });
-    exporting_ = std::make_unique<PictureExportCommands>(*windows_, context_.resources);
+    exporting_ = std::make_unique<PictureExportCommands>(*windows_);
     commands_->handle(
         Command::ExportPicture, [this] { exporting_->exportActive(this); },
         [this] { return exporting_->canExport(); });
@@ -277,25 +261,7 @@ void CMainFrame::createToolBar() {
     mainToolBar_->addAction(action(Command::About));
 }
 
-void CMainFrame::fitNatalFrame(CBornChildFrame& frame) const {
-    for (Command key : {Command::SynthesizeText, Command::BuildEventChart})
-        frame.addToolButton(action(key));
-    frame.addToolSeparator();
-    for (Command key : {Command::NatalSettings, Command::ChangeBirthData})
-        frame.addToolButton(action(key));
-    frame.addToolSeparator();
-    for (Command key : {Command::ZoomOut, Command::ZoomIn}) frame.addToolButton(action(key));
-    frame.setStepAction(action(Command::Step));
-}
-
-void CMainFrame::fitEventFrame(CTrChildFrame& frame) {
-    frame.addToolButton(action(Command::EventSettings));
-    frame.addToolButton(action(Command::Analysis));
-    connect(&frame, &CTrChildFrame::dateSelectionRequested, this,
-            [this, &frame] { EventChartCommands::selectDate(frame.chart(), context_, this); });
-}
-
-void CMainFrame::rebuildMenus() {
+void CMainFrame::rebuildMenus(ChartWindow* window) {
     windowListActions_.clear();  // they go with the old menus
     // Clearing the bar leaves its menus alive; they go too, later, as one of them may be the
     // menu whose item led here.
@@ -303,35 +269,31 @@ void CMainFrame::rebuildMenus() {
         if (QMenu* menu = top->menu()) menu->deleteLater();
     }
     menuBar()->clear();
-    addFileMenu();
-    addViewMenu();
+    addFileMenu(window);
+    if (window) window->addMenus({*menuBar(), *commands_, *textEdit_});
     addServiceMenu();
-    addWindowMenu();
+    if (window) addWindowMenu();
     addHelpMenus();
 }
 
-void CMainFrame::addFileMenu() {
-    const bool text = menuKind_ == MenuKind::Text;
-    // In the text window the same items load, save and close the text.
-    action(Command::Open)->setText(text ? "&Загрузить из файла...\tCtrl+O" : "&Открыть...\tCtrl+O");
-    const std::pair<Command, std::pair<const char*, const char*>> tips[] = {
-        {Command::Open,
-         {"Заменить текст окна текстом из файла", "Открыть сохраненную карту рождения"}},
-        {Command::Save, {"Сохранить текст интерпретации в файл", "Сохранить карту рождения"}},
-        {Command::SaveAs,
-         {"Сохранить текст интерпретации в файл", "Сохранить карту рождения под новым именем"}},
-        {Command::Close, {"Закрыть окно с текстом интерпретации", "Закрыть карту рождения"}},
+void CMainFrame::addFileMenu(ChartWindow* window) {
+    // Named for the chart; a window that owns the file commands names them anew.
+    action(Command::Open)->setText("&Открыть...\tCtrl+O");
+    const std::pair<Command, const char*> tips[] = {
+        {Command::Open, "Открыть сохраненную карту рождения"},
+        {Command::Save, "Сохранить карту рождения"},
+        {Command::SaveAs, "Сохранить карту рождения под новым именем"},
+        {Command::Close, "Закрыть карту рождения"},
     };
-    for (const auto& [key, tip] : tips) action(key)->setStatusTip(text ? tip.first : tip.second);
+    for (const auto& [key, tip] : tips) action(key)->setStatusTip(tip);
 
     QMenu* menu = menuBar()->addMenu("&Файл");
     menu->addAction(action(Command::New));
     menu->addAction(action(Command::Open));
-    if (menuKind_ != MenuKind::NoDocument) {
+    if (window) {
         for (Command key : {Command::Close, Command::Save, Command::SaveAs})
             menu->addAction(action(key));
-        if (menuKind_ == MenuKind::Natal || menuKind_ == MenuKind::Event)
-            menu->addAction(action(Command::ExportPicture));
+        if (window->pictureView()) menu->addAction(action(Command::ExportPicture));
         menu->addSeparator();
         for (Command key : {Command::Print, Command::PrintPreview, Command::PrintSetup})
             menu->addAction(action(key));
@@ -343,35 +305,6 @@ void CMainFrame::addFileMenu() {
     updateRecentFileActions();
 }
 
-void CMainFrame::addTextViewMenu() {
-    textEdit_->addEditMenu(menuBar());
-    QMenu* menu = menuBar()->addMenu("&Вид");
-    commands_->addAlias(*menu, "Изменить исходные данные...", Command::ChangeBirthData);
-    menu->addSeparator();
-    for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
-        menu->addAction(action(key));
-}
-
-void CMainFrame::addViewMenu() {
-    if (menuKind_ == MenuKind::Event) {
-        EventChartCommands::addViewMenu(*menuBar(), *commands_);
-        return;
-    }
-    if (menuKind_ == MenuKind::Text) addTextViewMenu();
-    if (menuKind_ != MenuKind::Natal) return;
-    QMenu* menu = menuBar()->addMenu("&Вид");
-    QMenu* change = menu->addMenu("Изменить исходные данные...");
-    change->addAction(action(Command::ChangeBirthData));
-    change->addAction(action(Command::Step));
-    menu->addAction(action(Command::NatalSettings));
-    menu->addSeparator();
-    menu->addAction(action(Command::ZoomIn));
-    menu->addAction(action(Command::ZoomOut));
-    menu->addSeparator();
-    for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
-        menu->addAction(action(key));
-}
-
 void CMainFrame::addServiceMenu() {
     QMenu* menu = menuBar()->addMenu("&Сервис");
     menu->addAction(action(Command::ToolBarToggle));
@@ -379,7 +312,6 @@ void CMainFrame::addServiceMenu() {
 }
 
 void CMainFrame::addWindowMenu() {
-    if (menuKind_ == MenuKind::NoDocument) return;
     QMenu* menu = menuBar()->addMenu("&Окно");
     for (Command key : {Command::NewWindow, Command::Cascade, Command::TileHorizontally,
                         Command::TileVertically, Command::ArrangeIcons})
@@ -416,8 +348,8 @@ void CMainFrame::addHelpMenus() {
 
 void CMainFrame::updateCommandStates() {
     commands_->updateStates();
-    CTextChildFrame* text = activeTextFrame();
-    textEdit_->setView(text ? text->view() : nullptr);
+    ChartWindow* window = windows_->activeWindow();
+    textEdit_->setView(window ? window->editableText() : nullptr);
 }
 
 void CMainFrame::updateRecentFileActions() {
@@ -437,12 +369,10 @@ void CMainFrame::updateRecentFileActions() {
 }
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window) {
-    MenuKind kind = window ? MenuKind::Natal : MenuKind::NoDocument;
-    if (window && qobject_cast<CTrChildFrame*>(window->widget())) kind = MenuKind::Event;
-    if (window && qobject_cast<CTextChildFrame*>(window->widget())) kind = MenuKind::Text;
+    const QString kind = ChartWindows::kindOf(window);
     if (kind != menuKind_ || menuBar()->actions().isEmpty()) {
         menuKind_ = kind;
-        rebuildMenus();
+        rebuildMenus(ChartWindows::windowOf(window));
     }
     updateCommandStates();
 }
@@ -475,7 +405,7 @@ void CMainFrame::showNotice() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // Unsaved texts are asked about first; an answered window does not ask again.
-    if (!windows_->releaseTexts() || !charts_->releaseAll()) {
+    if (!windows_->releaseWindows() || !charts_->releaseAll()) {
         event->ignore();
         return;
     }

@@ -17,10 +17,7 @@
 
 namespace orvanta {
 
-class CBornChildFrame;
-class CTrChildFrame;
-class CTextChildFrame;
-class CTextView;
+class ChartWindow;
 class TextEditCommands;
 
 // The main frame: menus that follow the active child window, the main tool bar and the
@@ -29,7 +26,6 @@ class TextEditCommands;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    enum class MenuKind { NoDocument, Natal, Event, Text };
     using SaveQuestion = ChartLifecycle::SaveQuestion;
 
     explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
@@ -47,11 +43,10 @@ class CMainFrame : public QMainWindow {
     void newWindow() { windows_->newWindow(); }
 
     OpenChart* activeChart() const;
-    CBornChildFrame* activeNatalFrame() const { return windows_->activeNatalFrame(); }
-    CTextChildFrame* activeTextFrame() const { return windows_->activeTextFrame(); }
     TextEditCommands* textEditCommands() const { return textEdit_; }
     QMdiArea* mdiArea() const { return mdi_; }
-    MenuKind menuKind() const { return menuKind_; }
+    // The kind of window the menus are built for (its name in WindowKinds), empty for none.
+    const QString& menuKind() const { return menuKind_; }
     QAction* action(Command key) const { return commands_->action(key); }
     // The action of a numeric command identifier, or nullptr.
     QAction* commandAction(int id) const { return commands_->findId(id); }
@@ -73,20 +68,18 @@ class CMainFrame : public QMainWindow {
     void handleFileCommands();
     void handleChartCommands();
     void handleWindowCommands();
-    void showEventWindowOf(OpenChart& chart);
+    // A command that brings up the active chart's window of a kind.
+    std::function<void()> showKind(const char* kind);
     void handleTextCommands();
-    // The text window answers the file commands itself while it is active.
-    std::function<void()> textOr(void (*onText)(CTextView&), std::function<void()> otherwise);
-    void addTextViewMenu();
+    // A window that owns the file commands answers them itself while it is active.
+    std::function<void()> ownOr(void (ChartWindow::*own)(), std::function<void()> otherwise);
     void handlePrintCommands();
     void createRecentFileActions();
     void createToolBar();
-    void fitNatalFrame(CBornChildFrame& frame) const;
-    void fitEventFrame(CTrChildFrame& frame);
 
-    void rebuildMenus();
-    void addFileMenu();
-    void addViewMenu();
+    // The menus for the window (nullptr: no chart window).
+    void rebuildMenus(ChartWindow* window);
+    void addFileMenu(ChartWindow* window);
     void addServiceMenu();
     void addWindowMenu();
     void addHelpMenus();
@@ -106,7 +99,7 @@ class CMainFrame : public QMainWindow {
     ChartLifecycle* charts_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;
     TextEditCommands* textEdit_ = nullptr;
-    MenuKind menuKind_ = MenuKind::NoDocument;
+    QString menuKind_;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;
     QToolBar* mainToolBar_ = nullptr;

@@ -3,24 +3,48 @@
 #include <QWidget>
 #include <memory>
 
+#include "texts/paint/TextPagePainter.h"
+#include "ui/ChartWindow.h"
 #include "ui/OpenChart.h"
 
 namespace orvanta {
 
 class CTextView;
+struct ChartResources;
 
-// The interpretation text window of a chart: a frame around its one text view.
-class CTextChildFrame : public QWidget {
+// The interpretation text window of a chart: a frame around its one text view. The file
+// commands load and save its text, and only one such window opens per chart.
+class CTextChildFrame : public QWidget, public ChartWindow {
     Q_OBJECT
   public:
-    explicit CTextChildFrame(std::shared_ptr<OpenChart> chart, QWidget* parent = nullptr);
+    static constexpr const char* kKind = "text";
 
-    OpenChart& chart() { return *chart_; }
-    std::shared_ptr<OpenChart> sharedChart() const { return chart_; }
+    CTextChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
+                    QWidget* parent = nullptr);
+    static CTextChildFrame* make(std::shared_ptr<OpenChart> chart, const WindowServices& services);
+
     CTextView* view() const { return view_; }
 
+    QWidget& widget() override { return *this; }
+    OpenChart& chart() override { return *chart_; }
+    std::shared_ptr<OpenChart> sharedChart() const override { return chart_; }
+    // "Правка" and the text window's "Вид"; the file commands are named for the text.
+    void addMenus(const Menus& menus) override;
+    bool allowsSecondWindow() const override { return false; }
+    bool ownsFileCommands() const override { return true; }
+    void loadOwnFile() override;
+    void saveOwnFile() override;
+    bool mayClose() override;
+    CTextView* editableText() const override { return view_; }
+    std::optional<int> pageCount(QPrinter& printer) override;
+    // The text over as many pages as it takes, within the printer's page ranges.
+    bool print(QPrinter& printer, QWidget* dialogParent) override;
+
   private:
+    TextPagePainter::Job printJob(QPrinter& printer) const;
+
     std::shared_ptr<OpenChart> chart_;
+    const ChartResources& resources_;
     CTextView* view_ = nullptr;
 };
 

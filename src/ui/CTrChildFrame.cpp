@@ -1,17 +1,24 @@
 #include "ui/CTrChildFrame.h"
 
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include "doc/ChartBarTexts.h"
 #include "doc/EventBarTexts.h"
+#include "events/paint/DialImage.h"
+#include "ui/AppContext.h"
 #include "ui/CTranzitView.h"
+#include "ui/CommandTable.h"
+#include "ui/EventChartCommands.h"
+#include "ui/PrintCommands.h"
+#include "ui/WindowServices.h"
 
 namespace orvanta {
 
 CTrChildFrame::CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                              QWidget* parent)
-    : QWidget(parent), chart_(std::move(chart)) {
+    : QWidget(parent), chart_(std::move(chart)), resources_(resources) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,6 +32,46 @@ CTrChildFrame::CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResour
     layout->addWidget(view_, 1);
     connect(chart_.get(), &OpenChart::viewsUpdated, this, [this](int) { refreshBar(); });
     refreshBar();
+}
+
+CTrChildFrame* CTrChildFrame::make(std::shared_ptr<OpenChart> chart,
+                                   const WindowServices& services) {
+    AppContext& context = services.context;
+    chart->doc().setTimeChanges(&context.timeChanges);
+    auto* frame = new CTrChildFrame(std::move(chart), context.resources);
+    frame->addToolButton(services.commands.action(Command::EventSettings));
+    frame->addToolButton(services.commands.action(Command::Analysis));
+    connect(frame, &CTrChildFrame::dateSelectionRequested, frame,
+            [frame, &context, parent = services.dialogParent] {
+                EventChartCommands::selectDate(frame->chart(), context, parent);
+            });
+    return frame;
+}
+
+bool CTrChildFrame::mayOpenFirst(OpenChart& chart, const WindowServices& services) {
+    return chart.doc().eventChart().computed ||
+           EventChartCommands::confirmFirstDate(chart, services.context, services.dialogParent);
+}
+
+void CTrChildFrame::addMenus(const Menus& menus) {
+    EventChartCommands::addViewMenu(menus.bar, menus.commands);
+}
+
+bool CTrChildFrame::print(QPrinter& printer, QWidget* dialogParent) {
+    printer.setDocName(chart_->title());
+    chart_->doc().ensureEventChart();
+    QPainter painter;
+    if (!PrintCommands::begin(painter, printer, dialogParent)) return false;
+    DialImage::paintPrinterPage(painter, chart_->doc(),
+                                QString::fromStdString(resources_.serifFace));
+    painter.end();
+    return true;
+}
+
+bool CTrChildFrame::savePicture(const std::filesystem::path& file, std::string& reason) {
+    chart_->doc().ensureEventChart();
+    return DialImage::save(chart_->doc(), QString::fromStdString(resources_.serifFace),
+                           view_->size(), file, &reason);
 }
 
 void CTrChildFrame::buildBar() {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/ChartWindow.h"
 #include "ui/OpenChart.h"
 
 namespace orvanta {
@@ -16,14 +17,28 @@ struct ChartResources;
 
 // The event chart window: its tool bar, the bar with the up-down control (a day back or
 // forward), the time-zone button and the name and date fields, and the dial.
-class CTrChildFrame : public QWidget {
+class CTrChildFrame : public QWidget, public ChartWindow {
     Q_OBJECT
   public:
+    static constexpr const char* kKind = "event";
+
     CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                   QWidget* parent = nullptr);
+    // The window with its tool-bar buttons, its time-zone button opening the date selection.
+    static CTrChildFrame* make(std::shared_ptr<OpenChart> chart, const WindowServices& services);
+    // A chart without an event chart yet first asks for its day.
+    static bool mayOpenFirst(OpenChart& chart, const WindowServices& services);
 
-    OpenChart& chart() { return *chart_; }
-    std::shared_ptr<OpenChart> sharedChart() const { return chart_; }
+    QWidget& widget() override { return *this; }
+    OpenChart& chart() override { return *chart_; }
+    std::shared_ptr<OpenChart> sharedChart() const override { return chart_; }
+    void addMenus(const Menus& menus) override;
+    // The dial on one page.
+    bool print(QPrinter& printer, QWidget* dialogParent) override;
+    std::optional<PictureExportChoice::View> pictureView() const override {
+        return PictureExportChoice::View::Dial;
+    }
+    bool savePicture(const std::filesystem::path& file, std::string& reason) override;
     CTranzitView* view() const { return view_; }
     QToolBar* toolBar() const { return toolBar_; }
     QPushButton* zoneButton() const { return zoneButton_; }
@@ -43,6 +58,7 @@ class CTrChildFrame : public QWidget {
     void buildBar();
 
     std::shared_ptr<OpenChart> chart_;
+    const ChartResources& resources_;
     QToolBar* toolBar_ = nullptr;
     QWidget* bar_ = nullptr;
     QToolButton* dayBack_ = nullptr;

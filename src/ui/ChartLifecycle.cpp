@@ -9,8 +9,6 @@
 #include "ui/AppContext.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
-#include "ui/CTextChildFrame.h"
-#include "ui/CTextView.h"
 #include "ui/ChartWindows.h"
 
 namespace orvanta {
@@ -64,7 +62,7 @@ void ChartLifecycle::newChart() {
     auto chart = std::make_shared<OpenChart>(untitledName(++untitledCount_));
     if (!BirthDataCommands::newChart(*chart, context_, dialogParent_)) return;
     addChart(chart);
-    windows_.showNatalWindow(chart);
+    windows_.show(CBornChildFrame::kKind, chart);
     emit chartsChanged();
 }
 
@@ -90,7 +88,7 @@ bool ChartLifecycle::openChart(const QString& path) {
     const QString canonical = QFileInfo(path).absoluteFilePath();
     for (const auto& chart : charts_) {
         if (chart->hasFile() && QFileInfo(chart->filePath()).absoluteFilePath() == canonical) {
-            windows_.showNatalWindow(chart);
+            windows_.show(CBornChildFrame::kKind, chart);
             emit chartsChanged();
             return true;
         }
@@ -110,7 +108,7 @@ bool ChartLifecycle::openChart(const QString& path) {
     }
     rememberFile(canonical);
     addChart(chart);
-    windows_.showNatalWindow(chart);
+    windows_.show(CBornChildFrame::kKind, chart);
     emit chartsChanged();
     return true;
 }
@@ -154,13 +152,12 @@ bool ChartLifecycle::askToSave(OpenChart& chart) {
 }
 
 bool ChartLifecycle::confirmClose(ChildSubWindow* window) {
-    // A text window asks about its own text first.
-    auto* text = qobject_cast<CTextChildFrame*>(window->widget());
-    if (text && !text->view()->queryClose()) return false;
-    OpenChart* chart = ChartWindows::chartOf(window->widget());
-    if (chart == nullptr) return true;
-    if (windows_.framesOf(*chart).size() > 1) return true;
-    return askToSave(*chart);
+    // A window asks about its own unsaved work (the text window's text) first.
+    ChartWindow* shown = window->chartWindow();
+    if (shown == nullptr) return true;
+    if (!shown->mayClose()) return false;
+    if (windows_.framesOf(shown->chart()).size() > 1) return true;
+    return askToSave(shown->chart());
 }
 
 bool ChartLifecycle::closeChart(OpenChart& chart) {

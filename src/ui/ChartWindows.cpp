@@ -3,18 +3,15 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "ui/AppContext.h"
-#include "ui/CBornChildFrame.h"
-#include "ui/CTextChildFrame.h"
-#include "ui/CTextView.h"
-#include "ui/CTrChildFrame.h"
+#include "ui/ChartWindow.h"
 #include "ui/OpenChart.h"
 #include "ui/ToolIcons.h"
 
 namespace orvanta {
 
-ChartWindows::ChartWindows(QMdiArea& mdi, AppContext& context, QObject* parent)
-    : QObject(parent), mdi_(mdi), context_(context) {}
+ChartWindows::ChartWindows(QMdiArea& mdi, WindowServices services, WindowKinds kinds,
+                           QObject* parent)
+    : QObject(parent), mdi_(mdi), services_(services), kinds_(std::move(kinds)) {}
 
 QMdiSubWindow* ChartWindows::activeOrLastWindow() const {
     QMdiSubWindow* window = mdi_.activeSubWindow();
@@ -26,53 +23,35 @@ QMdiSubWindow* ChartWindows::activeOrLastWindow() const {
     return window;
 }
 
-CBornChildFrame* ChartWindows::activeNatalFrame() const {
-    QMdiSubWindow* window = activeOrLastWindow();
-    return window ? qobject_cast<CBornChildFrame*>(window->widget()) : nullptr;
-}
-
-CTextChildFrame* ChartWindows::activeTextFrame() const {
-    QMdiSubWindow* window = activeOrLastWindow();
-    return window ? qobject_cast<CTextChildFrame*>(window->widget()) : nullptr;
-}
-
 QMdiSubWindow* ChartWindows::currentWindow() const {
     return activeOrLastWindow();
 }
 
-OpenChart* ChartWindows::chartOf(QWidget* frame) {
-    if (auto* natal = qobject_cast<CBornChildFrame*>(frame)) return &natal->chart();
-    if (auto* event = qobject_cast<CTrChildFrame*>(frame)) return &event->chart();
-    if (auto* text = qobject_cast<CTextChildFrame*>(frame)) return &text->chart();
-    return nullptr;
+ChartWindow* ChartWindows::windowOf(QMdiSubWindow* window) {
+    auto* child = qobject_cast<ChildSubWindow*>(window);
+    return child ? child->chartWindow() : nullptr;
+}
+
+QString ChartWindows::kindOf(QMdiSubWindow* window) {
+    auto* child = qobject_cast<ChildSubWindow*>(window);
+    return child && child->chartWindow() ? child->kind() : QString();
+}
+
+ChartWindow* ChartWindows::activeWindow() const {
+    return windowOf(activeOrLastWindow());
 }
 
 OpenChart* ChartWindows::activeChart() const {
-    QMdiSubWindow* window = activeOrLastWindow();
-    return window ? chartOf(window->widget()) : nullptr;
-}
-
-bool ChartWindows::isEventWindowActive() const {
-    QMdiSubWindow* window = activeOrLastWindow();
-    return window && qobject_cast<CTrChildFrame*>(window->widget()) != nullptr;
-}
-
-ChildSubWindow* ChartWindows::addFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart) {
-    auto* window = new ChildSubWindow(closeGuard_);
-    window->setWidget(frame);
-    window->setWindowIcon(ToolIcons::icon(ToolIcons::Kind::New));
-    mdi_.addSubWindow(window);
-    connect(window, &QObject::destroyed, this,
-            [this, raw = chart.get()] { emit windowClosed(raw); });
-    updateTitles(*chart);
-    return window;
+    ChartWindow* window = activeWindow();
+    return window ? &window->chart() : nullptr;
 }
 
 std::vector<ChildSubWindow*> ChartWindows::framesOf(const OpenChart& chart) const {
     std::vector<ChildSubWindow*> frames;
     for (QMdiSubWindow* window : mdi_.subWindowList()) {
-        auto* child = qobject_cast<ChildSubWindow*>(window);
-        if (child && chartOf(child->widget()) == &chart) frames.push_back(child);
+        ChartWindow* shown = windowOf(window);
+        if (shown && &shown->chart() == &chart)
+            frames.push_back(static_cast<ChildSubWindow*>(window));
     }
     return frames;
 }
@@ -87,86 +66,50 @@ void ChartWindows::updateTitles(const OpenChart& chart) {
     }
 }
 
-CBornChildFrame* ChartWindows::showNatalWindow(const std::shared_ptr<OpenChart>& chart) {
-    if (!chart) return nullptr;
+ChartWindow* ChartWindows::show(const QString& kindName, const std::shared_ptr<OpenChart>& chart) {
+    const WindowKinds::Kind* kind = kinds_.find(kindName);
+    if (!chart || kind == nullptr) return nullptr;
     for (ChildSubWindow* window : framesOf(*chart)) {
-        auto* natal = qobject_cast<CBornChildFrame*>(window->widget());
-        if (natal == nullptr) continue;
+        if (window->kind() != kindName) continue;
         bringToFront(window, window->isMaximized());
-        return natal;
+        return window->chartWindow();
     }
-    return openFrame(chart);
+    if (kind->mayOpenFirst && !kind->mayOpenFirst(*chart, services_)) return nullptr;
+    return open(*kind, chart);
 }
 
-CTrChildFrame* ChartWindows::showEventWindow(const std::shared_ptr<OpenChart>& chart) {
-    if (!chart) return nullptr;
-    for (ChildSubWindow* window : framesOf(*chart)) {
-        auto* event = qobject_cast<CTrChildFrame*>(window->widget());
-        if (event == nullptr) continue;
-        bringToFront(window, window->isMaximized());
-        return event;
-    }
-    return openEventFrame(chart);
-}
-
-CTextChildFrame* ChartWindows::showTextWindow(const std::shared_ptr<OpenChart>& chart) {
-    if (!chart) return nullptr;
-    for (ChildSubWindow* window : framesOf(*chart)) {
-        if (auto* text = qobject_cast<CTextChildFrame*>(window->widget())) {
-            bringToFront(window, window->isMaximized());
-            return text;
-        }
-    }
-    QMdiSubWindow* active = mdi_.activeSubWindow();
-    const bool maximized = active && active->isMaximized();
-    auto* frame = new CTextChildFrame(chart);
-    ChildSubWindow* window = addFrame(frame, chart);
-    if (!maximized) window->setGeometry(normalGeometry());
-    bringToFront(window, maximized);
-    return frame;
-}
-
-bool ChartWindows::releaseTexts() {
+bool ChartWindows::releaseWindows() {
     for (QMdiSubWindow* window : mdi_.subWindowList()) {
-        auto* text = qobject_cast<CTextChildFrame*>(window->widget());
-        if (text && !text->view()->queryClose()) return false;
+        ChartWindow* shown = windowOf(window);
+        if (shown && !shown->mayClose()) return false;
     }
     return true;
 }
 
 void ChartWindows::newWindow() {
     QMdiSubWindow* window = activeOrLastWindow();
-    if (window == nullptr) return;
-    if (auto* natal = qobject_cast<CBornChildFrame*>(window->widget())) {
-        openFrame(natal->sharedChart());
-    } else if (auto* event = qobject_cast<CTrChildFrame*>(window->widget())) {
-        openEventFrame(event->sharedChart());
-    }
+    ChartWindow* shown = windowOf(window);
+    if (shown == nullptr || !shown->allowsSecondWindow()) return;
+    if (const WindowKinds::Kind* kind = kinds_.find(kindOf(window)))
+        open(*kind, shown->sharedChart());
 }
 
-CBornChildFrame* ChartWindows::openFrame(const std::shared_ptr<OpenChart>& chart) {
-    auto* frame = new CBornChildFrame(chart, context_.resources);
-    if (fitter_) fitter_(*frame);
-    placeFrame(frame, chart);
-    return frame;
-}
-
-CTrChildFrame* ChartWindows::openEventFrame(const std::shared_ptr<OpenChart>& chart) {
-    chart->doc().setTimeChanges(&context_.timeChanges);
-    auto* frame = new CTrChildFrame(chart, context_.resources);
-    if (eventFitter_) eventFitter_(*frame);
-    placeFrame(frame, chart);
-    return frame;
-}
-
-void ChartWindows::placeFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart) {
+ChartWindow* ChartWindows::open(const WindowKinds::Kind& kind,
+                                const std::shared_ptr<OpenChart>& chart) {
     // The first chart fills the frame, and so does every later one while the active window
     // is maximized; otherwise a new window opens at a comfortable size inside the work area.
     QMdiSubWindow* active = mdi_.activeSubWindow();
     const bool maximized = mdi_.subWindowList().isEmpty() || (active && active->isMaximized());
-    ChildSubWindow* window = addFrame(frame, chart);
+    ChartWindow* shown = kind.make(chart, services_);
+    auto* window = new ChildSubWindow(closeGuard_, *shown, kind.name);
+    window->setWindowIcon(ToolIcons::icon(ToolIcons::Kind::New));
+    mdi_.addSubWindow(window);
+    connect(window, &QObject::destroyed, this,
+            [this, raw = chart.get()] { emit windowClosed(raw); });
+    updateTitles(*chart);
     if (!maximized) window->setGeometry(normalGeometry());
     bringToFront(window, maximized);
+    return shown;
 }
 
 QRect ChartWindows::normalGeometry() const {

@@ -2,54 +2,50 @@
 
 #include <QMdiArea>
 #include <QObject>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "ui/ChildSubWindow.h"
+#include "ui/WindowKinds.h"
+#include "ui/WindowServices.h"
 
 namespace orvanta {
 
-class CBornChildFrame;
-class CTrChildFrame;
-class CTextChildFrame;
+class ChartWindow;
 class OpenChart;
-struct AppContext;
 
 // The child windows of the main frame's work area: which chart each shows, their titles,
-// bringing a chart's window up, and the "Окно" menu's arrangements.
+// bringing a chart's window of a kind up, and the "Окно" menu's arrangements.
 class ChartWindows : public QObject {
     Q_OBJECT
   public:
-    // Gives a new natal chart window its tool-bar buttons.
-    using FrameFitter = std::function<void(CBornChildFrame&)>;
-    // Gives a new event chart window its tool-bar buttons and its date selection.
-    using EventFrameFitter = std::function<void(CTrChildFrame&)>;
-
-    ChartWindows(QMdiArea& mdi, AppContext& context, QObject* parent = nullptr);
+    ChartWindows(QMdiArea& mdi, WindowServices services, WindowKinds kinds,
+                 QObject* parent = nullptr);
 
     void setCloseGuard(ChildSubWindow::CloseGuard guard) { closeGuard_ = std::move(guard); }
-    void setFrameFitter(FrameFitter fitter) { fitter_ = std::move(fitter); }
-    void setEventFrameFitter(EventFrameFitter fitter) { eventFitter_ = std::move(fitter); }
+    WindowKinds& kinds() { return kinds_; }
 
-    // The chart a child frame shows, whatever its kind; nullptr for another widget.
-    static OpenChart* chartOf(QWidget* frame);
-    // The chart of the active window (or the last active one), of either kind.
+    // The chart window inside an MDI window; nullptr for another one or one going away.
+    static ChartWindow* windowOf(QMdiSubWindow* window);
+    // The active chart window, or the last active one while none is.
+    ChartWindow* activeWindow() const;
+    // The kind of a window (empty for none), by its name in WindowKinds.
+    static QString kindOf(QMdiSubWindow* window);
+    // The active window of one class, as tests and callers that know it look for it.
+    template <class Frame>
+    Frame* active() const {
+        return dynamic_cast<Frame*>(activeWindow());
+    }
+    // The chart of the active window (or the last active one), of any kind.
     OpenChart* activeChart() const;
-    bool isEventWindowActive() const;
 
     // The active window, or the last active one while none is.
     QMdiSubWindow* currentWindow() const;
-    CBornChildFrame* activeNatalFrame() const;
-    CTextChildFrame* activeTextFrame() const;
-    // Brings up the natal chart window of a chart: the existing one, or a new one.
-    CBornChildFrame* showNatalWindow(const std::shared_ptr<OpenChart>& chart);
-    // Brings up the event chart window of a chart: the existing one, or a new one.
-    CTrChildFrame* showEventWindow(const std::shared_ptr<OpenChart>& chart);
-    // Brings up the interpretation text window of a chart: the existing one, or a new one.
-    CTextChildFrame* showTextWindow(const std::shared_ptr<OpenChart>& chart);
-    // Asks each text window about its unsaved text, as the program ends; false on Cancel.
-    bool releaseTexts();
+    // Brings up the chart's window of a kind: the existing one, or a new one unless the kind
+    // asks first and is answered Cancel (then nullptr).
+    ChartWindow* show(const QString& kind, const std::shared_ptr<OpenChart>& chart);
+    // Asks each window whether it may close, as the program ends; false on Cancel.
+    bool releaseWindows();
     // Another window of the active window's kind on the same chart, made as the first one is
     // (tool bar, information bar, both panes).
     void newWindow();
@@ -75,20 +71,16 @@ class ChartWindows : public QObject {
     void windowClosed(const OpenChart* chart);
 
   private:
-    CBornChildFrame* openFrame(const std::shared_ptr<OpenChart>& chart);
-    CTrChildFrame* openEventFrame(const std::shared_ptr<OpenChart>& chart);
-    void placeFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart);
+    ChartWindow* open(const WindowKinds::Kind& kind, const std::shared_ptr<OpenChart>& chart);
     QMdiSubWindow* activeOrLastWindow() const;
     // Where a window that is not maximized opens: inside the work area.
     QRect normalGeometry() const;
     void bringToFront(QMdiSubWindow* window, bool maximized);
-    ChildSubWindow* addFrame(QWidget* frame, const std::shared_ptr<OpenChart>& chart);
 
     QMdiArea& mdi_;
-    AppContext& context_;
+    WindowServices services_;
+    WindowKinds kinds_;
     ChildSubWindow::CloseGuard closeGuard_;
-    FrameFitter fitter_;
-    EventFrameFitter eventFitter_;
 };
 
 }  // namespace orvanta

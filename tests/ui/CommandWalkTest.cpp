@@ -16,6 +16,7 @@
 #include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 #include "ui/AppContext.h"
+#include "ui/CBornChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTextView.h"
@@ -286,7 +287,7 @@ TEST_F(CommandWalkTest, EachCommandIsReachableAndEnabledWhereItCanAct) {
     }
     // Without a selection there is nothing to cut or copy.
     activate(Kind::Text);
-    frame_->activeTextFrame()->view()->moveCursor(QTextCursor::End);
+    frame_->windows().active<CTextChildFrame>()->view()->moveCursor(QTextCursor::End);
     for (QAction* action : {frame_->action(Command::Cut), frame_->action(Command::Copy),
                             frame_->textEditCommands()->action("cut")})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
@@ -343,15 +344,15 @@ TEST_F(CommandWalkTest, ViewCommandsBringUpTheWindowsOfTheActiveChart) {
         [](EventDateDialog& dialog) { testing::click(dialog.findChild<QPushButton*>("cancel")); });
     frame_->action(Command::BuildEventChart)->trigger();
     EXPECT_EQ(frame_->mdiArea()->subWindowList().size(), 2);
-    EXPECT_EQ(frame_->menuKind(), CMainFrame::MenuKind::Natal);
+    EXPECT_EQ(frame_->menuKind(), CBornChildFrame::kKind);
 
     // From each window kind to each other, always on the second chart; once a window of a
     // kind is up, asking again brings the same window back.
-    const std::pair<Kind, CMainFrame::MenuKind> route[] = {
-        {Kind::Event, CMainFrame::MenuKind::Event}, {Kind::Text, CMainFrame::MenuKind::Text},
-        {Kind::Natal, CMainFrame::MenuKind::Natal}, {Kind::Event, CMainFrame::MenuKind::Event},
-        {Kind::Natal, CMainFrame::MenuKind::Natal}, {Kind::Text, CMainFrame::MenuKind::Text},
-        {Kind::Event, CMainFrame::MenuKind::Event},
+    const std::pair<Kind, const char*> route[] = {
+        {Kind::Event, CTrChildFrame::kKind},   {Kind::Text, CTextChildFrame::kKind},
+        {Kind::Natal, CBornChildFrame::kKind}, {Kind::Event, CTrChildFrame::kKind},
+        {Kind::Natal, CBornChildFrame::kKind}, {Kind::Text, CTextChildFrame::kKind},
+        {Kind::Event, CTrChildFrame::kKind},
     };
     std::map<Kind, QWidget*> windows;
     for (const auto& [kind, menu] : route) {

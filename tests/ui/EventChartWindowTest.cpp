@@ -68,7 +68,7 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
     QApplication::processEvents();
     auto* event = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(event, nullptr);
-    EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::Event);
+    EXPECT_EQ(frame.menuKind(), CTrChildFrame::kKind);
     EXPECT_TRUE(frame.commandAction(command::kEventSettings)->isEnabled());
     EXPECT_TRUE(frame.commandAction(command::kAnalysis)->isEnabled());
     QStringList items;

@@ -95,7 +95,7 @@ TEST_F(MainFrameTest, StartsWithAnEmptyFolderAndWithTheDeliveredOne) {
         }
         CMainFrame frame(context);
         frame.show();
-        EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::NoDocument);
+        EXPECT_EQ(frame.menuKind(), QString());
         EXPECT_EQ(topMenus(frame),
                   (std::vector<std::string>{"&Файл", "&Сервис", "&?", "&ВНИМАНИЕ !"}));
         EXPECT_TRUE(messages_.empty());
@@ -134,13 +134,13 @@ TEST_F(MainFrameTest, AChartFileOnTheCommandLineOpensInTheNatalWindow) {
     frame.show();
     ASSERT_TRUE(frame.openChart(options.files.front()));
     QApplication::processEvents();
-    CBornChildFrame* natal = frame.activeNatalFrame();
+    CBornChildFrame* natal = frame.windows().active<CBornChildFrame>();
     ASSERT_NE(natal, nullptr);
     EXPECT_NE(natal->wheelView(), nullptr);
     EXPECT_NE(natal->tableView(), nullptr);
     EXPECT_TRUE(natal->wheelView()->isVisible());
     EXPECT_TRUE(natal->tableView()->isVisible());
-    EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::Natal);
+    EXPECT_EQ(frame.menuKind(), CBornChildFrame::kKind);
     EXPECT_EQ(topMenus(frame),
               (std::vector<std::string>{"&Файл", "&Вид", "&Сервис", "&Окно", "&?", "&ВНИМАНИЕ !"}));
     EXPECT_TRUE(frame.commandAction(command::kNatalWindow)->isEnabled());
@@ -164,7 +164,7 @@ TEST_F(MainFrameTest, TheFrameSetsTheDrawingAreaAndZoomDoublesIt) {
     frame.resize(1000, 800);
     frame.show();
     ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("a.map").string())));
-    CBornChildFrame* natal = frame.activeNatalFrame();
+    CBornChildFrame* natal = frame.windows().active<CBornChildFrame>();
     natal->updateDrawingArea(QSize(805, 610));
     const int barHeight = natal->infoBar()->sizeHint().height();
     EXPECT_EQ(natal->chart().drawingArea().baseWidth, 800);
@@ -237,7 +237,7 @@ TEST_F(MainFrameTest, ClosingAModifiedChartAsksAndCancelKeepsIt) {
     QApplication::processEvents();
     EXPECT_EQ(frame.chartCount(), 0);
     EXPECT_NE(*AtomicFile::read(path), original);
-    EXPECT_EQ(frame.menuKind(), CMainFrame::MenuKind::NoDocument);
+    EXPECT_EQ(frame.menuKind(), QString());
 }
 
 TEST_F(MainFrameTest, ADamagedChartFileIsRefusedWithAMessage) {
@@ -292,9 +292,9 @@ TEST_F(MainFrameTest, NewWindowIsAFullChartWindowAndTheWindowMenuListsEveryWindo
     frame.resize(1000, 800);
     frame.show();
     ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("a.map").string())));
-    CBornChildFrame* first = frame.activeNatalFrame();
+    CBornChildFrame* first = frame.windows().active<CBornChildFrame>();
     frame.action(Command::NewWindow)->trigger();
-    CBornChildFrame* second = frame.activeNatalFrame();
+    CBornChildFrame* second = frame.windows().active<CBornChildFrame>();
     ASSERT_NE(second, first);
     const auto commandsOf = [](CBornChildFrame* frame) {
         QList<QAction*> commands = frame->toolBar()->actions();
@@ -334,7 +334,7 @@ TEST_F(MainFrameTest, NewWindowIsAFullChartWindowAndTheWindowMenuListsEveryWindo
     EXPECT_EQ(listed,
               (std::vector<std::pair<QString, bool>>{{"&1 a.map:1", false}, {"&2 a.map:2", true}}));
     firstItem->trigger();
-    EXPECT_EQ(frame.activeNatalFrame(), first);
+    EXPECT_EQ(frame.windows().active<CBornChildFrame>(), first);
 }
 
 TEST_F(MainFrameTest, RecentFilesTellChartsOfOneNameApartAndStayInTheProgramsSettings) {

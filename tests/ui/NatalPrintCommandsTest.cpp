@@ -8,6 +8,7 @@
 #include "ui/CBornChildFrame.h"
 #include "ui/CBornTableView.h"
 #include "ui/CMainFrame.h"
+#include "ui/NatalPrintCommands.h"
 #include "ui/StartUp.h"
 
 namespace orvanta {
@@ -28,7 +29,7 @@ TEST(NatalPrintCommands, PrintTheActivePaneOnThePrintersPage) {
     EXPECT_FALSE(frame.action(Command::Print)->isEnabled());
     ASSERT_TRUE(frame.openChart(QString::fromStdString(map.string())));
     QApplication::processEvents();
-    CBornChildFrame* natal = frame.activeNatalFrame();
+    CBornChildFrame* natal = frame.windows().active<CBornChildFrame>();
     ASSERT_NE(natal, nullptr);
     EXPECT_TRUE(frame.action(Command::Print)->isEnabled());
     EXPECT_TRUE(frame.action(Command::PrintPreview)->isEnabled());
@@ -39,7 +40,7 @@ TEST(NatalPrintCommands, PrintTheActivePaneOnThePrintersPage) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString((scratch / name).string()));
-        EXPECT_TRUE(printing.paint(*natal, printer, nullptr));
+        EXPECT_TRUE(PrintCommands::paint(*natal, printer, nullptr));
         EXPECT_GT(std::filesystem::file_size(scratch / name), 10000u) << name;
         natal->tableView()->setFocus();
         QApplication::processEvents();

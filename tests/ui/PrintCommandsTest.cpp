@@ -62,11 +62,10 @@ class PrintCommandsTest : public ::testing::Test {
         QApplication::processEvents();
     }
     void TearDown() override {
-        if (CTextChildFrame* text = frame_->activeTextFrame())
+        if (CTextChildFrame* text = frame_->windows().active<CTextChildFrame>())
             text->view()->document()->setModified(false);
         frame_.reset();
     }
-    QWidget* activeFrame() const { return frame_->mdiArea()->activeSubWindow()->widget(); }
 
     testing::ScratchFolder scratch_;
     AppContext context_;
@@ -78,7 +77,7 @@ class PrintCommandsTest : public ::testing::Test {
 TEST_F(PrintCommandsTest, TheTextPrintsOnItsPagesAndTheWindowKeepsItsText) {
     frame_->commandAction(command::kTextWindow)->trigger();
     QApplication::processEvents();
-    CTextChildFrame* text = frame_->activeTextFrame();
+    CTextChildFrame* text = frame_->windows().active<CTextChildFrame>();
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(frame_->action(Command::Print)->isEnabled());
     EXPECT_TRUE(frame_->action(Command::PrintPreview)->isEnabled());
@@ -93,9 +92,8 @@ TEST_F(PrintCommandsTest, TheTextPrintsOnItsPagesAndTheWindowKeepsItsText) {
     const QString before = view->toPlainText();
     const int cursor = view->textCursor().position();
 
-    PrintCommands printing(frame_->windows(), context_.resources);
     QPrinter printer(QPrinter::HighResolution);
-    ASSERT_TRUE(printing.paint(*text, pdfPrinter(printer, scratch_ / "text.pdf"), nullptr));
+    ASSERT_TRUE(PrintCommands::paint(*text, pdfPrinter(printer, scratch_ / "text.pdf"), nullptr));
     EXPECT_GT(pdfPages(scratch_ / "text.pdf"), 1);
 
     EXPECT_EQ(view->toPlainText(), before);
@@ -110,8 +108,8 @@ TEST_F(PrintCommandsTest, TheTextPrintsOnItsPagesAndTheWindowKeepsItsText) {
 TEST_F(PrintCommandsTest, TheChartWindowsPrintAndExportTheirPictures) {
     EXPECT_TRUE(fileMenuHas(*frame_, frame_->action(Command::ExportPicture)));
     EXPECT_TRUE(frame_->action(Command::ExportPicture)->isEnabled());
-    PictureExportCommands exporting(frame_->windows(), context_.resources);
-    CBornChildFrame* natal = frame_->activeNatalFrame();
+    PictureExportCommands exporting(frame_->windows());
+    CBornChildFrame* natal = frame_->windows().active<CBornChildFrame>();
     ASSERT_NE(natal, nullptr);
     const auto wheel = scratch_ / "wheel.png";
     QString error;
@@ -130,21 +128,21 @@ TEST_F(PrintCommandsTest, TheChartWindowsPrintAndExportTheirPictures) {
         [](EventDateDialog& dialog) { testing::click(dialog.findChild<QPushButton*>("ok")); });
     frame_->commandAction(command::kEventWindow)->trigger();
     QApplication::processEvents();
-    QWidget* event = activeFrame();
-    EXPECT_EQ(PictureExportCommands::viewOf(*event), PictureExportChoice::View::Dial);
+    ChartWindow* event = frame_->windows().activeWindow();
+    ASSERT_NE(event, nullptr);
+    EXPECT_EQ(event->pictureView(), PictureExportChoice::View::Dial);
     EXPECT_TRUE(frame_->action(Command::Print)->isEnabled());
     EXPECT_TRUE(frame_->action(Command::ExportPicture)->isEnabled());
     EXPECT_TRUE(fileMenuHas(*frame_, frame_->action(Command::ExportPicture)));
 
-    PrintCommands printing(frame_->windows(), context_.resources);
     QPrinter printer(QPrinter::HighResolution);
-    ASSERT_TRUE(printing.paint(*event, pdfPrinter(printer, scratch_ / "dial.pdf"), nullptr));
+    ASSERT_TRUE(PrintCommands::paint(*event, pdfPrinter(printer, scratch_ / "dial.pdf"), nullptr));
     EXPECT_EQ(pdfPages(scratch_ / "dial.pdf"), 1);
 
     const auto svg = scratch_ / "dial.svg";
     ASSERT_TRUE(exporting.exportTo(*event, QString::fromStdString(svg.string()), &error));
     EXPECT_NE(fileBytes(svg).find("<svg"), std::string::npos);
-    const Date day = ChartWindows::chartOf(event)->doc().eventChart().date;
+    const Date day = event->chart().doc().eventChart().date;
     EXPECT_EQ(exporting.proposedName(*event), QString("sample-события-%1.%2.%3.png")
                                                   .arg(day.day, 2, 10, QChar('0'))
                                                   .arg(day.month, 2, 10, QChar('0'))

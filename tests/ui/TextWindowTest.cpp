@@ -12,6 +12,7 @@
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
 #include "ui/AppContext.h"
+#include "ui/CBornChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTextView.h"
@@ -51,7 +52,7 @@ class TextWindowTest : public ::testing::Test {
         ASSERT_TRUE(frame_->openChart(QString::fromStdString((scratch_ / "sample.map").string())));
         frame_->commandAction(command::kTextWindow)->trigger();
         QApplication::processEvents();
-        text_ = frame_->activeTextFrame();
+        text_ = frame_->windows().active<CTextChildFrame>();
         ASSERT_NE(text_, nullptr);
         view_ = text_->view();
         answerDialogs();
@@ -95,7 +96,7 @@ class TextWindowTest : public ::testing::Test {
 };
 
 TEST_F(TextWindowTest, OpensOncePerChartShowsEachBreakOnceAndSavesTheBytesUnchanged) {
-    EXPECT_EQ(frame_->menuKind(), CMainFrame::MenuKind::Text);
+    EXPECT_EQ(frame_->menuKind(), CTextChildFrame::kKind);
     std::vector<QString> menus;
     for (QAction* a : frame_->menuBar()->actions()) menus.push_back(a->text());
     ASSERT_GE(menus.size(), 3u);
@@ -108,9 +109,10 @@ TEST_F(TextWindowTest, OpensOncePerChartShowsEachBreakOnceAndSavesTheBytesUnchan
     EXPECT_EQ(view_->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 
     // The natal window's command brings the same text window back to the front.
-    frame_->windows().showNatalWindow(frame_->activeTextFrame()->sharedChart());
+    frame_->windows().show(CBornChildFrame::kKind,
+                           frame_->windows().active<CTextChildFrame>()->sharedChart());
     frame_->commandAction(command::kSynthesizeText)->trigger();
-    EXPECT_EQ(frame_->activeTextFrame(), text_);
+    EXPECT_EQ(frame_->windows().active<CTextChildFrame>(), text_);
     int textWindows = 0;
     for (QMdiSubWindow* window : frame_->mdiArea()->subWindowList())
         textWindows += qobject_cast<CTextChildFrame*>(window->widget()) != nullptr;
@@ -158,8 +160,8 @@ TEST_F(TextWindowTest, CloseQuestionWithEachAnswer) {
     for (const Case& c : cases) {
         if (!textWindow()) frame_->commandAction(command::kTextWindow)->trigger();
         QApplication::processEvents();
-        ASSERT_NE(frame_->activeTextFrame(), nullptr);
-        text_ = frame_->activeTextFrame();
+        ASSERT_NE(frame_->windows().active<CTextChildFrame>(), nullptr);
+        text_ = frame_->windows().active<CTextChildFrame>();
         view_ = text_->view();
         answerDialogs();
         view_->insertPlainText("правка ");
