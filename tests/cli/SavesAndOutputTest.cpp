@@ -1,11 +1,16 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CliRunner.h"
@@ -108,6 +113,42 @@ TEST_F(SavesAndOutputTest, EverySaveFollowsLinksAndRefusesALoop) {
         EXPECT_EQ(loop.exitCode, 1) << command;
         EXPECT_TRUE(has(loop.err, "зацикливаются")) << loop.err;
         EXPECT_TRUE(std::filesystem::is_symlink(scratch_ / "loop-a"));
+    }
+}
+
+bool holdsTemporaryFile(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().filename().string().rfind(".out.csv.", 0) == 0) return true;
+    }
+    return false;
+}
+
+TEST_F(SavesAndOutputTest, ASignalDuringBatchRemovesItsTemporaryFileAndEndsTheProgramWithIt) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // The input is a pipe held open: batch writes what it got, then waits for more.
+        const auto input = path("in-" + std::to_string(signal));
+        ASSERT_EQ(mkfifo(input.c_str(), 0644), 0);
+        const std::string out = path("out.csv");
+        std::vector<std::string> words = {ORVANTA_CLI, "batch", input, "-o", out};
+        std::vector<char*> argv;
+        for (auto& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, ORVANTA_CLI, nullptr, nullptr, argv.data(), environ), 0);
+        const int feed = ::open(input.c_str(), O_WRONLY);
+        const std::string record = "Анна;15.06.1990;14:30;3;55.75;37.62\n";
+        ASSERT_EQ(::write(feed, record.data(), record.size()), static_cast<ssize_t>(record.size()));
+        for (int wait = 0; wait < 500 && !holdsTemporaryFile(scratch_.path()); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_TRUE(holdsTemporaryFile(scratch_.path())) << "the save never started";
+        ::kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ::close(feed);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << " " << status;
+        EXPECT_FALSE(holdsTemporaryFile(scratch_.path())) << signal;
+        EXPECT_FALSE(std::filesystem::exists(out));
     }
 }
 
