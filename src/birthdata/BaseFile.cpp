@@ -36,4 +36,10 @@ std::string BaseFile::damagedMessage(const std::filesystem::path& path, std::str
            std::string(kKeptNote);
 }
 
+std::string BaseFile::withoutKeptNote(std::string_view message) {
+    const std::string note = "\n" + std::string(kKeptNote);
+    if (message.ends_with(note)) message.remove_suffix(note.size());
+    return std::string(message);
+}
+
 }  // namespace orvanta

@@ -22,6 +22,9 @@ class BaseFile {
 
     // The message for a file whose bytes do not fit its format; reason says what is wrong.
     static std::string damagedMessage(const std::filesystem::path& path, std::string_view reason);
+    // A message of read() or damagedMessage() without its closing sentence, which tells the
+    // desktop program's user that work goes on with an empty base: a command ends instead.
+    static std::string withoutKeptNote(std::string_view message);
 
     // Reads the file and parses its bytes into records; on any failure the records stay
     // empty and error holds the message for the user.

@@ -22,7 +22,7 @@ int readHouseSystem(const CommandLine& line) {
     const std::string name = line.value("--houses").value_or("Placidus");
     if (name == "none") return HouseSystems::kNone;
     if (const auto index = HouseSystems::indexOf(name)) return *index;
-    throw UsageError("--houses: unknown house system '" + name + "'");
+    throw UsageError("--houses: неизвестная система домов «" + name + "»");
 }
 
 }  // namespace
@@ -68,13 +68,13 @@ BatchCommand::Summary BatchCommand::process(std::istream& in, BatchResultWriter&
     auto previous = MessageSink::install(
         [&engineMessage](std::string_view text) { engineMessage = std::string(text); });
     writer.writeHeader();
-    for (long number = 1;; ++number) {
+    for (long number = 1; !writer.failed(); ++number) {
         const LineRead read = readLine(in, line);
         if (read == LineRead::End) break;
         if (number == 1 && line.starts_with(kUtf8Mark)) line.erase(0, kUtf8Mark.size());
         const auto fail = [&](const std::string& field, const std::string& message) {
             const std::string text =
-                "line " + std::to_string(number) + ": " + field + ": " + message;
+                "строка " + std::to_string(number) + ": " + field + ": " + message;
             err << "orvanta-cli batch: " << text << "\n";
             writer.writeEmpty(read == LineRead::TooLong ? "" : BatchRecordParser::nameOf(line),
                               text);
@@ -82,7 +82,7 @@ BatchCommand::Summary BatchCommand::process(std::istream& in, BatchResultWriter&
         };
         if (read == LineRead::TooLong) {
             ++summary.records;
-            fail("line", "longer than " + std::to_string(kLongestLine) + " bytes");
+            fail("строка", "длиннее " + std::to_string(kLongestLine) + " байт");
             continue;
         }
         if (BatchRecordParser::isSkipped(line)) continue;
@@ -114,8 +114,12 @@ int BatchCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     int houseSystem = 0;
     try {
         line.parse(arguments);
-        if (line.operands().size() > 1) throw UsageError("give one input file, or - for stdin");
+        if (line.operands().size() > 1)
+            throw UsageError("укажите один входной файл или - для стандартного ввода");
         houseSystem = readHouseSystem(line);
+        if (line.has("-o") && line.value("-o")->empty()) {
+            throw UsageError("-o: пустое имя файла");
+        }
     } catch (const UsageError& error) {
         err << "orvanta-cli batch: " << error.what() << "\n";
         return 2;
@@ -124,7 +128,7 @@ int BatchCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     const std::string inputName = line.operands().empty() ? "-" : line.operands()[0];
     std::ifstream input(inputName == "-" ? std::string("/dev/stdin") : inputName, std::ios::binary);
     if (!input) {
-        err << "orvanta-cli batch: cannot open " << inputName << "\n";
+        err << "orvanta-cli batch: не удалось открыть «" << inputName << "»\n";
         return 1;
     }
 
@@ -140,7 +144,7 @@ int BatchCommand::run(const std::vector<std::string>& arguments, std::ostream& o
                                                               : BatchResultWriter::Format::Csv);
     const Summary summary = process(input, writer, err, houseSystem);
     if (input.bad()) {
-        err << "orvanta-cli batch: cannot read " << inputName << "\n";
+        err << "orvanta-cli batch: не удалось прочитать «" << inputName << "»\n";
         return 1;
     }
     if (outputName && !file.commit(&error)) {
@@ -149,8 +153,8 @@ int BatchCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     }
     target.flush();
     if (summary.engineIncomplete) {
-        err << "orvanta-cli batch: warning: the engine could not compute every body (Chiron needs "
-               "seas_18.se1 in the application folder); such a body is shown at 0\n";
+        err << "orvanta-cli batch: внимание: библиотека расчёта вычислила не все тела (для Хирона "
+               "нужен seas_18.se1 в папке программы); такое тело показано в 0°\n";
     }
     return summary.failed > 0 ? 1 : 0;
 }

@@ -1,10 +1,12 @@
 #include "cli/BatchRecordParser.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "calc/Calendar.h"
 #include "calc/HouseSystems.h"
+#include "cli/BirthFields.h"
 
 namespace orvanta::cli {
 namespace {
@@ -44,7 +46,7 @@ std::optional<std::vector<int>> wholeNumbers(std::string_view text, char separat
 }
 
 std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return "«" + std::string(text) + "»";
 }
 
 // A name must stay readable UTF-8 in the JSON and CSV output.
@@ -84,8 +86,18 @@ bool BatchRecordParser::isSkipped(std::string_view line) {
 }
 
 bool BatchRecordParser::isHeader(std::string_view line) {
+    // Only the exact column names: a first record that merely has no digit in its date is a
+    // record with a bad date, and is reported as such.
+    static const std::vector<std::string_view> kEnglish = {"name", "date", "time",  "zone",
+                                                           "lat",  "lon",  "houses"};
+    static const std::vector<std::string_view> kRussian = {"Имя",    "Дата",    "Время", "Пояс",
+                                                           "Широта", "Долгота", "Дома"};
     const auto fields = split(line);
-    return fields.size() >= 2 && fields[1].find_first_of("0123456789") == std::string_view::npos;
+    if (fields.size() < kFieldCount || fields.size() > kFieldCount + 1) return false;
+    for (const auto* names : {&kEnglish, &kRussian}) {
+        if (std::equal(fields.begin(), fields.end(), names->begin())) return true;
+    }
+    return false;
 }
 
 std::string BatchRecordParser::nameOf(std::string_view line) {
@@ -93,40 +105,13 @@ std::string BatchRecordParser::nameOf(std::string_view line) {
     return isUtf8(name) ? std::string(name) : std::string();
 }
 
-std::optional<double> BatchRecordParser::number(std::string_view text) {
-    std::string plain(text);
-    if (!plain.empty() && plain.front() == '+') plain.erase(0, 1);
-    for (auto& c : plain) {
-        if (c == ',') c = '.';
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (plain.empty() || error != std::errc() || end != plain.data() + plain.size() ||
-        !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<double> BatchRecordParser::zoneHours(std::string_view text) {
-    const auto colon = text.find(':');
-    if (colon == std::string_view::npos) return number(text);
-    const bool negative = !text.empty() && text.front() == '-';
-    const auto sign = (!text.empty() && (text.front() == '-' || text.front() == '+')) ? 1 : 0;
-    const auto hours = wholeNumber(text.substr(sign, colon - sign));
-    const auto minutes = wholeNumber(text.substr(colon + 1));
-    if (!hours || !minutes || *hours < 0 || *minutes < 0 || *minutes > 59) return std::nullopt;
-    const double value = *hours + *minutes / 60.0;
-    return negative ? -value : value;
-}
-
 std::optional<BatchFieldError> BatchRecordParser::readDate(std::string_view text,
                                                            ChartRequest& request) {
     const auto parts = wholeNumbers(text, '.', 3);
-    if (!parts) return BatchFieldError{"date", quoted(text) + " is not DD.MM.YYYY"};
+    if (!parts) return BatchFieldError{"дата", quoted(text) + " не в виде ДД.ММ.ГГГГ"};
     const Date date{(*parts)[0], (*parts)[1], (*parts)[2]};
     if (!Calendar::isValidDate(date)) {
-        return BatchFieldError{"date", std::string(text) + " is not a date between 1860 and 2130"};
+        return BatchFieldError{"дата", std::string(text) + " не дата от 1860 до 2130 года"};
     }
     request.day = date.day;
     request.month = date.month;
@@ -137,11 +122,11 @@ std::optional<BatchFieldError> BatchRecordParser::readDate(std::string_view text
 std::optional<BatchFieldError> BatchRecordParser::readTime(std::string_view text,
                                                            ChartRequest& request) {
     const auto parts = wholeNumbers(text, ':', 2);
-    if (!parts) return BatchFieldError{"time", quoted(text) + " is not HH:MM"};
+    if (!parts) return BatchFieldError{"время", quoted(text) + " не в виде ЧЧ:ММ"};
     const int hour = (*parts)[0];
     const int minute = (*parts)[1];
     if (!Calendar::isValidTime(hour, minute) && !(hour == 24 && minute == 0)) {
-        return BatchFieldError{"time", std::string(text) + " is not a time of day"};
+        return BatchFieldError{"время", std::string(text) + " не время суток"};
     }
     request.hour = hour;
     request.minute = minute;
@@ -158,14 +143,13 @@ std::optional<BatchFieldError> BatchRecordParser::readHouseSystem(
         } else if (const auto index = HouseSystems::indexOf(name)) {
             request.houseSystem = *index;
         } else {
-            return BatchFieldError{"house system", "unknown house system " + quoted(name)};
+            return BatchFieldError{"система домов", "неизвестная система домов " + quoted(name)};
         }
     }
     if (request.houseSystem != HouseSystems::kNone &&
         !HouseSystems::buildableAt(request.houseSystem, request.latitude)) {
-        return BatchFieldError{"lat", "beyond the polar circle the house system " +
-                                          std::string(HouseSystems::name(request.houseSystem)) +
-                                          " cannot be built"};
+        return BatchFieldError{"широта",
+                               BirthFields::polarRefusal(request.houseSystem, request.latitude)};
     }
     return std::nullopt;
 }
@@ -173,12 +157,13 @@ std::optional<BatchFieldError> BatchRecordParser::readHouseSystem(
 std::variant<BatchRecord, BatchFieldError> BatchRecordParser::parse(std::string_view line) const {
     const auto fields = split(line);
     if (fields.size() < kFieldCount || fields.size() > kFieldCount + 1) {
-        return BatchFieldError{"line", "has " + std::to_string(fields.size()) +
-                                           " fields; name;DD.MM.YYYY;HH:MM;zone;lat;lon[;house "
-                                           "system] has 6 or 7"};
+        return BatchFieldError{"строка",
+                               "полей " + std::to_string(fields.size()) +
+                                   ", а в имя;ДД.ММ.ГГГГ;ЧЧ:ММ;пояс;широта;долгота[;система "
+                                   "домов] их 6 или 7"};
     }
     BatchRecord record;
-    if (!isUtf8(fields[0])) return BatchFieldError{"name", "is not UTF-8 text"};
+    if (!isUtf8(fields[0])) return BatchFieldError{"имя", "не текст в UTF-8"};
     record.name = fields[0];
     ChartRequest& request = record.request;
     if (auto error = readDate(fields[1], request)) return *error;
@@ -191,18 +176,18 @@ std::variant<BatchRecord, BatchFieldError> BatchRecordParser::parse(std::string_
         double* target;
     };
     const Ranged ranged[] = {
-        {"zone", fields[3], kLargestZone, &request.timeZone},
-        {"lat", fields[4], 90.0, &request.latitude},
-        {"lon", fields[5], 180.0, &request.longitude},
+        {"пояс", fields[3], kLargestZone, &request.timeZone},
+        {"широта", fields[4], 90.0, &request.latitude},
+        {"долгота", fields[5], 180.0, &request.longitude},
     };
     for (const auto& item : ranged) {
-        const auto value =
-            item.target == &request.timeZone ? zoneHours(item.text) : number(item.text);
-        if (!value) return BatchFieldError{item.field, quoted(item.text) + " is not a number"};
+        const auto value = item.target == &request.timeZone ? BirthFields::zoneHours(item.text)
+                                                            : BirthFields::decimal(item.text);
+        if (!value) return BatchFieldError{item.field, quoted(item.text) + " не число"};
         if (std::fabs(*value) > item.limit) {
             const auto limit = std::to_string(static_cast<int>(item.limit));
             return BatchFieldError{
-                item.field, std::string(item.text) + " is outside -" + limit + " .. " + limit};
+                item.field, std::string(item.text) + " вне пределов -" + limit + " .. " + limit};
         }
         *item.target = *value;
     }

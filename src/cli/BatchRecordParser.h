@@ -36,15 +36,14 @@ class BatchRecordParser {
 
     // Blank lines and '#' comments carry no record.
     static bool isSkipped(std::string_view line);
-    // A header names the columns: its date field holds no digit.
+    // A header is "name;date;time;zone;lat;lon[;houses]" or its Russian
+    // "Имя;Дата;Время;Пояс;Широта;Долгота[;Дома]", exactly.
     static bool isHeader(std::string_view line);
     // The record's name, as far as it can be read, for the empty record of a bad line.
     static std::string nameOf(std::string_view line);
 
   private:
     static std::vector<std::string_view> split(std::string_view line);
-    static std::optional<double> number(std::string_view text);
-    static std::optional<double> zoneHours(std::string_view text);
     static std::optional<BatchFieldError> readDate(std::string_view text, ChartRequest& request);
     static std::optional<BatchFieldError> readTime(std::string_view text, ChartRequest& request);
     std::optional<BatchFieldError> readHouseSystem(const std::vector<std::string_view>& fields,

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <ostream>
+#include <string_view>
 
 #include "calc/Bodies.h"
 #include "cli/ChartCommand.h"
@@ -26,6 +27,24 @@ std::string objectName(int number) {
 
 }  // namespace
 
+std::string BatchResultWriter::csvField(const std::string& text) {
+    std::string field = text;
+    if (!field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string::npos) {
+        field.insert(0, 1, '\'');
+    }
+    if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
+    std::string quotedField = "\"";
+    for (const char c : field) {
+        quotedField += c;
+        if (c == '"') quotedField += '"';
+    }
+    return quotedField + '"';
+}
+
+bool BatchResultWriter::failed() const {
+    return out_.fail();
+}
+
 void BatchResultWriter::writeHeader() {
     if (format_ != Format::Csv) return;
     line_ = "name";
@@ -47,7 +66,7 @@ void BatchResultWriter::writeChart(const std::string& name, const ChartData& cha
         out_ << json.text() << '\n';
         return;
     }
-    line_ = name;
+    line_ = csvField(name);
     for (int number = 1; number <= Bodies::kLastCusp; ++number) {
         line_ += ';';
         if (number > last) {
@@ -70,7 +89,7 @@ void BatchResultWriter::writeEmpty(const std::string& name, const std::string& e
         out_ << json.text() << '\n';
         return;
     }
-    line_ = name;
+    line_ = csvField(name);
     line_.append(2 * Bodies::kLastCusp, ';');
     line_ += '\n';
     out_ << line_;

@@ -20,6 +20,13 @@ class BatchResultWriter {
     // A chart without houses (housesUnavailable) leaves the cusps out.
     void writeChart(const std::string& name, const ChartData& chart);
     void writeEmpty(const std::string& name, const std::string& error);
+    // True once a write did not arrive: nothing after it can make the output whole.
+    bool failed() const;
+
+    // A text field of the CSV form: a text that a spreadsheet would take for a formula (it
+    // starts with =, +, -, @, a tab or a carriage return) gets a leading apostrophe, and a
+    // field holding the separator, a double quote or a line break is quoted as RFC 4180 says.
+    static std::string csvField(const std::string& text);
 
   private:
     std::ostream& out_;

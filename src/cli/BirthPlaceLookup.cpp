@@ -15,8 +15,8 @@ namespace {
 double offsetAt(const std::string& zone, const DateTime& local, const CommandLine& line) {
     const std::optional<ZoneHistory::Reading> reading = ZoneHistory::atLocal(zone, local);
     if (!reading) {
-        throw UsageError("--place: the time zone " + zone +
-                         " is missing from the system's time zone database; give --zone");
+        throw UsageError("--place: часового пояса " + zone +
+                         " нет в базе поясов системы; укажите --zone");
     }
     switch (reading->kind) {
         case ZoneHistory::Kind::Unique:
@@ -41,7 +41,7 @@ std::optional<LookedUpPlace> BirthPlaceLookup::complete(const CommandLine& line,
     const bool allGiven = explicitZone && line.has("--lat") && line.has("--lon");
     if (allGiven || options.place.empty()) return std::nullopt;
     if (line.has("--earlier") && line.has("--later")) {
-        throw UsageError("--earlier and --later exclude each other");
+        throw UsageError("--earlier и --later исключают друг друга");
     }
 
     PlaceBase userPlaces;
@@ -49,8 +49,8 @@ std::optional<LookedUpPlace> BirthPlaceLookup::complete(const CommandLine& line,
     const std::optional<PlaceSuggestion> found =
         PlaceFinder(userPlaces, &WorldAtlas::shared()).resolve(options.place);
     if (!found) {
-        throw UsageError("--place: no place of " + std::string(PlaceBase::kFileName) +
-                         " and no atlas city matches '" + options.place + "'");
+        throw UsageError("--place: ни место из " + std::string(PlaceBase::kFileName) +
+                         ", ни город атласа не подходят к «" + options.place + "»");
     }
 
     LookedUpPlace place{found->name, found->label, found->latitude, found->longitude, "", 0.0};
@@ -61,8 +61,8 @@ std::optional<LookedUpPlace> BirthPlaceLookup::complete(const CommandLine& line,
     place.longitude = request.longitude;
     if (!explicitZone) {
         if (found->zone.empty()) {
-            throw UsageError("--place: '" + found->name +
-                             "' is no atlas city, so its clock is unknown; give --zone");
+            throw UsageError("--place: «" + found->name +
+                             "» не город атласа, его часы неизвестны; укажите --zone");
         }
         // 24:00 is the next day's midnight, which the zone reads as such.
         DateTime local{request.hour, request.minute, request.day, request.month, request.year};

@@ -8,8 +8,10 @@
 #include "calc/Calendar.h"
 #include "calc/ChartComputation.h"
 #include "calc/HouseSystems.h"
+#include "cli/BirthFields.h"
 #include "cli/ChartFileExport.h"
 #include "cli/JsonWriter.h"
+#include "cli/LowerLayerMessage.h"
 #include "cli/PlacesCommand.h"
 #include "cli/TextTable.h"
 #include "common/MessageSink.h"
@@ -52,10 +54,10 @@ std::set<std::string> ChartCommand::flagOptions() {
 
 void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
     const auto parts = splitNumbers(text, '.', "--date");
-    if (parts.size() != 3) throw UsageError("--date: '" + text + "' is not DD.MM.YYYY");
+    if (parts.size() != 3) throw UsageError("--date: «" + text + "» не в виде ДД.ММ.ГГГГ");
     const Date date{parts[0], parts[1], parts[2]};
     if (!Calendar::isValidDate(date)) {
-        throw UsageError("--date: " + text + " is not a date between 1860 and 2130");
+        throw UsageError("--date: " + text + " не дата от 1860 до 2130 года");
     }
     request.day = date.day;
     request.month = date.month;
@@ -64,10 +66,10 @@ void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
 
 void ChartCommand::readTime(const std::string& text, ChartRequest& request) {
     const auto parts = splitNumbers(text, ':', "--time");
-    if (parts.size() != 2) throw UsageError("--time: '" + text + "' is not HH:MM");
+    if (parts.size() != 2) throw UsageError("--time: «" + text + "» не в виде ЧЧ:ММ");
     const bool nextMidnight = parts[0] == 24 && parts[1] == 0;
     if (!Calendar::isValidTime(parts[0], parts[1]) && !nextMidnight) {
-        throw UsageError("--time: " + text + " is not a time of day");
+        throw UsageError("--time: " + text + " не время суток");
     }
     request.hour = parts[0];
     request.minute = parts[1];
@@ -77,10 +79,22 @@ double ChartCommand::readRanged(const CommandLine& line, const std::string& opti
     const std::string text = line.required(option);
     const double value = CommandLine::toDouble(option, text);
     if (std::fabs(value) > limit) {
-        throw UsageError(option + ": " + text + " is outside -" + fixed(limit, 0) + " .. " +
+        throw UsageError(option + ": " + text + " вне пределов -" + fixed(limit, 0) + " .. " +
                          fixed(limit, 0));
     }
     return value;
+}
+
+double ChartCommand::readZone(const CommandLine& line) {
+    // The same syntax as a batch record's zone: hours, or ±H:MM.
+    const std::string text = line.required("--zone");
+    const auto hours = BirthFields::zoneHours(text);
+    if (!hours) throw UsageError("--zone: «" + text + "» не часы (3, 5.75) и не ±Ч:ММ (+5:45)");
+    if (std::fabs(*hours) > kLargestZone) {
+        throw UsageError("--zone: " + text + " вне пределов -" + fixed(kLargestZone, 0) + " .. " +
+                         fixed(kLargestZone, 0));
+    }
+    return *hours;
 }
 
 int ChartCommand::readHouseSystem(const CommandLine& line) {
@@ -90,15 +104,16 @@ int ChartCommand::readHouseSystem(const CommandLine& line) {
     std::string known;
     for (int i = 0; i < HouseSystems::kCount; ++i)
         known += " " + std::string(HouseSystems::name(i));
-    throw UsageError("--houses: unknown house system '" + name + "'; one of:" + known + " none");
+    throw UsageError("--houses: неизвестная система домов «" + name + "»; возможны:" + known +
+                     " none");
 }
 
 std::string ChartCommand::readText(const CommandLine& line, const std::string& option) {
     const std::string text = line.value(option).value_or("");
     const std::string bad = Windows1251::firstUnencodable(text);
     if (!bad.empty()) {
-        throw UsageError(option + ": the character '" + bad +
-                         "' cannot be stored in a chart file (Windows-1251)");
+        throw UsageError(option + ": символ «" + bad +
+                         "» нельзя сохранить в файле карты (Windows-1251)");
     }
     return text;
 }
@@ -114,7 +129,7 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
     const auto readGiven = [&line](const std::string& option, double limit, double& target) {
         if (line.has(option)) target = readRanged(line, option, limit);
     };
-    readGiven("--zone", kLargestZone, options.request.timeZone);
+    if (line.has("--zone")) options.request.timeZone = readZone(line);
     readGiven("--lat", 90.0, options.request.latitude);
     readGiven("--lon", 180.0, options.request.longitude);
     // What is not given comes from the place, if it names one; otherwise it is required.
@@ -125,7 +140,8 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
     // The birth-data entry's rule, once the latitude is known: these systems cannot be built
     // beyond the polar circles.
     if (HouseSystems::unfitAt(options.request.houseSystem, options.request.latitude)) {
-        throw UsageError(HouseSystems::kPolarMessage);
+        throw UsageError("--lat: " + BirthFields::polarRefusal(options.request.houseSystem,
+                                                               options.request.latitude));
     }
     return options;
 }
@@ -210,15 +226,18 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
         values.insert("-o");
         CommandLine line(values, flagOptions());
         line.parse(arguments);
-        if (!line.operands().empty()) throw UsageError("unexpected argument " + line.operands()[0]);
+        if (!line.operands().empty()) throw UsageError("лишний аргумент " + line.operands()[0]);
         options = readOptions(line);
         mapFile = line.value("-o").value_or("");
+        if (line.has("-o") && mapFile.empty()) throw UsageError("-o: пустое имя файла");
     } catch (const UsageError& error) {
         err << "orvanta-cli chart: " << error.what() << "\n";
         return 2;
     }
 
-    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
+    auto previous = MessageSink::install([&err](std::string_view text) {
+        err << "orvanta-cli chart: " << LowerLayerMessage::forCommandLine(text) << "\n";
+    });
     ChartData chart;
     chart.housesUnavailable = options.request.houseSystem == HouseSystems::kNone ? 1 : 0;
     auto& computation = ChartComputation::shared();
@@ -227,8 +246,8 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     MessageSink::install(std::move(previous));
     if (!computed) return 1;
     if ((computation.lastEngineStatus() & EngineLoader::kStatusBodyMissing) != 0) {
-        err << "orvanta-cli chart: warning: the engine could not compute every body (Chiron needs "
-               "seas_18.se1 in the application folder); such a body is shown at 0\n";
+        err << "orvanta-cli chart: внимание: библиотека расчёта вычислила не все тела (для Хирона "
+               "нужен seas_18.se1 в папке программы); такое тело показано в 0°\n";
     }
 
     const int last = chart.housesUnavailable ? Bodies::kBodyCount : Bodies::kLastCusp;

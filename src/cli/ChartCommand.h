@@ -46,6 +46,7 @@ class ChartCommand {
     static void readDate(const std::string& text, ChartRequest& request);
     static void readTime(const std::string& text, ChartRequest& request);
     static double readRanged(const CommandLine& line, const std::string& option, double limit);
+    static double readZone(const CommandLine& line);
     static int readHouseSystem(const CommandLine& line);
     static std::string readText(const CommandLine& line, const std::string& option);
 };

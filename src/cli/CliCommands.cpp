@@ -11,6 +11,7 @@
 #include "cli/TextCommand.h"
 #include "cli/TimeChangeCommand.h"
 #include "cli/TransitsCommand.h"
+#include "common/SystemErrorText.h"
 
 namespace orvanta::cli {
 namespace {
@@ -52,7 +53,7 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
 }
 
 std::string CliCommands::usage() {
-    std::string text = "usage: orvanta-cli COMMAND [OPTIONS]\n";
+    std::string text = "вызов: orvanta-cli КОМАНДА [ПАРАМЕТРЫ]\n";
     for (const auto& command : all()) text += "  orvanta-cli " + std::string(command.usage) + "\n";
     return text;
 }
@@ -64,7 +65,17 @@ int CliCommands::dispatch(const std::vector<std::string>& arguments, std::ostrea
     TerminalStreamBuf errBuffer(err.rdbuf());
     std::ostream safeOut(&outBuffer);
     std::ostream safeErr(&errBuffer);
-    return runCommand(arguments, safeOut, safeErr);
+    const int code = runCommand(arguments, safeOut, safeErr);
+    // Output that did not arrive whole is a failure, even when the command itself succeeded.
+    safeOut.flush();
+    if (!outBuffer.failed()) return code;
+    const std::string command = arguments.empty()
+                                    ? "orvanta-cli"
+                                    : "orvanta-cli " + TerminalStreamBuf::escape(arguments[0]);
+    safeErr << command
+            << ": не удалось записать вывод: " << SystemErrorText::describe(outBuffer.errorNumber())
+            << "\n";
+    return code == 0 ? 1 : code;
 }
 
 int CliCommands::runCommand(const std::vector<std::string>& arguments, std::ostream& out,
@@ -78,7 +89,7 @@ int CliCommands::runCommand(const std::vector<std::string>& arguments, std::ostr
             return command.run({arguments.begin() + 1, arguments.end()}, out, err);
         }
     }
-    err << "orvanta-cli: unknown command '" << arguments[0] << "'\n" << usage();
+    err << "orvanta-cli: неизвестная команда «" << arguments[0] << "»\n" << usage();
     return 2;
 }
 

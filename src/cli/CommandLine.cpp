@@ -13,13 +13,13 @@ void CommandLine::parse(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (valueOptions_.count(argument)) {
             if (i + 1 >= arguments.size())
-                throw UsageError("option " + argument + " needs a value");
+                throw UsageError("у параметра " + argument + " нет значения");
             values_[argument] = arguments[++i];
         } else if (flagOptions_.count(argument)) {
             flags_.insert(argument);
         } else if (argument.size() > 1 && argument[0] == '-' &&
                    !std::isdigit(static_cast<unsigned char>(argument[1]))) {
-            throw UsageError("unknown option " + argument);
+            throw UsageError("неизвестный параметр " + argument);
         } else {
             operands_.push_back(argument);
         }
@@ -38,7 +38,7 @@ std::optional<std::string> CommandLine::value(const std::string& option) const {
 
 std::string CommandLine::required(const std::string& option) const {
     const auto found = value(option);
-    if (!found) throw UsageError("option " + option + " is required");
+    if (!found) throw UsageError("параметр " + option + " обязателен");
     return *found;
 }
 
@@ -46,10 +46,13 @@ double CommandLine::toDouble(const std::string& option, const std::string& text)
     double value = 0.0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    if (first != last && *first == '+') ++first;
+    // from_chars reads a minus of its own, so after a plus it would take "+-3" as -3.
+    const bool plus = first != last && *first == '+';
+    if (plus) ++first;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (text.empty() || error != std::errc() || end != last || !std::isfinite(value)) {
-        throw UsageError("option " + option + ": '" + text + "' is not a number");
+    if (text.empty() || (plus && first != last && *first == '-') || error != std::errc() ||
+        end != last || !std::isfinite(value)) {
+        throw UsageError("параметр " + option + ": «" + text + "» не число");
     }
     return value;
 }
@@ -58,7 +61,7 @@ int CommandLine::toInt(const std::string& option, const std::string& text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        throw UsageError("option " + option + ": '" + text + "' is not a whole number");
+        throw UsageError("параметр " + option + ": «" + text + "» не целое число");
     }
     return value;
 }

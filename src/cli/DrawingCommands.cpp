@@ -27,7 +27,7 @@ int DrawingCommands::run(std::string_view command, const std::vector<std::string
     for (const auto& known : kCommands) {
         if (known.name == command) return known.run(arguments, out, err);
     }
-    err << "orvanta-cli: the drawing part has no command '" << command << "'\n";
+    err << "orvanta-cli: в части рисования нет команды «" << command << "»\n";
     return 2;
 }
 

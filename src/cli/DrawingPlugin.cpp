@@ -27,7 +27,7 @@ LoadedPlugin loadPlugin() {
     plugin.entry =
         reinterpret_cast<DrawingPlugin::EntryPoint>(dlsym(handle, DrawingPlugin::kEntryPointName));
     if (plugin.entry == nullptr) {
-        plugin.error = file.string() + " has no entry " + DrawingPlugin::kEntryPointName;
+        plugin.error = file.string() + ": нет входа " + DrawingPlugin::kEntryPointName;
     }
     return plugin;
 }
@@ -43,7 +43,7 @@ int DrawingPlugin::run(std::string_view command, const std::vector<std::string>&
     static const LoadedPlugin plugin = loadPlugin();
     if (plugin.entry == nullptr) {
         err << "orvanta-cli " << command
-            << ": the drawing part of the program cannot be loaded: " << plugin.error << "\n";
+            << ": не удалось загрузить часть программы для рисования: " << plugin.error << "\n";
         return 1;
     }
     const std::string name(command);

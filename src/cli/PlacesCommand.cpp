@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "birthdata/BaseFile.h"
 #include "birthdata/CoordinateFields.h"
 #include "birthdata/PlaceBase.h"
 #include "birthdata/WorldAtlas.h"
@@ -96,10 +97,10 @@ int PlacesCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         line.parse(arguments);
         name = joinedName(line.operands());
         if (const auto world = line.value("--world")) {
-            if (!name.empty()) throw UsageError("unexpected argument " + line.operands()[0]);
+            if (!name.empty()) throw UsageError("лишний аргумент " + line.operands()[0]);
             return runWorld(*world, line.has("--json"), out);
         }
-        if (line.has("--json")) throw UsageError("--json goes with --world");
+        if (line.has("--json")) throw UsageError("--json бывает только с --world");
         file = line.value("--file").value_or(AppFolder::find(PlaceBase::kFileName).string());
     } catch (const UsageError& error) {
         err << "orvanta-cli places: " << error.what() << "\n";
@@ -111,10 +112,10 @@ int PlacesCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         case LoadStatus::Loaded:
             break;
         case LoadStatus::Missing:
-            err << "orvanta-cli places: " << file.string() << ": no such file\n";
+            err << "orvanta-cli places: «" << file.string() << "»: нет такого файла\n";
             return 1;
         default:
-            err << base.lastError() << "\n";
+            err << "orvanta-cli places: " << BaseFile::withoutKeptNote(base.lastError()) << "\n";
             return 1;
     }
 

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
 #include "cli/DrawingSetup.h"
 #include "cli/TransitsCommand.h"
-#include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 #include "events/paint/DialImage.h"
 #include "natal/paint/NatalPagePainter.h"
@@ -33,13 +33,13 @@ std::string lowered(std::string text) {
 QPageSize paperOf(const std::optional<std::string>& name) {
     if (!name || lowered(*name) == "a4") return QPageSize(QPageSize::A4);
     if (lowered(*name) == "letter") return QPageSize(QPageSize::Letter);
-    throw UsageError("--paper: '" + *name + "' is neither A4 nor Letter");
+    throw UsageError("--paper: «" + *name + "» не A4 и не Letter");
 }
 
 std::string kindOf(const CommandLine& line) {
     const auto chosen = std::count_if(std::begin(kKinds), std::end(kKinds),
                                       [&line](const char* kind) { return line.has(kind); });
-    if (chosen != 1) throw UsageError("choose one of --wheel, --table, --text and --dial");
+    if (chosen != 1) throw UsageError("выберите одно из --wheel, --table, --text и --dial");
     for (const char* kind : kKinds) {
         if (line.has(kind)) return kind;
     }
@@ -49,20 +49,16 @@ std::string kindOf(const CommandLine& line) {
 void checkDialOptions(const CommandLine& line, const std::string& kind) {
     if (kind == "--dial") return;
     for (const char* option : kDialOptions) {
-        if (line.has(option)) throw UsageError(std::string(option) + " belongs to --dial only");
+        if (line.has(option)) throw UsageError(std::string(option) + " относится только к --dial");
     }
 }
 
 // Opens the chart file, with its interpretation written when asked; false after saying why.
 bool openChart(const std::string& path, bool withText, CZodiacDoc& doc, std::ostream& err) {
-    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
-    const auto opened = doc.open(path);
-    if (opened == CZodiacDoc::OpenResult::Opened && withText) doc.refreshInterpretation();
-    MessageSink::install(std::move(previous));
-    if (opened == CZodiacDoc::OpenResult::EmptyFile) {
-        err << "orvanta-cli print: " << path << " is empty: it holds no chart\n";
-    }
-    return opened == CZodiacDoc::OpenResult::Opened;
+    return ChartOpening::open(doc, path, "print", err, [&] {
+        if (withText) doc.refreshInterpretation();
+        return true;
+    });
 }
 
 }  // namespace
@@ -75,13 +71,13 @@ int PrintCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     try {
         line.parse(arguments);
         if (line.operands().size() != 2) {
-            throw UsageError(std::string("give the chart file and the output file: ") + kUsage);
+            throw UsageError(std::string("укажите файл карты и файл вывода: ") + kUsage);
         }
         request.kind = kindOf(line);
         checkDialOptions(line, request.kind);
         if (request.kind == "--dial") request.eventChart = TransitsCommand::readSettings(line);
         if (lowered(std::filesystem::path(line.operands()[1]).extension().string()) != ".pdf") {
-            throw UsageError("the output file's name must end in .pdf");
+            throw UsageError("имя файла вывода должно кончаться на .pdf");
         }
         request.paper = paperOf(line.value("--paper"));
     } catch (const UsageError& error) {
@@ -94,9 +90,10 @@ int PrintCommand::run(const std::vector<std::string>& arguments, std::ostream& o
 
     auto app = DrawingSetup::guiApplication();
     CZodiacDoc doc;
-    const bool ready = request.kind == "--dial"
-                           ? TransitsCommand::build(request.chart, request.eventChart, doc, err)
-                           : openChart(request.chart, request.kind == "--text", doc, err);
+    const bool ready =
+        request.kind == "--dial"
+            ? TransitsCommand::build(request.chart, request.eventChart, doc, "print", err)
+            : openChart(request.chart, request.kind == "--text", doc, err);
     if (!ready) return 1;
     // A missing library file has been named already; half a text is not printed.
     if (request.kind == "--text" && !doc.isInterpretationComplete()) return 1;

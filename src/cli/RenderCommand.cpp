@@ -3,10 +3,10 @@
 #include <QSize>
 #include <ostream>
 
+#include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
 #include "cli/DrawingSetup.h"
 #include "cli/TransitsCommand.h"
-#include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 #include "draw/ChartResources.h"
 #include "draw/FontMapping.h"
@@ -40,16 +40,16 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         if (line.has("--dial")) return renderDial(line, out, err);
         if (line.operands().size() != 2) {
             throw UsageError(
-                "give the chart file and the output file: "
+                "укажите файл карты и файл вывода: "
                 "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]");
         }
         if (line.has("--wheel") == line.has("--table")) {
-            throw UsageError("choose one of --wheel and --table");
+            throw UsageError("выберите одно из --wheel и --table");
         }
         if (const auto text = line.value("--size")) {
             const auto parsed = parseSize(*text);
             if (!parsed) {
-                throw UsageError("--size: '" + *text + "' is not WxH with sides from 1 to " +
+                throw UsageError("--size: '" + *text + "» не ШxВ со сторонами от 1 до " +
                                  std::to_string(ChartImage::kLargestSide));
             }
             size = *parsed;
@@ -60,16 +60,8 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
     }
 
     auto app = DrawingSetup::guiApplication();
-    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
     CZodiacDoc doc;
-    const auto opened = doc.open(line.operands()[0]);
-    MessageSink::install(std::move(previous));
-    if (opened != CZodiacDoc::OpenResult::Opened) {
-        if (opened == CZodiacDoc::OpenResult::EmptyFile) {
-            err << "orvanta-cli render: " << line.operands()[0] << " is empty: it holds no chart\n";
-        }
-        return 1;
-    }
+    if (!ChartOpening::open(doc, line.operands()[0], "render", err)) return 1;
 
     const ChartResources resources = DrawingSetup::loadResources();
     const QSize area(size.first, size.second);
@@ -93,13 +85,13 @@ int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::o
     try {
         if (line.operands().size() != 1 || line.has("--wheel") || line.has("--table")) {
             throw UsageError(
-                "give the chart file: render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY "
+                "укажите файл карты: render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY "
                 "[--steps N] [--size WxH]");
         }
         settings = TransitsCommand::readSettings(line);
         if (const auto text = line.value("--size")) {
             const auto parsed = parseSize(*text);
-            if (!parsed) throw UsageError("--size: '" + *text + "' is not WxH");
+            if (!parsed) throw UsageError("--size: «" + *text + "» не ШxВ");
             size = *parsed;
         }
     } catch (const UsageError& error) {
@@ -108,7 +100,7 @@ int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::o
     }
     auto app = DrawingSetup::guiApplication();
     CZodiacDoc doc;
-    if (!TransitsCommand::build(line.operands()[0], settings, doc, err)) return 1;
+    if (!TransitsCommand::build(line.operands()[0], settings, doc, "render", err)) return 1;
     const ChartResources resources = DrawingSetup::loadResources();
     const std::string output = *line.value("--dial");
     std::string error;

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CommandLine.h"
+#include "cli/LowerLayerMessage.h"
 #include "cli/MapPrinter.h"
 #include "cli/SettingsPrinter.h"
 #include "common/AtomicFile.h"
@@ -66,12 +67,13 @@ int ShowCommand::run(const std::vector<std::string>& arguments, std::ostream& ou
     try {
         CommandLine line({}, {"--json"});
         line.parse(arguments);
-        if (line.operands().size() != 1) throw UsageError("expected one file");
+        if (line.operands().size() != 1) throw UsageError("ожидается один файл");
         path = line.operands()[0];
         json = line.has("--json");
         if (kindOf(path) == Kind::Unknown) {
-            throw UsageError("cannot tell the kind of " + path +
-                             " from its name: expected .map, .asp, .ta, .rxp, .trp or .rnd");
+            throw UsageError(
+                "по имени «" + path +
+                "» не понять, что это за файл: ожидается .map, .asp, .ta, .rxp, .trp или .rnd");
         }
     } catch (const UsageError& error) {
         err << "orvanta-cli show: " << error.what() << "\n";
@@ -87,14 +89,15 @@ int ShowCommand::run(const std::vector<std::string>& arguments, std::ostream& ou
     // A picture that cannot be read is reported by the picture itself and shown as absent.
     bool reported = false;
     auto previous = MessageSink::install([&](std::string_view text) {
-        err << "orvanta-cli show: " << path << ": " << text << "\n";
+        err << "orvanta-cli show: " << path << ": " << LowerLayerMessage::forCommandLine(text)
+            << "\n";
         reported = true;
     });
     std::string text;
     try {
         text = format(kindOf(path), *bytes, json);
     } catch (const FormatError& damage) {
-        err << "orvanta-cli show: " << path << " is damaged: " << damage.what() << "\n";
+        err << "orvanta-cli show: " << path << " повреждён: " << damage.what() << "\n";
         reported = true;
     }
     MessageSink::install(std::move(previous));

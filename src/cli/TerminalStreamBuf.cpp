@@ -1,5 +1,6 @@
 #include "cli/TerminalStreamBuf.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 
@@ -80,30 +81,49 @@ std::string TerminalStreamBuf::escape(std::string_view bytes) {
 
 TerminalStreamBuf::int_type TerminalStreamBuf::overflow(int_type c) {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    if (failed_) return traits_type::eof();
     pending_ += traits_type::to_char_type(c);
-    if (c == '\n') passOn(false);
+    if (c == '\n' && !passOn(false)) return traits_type::eof();
     return c;
 }
 
 std::streamsize TerminalStreamBuf::xsputn(const char* s, std::streamsize count) {
+    if (failed_) return 0;
     pending_.append(s, static_cast<std::size_t>(count));
-    passOn(false);
-    return count;
+    return passOn(false) ? count : 0;
 }
 
 int TerminalStreamBuf::sync() {
-    passOn(true);
-    return target_->pubsync();
+    if (!passOn(true)) return -1;
+    errno = 0;
+    if (target_->pubsync() != 0) {
+        fail();
+        return -1;
+    }
+    return 0;
 }
 
-void TerminalStreamBuf::passOn(bool everything) {
+void TerminalStreamBuf::fail() {
+    // The target's own write has just failed, so errno still holds the reason.
+    if (!failed_) errorNumber_ = errno != 0 ? errno : EIO;
+    failed_ = true;
+}
+
+bool TerminalStreamBuf::passOn(bool everything) {
     // A line ends at a line feed, which no multi-byte sequence contains, so a sequence is
     // never cut in two before it is escaped.
+    if (failed_) return false;
     const std::size_t end = everything ? pending_.size() : pending_.rfind('\n') + 1;
-    if (end == 0) return;
+    if (end == 0) return true;
     const std::string text = escape(std::string_view(pending_).substr(0, end));
-    target_->sputn(text.data(), static_cast<std::streamsize>(text.size()));
     pending_.erase(0, end);
+    errno = 0;
+    const auto size = static_cast<std::streamsize>(text.size());
+    if (target_->sputn(text.data(), size) != size) {
+        fail();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace orvanta::cli

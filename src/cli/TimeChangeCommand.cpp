@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "birthdata/BaseFile.h"
 #include "birthdata/TimeChangeBase.h"
 #include "calc/Calendar.h"
 #include "cli/CommandLine.h"
@@ -30,22 +31,22 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }
 
 MoscowMoment readMoment(const std::vector<std::string>& operands) {
-    if (operands.size() != 2) throw UsageError("expected a date DD.MM.YYYY and an hour HH");
+    if (operands.size() != 2) throw UsageError("ожидаются дата ДД.ММ.ГГГГ и час ЧЧ");
     const auto dateParts = split(operands[0], '.');
-    if (dateParts.size() != 3) throw UsageError("'" + operands[0] + "' is not DD.MM.YYYY");
+    if (dateParts.size() != 3) throw UsageError("«" + operands[0] + "» не в виде ДД.ММ.ГГГГ");
     MoscowMoment moment;
     moment.date =
         Date{CommandLine::toInt("date", dateParts[0]), CommandLine::toInt("date", dateParts[1]),
              CommandLine::toInt("date", dateParts[2])};
     if (!Calendar::isValidDate(moment.date)) {
-        throw UsageError(operands[0] + " is not a date between 1860 and 2130");
+        throw UsageError(operands[0] + " не дата от 1860 до 2130 года");
     }
     const auto timeParts = split(operands[1], ':');
-    if (timeParts.size() > 2) throw UsageError("'" + operands[1] + "' is not HH or HH:MM");
+    if (timeParts.size() > 2) throw UsageError("«" + operands[1] + "» не в виде ЧЧ или ЧЧ:ММ");
     moment.hour = CommandLine::toInt("hour", timeParts[0]);
     if (timeParts.size() == 2) moment.minute = CommandLine::toInt("hour", timeParts[1]);
     if (!Calendar::isValidTime(moment.hour, moment.minute)) {
-        throw UsageError(operands[1] + " is not a time of day");
+        throw UsageError(operands[1] + " не время суток");
     }
     return moment;
 }
@@ -71,10 +72,11 @@ int TimeChangeCommand::run(const std::vector<std::string>& arguments, std::ostre
         case LoadStatus::Loaded:
             break;
         case LoadStatus::Missing:
-            err << "orvanta-cli timechange: " << file.string() << ": no such file\n";
+            err << "orvanta-cli timechange: «" << file.string() << "»: нет такого файла\n";
             return 1;
         default:
-            err << base.lastError() << "\n";
+            err << "orvanta-cli timechange: " << BaseFile::withoutKeptNote(base.lastError())
+                << "\n";
             return 1;
     }
 

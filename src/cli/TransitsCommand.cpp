@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "birthdata/TimeChangeBase.h"
+#include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonWriter.h"
 #include "common/AppFolder.h"
-#include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 #include "events/ComputeTransits.h"
 #include "events/TransitDay.h"
@@ -23,7 +23,7 @@ double readDifference(const CommandLine& line, const std::string& option) {
     if (!text) return 0.0;
     const double hours = CommandLine::toDouble(option, *text);
     if (!(hours >= -kLargestDifference && hours <= kLargestDifference)) {
-        throw UsageError(option + ": " + *text + " is not a number of hours from -48 to 48");
+        throw UsageError(option + ": " + *text + " не число часов от -48 до 48");
     }
     return hours;
 }
@@ -35,7 +35,7 @@ int readPrecision(const CommandLine& line) {
     for (int index = 0; index < TransitRequest::kPrecisionCount; ++index) {
         if (TransitRequest::stepsPerDay(index) == steps) return index;
     }
-    throw UsageError("--steps: " + *text + " is not one of 1, 2, 3, 4, 6, 8, 12, 24");
+    throw UsageError("--steps: " + *text + " не одно из 1, 2, 3, 4, 6, 8, 12, 24");
 }
 
 // One line of a day list: time, transiting body, aspect and natal object.
@@ -105,10 +105,10 @@ Date TransitsCommand::readDate(const std::string& text) {
     std::stringstream stream(text);
     std::string part;
     while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt("--date", part));
-    if (parts.size() != 3) throw UsageError("--date: '" + text + "' is not DD.MM.YYYY");
+    if (parts.size() != 3) throw UsageError("--date: «" + text + "» не в виде ДД.ММ.ГГГГ");
     const Date date{parts[0], parts[1], parts[2]};
     if (!Calendar::isValidDate(date)) {
-        throw UsageError("--date: " + text + " is not a date between 1860 and 2130");
+        throw UsageError("--date: " + text + " не дата от 1860 до 2130 года");
     }
     return date;
 }
@@ -124,21 +124,14 @@ EventChartSettings TransitsCommand::readSettings(const CommandLine& line) {
 }
 
 bool TransitsCommand::build(const std::string& path, const EventChartSettings& settings,
-                            CZodiacDoc& doc, std::ostream& err) {
+                            CZodiacDoc& doc, std::string_view command, std::ostream& err) {
     static TimeChangeBase timeChanges;
     timeChanges.load(AppFolder::find(TimeChangeBase::kFileName));
-    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
-    const auto opened = doc.open(path);
-    bool built = false;
-    if (opened == CZodiacDoc::OpenResult::Opened) {
+    return ChartOpening::open(doc, path, command, err, [&] {
         doc.setTimeChanges(&timeChanges);
         doc.eventChart().setSettings(settings);
-        built = doc.rebuildEventChart();
-    } else if (opened == CZodiacDoc::OpenResult::EmptyFile) {
-        err << path << " is empty: it holds no chart\n";
-    }
-    MessageSink::install(std::move(previous));
-    return built;
+        return doc.rebuildEventChart();
+    });
 }
 
 std::string TransitsCommand::formatText(const CZodiacDoc& doc) {
@@ -191,7 +184,7 @@ int TransitsCommand::run(const std::vector<std::string>& arguments, std::ostream
     try {
         CommandLine line({"--date", "--steps", "--moscow", "--greenwich"}, {"--manual", "--json"});
         line.parse(arguments);
-        if (line.operands().size() != 1) throw UsageError("expected one chart file");
+        if (line.operands().size() != 1) throw UsageError("ожидается один файл карты");
         path = line.operands()[0];
         settings = readSettings(line);
         json = line.has("--json");
@@ -200,7 +193,7 @@ int TransitsCommand::run(const std::vector<std::string>& arguments, std::ostream
         return 2;
     }
     CZodiacDoc doc;
-    if (!build(path, settings, doc, err)) return 1;
+    if (!build(path, settings, doc, "transits", err)) return 1;
     out << (json ? formatJson(doc) : formatText(doc));
     return 0;
 }

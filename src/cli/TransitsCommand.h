@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/Calendar.h"
@@ -25,9 +26,10 @@ class TransitsCommand {
     static EventChartSettings readSettings(const CommandLine& line);
     static Date readDate(const std::string& text);
 
-    // Opens the chart file and builds its event chart; false with a message on failure.
+    // Opens the chart file and builds its event chart; false with a message on failure,
+    // prefixed with the command's name.
     static bool build(const std::string& path, const EventChartSettings& settings, CZodiacDoc& doc,
-                      std::ostream& err);
+                      std::string_view command, std::ostream& err);
 
     static std::string formatText(const CZodiacDoc& doc);
     static std::string formatJson(const CZodiacDoc& doc);

@@ -9,11 +9,9 @@
 
 namespace orvanta {
 
-// Whole-file reading and writing. A write goes to a temporary file in the same folder that
-// replaces the old file only after it is complete and flushed, so a failed save never
-// destroys what was there; the folder is synced after the rename, so a completed save
-// survives a power loss. Through a symbolic link the save replaces the link's target and
-// keeps the link.
+// Whole-file reading and writing. A write is a save through AtomicFileWriter, with all it
+// promises: a failed save never destroys what was there, links are followed, special and
+// read-only files are never replaced.
 class AtomicFile {
   public:
     // Larger files are refused rather than read: no file of the program comes near this.
@@ -24,9 +22,6 @@ class AtomicFile {
                       std::string* error = nullptr);
     static bool write(const std::filesystem::path& path, const std::string& bytes,
                       std::string* error = nullptr);
-
-    // The file a path finally names once its symbolic links are followed.
-    static std::filesystem::path resolveLinks(const std::filesystem::path& path);
 
     // Empty when the file cannot be opened or read, or is larger than kLargestFile.
     static std::optional<std::vector<std::uint8_t>> read(const std::filesystem::path& path,

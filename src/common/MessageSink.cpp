@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <utility>
+#include <vector>
 
 namespace orvanta {
 namespace {
@@ -11,7 +12,26 @@ MessageSink::Handler& currentHandler() {
     return handler;
 }
 
+std::vector<std::string>& contexts() {
+    static thread_local std::vector<std::string> parts;
+    return parts;
+}
+
 }  // namespace
+
+MessageSink::Context::Context(std::string part) {
+    contexts().push_back(std::move(part));
+}
+
+MessageSink::Context::~Context() {
+    contexts().pop_back();
+}
+
+std::string MessageSink::context() {
+    std::string text;
+    for (const auto& part : contexts()) text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
 
 MessageSink::Handler MessageSink::install(Handler handler) {
     return std::exchange(currentHandler(), std::move(handler));

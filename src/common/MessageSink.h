@@ -17,6 +17,18 @@ class MessageSink {
     static Handler install(Handler handler);
 
     static void report(std::string_view text);
+
+    // Names the part of a file being read while it lives (contexts nest), so that a handler can
+    // say where a report comes from; the report's own text stays what the desktop shows.
+    class Context {
+      public:
+        explicit Context(std::string part);
+        ~Context();
+        Context(const Context&) = delete;
+        Context& operator=(const Context&) = delete;
+    };
+    // The parts now being read, outermost first, joined by ", "; empty outside any.
+    static std::string context();
 };
 
 }  // namespace orvanta

@@ -8,6 +8,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/BinaryReader.h"
+#include "common/MessageSink.h"
 #include "common/ValueCheck.h"
 #include "doc/FileDamage.h"
 #include "doc/SettingsFile.h"
@@ -32,6 +33,8 @@ class RecordSequence {
                                  std::to_string(reader.remaining()) + " лишних байт");
             }
             try {
+                // A picture that cannot be read is reported by the picture; this names where.
+                const MessageSink::Context where(part);
                 records.push_back(readRecord(reader));
             } catch (const FileDamage& damage) {
                 throw FileDamage(FileDamage::within(part, damage));

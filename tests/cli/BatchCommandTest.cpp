@@ -70,10 +70,10 @@ const std::vector<Birth> kGood = {
 
 // Lines that give no chart, with the field the error line must name.
 const std::vector<std::pair<std::string, std::string>> kBad = {
-    {"Impossible;31.02.1990;12:00;3;55;37", "date"},
-    {"Beyond the pole;01.02.1990;12:00;3;91;37", "lat"},
-    {"Polar;01.02.1990;12:00;3;69.5;33;Placidus", "lat"},
-    {"Bad number;01.02.1990;12:00;3;55;3x7", "lon"},
+    {"Impossible;31.02.1990;12:00;3;55;37", "дата"},
+    {"Beyond the pole;01.02.1990;12:00;3;91;37", "широта"},
+    {"Polar;01.02.1990;12:00;3;69.5;33;Placidus", "широта"},
+    {"Bad number;01.02.1990;12:00;3;55;3x7", "долгота"},
 };
 
 TEST_F(BatchCommandTest, JsonLinesEqualTheChartCommandRecordByRecord) {
@@ -116,7 +116,7 @@ TEST_F(BatchCommandTest, JsonLinesEqualTheChartCommandRecordByRecord) {
         // The error line names the line number in the file (from 1, header and comments counted).
         std::size_t number = 0;
         while (inputLines[number].rfind(line, 0) != 0) ++number;
-        const std::string expected = "line " + std::to_string(number + 1) + ": " + field + ":";
+        const std::string expected = "строка " + std::to_string(number + 1) + ": " + field + ":";
         const auto& error = errors[static_cast<std::size_t>(-1 - kinds[k])];
         EXPECT_NE(error.find(expected), std::string::npos) << error << " wants " << expected;
     }
@@ -173,8 +173,73 @@ TEST_F(BatchCommandTest, OutputFileStandardInputAndUsage) {
     // A folder opens as a stream but fails on the first read: refused, nothing written.
     const auto fromFolder = runCli("batch " + folder_.string() + " -o " + out + ".new");
     EXPECT_EQ(fromFolder.exitCode, 1);
-    EXPECT_NE(fromFolder.err.find("cannot read"), std::string::npos) << fromFolder.err;
+    EXPECT_NE(fromFolder.err.find("не удалось прочитать"), std::string::npos) << fromFolder.err;
     EXPECT_FALSE(std::filesystem::exists(out + ".new"));
+}
+
+// The rows of a CSV file as Python's csv module reads them: a reader other than ours decides
+// where fields end. Each row comes back as one line, its fields joined by the unit separator.
+std::vector<std::vector<std::string>> readWithPythonCsv(const std::string& file) {
+    std::ofstream(file + ".py")
+        << "import csv,sys\n"
+           "for row in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), "
+           "delimiter=';'):\n"
+           "    print('\\x1f'.join(f.replace('\\n', '<LF>') for f in row))\n";
+    FILE* pipe = popen(("python3 " + file + ".py " + file).c_str(), "r");
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    if (pipe != nullptr) pclose(pipe);
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& line : lines(text)) {
+        rows.emplace_back();
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, '\x1f');) rows.back().push_back(field);
+        if (!line.empty() && line.back() == '\x1f') rows.back().emplace_back();
+    }
+    return rows;
+}
+
+TEST_F(BatchCommandTest, NamesAreQuotedAndKeptFromBecomingFormulas) {
+    // The names a CSV reader or a spreadsheet would misread, and what each must read back as.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"Анна \"Аня\" Петрова", "Анна \"Аня\" Петрова"},
+        {"=HYPERLINK(\"http://x\")", "'=HYPERLINK(\"http://x\")"},
+        {"+7 999", "'+7 999"},
+        {"-1+2", "'-1+2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"Plain", "Plain"},
+    };
+    std::string input = "name;date;time;zone;lat;lon\n";
+    for (const auto& [name, shown] : names) input += name + ";15.06.1990;14:30;3;55.75;37.62\n";
+    const auto out = (folder_ / "out.csv").string();
+    ASSERT_EQ(runCli("batch " + write("names.csv", input) + " -o " + out).exitCode, 0);
+    const auto rows = readWithPythonCsv(out);
+    ASSERT_EQ(rows.size(), names.size() + 1) << testing::readWholeFile(out);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        ASSERT_EQ(rows[i + 1].size(), 57u) << names[i].first;
+        EXPECT_EQ(rows[i + 1][0], names[i].second);
+    }
+}
+
+TEST_F(BatchCommandTest, OnlyTheExactHeaderIsSkippedAndZonesReadAsChartReadsThem) {
+    const auto result = runCli(
+        "batch " + write("first.csv", "Анна;дата;14:30;3;55.75;37.62\n" + kGood[0].line + "\n"));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("строка 1: дата:"), std::string::npos) << result.err;
+    EXPECT_EQ(lines(result.out).size(), 3u) << "the header, the empty record, the chart";
+
+    const auto twoSigns = runCli("batch " + write("signs.csv", "A;15.06.1990;14:30;+-3;55;37\n"));
+    EXPECT_NE(twoSigns.err.find("строка 1: пояс:"), std::string::npos) << twoSigns.err;
+    const std::string chart = "chart --date 01.01.2000 --time 00:00 --lat 27.7 --lon 85.3 --zone ";
+    EXPECT_EQ(runCli(chart + "5:45").out, runCli(chart + "5.75").out);
+    EXPECT_EQ(runCli(chart + "-2:30").out, runCli(chart + "-2.5").out);
+    EXPECT_EQ(runCli(chart + "5:45").exitCode, 0);
+    for (const char* bad : {"+-3", "5:75", "3:", "--3"}) {
+        EXPECT_EQ(runCli(chart + bad).exitCode, 2) << bad;
+    }
 }
 
 // Peak memory of the largest child process run so far.

@@ -54,22 +54,25 @@ TEST(BatchRecordParser, ReadsFieldsZonesAndHouseSystems) {
 
 TEST(BatchRecordParser, NamesTheFieldOfABadLine) {
     const std::pair<const char*, const char*> cases[] = {
-        {"A;31.02.1990;12:00;3;55;37", "date"},            // no 31 February
-        {"A;1990-02-01;12:00;3;55;37", "date"},            // not DD.MM.YYYY
-        {"A;01.02.1850;12:00;3;55;37", "date"},            // before the calendar's range
-        {"A;01.02.1990;25:00;3;55;37", "time"},            // no hour 25
-        {"A;01.02.1990;12:60;3;55;37", "time"},            // no minute 60
-        {"A;01.02.1990;12:00;15;55;37", "zone"},           // beyond 14 hours
-        {"A;01.02.1990;12:00;+5:75;55;37", "zone"},        // no minute 75
-        {"A;01.02.1990;12:00;3;90.5;37", "lat"},           // beyond the pole
-        {"A;01.02.1990;12:00;3;55;1e9", "lon"},            // beyond 180
-        {"A;01.02.1990;12:00;3;55;37x", "lon"},            // not a number
-        {"A;01.02.1990;12:00;3;66.6;37;Placidus", "lat"},  // the polar rule
-        {"A;01.02.1990;12:00;3;-70;37;Koch", "lat"},       // and in the south
-        {"A;01.02.1990;12:00;3;55;37;Nowhere", "house system"},
-        {"A;01.02.1990;12:00;3;55", "line"},  // a field missing
-        {"A;01.02.1990;12:00;3;55;37;Koch;extra", "line"},
-        {"\xFF\xFE;01.02.1990;12:00;3;55;37", "name"},  // not UTF-8
+        {"A;31.02.1990;12:00;3;55;37", "дата"},               // no 31 February
+        {"A;1990-02-01;12:00;3;55;37", "дата"},               // not DD.MM.YYYY
+        {"A;01.02.1850;12:00;3;55;37", "дата"},               // before the calendar's range
+        {"A;01.02.1990;25:00;3;55;37", "время"},              // no hour 25
+        {"A;01.02.1990;12:60;3;55;37", "время"},              // no minute 60
+        {"A;01.02.1990;12:00;15;55;37", "пояс"},              // beyond 14 hours
+        {"A;01.02.1990;12:00;+5:75;55;37", "пояс"},           // no minute 75
+        {"A;01.02.1990;12:00;+-3;55;37", "пояс"},             // two signs
+        {"A;01.02.1990;12:00;+-3:00;55;37", "пояс"},          // two signs before H:MM
+        {"A;01.02.1990;12:00;3;+-55;37", "широта"},           // two signs in a coordinate
+        {"A;01.02.1990;12:00;3;90.5;37", "широта"},           // beyond the pole
+        {"A;01.02.1990;12:00;3;55;1e9", "долгота"},           // beyond 180
+        {"A;01.02.1990;12:00;3;55;37x", "долгота"},           // not a number
+        {"A;01.02.1990;12:00;3;66.6;37;Placidus", "широта"},  // the polar rule
+        {"A;01.02.1990;12:00;3;-70;37;Koch", "широта"},       // and in the south
+        {"A;01.02.1990;12:00;3;55;37;Nowhere", "система домов"},
+        {"A;01.02.1990;12:00;3;55", "строка"},  // a field missing
+        {"A;01.02.1990;12:00;3;55;37;Koch;extra", "строка"},
+        {"\xFF\xFE;01.02.1990;12:00;3;55;37", "имя"},  // not UTF-8
     };
     const BatchRecordParser parser(0);
     for (const auto& [line, field] : cases) {
@@ -86,6 +89,9 @@ TEST(BatchRecordParser, HeadersCommentsAndBlankLines) {
     EXPECT_TRUE(BatchRecordParser::isHeader("name;date;time;zone;lat;lon;houses"));
     EXPECT_TRUE(BatchRecordParser::isHeader("Имя;Дата;Время;Пояс;Широта;Долгота"));
     EXPECT_FALSE(BatchRecordParser::isHeader("Анна;15.06.1990;14:30;3;55.75;37.62"));
+    // A record whose date has no digit is a bad record, not a header.
+    EXPECT_FALSE(BatchRecordParser::isHeader("Анна;вчера;14:30;3;55.75;37.62"));
+    EXPECT_FALSE(BatchRecordParser::isHeader("name;date;time;zone;lat"));
     EXPECT_TRUE(BatchRecordParser::isSkipped("# clients of 2024"));
     EXPECT_TRUE(BatchRecordParser::isSkipped("   \r"));
     EXPECT_FALSE(BatchRecordParser::isSkipped("Анна;15.06.1990;14:30;3;55.75;37.62"));

@@ -101,6 +101,9 @@ TEST_F(PlacesCommandTest, MissingOrDamagedFileFails) {
     const CommandRun damaged = places({"--file", file_});
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_NE(damaged.err.find("поврежден"), std::string::npos);
+    // A command ends here: the desktop's "work goes on with an empty base" would be untrue.
+    EXPECT_EQ(damaged.err.rfind("orvanta-cli places: ", 0), 0u) << damaged.err;
+    EXPECT_EQ(damaged.err.find("пустой базой"), std::string::npos) << damaged.err;
     EXPECT_EQ(places({"--file"}).exitCode, 2);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "calc/Calendar.h"
@@ -149,6 +150,22 @@ TEST(OrvantaCli, ShowPrintsSettingsFilesWithPictureSizes) {
               "{\"file\":\"orientation\",\"direction\":0,\"start\":0,\"angle\":0}\n");
 }
 
+TEST(OrvantaCli, ShowNamesTheRecordOfAPictureThatCannotBeRead) {
+    ScratchFolder folder;
+    auto bytes = ScratchFolder::read(AppFolder::find("default.asp"));
+    // The first embedded picture ("Ok", then its file header "BM") loses its mark.
+    const std::string mark = "OkBM";
+    const auto at = std::search(bytes.begin(), bytes.end(), mark.begin(), mark.end());
+    ASSERT_NE(at, bytes.end());
+    at[2] = 'X';
+    ScratchFolder::write(folder / "bad.asp", bytes);
+    const CliRun run = cli({"show", (folder / "bad.asp").string()});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("bad.asp: запись аспекта 1: рисунок не читается"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("DIB"), std::string::npos) << run.err;
+}
+
 TEST(OrvantaCli, ShowRefusesDamagedMissingAndUnknownFiles) {
     ScratchFolder folder;
     const auto file = folder / "g.map";
@@ -158,7 +175,7 @@ TEST(OrvantaCli, ShowRefusesDamagedMissingAndUnknownFiles) {
     ScratchFolder::write(folder / "long.map", bytes);
     const CliRun damaged = cli({"show", (folder / "long.map").string()});
     EXPECT_EQ(damaged.code, 1);
-    EXPECT_NE(damaged.err.find("damaged"), std::string::npos);
+    EXPECT_NE(damaged.err.find("повреждён"), std::string::npos);
     EXPECT_NE(damaged.err.find("лишние"), std::string::npos);
 
     ScratchFolder::write(folder / "cut.asp", {'a', 'b', 'c'});

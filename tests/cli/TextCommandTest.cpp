@@ -62,7 +62,7 @@ TEST_F(TextCommandTest, BadArgumentsUnreadableChartsAndAMissingLibrary) {
 
     const auto missing = runCli("text " + (folder_ / "none.map").string());
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("Файл невозможно открыть"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("нет такого файла"), std::string::npos) << missing.err;
 
     // An application folder without TXT_OR: the missing file is named and nothing is written.
     const auto out = folder_ / "partial.txt";

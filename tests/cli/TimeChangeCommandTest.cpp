@@ -100,6 +100,8 @@ TEST_F(TimeChangeCommandTest, BadArgumentsAndFilesAreRefused) {
     const CommandRun broken = timechange({"--file", damagedFile, "1.4.1999", "12"});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_NE(broken.err.find("поврежден"), std::string::npos);
+    EXPECT_EQ(broken.err.rfind("orvanta-cli timechange: ", 0), 0u) << broken.err;
+    EXPECT_EQ(broken.err.find("пустой базой"), std::string::npos) << broken.err;
     EXPECT_EQ(testing::readWholeFile(damagedFile), damaged);
 }
 

@@ -35,7 +35,7 @@ TEST(TransitsCommand, JsonListsAreTheDocumentsListsAndTheDayListsTheirShownRecor
     EventChartSettings settings{{15, 6, 2024}, -1.5, 2.0, 0, 7};
     CZodiacDoc doc;
     std::ostringstream err;
-    ASSERT_TRUE(cli::TransitsCommand::build(ORVANTA_SAMPLE_MAP, settings, doc, err));
+    ASSERT_TRUE(cli::TransitsCommand::build(ORVANTA_SAMPLE_MAP, settings, doc, "transits", err));
     const auto& state = doc.eventChart();
     const double dayStart = Calendar::hoursSinceBase({15, 6, 2024}, 0.0);
     EXPECT_EQ(json["day_start"].toDouble(), dayStart);

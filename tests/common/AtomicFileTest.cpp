@@ -66,7 +66,6 @@ TEST_F(AtomicFileTest, SavingThroughLinksReplacesTheTargetAndKeepsTheLinks) {
 }
 
 TEST_F(AtomicFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     const auto path = folder_ / "chart.map";
     ASSERT_TRUE(AtomicFile::write(path, std::string("old")));
     chmod(folder_.c_str(), 0500);

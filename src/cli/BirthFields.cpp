@@ -1,0 +1,65 @@
+#include "cli/BirthFields.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "calc/HouseSystems.h"
+
+namespace orvanta::cli {
+namespace {
+
+std::optional<int> wholeNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::optional<double> BirthFields::decimal(std::string_view text) {
+    std::string plain(text);
+    if (!plain.empty() && plain.front() == '+') {
+        plain.erase(0, 1);
+        // from_chars takes a minus of its own: "+-3" would otherwise pass as -3.
+        if (!plain.empty() && plain.front() == '-') return std::nullopt;
+    }
+    for (auto& c : plain) {
+        if (c == ',') c = '.';
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (plain.empty() || error != std::errc() || end != plain.data() + plain.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> BirthFields::zoneHours(std::string_view text) {
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos) return decimal(text);
+    const bool signed_ = !text.empty() && (text.front() == '-' || text.front() == '+');
+    const auto hours = wholeNumber(text.substr(signed_ ? 1 : 0, colon - (signed_ ? 1 : 0)));
+    const auto minutes = wholeNumber(text.substr(colon + 1));
+    if (!hours || !minutes || *hours < 0 || *minutes < 0 || *minutes > 59) return std::nullopt;
+    const double value = *hours + *minutes / 60.0;
+    return text.front() == '-' ? -value : value;
+}
+
+std::string BirthFields::polarRefusal(int houseSystem, double latitude) {
+    return "широта " + fixed(latitude, 2) + "° лежит за полярным кругом (дальше " +
+           fixed(HouseSystems::kPolarLatitude, 2) + "° от экватора), где система домов " +
+           std::string(HouseSystems::name(houseSystem)) + " не строится";
+}
+
+}  // namespace orvanta::cli
