@@ -34,7 +34,8 @@ class Ephemeris {
     virtual ~Ephemeris() = default;
 
     // Body 1 to 16 (Bodies numbering, Proserpina and Selena included); nullopt when the body
-    // cannot be computed (an ephemeris file it needs is missing) or the number is no body.
+    // cannot be computed (an ephemeris file it needs is missing), the number is no body or the
+    // day lies outside the span the implementation serves.
     virtual std::optional<BodyPosition> body(int number, double julianDayUt) const = 0;
 
     // All sixteen bodies at one instant; an implementation may answer them in one go.
