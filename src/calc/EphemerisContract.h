@@ -36,6 +36,7 @@ struct EphemerisContract {
     static constexpr int kAnswerSize = kBodyCount * kValuesPerBody;
     static constexpr int kAscendantIndex = 12;
     static constexpr int kMcIndex = 13;
+    static_assert(kMcIndex < kAnswerSize);
 
     // Refused stands alone; the others are bits that may come together.
     enum Status : int {

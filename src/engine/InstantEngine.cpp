@@ -68,8 +68,8 @@ int InstantEngine::answerBodies(const OrvantaInstantQuery& query, double* answer
 }
 
 int InstantEngine::answerHouses(const OrvantaInstantQuery& query, double* answer) {
-    if (query.houseSystem < 0 || query.houseSystem > 11 || !(std::fabs(query.latitude) <= 90.0) ||
-        !(std::fabs(query.longitude) <= 180.0)) {
+    if (query.houseSystem < 0 || query.houseSystem >= EphemerisEngine::kHouseSystemCount ||
+        !(std::fabs(query.latitude) <= 90.0) || !(std::fabs(query.longitude) <= 180.0)) {
         return EphemerisContract::kRefused;
     }
     double cusps[13] = {};
