@@ -36,6 +36,10 @@ void EngineLoader::unload() {
     }
 }
 
+void* EngineLoader::findEntry(const char* name) const {
+    return handle_ == nullptr ? nullptr : dlsym(handle_, name);
+}
+
 int EngineLoader::call(const std::array<std::string, EngineArguments::kCount>& arguments,
                        Result& result) {
     // The engine receives its own copies, so nothing it does can reach our strings.

@@ -44,6 +44,9 @@ class EngineLoader {
         return path_;
     }
 
+    // Another exported function of the loaded library; nullptr when it has none.
+    void* findEntry(const char* name) const;
+
     // Sends the request with a zeroed result area; returns the engine's status (0 = fine).
     // The library must be loaded.
     int call(const std::array<std::string, EngineArguments::kCount>& arguments, Result& result);

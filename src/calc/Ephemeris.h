@@ -28,11 +28,24 @@ struct HouseCusps {
 // finding over a period, returns, progressions). Times are Universal Time Julian days.
 class Ephemeris {
   public:
+    // Index 1 to 16 in Bodies numbering; index 0 stays empty.
+    using BodyPositions = std::array<std::optional<BodyPosition>, Bodies::kBodyCount + 1>;
+
     virtual ~Ephemeris() = default;
 
     // Body 1 to 16 (Bodies numbering, Proserpina and Selena included); nullopt when the body
-    // cannot be computed (an ephemeris file it needs is missing) or the number is no body.
+    // cannot be computed (an ephemeris file it needs is missing), the number is no body or the
+    // day lies outside the span the implementation serves.
     virtual std::optional<BodyPosition> body(int number, double julianDayUt) const = 0;
+
+    // All sixteen bodies at one instant; an implementation may answer them in one go.
+    virtual BodyPositions bodies(double julianDayUt) const {
+        BodyPositions positions;
+        for (int number = 1; number <= Bodies::kBodyCount; ++number) {
+            positions[static_cast<std::size_t>(number)] = body(number, julianDayUt);
+        }
+        return positions;
+    }
 
     // The cusps of house system 0 to 11 (HouseSystems numbering) for a place; nullopt when the
     // request is out of range.

@@ -1,23 +1,30 @@
-// The one exported entry of the ephemeris engine library.
+// The exported entries of the ephemeris engine library: the request of twelve texts, and the
+// query of positions at an instant.
 #include <dlfcn.h>
 #include <swephexp.h>
 
 #include <filesystem>
 
+#include "calc/EphemerisContract.h"
 #include "engine/EngineRequestParser.h"
 #include "engine/EphemerisEngine.h"
+#include "engine/InstantEngine.h"
+#include "engine/SwissEphemerisGuard.h"
 
 using orvanta::engine::EngineRequestParser;
 using orvanta::engine::EphemerisEngine;
+using orvanta::engine::InstantEngine;
+using orvanta::engine::SwissEphemerisGuard;
 
 extern "C" __attribute__((visibility("default"))) int EntryPoint_Main(int argc, char** argv,
                                                                       double* result);
 
 namespace {
 
-// The ephemeris files lie beside this library, in the application folder.
+// The ephemeris files lie beside this library, in the application folder. The Swiss Ephemeris
+// build may keep its state per thread (Debian's does), so each calling thread sets the folder.
 void useEphemerisFilesBesideLibrary() {
-    static bool done = false;
+    thread_local bool done = false;
     if (done) return;
     done = true;
     Dl_info info{};
@@ -37,6 +44,14 @@ extern "C" int EntryPoint_Main(int argc, char** argv, double* result) {
     if (result == nullptr) return EphemerisEngine::kMalformedRequest;
     const auto request = EngineRequestParser::parse(argc, argv);
     if (!request) return EphemerisEngine::kMalformedRequest;
+    const SwissEphemerisGuard guard;
     useEphemerisFilesBesideLibrary();
     return EphemerisEngine::compute(*request, result);
+}
+
+extern "C" int EntryPoint_Instant(const OrvantaInstantQuery* query, double* answer) {
+    if (query == nullptr) return orvanta::EphemerisContract::kRefused;
+    const SwissEphemerisGuard guard;
+    useEphemerisFilesBesideLibrary();
+    return InstantEngine::answer(*query, answer);
 }

@@ -12,6 +12,7 @@ namespace orvanta::engine {
 class EphemerisEngine {
   public:
     static constexpr int kResultSize = EngineContract::kResultSize;
+    static constexpr int kHouseSystemCount = 12;
 
     // Malformed stands alone; the others are bits that may come together.
     enum Status : int {
