@@ -206,7 +206,7 @@ TEST(BirthDataEntryTest, NumberThatCannotBeReadIsReportedAndCountsAsAWrongDate) 
         f.moscowHours = text;
         entry.setFields(f);
         entry.timeFieldsChanged();
-        EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter an integer."});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите целое число."});
         EXPECT_TRUE(entry.dateError());
         EXPECT_TRUE(entry.takeBeep());
         EXPECT_FALSE(entry.takeBeep());

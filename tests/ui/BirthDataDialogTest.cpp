@@ -281,7 +281,7 @@ TEST_F(BirthDataDialogTest, WrongDateBlinksTheFirstLineAndOkIsRefused) {
     EXPECT_EQ(line->text(), "");
     c.edit("year")->selectAll();
     pressKey(c.edit("year"), Qt::Key_Backspace);
-    EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer."});
+    EXPECT_EQ(messages_, std::vector<std::string>{"Введите целое число."});
     EXPECT_EQ(line->text(), "Дата или время задано неверно...");
     retype(c.edit("year"), "2000");
     EXPECT_EQ(line->text(), "");
