@@ -1,8 +1,7 @@
 #include "birthdata/BirthDataEntry.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
+#include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <tuple>
@@ -14,9 +13,11 @@
 #include "birthdata/TimeChangeBase.h"
 #include "birthdata/WorldAtlas.h"
 #include "birthdata/ZoneHistory.h"
+#include "calc/BirthDataLimits.h"
 #include "calc/HouseSystems.h"
 #include "calc/MonthNames.h"
 #include "common/MessageSink.h"
+#include "common/ValueCheck.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
@@ -60,7 +61,7 @@ BirthDataEntry::Clock BirthDataEntry::Clock::system() {
 
 BirthDataEntry::BirthDataEntry(const Record& record, const TimeChangeBase* timeChanges,
                                const Clock& clock)
-    : record_(record), timeChanges_(timeChanges), grid_(1, 1, 2000) {
+    : record_(record), timeChanges_(timeChanges), grid_(1, 1, 2000), doubledChoice_(record.birth) {
     const BirthData& birth = record.birth;
     if (birth.entered != 0) {
         values_.name = birth.name;
@@ -154,10 +155,7 @@ bool BirthDataEntry::readFields() {
     read(fields_.moscowMinutes, values_.moscowMinutes);
     read(fields_.greenwichHours, values_.greenwichHours);
     read(fields_.greenwichMinutes, values_.greenwichMinutes);
-    if (!readable) {
-        MessageSink::report(IntegerField::kNotAnIntegerMessage);
-        beepPending_ = true;
-    }
+    unreadable_ = !readable;
 
     const bool valid = readable &&
                        Calendar::isValidDate(Date{values_.day, values_.month, values_.year}) &&
@@ -219,12 +217,12 @@ std::optional<DateTime> BirthDataEntry::greenwichFromZone(const DateTime& local)
     if (reading->kind == ZoneHistory::Kind::Skipped) {
         skippedText_ = ClockChangeText::skipped(*reading);
     } else if (reading->kind == ZoneHistory::Kind::Repeated) {
-        const bool answered = occurrence_ && occurrenceTime_ == local && occurrenceZone_ == zone_;
-        if (!answered) {
+        const std::optional<Occurrence> meant = doubledChoice_.meant(*reading, local, zone_);
+        if (!meant) {
             doubled_ = DoubledTime{ClockChangeText::doubled(*reading, local),
                                    ClockChangeText::earlierChoice(*reading),
                                    ClockChangeText::laterChoice(*reading)};
-        } else if (*occurrence_ == Occurrence::Later) {
+        } else if (*meant == Occurrence::Later) {
             offset = reading->laterOffsetHours;
         }
     }
@@ -304,6 +302,8 @@ void BirthDataEntry::placeChanged() {
 
 bool BirthDataEntry::storePlace(const std::function<bool()>& confirmOverwrite) {
     readFields();
+    // Coordinates that could not be read are not stored as the ones read before them.
+    if (reportUnreadable()) return false;
     if (const std::string refused = refusedCharacterMessage(place_); !refused.empty()) {
         MessageSink::report(refused);
         return false;
@@ -328,7 +328,7 @@ bool BirthDataEntry::storePlace(const std::function<bool()>& confirmOverwrite) {
 
 BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
     if (!readFields()) {
-        MessageSink::report(kDateErrorText);
+        if (!reportUnreadable()) MessageSink::report(kDateErrorText);
         return Verdict::Stay;
     }
     for (const std::string* text : {&values_.name, &place_}) {
@@ -348,11 +348,19 @@ BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
             if (!ask) MessageSink::report(doubled_->question);
             return Verdict::Stay;
         }
-        occurrence_ = *answer;
-        occurrenceTime_ =
-            DateTime{values_.hour, values_.minute, values_.day, values_.month, values_.year};
-        occurrenceZone_ = zone_;
+        doubledChoice_.answer(
+            *answer,
+            DateTime{values_.hour, values_.minute, values_.day, values_.month, values_.year},
+            zone_);
         recompute();
+    }
+    // A value the chart file's reader would refuse is refused here, in the reader's words,
+    // before the polar rule can give a wrong reason for it.
+    try {
+        BirthDataLimits::check(enteredBirth());
+    } catch (const ValueCheck::Error& refused) {
+        MessageSink::report(refused.what());
+        return Verdict::Stay;
     }
     if (record_.birth.entered != 0 && sameAsRecord()) return Verdict::Unchanged;
 
@@ -363,7 +371,15 @@ BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
         return Verdict::Stay;
     }
 
-    BirthData& birth = record_.birth;
+    record_.birth = enteredBirth();
+    record_.houseSystem = houseSystem_;
+    record_.housesUnavailable = chartKind_ == kCosmogram;
+    record_.autoGreenwich = automatic_;
+    return Verdict::Accepted;
+}
+
+BirthData BirthDataEntry::enteredBirth() const {
+    BirthData birth = record_.birth;
     birth.day = values_.day;
     birth.month = values_.month;
     birth.year = values_.year;
@@ -381,11 +397,15 @@ BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
     birth.latitude = latitude();
     birth.longitude = longitude();
     birth.houseSystemName = std::string(HouseSystems::name(houseSystem_));
-    record_.houseSystem = houseSystem_;
-    record_.housesUnavailable = chartKind_ == kCosmogram;
-    record_.autoGreenwich = automatic_;
     birth.entered = 1;
-    return Verdict::Accepted;
+    return birth;
+}
+
+bool BirthDataEntry::reportUnreadable() {
+    if (!unreadable_) return false;
+    MessageSink::report(IntegerField::kNotAnIntegerMessage);
+    beepPending_ = true;
+    return true;
 }
 
 bool BirthDataEntry::sameAsRecord() const {
@@ -474,21 +494,6 @@ std::string BirthDataEntry::refusedCharacterMessage(std::string_view text) {
     return "Знак «" + refused +
            "» нельзя сохранить в кодировке Windows-1251, в которой программа хранит свои "
            "файлы. Он не принят; замените его другим.";
-}
-
-std::pair<int, int> BirthDataEntry::splitHours(double hours) {
-    if (!std::isfinite(hours)) return {0, 0};
-    // Far beyond any clock, yet still a whole number of hours an int holds.
-    constexpr double kLargestHours = 1.0e6;
-    const double magnitude = std::fmin(std::fabs(hours), kLargestHours);
-    const double whole = std::trunc(magnitude);
-    const int sign = hours < 0.0 ? -1 : 1;
-    return {sign * static_cast<int>(whole), Calendar::round((magnitude - whole) * 60.0)};
-}
-
-double BirthDataEntry::joinHours(int hours, int minutes) {
-    const double magnitude = std::abs(static_cast<double>(hours)) + minutes / 60.0;
-    return hours < 0 ? -magnitude : magnitude;
 }
 
 }  // namespace orvanta

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "birthdata/DoubledTimeChoice.h"
+#include "birthdata/HourFields.h"
 #include "birthdata/MonthCalendarGrid.h"
 #include "birthdata/PlaceBase.h"
 #include "birthdata/PlaceFinder.h"
@@ -82,7 +84,7 @@ class BirthDataEntry {
     };
 
     // Which of the two readings of a doubled local time was meant.
-    enum class Occurrence { Earlier, Later };
+    using Occurrence = DoubledTimeChoice::Occurrence;
     struct DoubledTime {
         std::string question;
         std::string earlier;  // the answer for the first reading
@@ -125,7 +127,8 @@ class BirthDataEntry {
     void setFields(const Fields& fields) { fields_ = fields; }
 
     // Reads and checks the fields; false when the date or time is wrong or a number cannot be
-    // read (then "Please enter an integer." has been reported first).
+    // read. Both only light the date error line, since a message would interrupt the typing;
+    // OK and "Сохранить" report an unreadable number.
     bool readFields();
     // Derives the Greenwich date and time and the shown differences; nothing when the date
     // is wrong.
@@ -149,7 +152,9 @@ class BirthDataEntry {
     bool storePlace(const std::function<bool()>& confirmOverwrite);
 
     // OK. A local time the clock showed twice is settled by `ask`; without it OK stays and
-    // reports the question.
+    // reports the question. A chart that was stored with that time keeps the reading its
+    // difference from Greenwich names, and nobody is asked again. A value the chart file's
+    // reader would refuse (BirthDataLimits) is reported in the reader's words and OK stays.
     Verdict accept(const OccurrenceQuestion& ask = {});
 
     // Both error lines and their blink: the flags say whether the timers run; each tick
@@ -160,7 +165,7 @@ class BirthDataEntry {
     const std::string& missingDataLine() const { return missingDataLine_; }
     void blinkDateError();
     void blinkMissingData();
-    // A number that could not be read asks for a beep once; the dialog takes it.
+    // A reported number that could not be read asks for a beep once; the dialog takes it.
     bool takeBeep();
 
     // Which controls take input: the place, coordinates, house system and "Сохранить" only for
@@ -178,11 +183,9 @@ class BirthDataEntry {
     // "Январь" ... "Декабрь" for 1 to 12, empty otherwise; 0 for a text that is no month name.
     static std::string_view monthName(int month) { return MonthNames::name(month); }
     static int monthNumber(std::string_view name) { return MonthNames::number(name); }
-    // A difference in hours as the two edits show it: hours truncated toward zero carry the
-    // sign, minutes are the rounded rest.
-    static std::pair<int, int> splitHours(double hours);
-    // (|hours| + minutes / 60), negative when the hours are.
-    static double joinHours(int hours, int minutes);
+    // A difference in hours as the two edits show it (HourFields).
+    static std::pair<int, int> splitHours(double hours) { return HourFields::split(hours); }
+    static double joinHours(int hours, int minutes) { return HourFields::join(hours, minutes); }
 
   private:
     struct Values {
@@ -206,6 +209,10 @@ class BirthDataEntry {
     double latitude() const;
     double longitude() const;
     bool sameAsRecord() const;
+    // The record's birth data with the values of the fields.
+    BirthData enteredBirth() const;
+    // Reports the unreadable number of the last reading, if any; true when it did.
+    bool reportUnreadable();
 
     Record record_;
     const TimeChangeBase* timeChanges_;
@@ -223,6 +230,7 @@ class BirthDataEntry {
     bool dateError_ = false;
     bool missingData_ = false;
     bool beepPending_ = false;
+    bool unreadable_ = false;
     std::string dateErrorLine_;
     std::string dateErrorText_ = kDateErrorText;
     const WorldAtlas* atlas_ = nullptr;
@@ -231,10 +239,7 @@ class BirthDataEntry {
     std::string skippedText_;
     // A local time the clock showed twice and no answer yet for it.
     std::optional<DoubledTime> doubled_;
-    // The answer given, and the local time and zone it was given for.
-    std::optional<Occurrence> occurrence_;
-    DateTime occurrenceTime_;
-    std::string occurrenceZone_;
+    DoubledTimeChoice doubledChoice_;
     std::string missingDataLine_;
 };
 

@@ -23,8 +23,8 @@ std::optional<int> IntegerField::parse(std::string_view text) {
 }
 
 std::string IntegerField::rangeMessage(int lowest, int highest) {
-    return "Please enter an integer between " + std::to_string(lowest) + " and " +
-           std::to_string(highest) + ".";
+    return "Введите целое число от " + std::to_string(lowest) + " до " + std::to_string(highest) +
+           ".";
 }
 
 }  // namespace orvanta

@@ -10,12 +10,13 @@ namespace orvanta {
 // around the number are allowed, a sign may lead, nothing else may follow.
 class IntegerField {
   public:
-    static constexpr const char* kNotAnIntegerMessage = "Please enter an integer.";
+    // Russian, as every message the user reads.
+    static constexpr const char* kNotAnIntegerMessage = "Введите целое число.";
 
     // Empty when the text is no whole number or does not fit 32 bits.
     static std::optional<int> parse(std::string_view text);
 
-    // "Please enter an integer between 0 and 6."
+    // "Введите целое число от 0 до 6."
     static std::string rangeMessage(int lowest, int highest);
 };
 

@@ -13,17 +13,11 @@ namespace orvanta {
 // such a value cannot come from the program and is refused as damaged.
 class MapFileLimits {
   public:
-    // Differences from Greenwich and from Moscow stay within a day either way.
-    static constexpr double kLargestDifference = 24.0;
-
+    // The birth data's own limits, which the birth-data entry shares (BirthDataLimits).
     static void checkBirth(const BirthData& birth);
     static void checkObject(const ChartObject& object);
     static void checkTail(std::int32_t housesUnavailable, const ZodiacOrientation& orientation,
                           std::int32_t houseSystem, std::int32_t autoGreenwich);
-
-  private:
-    static void checkLocalMoment(const BirthData& birth);
-    static void checkGreenwichMoment(const BirthData& birth);
 };
 
 }  // namespace orvanta

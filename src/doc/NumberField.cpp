@@ -32,7 +32,7 @@ std::optional<double> NumberField::parse(std::string_view text) {
 }
 
 std::string NumberField::rangeMessage(double lowest, double highest) {
-    return "Please enter a number between " + format(lowest) + " and " + format(highest) + ".";
+    return "Введите число от " + format(lowest) + " до " + format(highest) + ".";
 }
 
 std::string NumberField::format(double value) {

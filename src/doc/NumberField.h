@@ -10,13 +10,14 @@ namespace orvanta {
 // spaces around the number are allowed, nothing else may follow it.
 class NumberField {
   public:
-    static constexpr const char* kNotANumberMessage = "Please enter a number.";
+    // Russian, as every message the user reads.
+    static constexpr const char* kNotANumberMessage = "Введите число.";
 
     // Empty when the text is no finite number. A decimal comma is taken as a point, since a
     // Russian keyboard offers it first.
     static std::optional<double> parse(std::string_view text);
 
-    // "Please enter a number between 0 and 180."
+    // "Введите число от 0 до 180."
     static std::string rangeMessage(double lowest, double highest);
 
     // The shortest text that reads back as the same number ("120", "2.5").

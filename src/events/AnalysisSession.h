@@ -52,6 +52,10 @@ class AnalysisSession {
     bool removeSelected();
     // True once anything was stored or deleted since the window opened.
     bool isNotebookChanged() const { return notebookChanged_; }
+    // A text was typed for the selected situation or line and not stored.
+    bool hasUnstoredText() const { return textChanged_ && selectedSituation() != nullptr; }
+    // Closing without writing the notebook would lose a stored change or a typed text.
+    bool wouldLoseWork() const { return notebookChanged_ || hasUnstoredText(); }
 
     // The filter check boxes: entries sharing the checked attributes with the selected
     // situation; with none checked or no situation selected the whole notebook is listed.

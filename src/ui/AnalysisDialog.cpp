@@ -83,33 +83,13 @@ void AnalysisDialog::buildControls(const Date& date) {
     observation_ = new QPlainTextEdit(this);
     observation_->setToolTip("Введите текст наблюдения по отмеченной ситуации");
 
-    const char* filterTexts[] = {"По радиксной планете", "По транзитной планете", "По аспекту"};
-    const char* filterTips[] = {"Фильтр наблюдений по радиксной планете",
-                                "Фильтр наблюдений по транзитной планете",
-                                "Фильтр наблюдений по транзитному аспекту"};
-    for (std::size_t i = 0; i < filters_.size(); ++i) {
-        filters_[i] = new QCheckBox(filterTexts[i], this);
-        filters_[i]->setToolTip(filterTips[i]);
-        connect(filters_[i], &QCheckBox::toggled, this, [this] { onFilterToggled(); });
-    }
-
+    createFilters();
     store_ = new QPushButton("Сохранить ", this);
     store_->setToolTip("Занести текст в список наблюдений");
     store_->setAutoDefault(false);
     delete_ = new QPushButton("Удалить", this);
     delete_->setToolTip("Удалить запись из наблюдений");
     delete_->setAutoDefault(false);
-    auto* symbols = new QRadioButton("Астрологическая символика", this);
-    symbols->setToolTip("Выбрать астрологическую символику");
-    auto* pictures = new QRadioButton("Пиктограммы", this);
-    pictures->setToolTip("Выбрать обозначения в виде пиктограмм");
-    (pictograms_ ? pictures : symbols)->setChecked(true);
-    auto* ok = new QPushButton("OK", this);
-    ok->setToolTip("Закрыть окно анализа с учетом изменений");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Отмена", this);
-    cancel->setToolTip("Закрыть окно анализа без учета изменений");
-    cancel->setAutoDefault(false);
 
     auto* lists = new QGridLayout;
     lists->addWidget(new QLabel("Транзиты \"не Луны\"", this), 0, 0);
@@ -130,23 +110,53 @@ void AnalysisDialog::buildControls(const Date& date) {
     for (QCheckBox* box : filters_) filterRow->addWidget(box);
     filterRow->addStretch(1);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(symbols);
-    bottom->addWidget(pictures);
-    bottom->addStretch(1);
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists, 3);
     layout->addLayout(selected);
     layout->addWidget(interpretation_, 2);
     layout->addLayout(filterRow);
     layout->addLayout(notebookRow(), 3);
-    layout->addLayout(bottom);
+    layout->addLayout(bottomRow());
     resize(730, 640);
+    connectControls();
+}
 
-    connectControls(symbols, ok, cancel);
+void AnalysisDialog::createFilters() {
+    const char* filterTexts[] = {"По радиксной планете", "По транзитной планете", "По аспекту"};
+    const char* filterTips[] = {"Фильтр наблюдений по радиксной планете",
+                                "Фильтр наблюдений по транзитной планете",
+                                "Фильтр наблюдений по транзитному аспекту"};
+    for (std::size_t i = 0; i < filters_.size(); ++i) {
+        filters_[i] = new QCheckBox(filterTexts[i], this);
+        filters_[i]->setToolTip(filterTips[i]);
+        connect(filters_[i], &QCheckBox::toggled, this, [this] { onFilterToggled(); });
+    }
+}
+
+// The choice of symbols, OK and "Отмена".
+QHBoxLayout* AnalysisDialog::bottomRow() {
+    auto* symbols = new QRadioButton("Астрологическая символика", this);
+    symbols->setToolTip("Выбрать астрологическую символику");
+    auto* pictures = new QRadioButton("Пиктограммы", this);
+    pictures->setToolTip("Выбрать обозначения в виде пиктограмм");
+    (pictograms_ ? pictures : symbols)->setChecked(true);
+    auto* ok = new QPushButton("OK", this);
+    ok->setToolTip("Закрыть окно анализа с учетом изменений");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Отмена", this);
+    cancel->setToolTip("Закрыть окно анализа без учета изменений");
+    cancel->setAutoDefault(false);
+    connect(symbols, &QRadioButton::toggled, this, [this](bool on) { setPictograms(!on); });
+    connect(ok, &QPushButton::clicked, this, &AnalysisDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &AnalysisDialog::reject);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(symbols);
+    bottom->addWidget(pictures);
+    bottom->addStretch(1);
+    bottom->addWidget(ok);
+    bottom->addWidget(cancel);
+    return bottom;
 }
 
 // The notebook list beside the observation with its two buttons.
@@ -168,7 +178,7 @@ QHBoxLayout* AnalysisDialog::notebookRow() {
     return notebookRow;
 }
 
-void AnalysisDialog::connectControls(QRadioButton* symbols, QPushButton* ok, QPushButton* cancel) {
+void AnalysisDialog::connectControls() {
     for (Selection kind : {Selection::Day, Selection::Moon, Selection::Orb}) {
         connect(situationList(kind), &QListWidget::currentRowChanged, this,
                 [this, kind](int row) { onSituationSelected(kind, row); });
@@ -182,9 +192,6 @@ void AnalysisDialog::connectControls(QRadioButton* symbols, QPushButton* ok, QPu
     });
     connect(store_, &QPushButton::clicked, this, [this] { onStore(); });
     connect(delete_, &QPushButton::clicked, this, [this] { onDelete(); });
-    connect(symbols, &QRadioButton::toggled, this, [this](bool on) { setPictograms(!on); });
-    connect(ok, &QPushButton::clicked, this, &AnalysisDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &AnalysisDialog::reject);
 }
 
 QListWidget* AnalysisDialog::situationList(Selection kind) const {
@@ -360,10 +367,10 @@ void AnalysisDialog::accept() {
     QDialog::accept();
 }
 
-// Отмена, Escape and the title bar's close: observations stored in this opening are not
-// dropped without asking.
+// Отмена, Escape and the title bar's close: observations stored in this opening, or typed
+// and not yet stored, are not dropped without asking.
 void AnalysisDialog::reject() {
-    if (!session_.isNotebookChanged()) {
+    if (!session_.wouldLoseWork()) {
         QDialog::reject();
         return;
     }
@@ -371,7 +378,9 @@ void AnalysisDialog::reject() {
         QMessageBox::question(this, windowTitle(), "Сохранить наблюдения?",
                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes) {
-        accept();
+        // Yes already answers for the typed text; it is not asked about again.
+        if (session_.hasUnstoredText()) onStore();
+        if (writeNotebook()) QDialog::accept();
     } else if (answer == QMessageBox::No) {
         QDialog::reject();
     }

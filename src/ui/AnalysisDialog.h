@@ -51,7 +51,9 @@ class AnalysisDialog : public QDialog {
   private:
     void buildControls(const Date& date);
     QHBoxLayout* notebookRow();
-    void connectControls(QRadioButton* symbols, QPushButton* ok, QPushButton* cancel);
+    void createFilters();
+    QHBoxLayout* bottomRow();
+    void connectControls();
     QListWidget* makeList(const char* tip);
     void fillSituationList(AnalysisSession::Selection kind);
     void fillNotebookList();

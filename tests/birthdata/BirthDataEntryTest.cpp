@@ -196,7 +196,9 @@ TEST(BirthDataEntryTest, WrongDateBlinksItsLineAndKeepsTheDerivedTimeAndGrid) {
     EXPECT_EQ(entry.dateErrorLine(), "");
 }
 
-TEST(BirthDataEntryTest, NumberThatCannotBeReadIsReportedAndCountsAsAWrongDate) {
+// A message in the middle of typing would interrupt it: typing only lights the error line, and
+// OK (or "Сохранить") says what is wrong, once, with a beep.
+TEST(BirthDataEntryTest, NumberThatCannotBeReadMarksTheFieldAndIsReportedOnOk) {
     const TimeChangeBase base = moscowNineties();
     Entry entry(newRecord(), &base, moscowClock());
     for (const char* text : {"", "-", "1 2", "99999999999"}) {
@@ -206,10 +208,18 @@ TEST(BirthDataEntryTest, NumberThatCannotBeReadIsReportedAndCountsAsAWrongDate) 
         f.moscowHours = text;
         entry.setFields(f);
         entry.timeFieldsChanged();
-        EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter an integer."});
+        EXPECT_TRUE(messages.texts.empty());
         EXPECT_TRUE(entry.dateError());
+        EXPECT_FALSE(entry.takeBeep());
+        EXPECT_EQ(entry.accept(), Entry::Verdict::Stay);
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите целое число."});
         EXPECT_TRUE(entry.takeBeep());
         EXPECT_FALSE(entry.takeBeep());
+        messages.texts.clear();
+        EXPECT_FALSE(entry.storePlace([] { return true; }));
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите целое число."});
+        EXPECT_TRUE(entry.takeBeep());
+        EXPECT_EQ(entry.record().birth.entered, 0);
     }
     // Signs and spaces around a number are read.
     Messages messages;
@@ -555,6 +565,59 @@ TEST(BirthDataEntryTest, PolarRuleRefusesArcSystemsBeyondThePolarCirclesOnBothSi
             }
         }
     }
+}
+
+// What the chart file's reader refuses never reaches the record; the message is the reader's
+// own (MapFileTest quotes the same words), also where the polar rule would have spoken first.
+TEST(BirthDataEntryTest, ValuesTheChartFileRefusesAreRefusedInTheReadersWords) {
+    const TimeChangeBase base = moscowNineties();
+    struct Case {
+        const char* latitudeDegrees;
+        const char* latitudeMinutes;
+        const char* longitudeDegrees;
+        bool west;
+        int houseSystem;
+        const char* refusal;  // empty: accepted
+    };
+    const std::vector<Case> cases = {
+        {"95", "0", "37", false, 2, "широта 95 вне допустимого (-90 … 90)"},
+        {"95", "0", "37", false, 0, "широта 95 вне допустимого (-90 … 90)"},
+        {"55", "45", "200", true, 2, "долгота -200 вне допустимого (-180 … 180)"},
+        {"90", "0", "180", true, 2, ""},  // the limits themselves are stored
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.latitudeDegrees) + " " + c.longitudeDegrees);
+        Entry entry(enteredMoscowChart(), &base, moscowClock());
+        Entry::Fields f = entry.fields();
+        f.latitudeDegrees = c.latitudeDegrees;
+        f.latitudeMinutes = c.latitudeMinutes;
+        f.longitudeDegrees = c.longitudeDegrees;
+        f.longitudeMinutes = "0";
+        f.west = c.west;
+        f.houseSystem = c.houseSystem;
+        entry.setFields(f);
+        Messages messages;
+        const Entry::Verdict verdict = entry.accept();
+        if (*c.refusal == '\0') {
+            EXPECT_EQ(verdict, Entry::Verdict::Accepted);
+            EXPECT_TRUE(messages.texts.empty());
+            continue;
+        }
+        EXPECT_EQ(verdict, Entry::Verdict::Stay);
+        EXPECT_EQ(messages.texts, std::vector<std::string>{c.refusal});
+        EXPECT_EQ(entry.record().birth.latitude, 55.75);
+    }
+    // A difference typed by hand beyond a day.
+    Entry manual(enteredMoscowChart(), &base, moscowClock());
+    Entry::Fields f = manual.fields();
+    f.automatic = false;
+    f.greenwichHours = "-25";
+    f.greenwichMinutes = "30";
+    manual.setFields(f);
+    Messages messages;
+    EXPECT_EQ(manual.accept(), Entry::Verdict::Stay);
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"разница с Гринвичем -25.5 вне допустимого (-24 … 24)"});
 }
 
 TEST(BirthDataEntryTest, CalendarClickPicksTheLocalDay) {

@@ -43,7 +43,8 @@ std::filesystem::path deliveredPlaces() {
 
 // An entry with the atlas and a copy of the places base in its own folder.
 struct Desk {
-    explicit Desk(const std::filesystem::path& placesFile = {}) {
+    explicit Desk(const std::filesystem::path& placesFile = {}, const Entry::Record& record = {})
+        : entry(record, &base, utcClock()) {
         const auto copy = folder / "Place.PLB";
         if (placesFile.empty()) {
             ScratchFolder::write(copy, {0, 0, 0, 0});
@@ -78,7 +79,7 @@ struct Desk {
 
     ScratchFolder folder;
     TimeChangeBase base = moscowAlwaysThree();
-    Entry entry{Entry::Record{}, &base, utcClock()};
+    Entry entry;
 };
 
 // Offsets of each place from its clock history (see ZoneHistoryTest), and Moscow's at the same
@@ -249,6 +250,45 @@ TEST(BirthPlaceZoneTest, SkippedTimeIsRefusedAndDoubledTimeAsksWhichWasMeant) {
     EXPECT_EQ(unasked.entry.accept(), Entry::Verdict::Stay);
     ASSERT_EQ(messages.messages.size(), 1U);
     EXPECT_NE(messages.messages[0].find("было дважды"), std::string::npos);
+}
+
+// The chart keeps the second 01:30 of New York's 27 October 1957 (UTC−5, 06:30 at Greenwich):
+// reopened, the entry shows that reading, and OK neither asks again nor switches to the first.
+TEST(BirthPlaceZoneTest, DoubledTimeOfAStoredChartKeepsItsReading) {
+    Desk first;
+    first.choose("Нью-Й");
+    first.type(27, "Октябрь", 1957, 1, 30);
+    ASSERT_EQ(first.entry.accept([](const auto&) { return Entry::Occurrence::Later; }),
+              Entry::Verdict::Accepted);
+    const Entry::Record stored = first.entry.record();
+    ASSERT_EQ(stored.birth.diffGreenwich, -5.0);
+
+    int asked = 0;
+    const auto ask = [&asked](const Entry::DoubledTime&) {
+        ++asked;
+        return std::optional<Entry::Occurrence>(Entry::Occurrence::Earlier);
+    };
+    Desk reopened({}, stored);
+    EXPECT_EQ(reopened.entry.fields().greenwichHours, "-5");
+    EXPECT_EQ(reopened.entry.fields().gmtHour, "6");
+    EXPECT_EQ(reopened.entry.fields().gmtMinute, "30");
+    EXPECT_EQ(reopened.entry.accept(ask), Entry::Verdict::Unchanged);
+
+    Desk renamed({}, stored);
+    Entry::Fields f = renamed.entry.fields();
+    f.name = "Смит";
+    renamed.entry.setFields(f);
+    ASSERT_EQ(renamed.entry.accept(ask), Entry::Verdict::Accepted);
+    EXPECT_EQ(renamed.entry.record().birth.diffGreenwich, -5.0);
+    EXPECT_EQ(renamed.entry.record().birth.gmtHour, 6);
+    EXPECT_EQ(asked, 0);
+
+    // Another minute of the doubled hour is a new question.
+    Desk moved({}, stored);
+    moved.type(27, "Октябрь", 1957, 1, 40);
+    EXPECT_EQ(moved.entry.accept(ask), Entry::Verdict::Accepted);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(moved.entry.record().birth.diffGreenwich, -4.0);
 }
 
 }  // namespace

@@ -104,14 +104,13 @@ TEST(TimeChangeEditorTest, FieldsThatFailTheirCheckAreReportedAndChangeNothing) 
     {
         Messages messages;
         EXPECT_FALSE(editor.edit(fields("1", 3, "1981", "0", "7")));
-        EXPECT_EQ(messages.texts,
-                  std::vector<std::string>{"Please enter an integer between 0 and 6."});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите целое число от 0 до 6."});
     }
     for (const Fields& typed : {fields("", 3, "1981", "0", "4"), fields("1", 3, "", "0", "4"),
                                 fields("1", 3, "1981", "", "4"), fields("1", 3, "1981", "0", "")}) {
         Messages messages;
         EXPECT_FALSE(editor.edit(typed));
-        EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter an integer."});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите целое число."});
     }
     EXPECT_EQ(base.toBytes(), before);
     // The typed texts stay in the fields for the user to mend.

@@ -65,11 +65,11 @@ TEST(AspectPageModel, RefusedFieldTakesNothing) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {0, "abc", "1", FieldRefusal::Field::Angle, "Please enter a number."},
-        {4, "180.5", "1", FieldRefusal::Field::Angle, "Please enter a number between 0 and 180."},
-        {17, "-1", "1", FieldRefusal::Field::Angle, "Please enter a number between 0 and 180."},
-        {9, "90", "", FieldRefusal::Field::Orb, "Please enter a number."},
-        {3, "60", "5°", FieldRefusal::Field::Orb, "Please enter a number."},
+        {0, "abc", "1", FieldRefusal::Field::Angle, "Введите число."},
+        {4, "180.5", "1", FieldRefusal::Field::Angle, "Введите число от 0 до 180."},
+        {17, "-1", "1", FieldRefusal::Field::Angle, "Введите число от 0 до 180."},
+        {9, "90", "", FieldRefusal::Field::Orb, "Введите число."},
+        {3, "60", "5°", FieldRefusal::Field::Orb, "Введите число."},
     };
     ScratchFolder folder;
     CZodiacDoc doc(folder.path());

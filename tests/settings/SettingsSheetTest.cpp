@@ -110,7 +110,7 @@ TEST_F(SettingsSheetTest, RefusedAngleKeepsTheSheetOpenAndRememberWritesNothing)
     page->findChild<QPushButton*>("remember")->click();
     EXPECT_EQ(ScratchFolder::read(folder_ / "default.asp"), stored);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], "Please enter a number between 0 and 180.");
+    EXPECT_EQ(recorder.messages[0], "Введите число от 0 до 180.");
 
     sheet.accept();
     EXPECT_TRUE(sheet.isVisible()) << "OK stays on the refused field";

@@ -2,6 +2,7 @@
 #include <stdlib.h>
 
 #include <QMessageBox>
+#include <cstdint>
 #include <filesystem>
 
 #include "WidgetInput.h"
@@ -134,6 +135,48 @@ TEST_F(AnalysisDialogTest, EscapeNeverDeletesAndCancelAfterStoringAsks) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(std::filesystem::exists(file()));  // No writes nothing
+}
+
+// Escape or "Отмена" with a typed, unstored observation asks; Cancel keeps the window and the
+// text, No drops it unwritten, Yes stores it and writes the notebook without a second question.
+TEST_F(AnalysisDialogTest, ClosingWithATypedObservationAsksToStoreIt) {
+    struct Case {
+        QMessageBox::StandardButton answer;
+        bool visible;
+        std::size_t written;  // entries in the notebook file; SIZE_MAX: no file
+    };
+    const Case cases[] = {
+        {QMessageBox::Cancel, true, SIZE_MAX},
+        {QMessageBox::No, false, SIZE_MAX},
+        {QMessageBox::Yes, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        std::filesystem::remove(file());
+        AnalysisDialog dialog(*doc_, *day_, Notebook(), file());
+        dialog.show();
+        dialog.situationList(Selection::Day)->setCurrentRow(0);
+        dialog.observationEdit()->setPlainText("Не сохранено");
+        std::vector<QString> asked;
+        whenModal<QMessageBox>([&](QMessageBox& box) {
+            asked.push_back(box.text());
+            box.button(c.answer)->click();
+        });
+        // "Отмена" and the title bar's close end in the same reject() as Escape.
+        testing::pressKey(dialog.observationEdit(), Qt::Key_Escape);
+        EXPECT_EQ(asked, std::vector<QString>{"Сохранить наблюдения?"});
+        EXPECT_EQ(dialog.isVisible(), c.visible);
+        if (c.visible) EXPECT_EQ(dialog.observationEdit()->toPlainText(), "Не сохранено");
+        if (c.written == SIZE_MAX) {
+            EXPECT_FALSE(std::filesystem::exists(file()));
+            continue;
+        }
+        const auto bytes = AtomicFile::read(file());
+        ASSERT_TRUE(bytes.has_value());
+        const Notebook written = Notebook::parse(*bytes);
+        ASSERT_EQ(written.entries().size(), c.written);
+        EXPECT_EQ(written.entries()[0].text, "Не сохранено");
+    }
 }
 
 // A text typed for a situation and left for a notebook line is offered for storing; the

@@ -274,17 +274,35 @@ TEST_F(BirthDataDialogTest, WrongDateBlinksTheFirstLineAndOkIsRefused) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 
-    // An empty number field asks for an integer and counts as a wrong date.
+    // An emptied number field counts as a wrong date; no message interrupts the typing, OK
+    // asks for an integer.
     messages_.clear();
     retype(c.edit("day"), "30");
     EXPECT_FALSE(c.timer("dateErrorTimer")->isActive());
     EXPECT_EQ(line->text(), "");
-    c.edit("year")->selectAll();
-    pressKey(c.edit("year"), Qt::Key_Backspace);
-    EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer."});
+    c.edit("day")->selectAll();
+    pressKey(c.edit("day"), Qt::Key_Backspace);
+    EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(line->text(), "Дата или время задано неверно...");
-    retype(c.edit("year"), "2000");
+    EXPECT_TRUE(c.timer("dateErrorTimer")->isActive());
+    click(c.button("ok"));
+    EXPECT_EQ(messages_, std::vector<std::string>{"Введите целое число."});
+    EXPECT_TRUE(dialog->isVisible());
+    retype(c.edit("day"), "30");
     EXPECT_EQ(line->text(), "");
+}
+
+// A latitude the chart file could not hold is refused by OK in the file reader's words, not as
+// a polar latitude, and nothing reaches the chart.
+TEST_F(BirthDataDialogTest, LatitudeBeyondThePoleIsRefusedByOk) {
+    auto dialog = open();
+    const Controls c(*dialog);
+    typeMoscowBirth(c, *dialog);
+    retype(c.edit("latitudeDegrees"), "95");  // Moscow's 45' stay: 95.75
+    click(c.button("ok"));
+    EXPECT_EQ(messages_, std::vector<std::string>{"широта 95.75 вне допустимого (-90 … 90)"});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->record().birth.entered, 0);
 }
 
 TEST_F(BirthDataDialogTest, MissingTimeChangeDataBlinksTheSecondLineUntilTheEditorAddsIt) {

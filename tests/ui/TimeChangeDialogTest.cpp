@@ -106,7 +106,7 @@ TEST_F(TimeChangeDialogTest, EditingResortsAndKeepsTheLineSelected) {
 
     // A difference outside 0 to 6 is refused with the framework's range message.
     retype(edit("difference"), "7");
-    EXPECT_EQ(messages_, std::vector<std::string>{"Please enter an integer between 0 and 6."});
+    EXPECT_EQ(messages_, std::vector<std::string>{"Введите целое число от 0 до 6."});
     EXPECT_EQ(base_.records()[1].difference, 3);
 }
 
