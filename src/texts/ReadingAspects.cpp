@@ -1,0 +1,118 @@
+#include "texts/ReadingAspects.h"
+
+#include <cmath>
+
+#include "calc/Bodies.h"
+#include "texts/FullReading.h"
+#include "texts/ReadingFormat.h"
+
+namespace orvanta {
+namespace {
+
+constexpr int kFamilyVariants = 6;
+
+constexpr std::array<std::string_view, 3> kFamilyKeys = {"гармония", "напряжение", "соединение"};
+
+}  // namespace
+
+ReadingAspects::ReadingAspects(const ReadingTexts& texts, const ChartData& chart,
+                               const NatalAspectTable& aspects, const ChartSummary& summary)
+    : texts_(texts), chart_(chart), aspects_(aspects), summary_(summary) {}
+
+ReadingAspects::Family ReadingAspects::familyOf(double angle) {
+    if (angle == 0.0) return Family::Conjunction;
+    // The sextile and trine and the minor aspects of the fifth, ninth and tenth harmonics.
+    for (double soft : {60.0, 120.0, 30.0, 72.0, 144.0, 36.0, 108.0, 40.0, 80.0}) {
+        if (std::fabs(angle - soft) < 1e-9) return Family::Harmonious;
+    }
+    return Family::Tense;
+}
+
+std::string ReadingAspects::nameOf(int object) const {
+    if (Bodies::isBody(object)) return std::string(Bodies::name(object));
+    return texts_.text("угол " + std::to_string(object));
+}
+
+std::string ReadingAspects::aspectName(const RankedAspect& aspect) const {
+    const double angle = aspects_[static_cast<std::size_t>(aspect.aspect)].angle;
+    const long whole = std::lround(std::floor(angle));
+    std::string name = texts_.text("аспект " + std::to_string(whole));
+    return name.empty() ? "аспект " + ReadingFormat::arc(angle) : name;
+}
+
+std::string ReadingAspects::pairTheme(int first, int second) const {
+    std::string theme = texts_.text("пара " + nameOf(first) + "-" + nameOf(second));
+    if (!theme.empty()) return theme;
+    const auto essence = [&](int object) {
+        return Bodies::isBody(object)
+                   ? texts_.text(nameOf(object) + ": суть")
+                   : texts_.text(object == Bodies::Ascendant ? "Асцендент: суть" : "MC: суть");
+    };
+    return essence(first) + " и " + essence(second);
+}
+
+int ReadingAspects::count(Family family) const {
+    int n = 0;
+    for (const auto& aspect : summary_.aspects()) {
+        if (aspect.major &&
+            familyOf(aspects_[static_cast<std::size_t>(aspect.aspect)].angle) == family)
+            ++n;
+    }
+    return n;
+}
+
+std::string ReadingAspects::describe(const RankedAspect& aspect) {
+    const std::string a = nameOf(aspect.first);
+    const std::string b = nameOf(aspect.second);
+    std::string head = a + " — " + b + ": " + aspectName(aspect) + ", орбис " +
+                       ReadingFormat::arc(aspect.orb) + "; тема — " +
+                       pairTheme(aspect.first, aspect.second) + ".";
+    const auto family =
+        static_cast<std::size_t>(familyOf(aspects_[static_cast<std::size_t>(aspect.aspect)].angle));
+    std::string sentence;
+    if (Bodies::isBody(aspect.first) && Bodies::isBody(aspect.second)) {
+        const int variant = used_[family]++ % kFamilyVariants + 1;
+        const std::string key = std::string(kFamilyKeys[family]) + " " + std::to_string(variant);
+        sentence = texts_.fill(key, {{"A", a}, {"B", b}});
+    } else {
+        // The angle comes second: objects are visited in number order and the angles follow
+        // the bodies.
+        const std::string angle = aspect.second == Bodies::Ascendant ? "Асцендент" : "MC";
+        sentence = texts_.fill(angle + ": " + std::string(kFamilyKeys[family]), {{"П", a}});
+    }
+    return ReadingFormat::wrapped(head + (sentence.empty() ? "" : " " + sentence));
+}
+
+std::string ReadingAspects::listed(const RankedAspect& aspect) const {
+    return nameOf(aspect.first) + " — " + nameOf(aspect.second) + " (" + aspectName(aspect) + ", " +
+           ReadingFormat::arc(aspect.orb) + ")";
+}
+
+std::string ReadingAspects::section() {
+    const std::string total = std::to_string(summary_.aspects().size());
+    std::string text =
+        ReadingFormat::wrapped(texts_.fill("аспекты: вступление", {{"всего", total}})) + "\n";
+    int major = 0;
+    int minor = 0;
+    std::vector<std::string> rest;
+    for (const auto& aspect : summary_.aspects()) {
+        int& described = aspect.major ? major : minor;
+        const int limit =
+            aspect.major ? FullReading::kDescribedMajor : FullReading::kDescribedMinor;
+        if (described < limit) {
+            ++described;
+            text += describe(aspect) + "\n";
+        } else {
+            rest.push_back(listed(aspect));
+        }
+    }
+    if (!rest.empty()) {
+        text += ReadingFormat::wrapped(
+                    texts_.fill("аспекты: остальные", {{"список", ReadingFormat::list(rest)},
+                                                       {"число", std::to_string(rest.size())}})) +
+                "\n";
+    }
+    return text;
+}
+
+}  // namespace orvanta
