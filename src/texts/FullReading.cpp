@@ -127,6 +127,7 @@ class Writer {
     void writeThemes();
     void writeSunAndMoonTheme();
     void writeAspectBalance();
+    const AspectPattern* leadingPattern() const;
     void writeAngles();
     void writePlanets();
     void writeNodes();
@@ -348,7 +349,8 @@ void Writer::writeRetrogrades() {
     }
     if (!outer.empty())
         text += " " + ReadingFormat::capitalized(
-                          texts_.fill("ретро: высшие", {{"список", names(outer)}}));
+                          texts_.fill(outer.size() == 1 ? "ретро: высшая" : "ретро: высшие",
+                                      {{"список", names(outer)}}));
     paragraph(text);
 }
 
@@ -388,13 +390,24 @@ void Writer::writeThemes() {
                                {"орб", ReadingFormat::arc(top.orb)},
                                {"тема", aspects_.pairTheme(top.first, top.second)}}));
     }
-    for (const auto& pattern : summary_.patterns()) {
-        if (pattern.kind == PatternKind::Stellium) continue;
-        paragraph(std::to_string(++theme_) + ") " +
-                  texts_.fill("тема: конфигурация", {{"список", names(pattern.bodies)}}));
-        break;
+    if (const AspectPattern* pattern = leadingPattern()) {
+        const std::string kind(AspectPatterns::name(pattern->kind));
+        paragraph(
+            std::to_string(++theme_) + ") " +
+            ReadingFormat::capitalized(texts_.fill(
+                "тема: конфигурация", {{"список", names(pattern->bodies)},
+                                       {"имя", texts_.text("конфигурация " + kind + ": имя")}})));
     }
     writeAspectBalance();
+}
+
+// The pattern a theme is drawn from: a figure of aspects before a stellium.
+const AspectPattern* Writer::leadingPattern() const {
+    const auto& patterns = summary_.patterns();
+    for (const auto& pattern : patterns) {
+        if (pattern.kind != PatternKind::Stellium) return &pattern;
+    }
+    return patterns.empty() ? nullptr : &patterns.front();
 }
 
 void Writer::writeAspectBalance() {

@@ -10,6 +10,7 @@ namespace orvanta {
 namespace {
 
 constexpr int kFamilyVariants = 6;
+constexpr int kAngleVariants = 2;
 
 constexpr std::array<std::string_view, 3> kFamilyKeys = {"гармония", "напряжение", "соединение"};
 
@@ -77,8 +78,11 @@ std::string ReadingAspects::describe(const RankedAspect& aspect) {
     } else {
         // The angle comes second: objects are visited in number order and the angles follow
         // the bodies.
-        const std::string angle = aspect.second == Bodies::Ascendant ? "Асцендент" : "MC";
-        sentence = texts_.fill(angle + ": " + std::string(kFamilyKeys[family]), {{"П", a}});
+        const bool ascendant = aspect.second == Bodies::Ascendant;
+        const int variant = angleUsed_[ascendant ? 0 : 1][family]++ % kAngleVariants + 1;
+        const std::string key = (ascendant ? "Асцендент: " : "MC: ") +
+                                std::string(kFamilyKeys[family]) + " " + std::to_string(variant);
+        sentence = texts_.fill(key, {{"П", a}});
     }
     return ReadingFormat::wrapped(head + (sentence.empty() ? "" : " " + sentence));
 }

@@ -42,7 +42,8 @@ class ReadingAspects {
     const ChartData& chart_;
     const NatalAspectTable& aspects_;
     const ChartSummary& summary_;
-    std::array<int, 3> used_{};
+    std::array<int, 3> used_{};                      // by family
+    std::array<std::array<int, 3>, 2> angleUsed_{};  // Ascendant and Midheaven, by family
 };
 
 }  // namespace orvanta
