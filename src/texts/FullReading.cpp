@@ -9,31 +9,17 @@
 #include "natal/ChartSummary.h"
 #include "texts/ReadingAspects.h"
 #include "texts/ReadingFormat.h"
+#include "texts/ReadingOverview.h"
 #include "texts/ReadingTexts.h"
+#include "texts/ReadingWords.h"
 
 namespace orvanta {
 namespace {
 
-constexpr std::array<std::string_view, 12> kSigns = {
-    "Овен", "Телец",    "Близнецы", "Рак",     "Лев",     "Дева",
-    "Весы", "Скорпион", "Стрелец",  "Козерог", "Водолей", "Рыбы",
-};
-
-constexpr int kStrongElement = 4;  // of ten planets
-constexpr int kStrongMode = 5;
-constexpr int kWeak = 1;
-constexpr int kManyAspects = 4;  // a planet in this many aspects counts them as a reason
-constexpr double kOnAngle = 8.0;
 constexpr int kManyOfAFamily = 3;
 
 std::string_view signName(int sign) {
-    if (sign < 1 || sign > 12) return {};
-    return kSigns[static_cast<std::size_t>(sign - 1)];
-}
-
-double separation(double a, double b) {
-    double arc = std::fmod(std::fabs(a - b), 360.0);
-    return arc > 180.0 ? 360.0 - arc : arc;
+    return ReadingWords::signName(sign);
 }
 
 // Whether two elements (0 fire, 1 earth, 2 air, 3 water) are of the same kind: fire and air
@@ -50,14 +36,15 @@ class Writer {
           birth_(birth),
           chart_(chart),
           summary_(chart, aspects),
-          aspects_(texts, chart, aspects, summary_) {}
+          words_(texts, chart),
+          aspects_(texts, chart, aspects, summary_, words_) {}
 
     std::string run() {
         line(texts_.text("заголовок"));
         blank();
         writeData();
         heading("раздел: обзор");
-        writeOverview();
+        out_ += ReadingOverview(texts_, chart_, summary_, words_).text();
         heading("раздел: темы");
         writeThemes();
         heading("раздел: углы");
@@ -89,19 +76,10 @@ class Writer {
         blank();
     }
 
-    std::string genitive(int sign) const {
-        return texts_.text(std::string(signName(sign)) + ": род.");
-    }
-    std::string position(int object) const {
-        const ChartObject& o = chart_[object];
-        return ReadingFormat::degrees(o.degreeInSign, o.minutes);
-    }
-    std::string name(int object) const { return aspects_.nameOf(object); }
-    std::string names(const std::vector<int>& objects) const {
-        std::vector<std::string> list;
-        for (int object : objects) list.push_back(name(object));
-        return ReadingFormat::list(list);
-    }
+    std::string genitive(int sign) const { return words_.genitive(sign); }
+    std::string position(int object) const { return words_.position(object); }
+    std::string name(int object) const { return words_.nameOf(object); }
+    std::string names(const std::vector<int>& objects) const { return words_.names(objects); }
     // The sign's manners take turns, so two planets in one sign read differently.
     std::string manner(int sign) {
         const int variant = signUses_[static_cast<std::size_t>(sign - 1)]++ % 3 + 1;
@@ -114,16 +92,6 @@ class Writer {
 
     void writeData();
     void writePositionLine(int object);
-    void writeOverview();
-    void writeBalance();
-    bool balanceNote(const std::string& key, const std::vector<int>& planets, int strong);
-    void writeDominants();
-    std::vector<std::string> reasonsOf(int planet) const;
-    void writeShape();
-    std::pair<int, int> occupiedArc(std::vector<int> planets) const;
-    void writePatterns();
-    std::string patternText(const AspectPattern& pattern) const;
-    void writeRetrogrades();
     void writeThemes();
     void writeSunAndMoonTheme();
     void writeAspectBalance();
@@ -136,6 +104,7 @@ class Writer {
     const BirthData& birth_;
     const ChartData& chart_;
     ChartSummary summary_;
+    ReadingWords words_;
     ReadingAspects aspects_;
     std::array<int, 12> signUses_{};
     int theme_ = 0;
@@ -173,185 +142,6 @@ void Writer::writePositionLine(int object) {
     if (Bodies::isBody(object) && o.retrograde != 0) text += " R";
     if (Bodies::isBody(object)) text += houseLabel(object);
     line(text);
-}
-
-void Writer::writeOverview() {
-    writeBalance();
-    writeDominants();
-    writeShape();
-    writePatterns();
-    writeRetrogrades();
-}
-
-void Writer::writeBalance() {
-    std::string counts;
-    for (int e = 0; e < ChartSummary::kElementCount; ++e) {
-        const auto& planets = summary_.elements()[static_cast<std::size_t>(e)];
-        counts += (e == 0 ? "" : ", ") + texts_.text("стихия " + std::to_string(e + 1)) + " — " +
-                  std::to_string(planets.size()) +
-                  (planets.empty() ? "" : " (" + names(planets) + ")");
-    }
-    paragraph(ReadingFormat::capitalized(counts) + ".");
-    bool uneven = false;
-    for (int e = 0; e < ChartSummary::kElementCount; ++e) {
-        uneven = balanceNote("стихия " + std::to_string(e + 1),
-                             summary_.elements()[static_cast<std::size_t>(e)], kStrongElement) ||
-                 uneven;
-    }
-    if (!uneven) paragraph(texts_.text("стихии: ровно"));
-
-    counts.clear();
-    for (int m = 0; m < ChartSummary::kModeCount; ++m) {
-        const auto& planets = summary_.modes()[static_cast<std::size_t>(m)];
-        counts += (m == 0 ? "" : ", ") + texts_.text("крест " + std::to_string(m + 1)) + " — " +
-                  std::to_string(planets.size()) +
-                  (planets.empty() ? "" : " (" + names(planets) + ")");
-    }
-    paragraph(ReadingFormat::capitalized(counts) + ".");
-    for (int m = 0; m < ChartSummary::kModeCount; ++m) {
-        balanceNote("крест " + std::to_string(m + 1), summary_.modes()[static_cast<std::size_t>(m)],
-                    kStrongMode);
-    }
-}
-
-// The note on an element or a mode that holds many planets or hardly any; false when it
-// holds neither.
-bool Writer::balanceNote(const std::string& key, const std::vector<int>& planets, int strong) {
-    const int size = static_cast<int>(planets.size());
-    const std::string named = planets.empty() ? texts_.text("ни одной планеты") : names(planets);
-    if (size >= strong) paragraph(texts_.fill(key + ": много", {{"список", named}}));
-    if (size <= kWeak) paragraph(texts_.fill(key + ": мало", {{"число", named}}));
-    return size >= strong || size <= kWeak;
-}
-
-std::vector<std::string> Writer::reasonsOf(int planet) const {
-    std::vector<std::string> reasons;
-    bool onAngle = false;
-    if (summary_.hasHouses()) {
-        for (int house : {1, 4, 7, 10}) {
-            onAngle =
-                onAngle || separation(chart_[planet].longitude,
-                                      chart_[Bodies::cuspOfHouse(house)].longitude) < kOnAngle;
-        }
-        const int house = summary_.houseOf(planet);
-        if (onAngle)
-            reasons.push_back(texts_.text("причина: угол"));
-        else if (house % 3 == 1)
-            reasons.push_back(texts_.text("причина: дом"));
-        if (ChartSummary::rulerOf(chart_[Bodies::Ascendant].sign) == planet)
-            reasons.push_back(texts_.text("причина: управитель асцендента"));
-    }
-    if (ChartSummary::rulerOf(chart_[planet].sign) == planet)
-        reasons.push_back(texts_.text("причина: свой знак"));
-    if (planet != Bodies::Sun && ChartSummary::rulerOf(chart_[Bodies::Sun].sign) == planet)
-        reasons.push_back(texts_.text("причина: управитель солнца"));
-    int aspects = 0;
-    for (const auto& aspect : summary_.aspects()) {
-        if (aspect.first == planet || aspect.second == planet) ++aspects;
-    }
-    if (aspects >= kManyAspects) reasons.push_back(texts_.text("причина: аспекты"));
-    return reasons;
-}
-
-void Writer::writeDominants() {
-    std::vector<std::string> described;
-    for (int planet : summary_.dominants()) {
-        const auto reasons = reasonsOf(planet);
-        described.push_back(name(planet) +
-                            (reasons.empty() ? "" : " (" + ReadingFormat::list(reasons) + ")"));
-    }
-    if (!described.empty())
-        paragraph(texts_.fill("доминанты", {{"список", ReadingFormat::list(described)}}));
-}
-
-void Writer::writeShape() {
-    std::vector<double> longitudes;
-    std::vector<int> planets;
-    for (int planet : ChartSummary::kPlanets) {
-        if (!shown(planet)) continue;
-        longitudes.push_back(chart_[planet].longitude);
-        planets.push_back(planet);
-    }
-    const auto kind = summary_.shape();
-    std::string handle;
-    if (const auto index = ChartShape::handleOf(longitudes);
-        kind == ChartShape::Kind::Bucket && index)
-        handle = name(planets[*index]);
-    const auto [first, last] = occupiedArc(planets);
-    paragraph(texts_.fill("форма " + std::string(ChartShape::name(kind)),
-                          {{"ручка", handle},
-                           {"от", position(first) + " " + genitive(chart_[first].sign)},
-                           {"до", position(last) + " " + genitive(chart_[last].sign)}}));
-}
-
-// The planets at either end of the filled part of the wheel, going forward: the one after the
-// widest empty arc and the one before it.
-std::pair<int, int> Writer::occupiedArc(std::vector<int> planets) const {
-    std::sort(planets.begin(), planets.end(),
-              [&](int a, int b) { return chart_[a].longitude < chart_[b].longitude; });
-    std::pair<int, int> ends{planets.front(), planets.back()};
-    double widest = -1.0;
-    for (std::size_t i = 0; i < planets.size(); ++i) {
-        const int before = planets[i];
-        const int after = planets[(i + 1) % planets.size()];
-        double gap = std::fmod(chart_[after].longitude - chart_[before].longitude + 360.0, 360.0);
-        if (planets.size() == 1) gap = 360.0;
-        if (gap > widest) {
-            widest = gap;
-            ends = {after, before};
-        }
-    }
-    return ends;
-}
-
-std::string Writer::patternText(const AspectPattern& pattern) const {
-    const auto& bodies = pattern.bodies;
-    const std::vector<int> base(bodies.begin(), bodies.end() - 1);
-    std::string where;
-    if (pattern.kind == PatternKind::Stellium) {
-        const int sign = chart_[bodies.front()].sign;
-        const bool oneSign = std::all_of(bodies.begin(), bodies.end(),
-                                         [&](int b) { return chart_[b].sign == sign; });
-        where = oneSign ? "в знаке " + genitive(sign)
-                        : "в " +
-                              texts_.text("дом " + std::to_string(summary_.houseOf(bodies[0])) +
-                                          ": номер") +
-                              " доме";
-    }
-    return texts_.fill("конфигурация " + std::string(AspectPatterns::name(pattern.kind)),
-                       {{"список", names(bodies)},
-                        {"основание", names(base)},
-                        {"вершина", name(bodies.back())},
-                        {"где", where}});
-}
-
-void Writer::writePatterns() {
-    if (summary_.patterns().empty()) {
-        paragraph(texts_.text("конфигурации: нет"));
-        return;
-    }
-    for (const auto& pattern : summary_.patterns()) paragraph(patternText(pattern));
-}
-
-void Writer::writeRetrogrades() {
-    const auto& planets = summary_.retrogrades();
-    if (planets.empty()) {
-        paragraph(texts_.text("ретро: нет"));
-        return;
-    }
-    std::string text = texts_.fill("ретро: список", {{"список", names(planets)}});
-    std::vector<int> outer;
-    for (int planet : planets) {
-        if (planet >= Bodies::Uranus)
-            outer.push_back(planet);
-        else
-            text += " " + texts_.text(name(planet) + ": ретро");
-    }
-    if (!outer.empty())
-        text += " " + ReadingFormat::capitalized(
-                          texts_.fill(outer.size() == 1 ? "ретро: высшая" : "ретро: высшие",
-                                      {{"список", names(outer)}}));
-    paragraph(text);
 }
 
 void Writer::writeSunAndMoonTheme() {

@@ -17,8 +17,9 @@ constexpr std::array<std::string_view, 3> kFamilyKeys = {"гармония", "н
 }  // namespace
 
 ReadingAspects::ReadingAspects(const ReadingTexts& texts, const ChartData& chart,
-                               const NatalAspectTable& aspects, const ChartSummary& summary)
-    : texts_(texts), chart_(chart), aspects_(aspects), summary_(summary) {}
+                               const NatalAspectTable& aspects, const ChartSummary& summary,
+                               const ReadingWords& words)
+    : texts_(texts), chart_(chart), aspects_(aspects), summary_(summary), words_(words) {}
 
 ReadingAspects::Family ReadingAspects::familyOf(double angle) {
     if (angle == 0.0) return Family::Conjunction;
@@ -29,11 +30,6 @@ ReadingAspects::Family ReadingAspects::familyOf(double angle) {
     return Family::Tense;
 }
 
-std::string ReadingAspects::nameOf(int object) const {
-    if (Bodies::isBody(object)) return std::string(Bodies::name(object));
-    return texts_.text("угол " + std::to_string(object));
-}
-
 std::string ReadingAspects::aspectName(const RankedAspect& aspect) const {
     const double angle = aspects_[static_cast<std::size_t>(aspect.aspect)].angle;
     const long whole = std::lround(std::floor(angle));
@@ -42,11 +38,11 @@ std::string ReadingAspects::aspectName(const RankedAspect& aspect) const {
 }
 
 std::string ReadingAspects::pairTheme(int first, int second) const {
-    std::string theme = texts_.text("пара " + nameOf(first) + "-" + nameOf(second));
+    std::string theme = texts_.text("пара " + words_.nameOf(first) + "-" + words_.nameOf(second));
     if (!theme.empty()) return theme;
     const auto essence = [&](int object) {
         return Bodies::isBody(object)
-                   ? texts_.text(nameOf(object) + ": суть")
+                   ? texts_.text(words_.nameOf(object) + ": суть")
                    : texts_.text(object == Bodies::Ascendant ? "Асцендент: суть" : "MC: суть");
     };
     return essence(first) + " и " + essence(second);
@@ -63,8 +59,8 @@ int ReadingAspects::count(Family family) const {
 }
 
 std::string ReadingAspects::describe(const RankedAspect& aspect) {
-    const std::string a = nameOf(aspect.first);
-    const std::string b = nameOf(aspect.second);
+    const std::string a = words_.nameOf(aspect.first);
+    const std::string b = words_.nameOf(aspect.second);
     std::string head = a + " — " + b + ": " + aspectName(aspect) + ", орбис " +
                        ReadingFormat::arc(aspect.orb) + "; тема — " +
                        pairTheme(aspect.first, aspect.second) + ".";
@@ -88,8 +84,8 @@ std::string ReadingAspects::describe(const RankedAspect& aspect) {
 }
 
 std::string ReadingAspects::listed(const RankedAspect& aspect) const {
-    return nameOf(aspect.first) + " — " + nameOf(aspect.second) + " (" + aspectName(aspect) + ", " +
-           ReadingFormat::arc(aspect.orb) + ")";
+    return words_.nameOf(aspect.first) + " — " + words_.nameOf(aspect.second) + " (" +
+           aspectName(aspect) + ", " + ReadingFormat::arc(aspect.orb) + ")";
 }
 
 std::string ReadingAspects::section() {

@@ -7,6 +7,7 @@
 #include "calc/ChartData.h"
 #include "natal/ChartSummary.h"
 #include "texts/ReadingTexts.h"
+#include "texts/ReadingWords.h"
 
 namespace orvanta {
 
@@ -18,12 +19,11 @@ class ReadingAspects {
     enum class Family { Harmonious, Tense, Conjunction };
 
     ReadingAspects(const ReadingTexts& texts, const ChartData& chart,
-                   const NatalAspectTable& aspects, const ChartSummary& summary);
+                   const NatalAspectTable& aspects, const ChartSummary& summary,
+                   const ReadingWords& words);
 
     static Family familyOf(double angle);
 
-    // "Марс", or "Асцендент" and "Середина неба" for the angles.
-    std::string nameOf(int object) const;
     // "квадратура"; an angle the library does not name reads as "аспект 51°25′".
     std::string aspectName(const RankedAspect& aspect) const;
     // What the pair of objects speaks of, from the pair's own entry or else from the two
@@ -42,6 +42,7 @@ class ReadingAspects {
     const ChartData& chart_;
     const NatalAspectTable& aspects_;
     const ChartSummary& summary_;
+    const ReadingWords& words_;
     std::array<int, 3> used_{};                      // by family
     std::array<std::array<int, 3>, 2> angleUsed_{};  // Ascendant and Midheaven, by family
 };

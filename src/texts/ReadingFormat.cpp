@@ -23,7 +23,8 @@ int characters(std::string_view text) {
 std::pair<int, int> wholeDegreesAndMinutes(double value) {
     if (!std::isfinite(value) || value < 0.0 || value > 1e6) return {0, 0};
     const int whole = static_cast<int>(value);
-    int minutes = static_cast<int>((value - whole) * 60.0 + 1e-9);
+    // A millionth of a minute absorbs the binary error of values such as 33.9 degrees.
+    int minutes = static_cast<int>((value - whole) * 60.0 + 1e-6);
     return {whole, std::min(minutes, 59)};
 }
 
