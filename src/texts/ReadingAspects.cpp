@@ -14,6 +14,11 @@ constexpr int kAngleVariants = 2;
 
 constexpr std::array<std::string_view, 3> kFamilyKeys = {"гармония", "напряжение", "соединение"};
 
+// Uranus, Neptune and Pluto: their aspects to one another last for years.
+bool isSlow(int object) {
+    return object == Bodies::Uranus || object == Bodies::Neptune || object == Bodies::Pluto;
+}
+
 }  // namespace
 
 ReadingAspects::ReadingAspects(const ReadingTexts& texts, const ChartData& chart,
@@ -67,7 +72,11 @@ std::string ReadingAspects::describe(const RankedAspect& aspect) {
     const auto family =
         static_cast<std::size_t>(familyOf(aspects_[static_cast<std::size_t>(aspect.aspect)].angle));
     std::string sentence;
-    if (Bodies::isBody(aspect.first) && Bodies::isBody(aspect.second)) {
+    if (isSlow(aspect.first) && isSlow(aspect.second)) {
+        // Every birth of those years has it: said so instead of a personal trait.
+        const int variant = generationUsed_++ % kAngleVariants + 1;
+        sentence = texts_.fill("поколение " + std::to_string(variant), {{"A", a}, {"B", b}});
+    } else if (Bodies::isBody(aspect.first) && Bodies::isBody(aspect.second)) {
         const int variant = used_[family]++ % kFamilyVariants + 1;
         const std::string key = std::string(kFamilyKeys[family]) + " " + std::to_string(variant);
         sentence = texts_.fill(key, {{"A", a}, {"B", b}});

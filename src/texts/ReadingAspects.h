@@ -45,6 +45,7 @@ class ReadingAspects {
     const ReadingWords& words_;
     std::array<int, 3> used_{};                      // by family
     std::array<std::array<int, 3>, 2> angleUsed_{};  // Ascendant and Midheaven, by family
+    int generationUsed_ = 0;
 };
 
 }  // namespace orvanta
