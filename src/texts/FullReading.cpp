@@ -94,6 +94,7 @@ class Writer {
     void writePositionLine(int object);
     void writeThemes();
     void writeSunAndMoonTheme();
+    void writeAscendantContrast();
     void writeAspectBalance();
     const AspectPattern* leadingPattern() const;
     void writeAngles();
@@ -162,8 +163,26 @@ void Writer::writeSunAndMoonTheme() {
                                 {"стихия луны", moonElement}}));
 }
 
+// The rising sign of another kind of element than the Sun's: the first impression and the
+// inner self disagree, which is named and reconciled beside the first theme.
+void Writer::writeAscendantContrast() {
+    if (!summary_.hasHouses()) return;
+    const int sunSign = chart_[Bodies::Sun].sign;
+    const int risingSign = chart_[Bodies::Ascendant].sign;
+    const int sun = ChartSummary::elementOf(sunSign);
+    const int rising = ChartSummary::elementOf(risingSign);
+    if (concordant(sun, rising)) return;
+    paragraph(
+        texts_.fill("противоречие: асцендент",
+                    {{"солнце", genitive(sunSign)},
+                     {"асцендент", genitive(risingSign)},
+                     {"стихия солнца", texts_.text("стихия " + std::to_string(sun + 1))},
+                     {"стихия асцендента", texts_.text("стихия " + std::to_string(rising + 1))}}));
+}
+
 void Writer::writeThemes() {
     writeSunAndMoonTheme();
+    writeAscendantContrast();
     if (!summary_.dominants().empty()) {
         const int planet = summary_.dominants().front();
         paragraph(std::to_string(++theme_) + ") " +
