@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 #include "cli/LowerLayerMessage.h"
 #include "cli/MapPrinter.h"
 #include "cli/SettingsPrinter.h"
@@ -12,11 +13,41 @@
 #include "common/FormatError.h"
 #include "common/MessageSink.h"
 #include "doc/AspectRecords.h"
+#include "doc/CZodiacDoc.h"
 #include "doc/MapFile.h"
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
+#include "natal/AspectPatterns.h"
 
 namespace orvanta::cli {
+namespace {
+
+// The patterns are found as the chart window would find them: with the delivered natal aspects
+// and the bodies the delivered planet settings show.
+std::vector<AspectPattern> patternsOf(const MapFile::Content& content) {
+    CZodiacDoc doc;
+    doc.readSettingsDefaults();
+    MapFile::Content copy = content;
+    std::move(copy).applyTo(doc.natal());
+    return AspectPatterns::find(doc.natal().chart, doc.natal().aspects);
+}
+
+// The chart's JSON object with the key "patterns" added as its last member.
+std::string withPatterns(std::string chartJson, const std::vector<AspectPattern>& patterns) {
+    JsonWriter json;
+    json.beginObject().key("patterns").beginArray();
+    for (const auto& pattern : patterns) {
+        json.beginObject().key("kind").value(AspectPatterns::name(pattern.kind));
+        json.key("bodies").beginArray();
+        for (int body : pattern.bodies) json.value(body);
+        json.endArray().endObject();
+    }
+    json.endArray().endObject();
+    const auto end = chartJson.rfind('}');
+    return chartJson.substr(0, end) + "," + json.text().substr(1) + chartJson.substr(end + 1);
+}
+
+}  // namespace
 
 ShowCommand::Kind ShowCommand::kindOf(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
@@ -34,7 +65,8 @@ std::string ShowCommand::format(Kind kind, const std::vector<std::uint8_t>& byte
     switch (kind) {
         case Kind::Chart: {
             const auto content = MapFile::parse(bytes);
-            return json ? MapPrinter::json(content) : MapPrinter::text(content);
+            if (!json) return MapPrinter::text(content);
+            return withPatterns(MapPrinter::json(content), patternsOf(content));
         }
         case Kind::Aspects: {
             const auto records = AspectRecords::parse(bytes);

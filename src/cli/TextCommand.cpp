@@ -1,19 +1,78 @@
 #include "cli/TextCommand.h"
 
+#include <optional>
 #include <ostream>
 
 #include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
+#include "common/MessageSink.h"
 #include "common/Windows1251.h"
 #include "doc/CZodiacDoc.h"
+#include "texts/FullReading.h"
 #include "texts/LineEnds.h"
+#include "texts/TextLibrary.h"
 
 namespace orvanta::cli {
+namespace {
+
+// The text in the encoding asked for; empty, with the reason told, when a character does not
+// fit the code page.
+std::optional<std::string> encoded(const std::string& utf8, bool cp1251, std::ostream& err) {
+    if (!cp1251) return utf8;
+    auto bytes = Windows1251::fromUtf8(utf8);
+    if (!bytes) {
+        err << "orvanta-cli text: символ «" << Windows1251::firstUnencodable(utf8)
+            << "» нельзя записать в Windows-1251\n";
+    }
+    return bytes;
+}
+
+// CR LF, and the minute sign, which Windows-1251 lacks, as an apostrophe: "10°48'".
+std::string forCodePage(const std::string& text) {
+    std::string result = LineEnds::toCrLf(text);
+    constexpr std::string_view kPrime = "′";
+    for (auto at = result.find(kPrime); at != std::string::npos; at = result.find(kPrime, at)) {
+        result.replace(at, kPrime.size(), "'");
+    }
+    return result;
+}
+
+int writeOut(const std::string& bytes, const std::optional<std::string>& output, std::ostream& out,
+             std::ostream& err) {
+    if (!output) {
+        out << bytes;
+        return 0;
+    }
+    std::string error;
+    if (!AtomicFile::write(*output, bytes, &error)) {
+        err << "orvanta-cli text: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+// The full reading: UTF-8 with LF, or Windows-1251 with CR LF as the interpretation is saved.
+int writeFullReading(const CZodiacDoc& doc, const CommandLine& line, std::ostream& out,
+                     std::ostream& err) {
+    auto previous = MessageSink::install(
+        [&err](std::string_view text) { err << "orvanta-cli text: " << text << "\n"; });
+    const TextLibrary library;
+    const auto reading =
+        FullReading(library).build(doc.natal().birth, doc.natal().chart, doc.natal().aspects);
+    MessageSink::install(std::move(previous));
+    if (!reading.complete) return 1;
+    const bool cp1251 = line.has("--cp1251");
+    const auto bytes = encoded(cp1251 ? forCodePage(reading.text) : reading.text, cp1251, err);
+    if (!bytes) return 1;
+    return writeOut(*bytes, line.value("-o"), out, err);
+}
+
+}  // namespace
 
 int TextCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err) {
-    CommandLine line({"-o"}, {});
+    CommandLine line({"-o"}, {"--full", "--cp1251"});
     try {
         line.parse(arguments);
         if (line.operands().size() != 1) {
@@ -22,6 +81,11 @@ int TextCommand::run(const std::vector<std::string>& arguments, std::ostream& ou
         if (line.has("-o") && line.value("-o")->empty()) {
             throw UsageError("-o: пустое имя файла");
         }
+        if (line.has("--cp1251") && !line.has("--full")) {
+            throw UsageError(
+                "--cp1251 пишется вместе с --full: толкование всегда сохраняется в "
+                "Windows-1251");
+        }
     } catch (const UsageError& error) {
         err << "orvanta-cli text: " << error.what() << "\n";
         return 2;
@@ -29,12 +93,15 @@ int TextCommand::run(const std::vector<std::string>& arguments, std::ostream& ou
     const std::string& chartPath = line.operands()[0];
 
     CZodiacDoc doc;
-    const bool opened = ChartOpening::open(doc, chartPath, "text", err, [&doc] {
-        doc.refreshInterpretation();
+    const bool full = line.has("--full");
+    const bool opened = ChartOpening::open(doc, chartPath, "text", err, [&doc, full] {
+        if (!full) doc.refreshInterpretation();
         return true;
     });
+    if (!opened) return 1;
+    if (full) return writeFullReading(doc, line, out, err);
     // A missing library file has been named already; half a text is not given out.
-    if (!opened || !doc.isInterpretationComplete()) return 1;
+    if (!doc.isInterpretationComplete()) return 1;
 
     const auto output = line.value("-o");
     if (!output) {

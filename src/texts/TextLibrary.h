@@ -30,6 +30,10 @@ class TextLibrary {
     static constexpr std::string_view kClosing = "END.txt";
     static constexpr std::string_view kMiddle = "midl.txt";
     static constexpr std::string_view kCosmogramClosing = "kos_end.txt";
+    // The full reading: its frame and overview, the planets in signs and houses, the aspects.
+    static constexpr std::string_view kFullReading = "FULL.txt";
+    static constexpr std::string_view kFullReadingPlanets = "FULL_PL.txt";
+    static constexpr std::string_view kFullReadingAspects = "FULL_ASP.txt";
 
     // Characters cut before the "#" that ends an entry: the CR LF of its last line, and in the
     // traits file only the LF, so that those entries keep their CR.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "calc/Calendar.h"
@@ -91,12 +92,40 @@ TEST(OrvantaCli, ShowPrintsChartsAsJsonWithTheDocumentedKeys) {
           "{\"number\":32,",
           "\"houses_unavailable\":0,\"orientation\":{\"direction\":0,"
           "\"from_aries\":0,\"from_ascendant\":1,\"angle\":0},\"house_system\":0,"
-          "\"auto_greenwich\":0,\"notebook_bytes\":0,\"notebook\":[]}"}) {
+          "\"auto_greenwich\":0,\"notebook_bytes\":0,\"notebook\":[],\"patterns\":["}) {
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
     }
     const CliRun table = cli({"show", file});
     EXPECT_EQ(table.code, 0);
     EXPECT_NE(table.out.find("Имя: Юрий Гагарин"), std::string::npos);
+}
+
+// A grand trine across 0 degrees Aries (355, 115, 236) and the seven other planets bunched in
+// Taurus at 35 to 41 degrees, out of every delivered orb of the three: the trine and the
+// stellium, worked by hand, and nothing else.
+TEST(OrvantaCli, ShowListsTheAspectPatternsOfAChart) {
+    ScratchFolder folder;
+    const auto file = (folder / "trine.map").string();
+    NatalChart natal;
+    natal.chart.assignBodyNames();
+    natal.chart.housesUnavailable = 1;
+    natal.houseSystem = -1;
+    for (const auto& [body, longitude] : {std::pair{1, 355.0}, {2, 115.0}, {4, 236.0}})
+        natal.chart[body].setLongitude(longitude);
+    double cluster = 35.0;
+    for (int body : {3, 5, 6, 7, 9, 10, 11}) natal.chart[body].setLongitude(cluster++);
+    const auto bytes = MapFile::serialize(natal);
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+
+    const CliRun run = cli({"show", file, "--json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::string expected =
+        "\"patterns\":[{\"kind\":\"stellium\",\"bodies\":[3,5,6,7,9,10,11]},"
+        "{\"kind\":\"grand_trine\",\"bodies\":[1,2,4]}]}\n";
+    ASSERT_GE(run.out.size(), expected.size());
+    EXPECT_EQ(run.out.substr(run.out.size() - expected.size()), expected);
 }
 
 // The observations stored with a chart, in file order, and a damaged notebook block refused.

@@ -74,5 +74,35 @@ TEST_F(TextCommandTest, BadArgumentsUnreadableChartsAndAMissingLibrary) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// The full reading: UTF-8 with LF on the terminal and in a file, the same text in Windows-1251
+// with CR LF on --cp1251; --cp1251 alone is refused, and a missing reading file is named.
+TEST_F(TextCommandTest, FullReadingInBothEncodings) {
+    const std::string sample = ORVANTA_SAMPLE_MAP;
+    const auto printed = runCli("text " + sample + " --full");
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_EQ(printed.out.find('\r'), std::string::npos);
+    EXPECT_EQ(printed.out.rfind("ПОДРОБНЫЙ РАЗБОР КАРТЫ РОЖДЕНИЯ\n", 0), 0u);
+
+    const auto utf8 = folder_ / "full.txt";
+    ASSERT_EQ(runCli("text " + sample + " --full -o " + utf8.string()).exitCode, 0);
+    EXPECT_EQ(readWholeFile(utf8.string()), printed.out);
+
+    const auto cp1251 = folder_ / "full1251.txt";
+    const auto saved = runCli("text " + sample + " --full --cp1251 -o " + cp1251.string());
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    // CR LF for LF, and the minute sign, which the code page lacks, as an apostrophe.
+    std::string crlf;
+    for (const char c : printed.out) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const std::string prime = "′";
+    for (auto at = crlf.find(prime); at != std::string::npos; at = crlf.find(prime))
+        crlf.replace(at, prime.size(), "'");
+    EXPECT_EQ(readWholeFile(cp1251.string()), Windows1251::fromUtf8(crlf));
+
+    EXPECT_EQ(runCli("text " + sample + " --cp1251").exitCode, 2);
+    const auto noLibrary = runCli("text " + sample + " --full", "ORVANTA_HOME=" + folder_.string());
+    EXPECT_EQ(noLibrary.exitCode, 1);
+    EXPECT_NE(noLibrary.err.find("FULL.txt"), std::string::npos) << noLibrary.err;
+}
+
 }  // namespace
 }  // namespace orvanta

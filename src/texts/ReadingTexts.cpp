@@ -1,0 +1,49 @@
+#include "texts/ReadingTexts.h"
+
+#include "common/MessageSink.h"
+
+namespace orvanta {
+
+std::optional<ReadingTexts> ReadingTexts::load(const TextLibrary& library) {
+    std::vector<KeyedTextFile> files;
+    for (auto name : {TextLibrary::kFullReading, TextLibrary::kFullReadingPlanets,
+                      TextLibrary::kFullReadingAspects}) {
+        auto file = library.loadKeyedFile(name);
+        if (!file) {
+            MessageSink::report("Не найден файл '" + std::string(name) +
+                                "'. Подробный разбор не построен.");
+            return std::nullopt;
+        }
+        files.push_back(std::move(*file));
+    }
+    return ReadingTexts(std::move(files));
+}
+
+std::string ReadingTexts::replaceAll(std::string text, std::string_view marker,
+                                     std::string_view value) {
+    for (auto at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, at + value.size())) {
+        text.replace(at, marker.size(), value);
+    }
+    return text;
+}
+
+std::string ReadingTexts::text(std::string_view key) const {
+    const std::string title = "[" + std::string(key) + "]";
+    for (const auto& file : files_) {
+        if (auto found = file.findAspectText(title)) {
+            return replaceAll(replaceAll(std::move(*found), "\r\n", " "), "\n", " ");
+        }
+    }
+    return {};
+}
+
+std::string ReadingTexts::fill(std::string_view key, Fills fills) const {
+    std::string result = text(key);
+    for (const auto& [name, value] : fills) {
+        result = replaceAll(std::move(result), "{" + std::string(name) + "}", value);
+    }
+    return result;
+}
+
+}  // namespace orvanta
