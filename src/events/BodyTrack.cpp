@@ -35,8 +35,14 @@ double BodyTrack::stepFor(int body) {
         case Bodies::Venus:
         case Bodies::Mars:
             return 1.0;  // Mercury's shortest stay between stations is about three weeks
+        case Bodies::Proserpina:
+        case Bodies::NorthNode:
+        case Bodies::SouthNode:
+        case Bodies::Selena:
+        case Bodies::Lilith:
+            return 8.0;  // mean motions, never turning
         default:
-            return 2.0;
+            return 4.0;  // Jupiter's loop, the shortest of the slow bodies, lasts four months
     }
 }
 
@@ -66,13 +72,17 @@ void BodyTrack::pieces(std::int64_t cell, std::vector<Piece>& out, std::vector<S
         out.push_back({start, end, first, last});
         return;
     }
-    const double turn =
-        ExactMomentSearch::refine([this](double time) { return at(time).speed; }, start, end,
-                                  first.speed, last.speed, kStationTolerance);
-    const BodyPosition atTurn = at(turn);
-    out.push_back({start, turn, first, atTurn});
-    out.push_back({turn, end, atTurn, last});
-    if (stations != nullptr) stations->push_back({turn, !isRetrograde(first)});
+    // Searches come back to the same steps around a loop: each turn is found once.
+    auto turn = turns_.find(cell);
+    if (turn == turns_.end()) {
+        const double time =
+            ExactMomentSearch::refine([this](double t) { return at(t).speed; }, start, end,
+                                      first.speed, last.speed, kStationTolerance);
+        turn = turns_.emplace(cell, Turn{time, at(time)}).first;
+    }
+    out.push_back({start, turn->second.time, first, turn->second.position});
+    out.push_back({turn->second.time, end, turn->second.position, last});
+    if (stations != nullptr) stations->push_back({turn->second.time, !isRetrograde(first)});
 }
 
 double BodyTrack::signedDistance(double longitude, double target) {
@@ -87,35 +97,27 @@ double BodyTrack::signedDistance(double longitude, double target) {
 
 // The signed distance changes sign once where the body meets the target and, on the far side
 // of the circle, jumps by 360, which the sum of the two distances tells apart.
+bool BodyTrack::meets(const Piece& piece, double target) {
+    const double atStart = signedDistance(piece.atStart.longitude, target);
+    const double atEnd = signedDistance(piece.atEnd.longitude, target);
+    return (atStart < 0.0) != (atEnd < 0.0) && std::fabs(atStart) + std::fabs(atEnd) < 180.0;
+}
+
 std::optional<BodyTrack::Crossing> BodyTrack::crossing(const Piece& piece, double target,
                                                        double degreeTolerance,
                                                        double timeTolerance) const {
+    if (!meets(piece, target)) return std::nullopt;
     const double atStart = signedDistance(piece.atStart.longitude, target);
     const double atEnd = signedDistance(piece.atEnd.longitude, target);
-    if ((atStart < 0.0) == (atEnd < 0.0) || std::fabs(atStart) + std::fabs(atEnd) >= 180.0) {
-        return std::nullopt;
-    }
     const auto distance = [this, target](double time) {
         const BodyPosition position = at(time);
         return ExactMomentSearch::Sample{signedDistance(position.longitude, target),
                                          position.speed};
     };
-    const double time = ExactMomentSearch::refineWithRate(distance, piece.start, piece.end,
-                                                          {atStart, piece.atStart.speed},
-                                                          degreeTolerance, timeTolerance);
+    const double time = ExactMomentSearch::refineWithRate(
+        distance, piece.start, piece.end, {atStart, piece.atStart.speed},
+        {atEnd, piece.atEnd.speed}, degreeTolerance, timeTolerance);
     return Crossing{time, atStart >= 0.0};
-}
-
-BodyTrack::Piece BodyTrack::cut(Piece piece, double from, double to) const {
-    if (from > piece.start) {
-        piece.start = from;
-        piece.atStart = at(from);
-    }
-    if (to < piece.end) {
-        piece.end = to;
-        piece.atEnd = at(to);
-    }
-    return piece;
 }
 
 }  // namespace orvanta

@@ -60,12 +60,13 @@ class BodyTrack {
 
     BodyPosition at(double time) const;
 
+    // Whether the body meets a longitude within a one-way piece: the signed distance changes
+    // sign there, and not by a jump across the opposite point.
+    static bool meets(const Piece& piece, double target);
     // The moment within a one-way piece where the body meets a longitude, if it does, to within
     // either tolerance.
     std::optional<Crossing> crossing(const Piece& piece, double target, double degreeTolerance,
                                      double timeTolerance) const;
-    // The part of a piece between two moments, its ends computed afresh where they move.
-    Piece cut(Piece piece, double from, double to) const;
 
     // Degrees from a target to a longitude, -180 to under 180: negative while the target is
     // ahead.
@@ -77,7 +78,13 @@ class BodyTrack {
     const Ephemeris& ephemeris_;
     int body_;
     double step_;
+    struct Turn {
+        double time = 0.0;
+        BodyPosition position;
+    };
+
     std::unordered_map<std::int64_t, BodyPosition> nodes_;
+    std::unordered_map<std::int64_t, Turn> turns_;
 };
 
 }  // namespace orvanta

@@ -16,16 +16,21 @@ class ExactMomentSearch {
     using SampledFunction = std::function<Sample(double time)>;
     using Function = std::function<double(double time)>;
 
-    // Newton steps kept inside the bracket, bisecting whenever a step would leave it: few
-    // evaluations where the rate is known (a longitude and its speed). Stops when the value
-    // is within valueTolerance of zero or the bracket is narrower than timeTolerance.
+    // From the root of the cubic through both ends, Newton steps kept inside the bracket,
+    // bisecting whenever a step would leave it: few evaluations where the rate is known (a
+    // longitude and its speed). Stops when the value is within valueTolerance of zero, or the
+    // next step or the bracket is shorter than timeTolerance.
     static double refineWithRate(const SampledFunction& function, double low, double high,
-                                 Sample atLow, double valueTolerance, double timeTolerance);
+                                 Sample atLow, Sample atHigh, double valueTolerance,
+                                 double timeTolerance);
 
     // Regula falsi with the Illinois correction, for a function without a known rate (the
     // speed near a station). Stops when the bracket is narrower than timeTolerance.
     static double refine(const Function& function, double low, double high, double atLow,
                          double atHigh, double timeTolerance);
+
+  private:
+    static double cubicGuess(double low, double high, Sample atLow, Sample atHigh);
 };
 
 }  // namespace orvanta

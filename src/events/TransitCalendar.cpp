@@ -16,8 +16,8 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kHitTimeTolerance = 1e-3 * kSecond;
 constexpr double kHitDegreeTolerance = 1e-8;
 // Orb edges are shown to the minute.
-constexpr double kEdgeTimeTolerance = kSecond;
-constexpr double kEdgeDegreeTolerance = 1e-5;
+constexpr double kEdgeTimeTolerance = 10.0 * kSecond;
+constexpr double kEdgeDegreeTolerance = 1e-4;
 // How far an orb edge is looked for on either side of a hit: past it the stay is cut off.
 constexpr double kLongestHalfStay = 60.0 * 365.25;
 constexpr int kSignCount = 12;
@@ -116,31 +116,33 @@ TransitCalendar::Stay TransitCalendar::stayAround(BodyTrack& track, const Target
     if (target.orb > 0.0) {
         stay.entry = orbEdge(track, target, time, -1);
         stay.exit = orbEdge(track, target, time, +1);
-        stay.hits = hitsWithin(track, target.longitude, stay.entry, stay.exit);
+        stay.hits = hitsWithin(track, target.longitude, time, stay.entry, stay.exit);
     }
     if (stay.hits.empty()) stay.hits.push_back(time);
     return stay;
 }
 
-// The nearest moment on one side of a hit where the body crosses either edge of the orb.
+// The nearest moment on one side of a hit where the body crosses either edge of the orb. A
+// one-way piece crosses each edge once at most, so a crossing on the other side of the hit is
+// not this stay's.
 double TransitCalendar::orbEdge(BodyTrack& track, const Target& target, double time,
                                 int direction) {
-    const double edges[] = {target.longitude - target.orb, target.longitude + target.orb};
+    const double edges[] = {AspectPoint::reduce(target.longitude - target.orb),
+                            AspectPoint::reduce(target.longitude + target.orb)};
     const auto first = track.cellOf(time);
     const auto cells = static_cast<std::int64_t>(kLongestHalfStay / track.step());
     std::vector<BodyTrack::Piece> pieces;
     for (std::int64_t n = 0; n <= cells; ++n) {
         track.pieces(first + direction * n, pieces, nullptr);
         if (direction < 0) std::reverse(pieces.begin(), pieces.end());
-        for (const BodyTrack::Piece& whole : pieces) {
-            if (direction < 0 ? whole.start >= time : whole.end <= time) continue;
-            const BodyTrack::Piece piece = direction < 0 ? track.cut(whole, whole.start, time)
-                                                         : track.cut(whole, time, whole.end);
+        for (const BodyTrack::Piece& piece : pieces) {
+            if (direction < 0 ? piece.start >= time : piece.end <= time) continue;
             std::optional<double> nearest;
             for (const double edge : edges) {
-                const auto found = track.crossing(piece, AspectPoint::reduce(edge),
-                                                  kEdgeDegreeTolerance, kEdgeTimeTolerance);
-                if (found && (!nearest || direction * (found->time - *nearest) < 0.0)) {
+                const auto found =
+                    track.crossing(piece, edge, kEdgeDegreeTolerance, kEdgeTimeTolerance);
+                const bool beyond = found && direction * (found->time - time) > 0.0;
+                if (beyond && (!nearest || direction * (found->time - *nearest) < 0.0)) {
                     nearest = found->time;
                 }
             }
@@ -150,14 +152,19 @@ double TransitCalendar::orbEdge(BodyTrack& track, const Target& target, double t
     return time + direction * kLongestHalfStay;
 }
 
-std::vector<double> TransitCalendar::hitsWithin(BodyTrack& track, double target, double from,
-                                                double to) {
+// The hits of a target within a stay; the one already found is not looked for again.
+std::vector<double> TransitCalendar::hitsWithin(BodyTrack& track, double target, double known,
+                                                double from, double to) {
     std::vector<double> hits;
     std::vector<BodyTrack::Piece> pieces;
     for (auto cell = track.cellOf(from); track.cellStart(cell) <= to; ++cell) {
         track.pieces(cell, pieces, nullptr);
         for (const BodyTrack::Piece& piece : pieces) {
-            if (piece.end < from || piece.start > to) continue;
+            if (piece.end < from || piece.start > to || !BodyTrack::meets(piece, target)) continue;
+            if (known >= piece.start && known <= piece.end) {
+                hits.push_back(known);
+                continue;
+            }
             const auto hit = track.crossing(piece, target, kHitDegreeTolerance, kHitTimeTolerance);
             if (hit && hit->time >= from && hit->time <= to) hits.push_back(hit->time);
         }

@@ -41,7 +41,8 @@ class TransitCalendar {
                    Stay& stay);
     Stay stayAround(BodyTrack& track, const Target& target, double time);
     double orbEdge(BodyTrack& track, const Target& target, double time, int direction);
-    std::vector<double> hitsWithin(BodyTrack& track, double target, double from, double to);
+    std::vector<double> hitsWithin(BodyTrack& track, double target, double known, double from,
+                                   double to);
 
     const Ephemeris& ephemeris_;
     CalendarRequest request_;
