@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "cli/JsonWriter.h"
 #include "events/CalendarMoment.h"
 #include "events/CalendarWording.h"
 
@@ -77,7 +78,7 @@ std::string IcsCalendar::uid(const CalendarEvent& event) const {
         std::to_string(static_cast<int>(event.kind)) + "-" + std::to_string(event.body) + "-";
     switch (event.kind) {
         case CalendarEvent::Kind::Aspect:
-            id += std::to_string(static_cast<int>(event.aspectAngle * event.side)) + "-" +
+            id += JsonWriter::number(event.aspectAngle * event.side) + "-" +
                   std::to_string(event.point);
             break;
         case CalendarEvent::Kind::Ingress:

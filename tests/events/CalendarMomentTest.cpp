@@ -41,24 +41,5 @@ TEST(CalendarMomentTest, JulianDaysAndCivilTimesAgreeBothWaysAtAnyOffset) {
               "25.02.2023 00:01");
 }
 
-TEST(CalendarMomentTest, SummariesNameBodyAspectPointSignAndStation) {
-    CalendarEvent square{CalendarEvent::Kind::Aspect, 0.0, Bodies::Saturn};
-    square.aspectAngle = 90.0;
-    square.point = Bodies::Sun;
-    CalendarEvent cusp = square;
-    cusp.aspectAngle = 72.0;
-    cusp.point = Bodies::cuspOfHouse(10);
-    CalendarEvent ingress{CalendarEvent::Kind::Ingress, 0.0, Bodies::Jupiter};
-    ingress.sign = 4;
-    CalendarEvent virgo = ingress;
-    virgo.sign = 6;
-    const CalendarEvent station{CalendarEvent::Kind::Station, 0.0, Bodies::Mercury, true};
-    EXPECT_EQ(CalendarWording::summary(square), "Сатурн □ Солнце");
-    EXPECT_EQ(CalendarWording::summary(cusp), "Сатурн 72° X дом");
-    EXPECT_EQ(CalendarWording::summary(ingress), "Юпитер входит в Рак");
-    EXPECT_EQ(CalendarWording::summary(virgo), "Юпитер входит в Деву");
-    EXPECT_EQ(CalendarWording::summary(station), "Меркурий: ретроградная стоянка");
-}
-
 }  // namespace
 }  // namespace orvanta

@@ -38,33 +38,12 @@ class SwissSky : public Ephemeris {
     }
 
   private:
+    // Bodies 1 to 11 in Bodies numbering (Chiron is 8); the points beyond are not served.
     static int planetOf(int number) {
-        switch (number) {
-            case Bodies::Sun:
-                return SE_SUN;
-            case Bodies::Moon:
-                return SE_MOON;
-            case Bodies::Mercury:
-                return SE_MERCURY;
-            case Bodies::Venus:
-                return SE_VENUS;
-            case Bodies::Mars:
-                return SE_MARS;
-            case Bodies::Jupiter:
-                return SE_JUPITER;
-            case Bodies::Saturn:
-                return SE_SATURN;
-            case Bodies::Chiron:
-                return SE_CHIRON;
-            case Bodies::Uranus:
-                return SE_URANUS;
-            case Bodies::Neptune:
-                return SE_NEPTUNE;
-            case Bodies::Pluto:
-                return SE_PLUTO;
-            default:
-                return -1;
-        }
+        constexpr int kPlanets[] = {-1,        SE_SUN,    SE_MOON,    SE_MERCURY,
+                                    SE_VENUS,  SE_MARS,   SE_JUPITER, SE_SATURN,
+                                    SE_CHIRON, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+        return number >= 1 && number <= Bodies::Pluto ? kPlanets[number] : -1;
     }
 };
 
