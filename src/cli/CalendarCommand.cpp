@@ -27,7 +27,6 @@ namespace {
 
 constexpr double kLargestZone = 14.0;
 constexpr int kLongestPeriodYears = 200;
-constexpr double kUnixEpochJulianDay = 2440587.5;
 
 std::vector<std::string> listItems(const std::string& option, const std::string& text) {
     std::vector<std::string> items;
@@ -117,7 +116,7 @@ bool openChart(const std::string& path, CZodiacDoc& doc, std::ostream& err) {
 }
 
 double now() {
-    return kUnixEpochJulianDay + static_cast<double>(std::time(nullptr)) / 86400.0;
+    return CalendarMoment::kUnixEpochJulianDay + static_cast<double>(std::time(nullptr)) / 86400.0;
 }
 
 int writeOutput(const CalendarCommand::Options& options, const CZodiacDoc& doc,

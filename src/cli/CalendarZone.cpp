@@ -11,8 +11,6 @@
 namespace orvanta::cli {
 namespace {
 
-constexpr double kUnixEpochJulianDay = 2440587.5;
-
 std::string fixedName(double hours) {
     const int minutes = static_cast<int>(std::lround(std::fabs(hours) * 60.0));
     char text[32];
@@ -52,8 +50,8 @@ double CalendarZone::offsetAt(double julianDayUt) const {
             return ZoneHistory::offsetAtUniversal(name_, universal).value_or(0.0);
         }
         case Kind::Computer: {
-            const auto seconds =
-                static_cast<std::time_t>(std::llround((julianDayUt - kUnixEpochJulianDay) * 86400));
+            const auto seconds = static_cast<std::time_t>(
+                std::llround((julianDayUt - CalendarMoment::kUnixEpochJulianDay) * 86400));
             std::tm local{};
             if (localtime_r(&seconds, &local) == nullptr) return 0.0;
             return static_cast<double>(local.tm_gmtoff) / 3600.0;

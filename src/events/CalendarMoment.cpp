@@ -6,7 +6,6 @@
 namespace orvanta {
 namespace {
 
-constexpr double kUnixEpochJulianDay = 2440587.5;  // 1 January 1970 00:00 UT
 constexpr std::int64_t kSecondsPerDay = 86400;
 
 // Days from 1 January 1970 of a Gregorian date, and back (the usual era arithmetic: 400-year
@@ -34,14 +33,15 @@ void civilFromDays(std::int64_t days, int& year, int& month, int& day) {
 }
 
 std::int64_t secondsOf(double julianDay, double offsetHours) {
-    return std::llround((julianDay - kUnixEpochJulianDay) * kSecondsPerDay + offsetHours * 3600.0);
+    return std::llround((julianDay - CalendarMoment::kUnixEpochJulianDay) * kSecondsPerDay +
+                        offsetHours * 3600.0);
 }
 
 }  // namespace
 
 double CalendarMoment::julianDay(int day, int month, int year, double hours, double offsetHours) {
-    return kUnixEpochJulianDay + static_cast<double>(daysFromCivil(year, month, day)) +
-           (hours - offsetHours) / 24.0;
+    return CalendarMoment::kUnixEpochJulianDay +
+           static_cast<double>(daysFromCivil(year, month, day)) + (hours - offsetHours) / 24.0;
 }
 
 CalendarMoment::Fields CalendarMoment::fromSeconds(std::int64_t seconds) {
@@ -64,8 +64,10 @@ CalendarMoment::Fields CalendarMoment::toSecond(double julianDay, double offsetH
 }
 
 CalendarMoment::Fields CalendarMoment::toMinute(double julianDay, double offsetHours) {
-    const double minutes = std::round(
-        ((julianDay - kUnixEpochJulianDay) * kSecondsPerDay + offsetHours * 3600.0) / 60.0);
+    const double minutes =
+        std::round(((julianDay - CalendarMoment::kUnixEpochJulianDay) * kSecondsPerDay +
+                    offsetHours * 3600.0) /
+                   60.0);
     return fromSeconds(static_cast<std::int64_t>(minutes) * 60);
 }
 

@@ -9,6 +9,8 @@ namespace orvanta {
 // offset from Greenwich, rounded to the second or the minute.
 class CalendarMoment {
   public:
+    static constexpr double kUnixEpochJulianDay = 2440587.5;  // 1 January 1970 00:00 UT
+
     struct Fields {
         int year = 1970;
         int month = 1;
