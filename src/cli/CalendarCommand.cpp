@@ -131,7 +131,7 @@ int writeOutput(const CalendarCommand::Options& options, const CZodiacDoc& doc,
                 << "\n";
             return 1;
         }
-        out << options.icsPath << ": " << events.size() << " events\n";
+        out << options.icsPath << ": событий: " << events.size() << "\n";
         return 0;
     }
     const CalendarListing listing({chart, options.fromText, options.toText}, zone, events);
