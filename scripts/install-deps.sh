@@ -12,6 +12,7 @@ packages=(
   libgeonames-dev libcctz-dev
   desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
+  python3-icalendar
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/BatchCommand.h"
+#include "cli/CalendarCommand.h"
 #include "cli/ChartCommand.h"
 #include "cli/DrawingPlugin.h"
 #include "cli/PlacesCommand.h"
@@ -46,6 +47,10 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
          "[--greenwich HOURS] [--manual] [--json]",
          &TransitsCommand::run},
         {"text", "text FILE.map [-o OUT.txt]", &TextCommand::run},
+        {"calendar",
+         "calendar FILE.map --from DD.MM.YYYY --to DD.MM.YYYY [--bodies LIST] [--aspects LIST] "
+         "[--points LIST] [--moon] [--zone HOURS | --place TEXT] [--json | --csv | --ics OUT.ics]",
+         &CalendarCommand::run},
         {"print", "print FILE.map (--wheel | --table) OUT.pdf [--paper A4|Letter] [--landscape]",
          drawing("print")},
     };

@@ -69,7 +69,10 @@ std::string TerminalStreamBuf::escape(std::string_view bytes) {
             bytes.remove_prefix(1);
             continue;
         }
-        if (isControl(codePoint)) {
+        // A carriage return that ends a line (CSV's CR LF) only returns the cursor before the
+        // line feed does; elsewhere it could overwrite what was printed.
+        const bool endsLine = codePoint == '\r' && bytes.size() > 1 && bytes[1] == '\n';
+        if (isControl(codePoint) && !endsLine) {
             appendEscape(out, codePoint);
         } else {
             out.append(bytes.substr(0, length));

@@ -19,9 +19,10 @@ class TerminalStreamBuf : public std::streambuf {
     TerminalStreamBuf(const TerminalStreamBuf&) = delete;
     TerminalStreamBuf& operator=(const TerminalStreamBuf&) = delete;
 
-    // C0 controls but tab and line feed, DEL, C1 controls (U+0080 to U+009F) and each byte
-    // that does not belong to a well-formed UTF-8 sequence become "\xNN" (the code point or
-    // the byte in two lower-case hex digits); everything else stays as it is.
+    // C0 controls but tab, line feed and a carriage return right before a line feed, DEL, C1
+    // controls (U+0080 to U+009F) and each byte that does not belong to a well-formed UTF-8
+    // sequence become "\xNN" (the code point or the byte in two lower-case hex digits); everything
+    // else stays as it is.
     static std::string escape(std::string_view bytes);
 
     bool failed() const { return failed_; }

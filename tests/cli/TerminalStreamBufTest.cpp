@@ -18,9 +18,10 @@ TEST(TerminalStreamBuf, ControlsAndBrokenBytesBecomeVisibleEscapes) {
         std::string in;
         std::string out;
     } cases[] = {
-        {"Москва\tМосква\n", "Москва\tМосква\n"},    // tab and line feed stay
-        {"\x1b]0;title\x07", "\\x1b]0;title\\x07"},  // a title change, disarmed
-        {"\x1b[2J\r\x7f", "\\x1b[2J\\x0d\\x7f"},     // CSI, carriage return, DEL
+        {"Москва\tМосква\n", "Москва\tМосква\n"},       // tab and line feed stay
+        {"\x1b]0;title\x07", "\\x1b]0;title\\x07"},     // a title change, disarmed
+        {"\x1b[2J\r\x7f", "\\x1b[2J\\x0d\\x7f"},        // CSI, carriage return, DEL
+        {"a;b\r\n\r\rc\r", "a;b\r\n\\x0d\\x0dc\\x0d"},  // CR LF ends a line; lone CRs
         {"a\xc2\x9b"
          "31mb",
          "a\\x9b31mb"},                                // C1 CSI, U+009B as UTF-8

@@ -1,0 +1,286 @@
+#include "cli/CalendarCommand.h"
+
+#include <algorithm>
+#include <ctime>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "birthdata/PlaceBase.h"
+#include "birthdata/PlaceFinder.h"
+#include "birthdata/WorldAtlas.h"
+#include "calc/EngineEphemeris.h"
+#include "cli/CalendarListing.h"
+#include "cli/CalendarZone.h"
+#include "cli/CommandLine.h"
+#include "cli/IcsCalendar.h"
+#include "cli/JsonWriter.h"
+#include "common/AppFolder.h"
+#include "common/AtomicFile.h"
+#include "common/MessageSink.h"
+#include "doc/CZodiacDoc.h"
+#include "events/CalendarMoment.h"
+#include "events/TransitCalendar.h"
+
+namespace orvanta::cli {
+namespace {
+
+constexpr double kLargestZone = 14.0;
+constexpr int kLongestPeriodYears = 200;
+
+std::vector<std::string> listItems(const std::string& option, const std::string& text) {
+    std::vector<std::string> items;
+    std::stringstream stream(text);
+    std::string item;
+    while (std::getline(stream, item, ',')) items.push_back(item);
+    if (items.empty()) throw UsageError(option + ": the list is empty");
+    return items;
+}
+
+std::vector<int> numberList(const CommandLine& line, const std::string& option) {
+    std::vector<int> numbers;
+    for (const auto& item : listItems(option, *line.value(option))) {
+        numbers.push_back(CommandLine::toInt(option, item));
+    }
+    return numbers;
+}
+
+Date readDate(const std::string& option, const std::string& text) {
+    std::vector<int> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt(option, part));
+    if (parts.size() != 3) throw UsageError(option + ": '" + text + "' is not DD.MM.YYYY");
+    const Date date{parts[0], parts[1], parts[2]};
+    if (!Calendar::isValidDate(date)) {
+        throw UsageError(option + ": " + text + " is not a date between 1860 and 2130");
+    }
+    return date;
+}
+
+void checkPeriod(const CalendarCommand::Options& options) {
+    if (Calendar::isBefore(options.to, options.from)) {
+        throw UsageError("--to: the period ends (" + options.toText + ") before it starts (" +
+                         options.fromText + ")");
+    }
+    const Date limit{options.from.day, options.from.month, options.from.year + kLongestPeriodYears};
+    const double end =
+        CalendarMoment::julianDay(options.to.day, options.to.month, options.to.year, 24.0);
+    if (end > CalendarMoment::julianDay(limit.day, limit.month, limit.year, 0.0)) {
+        throw UsageError("the period is longer than 200 years");
+    }
+}
+
+CalendarCommand::Format readFormat(const CommandLine& line) {
+    const int chosen =
+        (line.has("--json") ? 1 : 0) + (line.has("--csv") ? 1 : 0) + (line.has("--ics") ? 1 : 0);
+    if (chosen > 1) throw UsageError("--json, --csv and --ics exclude each other");
+    if (line.has("--json")) return CalendarCommand::Format::Json;
+    if (line.has("--csv")) return CalendarCommand::Format::Csv;
+    if (line.has("--ics")) return CalendarCommand::Format::Ics;
+    return CalendarCommand::Format::Text;
+}
+
+void readZone(const CommandLine& line, CalendarCommand::Options& options) {
+    if (line.has("--zone") && line.has("--place")) {
+        throw UsageError("--zone and --place exclude each other");
+    }
+    if (const auto text = line.value("--zone")) {
+        const double hours = CommandLine::toDouble("--zone", *text);
+        if (!(hours >= -kLargestZone && hours <= kLargestZone)) {
+            throw UsageError("--zone: " + *text + " is not a number of hours from -14 to 14");
+        }
+        options.zoneHours = hours;
+    }
+    options.place = line.value("--place").value_or("");
+}
+
+// Name, birth moment and place: what tells one chart from another in the calendar's UIDs.
+std::string chartKey(const CZodiacDoc& doc) {
+    const BirthData& birth = doc.natal().birth;
+    std::ostringstream key;
+    key << birth.name << '|' << birth.day << '.' << birth.month << '.' << birth.year << ' '
+        << birth.hour << ':' << birth.minute << '|' << birth.diffGreenwich << '|' << birth.latitude
+        << '|' << birth.longitude;
+    return IcsCalendar::digest(key.str());
+}
+
+bool openChart(const std::string& path, CZodiacDoc& doc, std::ostream& err) {
+    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
+    const auto opened = doc.open(path);
+    MessageSink::install(std::move(previous));
+    if (opened == CZodiacDoc::OpenResult::EmptyFile) {
+        err << path << " is empty: it holds no chart\n";
+    }
+    return opened == CZodiacDoc::OpenResult::Opened;
+}
+
+double now() {
+    return CalendarMoment::kUnixEpochJulianDay + static_cast<double>(std::time(nullptr)) / 86400.0;
+}
+
+int writeOutput(const CalendarCommand::Options& options, const CZodiacDoc& doc,
+                const CalendarZone& zone, const std::vector<CalendarEvent>& events,
+                std::ostream& out, std::ostream& err) {
+    const std::string chart = doc.natal().birth.name;
+    if (options.format == CalendarCommand::Format::Ics) {
+        const std::string ics = IcsCalendar(chart, chartKey(doc), zone, now()).build(events);
+        std::string error;
+        if (!AtomicFile::write(options.icsPath, ics, &error)) {
+            err << "orvanta-cli calendar: cannot write " << options.icsPath << ": " << error
+                << "\n";
+            return 1;
+        }
+        out << options.icsPath << ": событий: " << events.size() << "\n";
+        return 0;
+    }
+    const CalendarListing listing({chart, options.fromText, options.toText}, zone, events);
+    if (options.format == CalendarCommand::Format::Json) {
+        out << listing.json();
+    } else if (options.format == CalendarCommand::Format::Csv) {
+        out << listing.csv();
+    } else {
+        out << listing.text();
+    }
+    return 0;
+}
+
+}  // namespace
+
+CalendarCommand::Options CalendarCommand::readOptions(const std::vector<std::string>& arguments) {
+    CommandLine line(
+        {"--from", "--to", "--bodies", "--aspects", "--points", "--zone", "--place", "--ics"},
+        {"--moon", "--json", "--csv"});
+    line.parse(arguments);
+    if (line.operands().size() != 1) throw UsageError("expected one chart file");
+    Options options;
+    options.path = line.operands()[0];
+    options.fromText = line.required("--from");
+    options.toText = line.required("--to");
+    options.from = readDate("--from", options.fromText);
+    options.to = readDate("--to", options.toText);
+    checkPeriod(options);
+    if (line.has("--bodies")) {
+        options.bodies = numberList(line, "--bodies");
+        for (const int body : *options.bodies) {
+            if (!Bodies::isBody(body)) {
+                throw UsageError("--bodies: " + std::to_string(body) + " is no body (1 to 16)");
+            }
+        }
+    }
+    if (line.has("--points")) options.points = numberList(line, "--points");
+    if (const auto text = line.value("--aspects")) {
+        options.aspects.emplace();
+        for (const auto& item : listItems("--aspects", *text)) {
+            options.aspects->push_back(CommandLine::toDouble("--aspects", item));
+        }
+    }
+    options.moon = line.has("--moon");
+    readZone(line, options);
+    options.format = readFormat(line);
+    options.icsPath = line.value("--ics").value_or("");
+    return options;
+}
+
+CalendarZone CalendarCommand::zoneFor(const Options& options) {
+    if (options.zoneHours) return CalendarZone::fixed(*options.zoneHours);
+    if (options.place.empty()) return CalendarZone::computer();
+    PlaceBase userPlaces;
+    userPlaces.load(AppFolder::find(PlaceBase::kFileName));  // none or unreadable: atlas only
+    const auto found = PlaceFinder(userPlaces, &WorldAtlas::shared()).resolve(options.place);
+    if (!found) {
+        throw UsageError("--place: no place of " + std::string(PlaceBase::kFileName) +
+                         " and no atlas city matches '" + options.place + "'");
+    }
+    if (found->zone.empty()) {
+        throw UsageError("--place: '" + found->name +
+                         "' is no atlas city, so its clock is unknown; give --zone");
+    }
+    return CalendarZone::named(found->zone);
+}
+
+CalendarRequest CalendarCommand::requestFor(const Options& options, const CZodiacDoc& doc,
+                                            const CalendarZone& zone) {
+    const ChartData& natal = doc.natal().chart;
+    CalendarRequest request;
+    request.from = zone.startOfDay(options.from.day, options.from.month, options.from.year);
+    const Date after = Calendar::nextDay(options.to);
+    request.to = zone.startOfDay(after.day, after.month, after.year);
+    request.bodies = CalendarRequest::bodiesOf(doc.transitBodies(), options.moon);
+    if (options.bodies) {
+        request.bodies = *options.bodies;
+        if (options.moon &&
+            std::find(request.bodies.begin(), request.bodies.end(), 2) == request.bodies.end()) {
+            request.bodies.push_back(Bodies::Moon);
+        }
+    }
+    request.points = CalendarRequest::pointsOf(natal);
+    if (options.points) {
+        const auto points = CalendarRequest::pointsOf(natal, *options.points);
+        if (!points) {
+            throw UsageError("--points: the chart has points 1 to " +
+                             std::to_string(CalendarRequest::lastPoint(natal)) + " only");
+        }
+        request.points = *points;
+    }
+    request.aspects = CalendarRequest::aspectsOf(doc.transitAspects());
+    if (options.aspects) {
+        request.aspects.clear();
+        for (const double angle : *options.aspects) {
+            const auto aspect = CalendarRequest::aspectOf(doc.transitAspects(), angle);
+            if (!aspect) {
+                throw UsageError("--aspects: " + JsonWriter::number(angle) +
+                                 " is no angle of the transit aspect table");
+            }
+            request.aspects.push_back(*aspect);
+        }
+    }
+    return request;
+}
+
+int CalendarCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
+                         std::ostream& err) {
+    return runOver(arguments, nullptr, out, err);
+}
+
+int CalendarCommand::runOver(const std::vector<std::string>& arguments, const Ephemeris* ephemeris,
+                             std::ostream& out, std::ostream& err) {
+    Options options;
+    std::optional<CalendarZone> zone;
+    try {
+        options = readOptions(arguments);
+        zone = zoneFor(options);
+    } catch (const UsageError& error) {
+        err << "orvanta-cli calendar: " << error.what() << "\n";
+        return 2;
+    }
+    CZodiacDoc doc;
+    if (!openChart(options.path, doc, err)) return 1;
+    CalendarRequest request;
+    try {
+        request = requestFor(options, doc, *zone);
+    } catch (const UsageError& error) {
+        err << "orvanta-cli calendar: " << error.what() << "\n";
+        return 2;
+    }
+    std::unique_ptr<EngineEphemeris> engine;
+    if (ephemeris == nullptr) {
+        engine = EngineEphemeris::openInApplicationFolder();
+        if (!engine) {
+            err << "orvanta-cli calendar: the ephemeris engine cannot be loaded\n";
+            return 1;
+        }
+        ephemeris = engine.get();
+    }
+    std::vector<CalendarEvent> events;
+    try {
+        events = TransitCalendar(*ephemeris, request).run();
+    } catch (const BodyTrack::Unavailable& error) {
+        err << "orvanta-cli calendar: " << error.what() << " on "
+            << CalendarMoment::isoText(CalendarMoment::toSecond(error.time)) << "\n";
+        return 1;
+    }
+    return writeOutput(options, doc, *zone, events, out, err);
+}
+
+}  // namespace orvanta::cli
