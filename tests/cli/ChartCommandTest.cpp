@@ -67,6 +67,7 @@ TEST(ChartCommand, BadArgumentsAreRefusedWithExitCode2AndAReason) {
     const std::vector<std::string> bad = {
         "chart --date 30.02.2001 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 29.02.1900 --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 29.02.2100 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 01.01.1859 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 1.1 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 01.01.2000 --time 25:00 --zone 3 --lat 55 --lon 37",
