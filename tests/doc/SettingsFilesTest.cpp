@@ -162,6 +162,11 @@ TEST(AspectRecords, ValuesThePagesCannotSetMakeTheFileDamaged) {
         {"угол аспекта -0.5", [](AspectSetting& a) { a.angle = -0.5; }},
         {"угол аспекта nan", [](AspectSetting& a) { a.angle = std::nan(""); }},
         {"орбис inf", [](AspectSetting& a) { a.orb = INFINITY; }},
+        {"орбис nan", [](AspectSetting& a) { a.orb = std::nan(""); }},
+        {"орбис 1e+308", [](AspectSetting& a) { a.orb = 1e308; }},
+        {"орбис 99999", [](AspectSetting& a) { a.orb = 99999; }},
+        {"орбис 180.5", [](AspectSetting& a) { a.orb = 180.5; }},
+        {"орбис -1", [](AspectSetting& a) { a.orb = -1; }},
         {"признак учёта 2", [](AspectSetting& a) { a.included = 2; }},
     };
     for (const Case& c : cases) {
@@ -181,7 +186,8 @@ TEST(AspectRecords, ValuesThePagesCannotSetMakeTheFileDamaged) {
     edges[0].angle = 0.0;
     edges[1].angle = 180.0;
     edges[2].lineStyle = 4;
-    edges[3].orb = -3.0;  // the page takes any orb
+    edges[3].orb = 0.0;
+    edges[5].orb = 180.0;
     edges[4].lineWidth = 0;
     EXPECT_EQ(AspectRecords::parse(AspectRecords::serialize(edges)).size(), 18u);
 }
