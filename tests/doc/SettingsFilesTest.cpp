@@ -229,15 +229,12 @@ TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
 
 ChartObject planet(int number) {
     ChartObject o;
-    o.longitude = 100.0 + number;
-    o.degreeInSign = 10.0 + number;
-    o.minutes = 0.5 * number;
+    o.setLongitude(12.5 * number);
     o.retrograde = number % 2;
     o.shown = number % 3 == 0 ? 0 : 1;
     o.transitUse = number % 4 == 0 ? 0 : 1;
     o.radixUse = number % 5 == 0 ? 0 : 1;
     o.identifier = number;
-    o.sign = 1 + number % 12;
     o.name = "объект " + std::to_string(number);
     o.label = "сфера " + std::to_string(number);
     if (number % 2 == 0) o.symbol = smallPicture(0xFFFFFF);
@@ -381,22 +378,36 @@ TEST(PlanetRecords, RecordCountMustBeOneTheKindHolds) {
     EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
 }
 
-TEST(PlanetRecords, UseFlagsOtherThanZeroOrOneMakeTheFileDamaged) {
+TEST(PlanetRecords, ValuesNoChartHoldsMakeTheFileDamaged) {
     struct Case {
         const char* named;
         void (*spoil)(ChartObject&);
     };
+    // Record 9 stands at 112.5 degrees: sign 4, 22.5 degrees in it.
     const Case cases[] = {
         {"признак показа 2", [](ChartObject& o) { o.shown = 2; }},
         {"признак учёта в транзитах -1", [](ChartObject& o) { o.transitUse = -1; }},
         {"признак учёта в радиксе 7", [](ChartObject& o) { o.radixUse = 7; }},
+        {"долгота -5.5e+303", [](ChartObject& o) { o.longitude = -5.5e303; }},
+        {"долгота nan", [](ChartObject& o) { o.longitude = std::nan(""); }},
+        {"градус в знаке inf", [](ChartObject& o) { o.degreeInSign = INFINITY; }},
+        {"минуты 60.5", [](ChartObject& o) { o.minutes = 60.5; }},
+        {"признак попятности 255", [](ChartObject& o) { o.retrograde = 255; }},
+        {"номер знака 13", [](ChartObject& o) { o.sign = 13; }},
+        {"знак 5 и градус в знаке 22.5 не согласуются с долготой 112.5",
+         [](ChartObject& o) { o.sign = 5; }},
+        {"знак 0", [](ChartObject& o) { o.sign = 0; }},
+        {"градус в знаке 2.5 не согласуются", [](ChartObject& o) { o.degreeInSign = 2.5; }},
     };
     for (const Case& c : cases) {
-        ChartData chart;
-        for (int number = 1; number <= 16; ++number) chart[number] = planet(number);
-        c.spoil(chart[9]);
+        ByteLayout file;
+        for (int number = 1; number <= 16; ++number) {
+            ChartObject o = planet(number);
+            if (number == 9) c.spoil(o);
+            planetRecord(file, o);
+        }
         try {
-            PlanetRecords::parse(PlanetRecords::serialize(chart, 16));
+            PlanetRecords::parse(file.bytes());
             ADD_FAILURE() << c.named;
         } catch (const FormatError& damage) {
             const std::string message = damage.what();
