@@ -126,7 +126,11 @@ EventChartSettings TransitsCommand::readSettings(const CommandLine& line) {
 bool TransitsCommand::build(const std::string& path, const EventChartSettings& settings,
                             CZodiacDoc& doc, std::ostream& err) {
     static TimeChangeBase timeChanges;
-    timeChanges.load(AppFolder::find(TimeChangeBase::kFileName));
+    const LoadStatus base = timeChanges.load(AppFolder::find(TimeChangeBase::kFileName));
+    if (base == LoadStatus::Damaged || base == LoadStatus::Unreadable) {
+        err << timeChanges.lastError() << "\n";
+        return false;
+    }
     auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
     const auto opened = doc.open(path);
     bool built = false;

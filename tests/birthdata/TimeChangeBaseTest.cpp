@@ -158,6 +158,38 @@ TEST(TimeChangeBaseTest, InvalidRecordsAreKeptListedInBracketsAndNeverMatch) {
     EXPECT_EQ(far.instant, 0.0);
 }
 
+TEST(TimeChangeBaseTest, SearchNamesTheDamagedRecordsItPassedOver) {
+    // In the file's order: a valid record, one with an impossible difference, a later one.
+    ScratchFolder folder;
+    ByteLayout bytes;
+    bytes.i32(3);
+    record(bytes, 1, 1, 1990, 0, 0, 0, 0.0, 3);
+    record(bytes, 1, 1, 1996, 0, 0, 0, 0.0, -100000);
+    record(bytes, 1, 1, 1997, 0, 0, 0, 0.0, 4);
+    testing::ScratchFolder::write(folder / "t.tch", bytes.bytes());
+    TimeChangeBase base;
+    ASSERT_EQ(base.load(folder / "t.tch"), LoadStatus::Loaded);
+
+    const auto passedOver = base.find(2, 1, 1996, 0, 0);
+    EXPECT_EQ(passedOver.change->difference, 3);
+    EXPECT_EQ(passedOver.skipped, std::vector<int>{1});
+    EXPECT_EQ(base.skippedWarning(passedOver.skipped),
+              "В базе разниц времени пропущена повреждённая запись 2 (с [1.1.1996, 0:00], "
+              "разн. +-100000ч.)");
+    // A search answered before it reaches the damaged record skips nothing.
+    const auto later = base.find(2, 1, 1998, 0, 0);
+    EXPECT_EQ(later.change->difference, 4);
+    EXPECT_TRUE(later.skipped.empty());
+    EXPECT_EQ(base.skippedWarning(later.skipped), "");
+
+    // The Moscow difference of a birth collects what both of its searches skipped.
+    BirthData birth;
+    birth.gmtDay = 2, birth.gmtMonth = 1, birth.gmtYear = 1996, birth.gmtHour = 12;
+    std::vector<int> skipped;
+    EXPECT_EQ(base.moscowAheadOfGreenwich(birth, &skipped), 3);
+    EXPECT_EQ(skipped, std::vector<int>{1});
+}
+
 TEST(TimeChangeBaseTest, RecordTextAndListLine) {
     const TimeChange spring = change(27, 3, 1999, 2, 4);
     EXPECT_EQ(spring.text(), "27.3.1999, 2:00");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "support/ByteLayout.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -172,6 +173,22 @@ TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("ERROR IN DLL LOGIC..."), std::string::npos);
     EXPECT_TRUE(result.out.empty());
+}
+
+TEST(ChartCommand, ADamagedTimeChangeBaseIsRefusedInsteadOfGivingMoscowZero) {
+    // One record announced, its day and month present: the base is cut short.
+    const testing::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
+    std::filesystem::copy_file(ORVANTA_ENGINE, folder / "libOrvanta.so");
+    testing::ScratchFolder::write(folder / "Timechg.tch",
+                                  testing::ByteLayout().i32(1).i32(1).i32(1).bytes());
+    const auto map = folder / "out.map";
+    const auto result =
+        runCli(kMoscow1961 + " -o " + map.string(), "ORVANTA_HOME=" + folder.string());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Timechg.tch"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("поврежден"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(map));
 }
 
 TEST(ChartCommand, WithoutEphemerisFilesPlanetsStillComeAndChironIsFlagged) {

@@ -179,6 +179,26 @@ TEST(ComputeTransits, AutomaticGreenwichTakesTheChangeInForceAndKeepsTheLastOffs
     EXPECT_NEAR(alone.situations[0].moment, kChosenStart + 5.0 + 3.0, 1e-9);
 }
 
+TEST(ComputeTransits, DamagedTimeChangesPassedOverAreNamedOnce) {
+    SkyChart setup;
+    TimeChangeBase changes;
+    TimeChange january;
+    january.day = 1;
+    january.month = 1;
+    january.year = 2024;
+    january.difference = 3;
+    TimeChange damaged = january;
+    damaged.month = 3;
+    damaged.difference = -100000;
+    changes.add(january);
+    changes.add(damaged);
+    setup.request.timeChanges = &changes;
+    setup.request.autoGreenwich = true;
+    const auto results = setup.run();
+    EXPECT_EQ(results.skippedTimeChanges, std::vector<int>{1});
+    EXPECT_FALSE(results.situations.empty());
+}
+
 TEST(ComputeTransits, AnIndexOutsideTheListKeepsTheStepsOfTheRunBefore) {
     EXPECT_EQ(TransitRequest::stepsPerDay(5), 8);
     EXPECT_EQ(TransitRequest::stepsPerDay(8), 0);
