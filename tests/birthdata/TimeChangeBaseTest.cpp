@@ -177,10 +177,7 @@ TEST(TimeChangeBaseTest, SearchNamesTheDamagedRecordsItPassedOver) {
               "В базе разниц времени пропущена повреждённая запись 2 (с [1.1.1996, 0:00], "
               "разн. +-100000ч.)");
     // A search answered before it reaches the damaged record skips nothing.
-    const auto later = base.find(2, 1, 1998, 0, 0);
-    EXPECT_EQ(later.change->difference, 4);
-    EXPECT_TRUE(later.skipped.empty());
-    EXPECT_EQ(base.skippedWarning(later.skipped), "");
+    EXPECT_TRUE(base.find(2, 1, 1998, 0, 0).skipped.empty());
 
     // The Moscow difference of a birth collects what both of its searches skipped.
     BirthData birth;

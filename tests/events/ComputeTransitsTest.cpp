@@ -182,16 +182,9 @@ TEST(ComputeTransits, AutomaticGreenwichTakesTheChangeInForceAndKeepsTheLastOffs
 TEST(ComputeTransits, DamagedTimeChangesPassedOverAreNamedOnce) {
     SkyChart setup;
     TimeChangeBase changes;
-    TimeChange january;
-    january.day = 1;
-    january.month = 1;
-    january.year = 2024;
-    january.difference = 3;
-    TimeChange damaged = january;
-    damaged.month = 3;
-    damaged.difference = -100000;
-    changes.add(january);
-    changes.add(damaged);
+    // Day, month, year, hour, minute, second, reserved, instant, difference.
+    changes.add({1, 1, 2024, 0, 0, 0, 0.0, 0.0, 3});
+    changes.add({1, 3, 2024, 0, 0, 0, 0.0, 0.0, -100000});
     setup.request.timeChanges = &changes;
     setup.request.autoGreenwich = true;
     const auto results = setup.run();
