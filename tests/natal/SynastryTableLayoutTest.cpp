@@ -79,10 +79,5 @@ TEST(SynastryTableLayout, OrbIsWrittenInTruncatedDegreesAndMinutes) {
     EXPECT_EQ(SynastryTableLayout::orbText(0.0), "0°00'");
 }
 
-TEST_F(SynastryTableLayoutTest, NothingWithoutAShownBodyOnEitherSide) {
-    second = chartWith({});
-    EXPECT_TRUE(SynastryTableLayout::compute(first, second, aspects, area).isEmpty());
-}
-
 }  // namespace
 }  // namespace orvanta
