@@ -147,7 +147,9 @@ void BiWheelLayout::placeOuterBodies(const ChartData& outer) {
         placed.symbol = WheelLayout::pictureRect(centre.x, centre.y, outerSize, ySign);
         const Point text = inner.pointAt(textRadius, placed.shownAngle);
         placed.degreeAt = {text.x, text.y - ySign * (textHeight / 2)};
-        placed.markAt = {placed.symbol.right, placed.symbol.top};
+        placed.markLeft = centre.x < inner.frame.centreX;
+        placed.markAt = {placed.markLeft ? placed.symbol.left : placed.symbol.right,
+                         placed.symbol.top};
     }
     for (OuterBody& placed : outerBodies) {
         if (!placed.shown || !std::isfinite(placed.angle)) placed.shownAngle = placed.angle;
@@ -190,8 +192,9 @@ Rect BiWheelLayout::bounds() const {
         if (!body.shown) continue;
         add(body.symbol.left, body.symbol.top);
         add(body.symbol.right, body.symbol.bottom);
-        // The mark reaches a mark's height beyond the symbol's corner.
-        add(body.markAt.x + markHeight, body.markAt.y + ySign * markHeight);
+        // The mark reaches less than a mark's height beyond the symbol's corner.
+        add(body.markAt.x + (body.markLeft ? -markHeight : markHeight),
+            body.markAt.y + ySign * markHeight);
     }
     return all;
 }

@@ -34,7 +34,11 @@ class BiWheelLayout {
         Point degreeAt;           // the degree text: centred across, top at this point
         std::string degreeText;   // whole degrees in the sign, "15°"
         bool retrograde = false;
-        Point markAt;  // the "R": its top-left corner, beside the symbol
+        // The "R" beside the symbol's top, on its side away from the centre, clear of the
+        // degree text: left-aligned at the symbol's top-right corner, or on the left half of
+        // the wheel right-aligned at its top-left corner.
+        Point markAt;
+        bool markLeft = false;
     };
 
     static constexpr const char* kRetrogradeMark = "R";

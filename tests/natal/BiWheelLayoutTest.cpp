@@ -61,6 +61,14 @@ TEST(BiWheelLayout, SecondChartsBodySitsOnItsRingWithDegreeAndMark) {
     EXPECT_EQ(sun.degreeText, "0°");
     EXPECT_TRUE(sun.retrograde);
     EXPECT_EQ(sun.markAt, (Point{516, 983}));
+    EXPECT_FALSE(sun.markLeft);
+
+    // On the left half of the wheel the mark goes to the symbol's outer, left side: Sun at
+    // 0 Aries, angle 180, symbol centred on (500 - 473, 526): 473 * sin(3.14) = 0.75.
+    const BiWheelLayout left = BiWheelLayout::compute(
+        testing::chartWith({}), testing::chartWith({{Bodies::Sun, 0.0}}), fromAries(), {}, kSquare);
+    EXPECT_TRUE(left.outerBodies[0].markLeft);
+    EXPECT_EQ(left.outerBodies[0].markAt, (Point{27 - 15, 526 - 15}));
 }
 
 TEST(BiWheelLayout, ChordsJoinTheTwoChartsBodiesAndSkipTheInnerChartsOwnAspects) {

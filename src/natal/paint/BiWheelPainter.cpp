@@ -43,8 +43,9 @@ void BiWheelPainter::paintOuterBody(Canvas& canvas, const BiWheelLayout& layout,
                     Canvas::AlignCenter | Canvas::AlignTop);
     if (body.retrograde) {
         canvas.setCellFont(face, layout.markHeight);
-        canvas.drawText(body.markAt.x, body.markAt.y, BiWheelLayout::kRetrogradeMark,
-                        Canvas::AlignLeft | Canvas::AlignTop);
+        canvas.drawText(
+            body.markAt.x, body.markAt.y, BiWheelLayout::kRetrogradeMark,
+            (body.markLeft ? Canvas::AlignRight : Canvas::AlignLeft) | Canvas::AlignTop);
     }
 }
 
