@@ -5,9 +5,11 @@
 #include "cli/BatchCommand.h"
 #include "cli/CalendarCommand.h"
 #include "cli/ChartCommand.h"
+#include "cli/CompositeCommand.h"
 #include "cli/DrawingPlugin.h"
 #include "cli/PlacesCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/SynastryCommand.h"
 #include "cli/TerminalStreamBuf.h"
 #include "cli/TextCommand.h"
 #include "cli/TimeChangeCommand.h"
@@ -39,6 +41,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"show", "show FILE.map|.asp|.ta|.rxp|.trp|.rnd [--json]", &ShowCommand::run},
         {"render",
          "render FILE.map (--wheel | --table) OUT.(png|pdf|svg) [--size WxH]\n"
+         "  orvanta-cli render A.map (--biwheel | --synastry-table) B.map OUT.(png|pdf|svg) "
+         "[--size WxH]\n"
          "  orvanta-cli render FILE.map --dial OUT.(png|pdf|svg) --date DD.MM.YYYY [--steps N] "
          "[--size WxH]",
          drawing("render")},
@@ -53,6 +57,9 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
          &CalendarCommand::run},
         {"print", "print FILE.map (--wheel | --table) OUT.pdf [--paper A4|Letter] [--landscape]",
          drawing("print")},
+        {"synastry", "synastry A.map B.map [--json]", &SynastryCommand::run},
+        {"composite", "composite A.map B.map [--davison] [--json] [-o OUT.map]",
+         &CompositeCommand::run},
     };
     return commands;
 }

@@ -7,6 +7,8 @@
 #include "cli/CommandLine.h"
 #include "cli/DrawingSetup.h"
 #include "cli/TransitsCommand.h"
+#include "cli/TwoChartRender.h"
+#include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 #include "draw/ChartResources.h"
 #include "draw/FontMapping.h"
@@ -33,10 +35,12 @@ std::optional<std::pair<int, int>> RenderCommand::parseSize(const std::string& t
 
 int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
-    CommandLine line({"--size", "--dial", "--date", "--steps"}, {"--wheel", "--table"});
+    CommandLine line({"--size", "--dial", "--date", "--steps", "--biwheel", "--synastry-table"},
+                     {"--wheel", "--table"});
     std::pair<int, int> size{kDefaultSide, kDefaultSide};
     try {
         line.parse(arguments);
+        if (TwoChartRender::wanted(line)) return TwoChartRender::run(line, out, err);
         if (line.has("--dial")) return renderDial(line, out, err);
         if (line.operands().size() != 2) {
             throw UsageError(

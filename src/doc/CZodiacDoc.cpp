@@ -16,6 +16,7 @@
 #include "events/ComputeTransits.h"
 #include "events/Notebook.h"
 #include "events/TransitMarking.h"
+#include "natal/CompositeChart.h"
 #include "texts/NatalInterpretation.h"
 #include "texts/TextLibrary.h"
 
@@ -115,6 +116,12 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
 
 bool CZodiacDoc::stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges) {
     if (ChartStepper::isEmpty(step_)) return false;
+    // A composite's birth data only say where its houses were derived: moving them would
+    // compute another chart altogether under the composite's name.
+    if (CompositeChart::isComposite(natal_.birth)) {
+        MessageSink::report(CompositeChart::kNoMomentMessage);
+        return false;
+    }
     natal_.birth = ChartStepper::stepped(natal_.birth, step_, direction, timeChanges,
                                          natal_.autoGreenwich != 0);
     recompute();

@@ -1,0 +1,63 @@
+#include "cli/TwoChartRender.h"
+
+#include <ostream>
+
+#include "cli/ChartFileOpener.h"
+#include "cli/CommandLine.h"
+#include "cli/DrawingSetup.h"
+#include "cli/RenderCommand.h"
+#include "doc/CZodiacDoc.h"
+#include "natal/paint/ChartImage.h"
+#include "natal/paint/TwoChartImage.h"
+
+namespace orvanta::cli {
+
+bool TwoChartRender::wanted(const CommandLine& line) {
+    return line.has("--biwheel") || line.has("--synastry-table");
+}
+
+int TwoChartRender::run(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    std::pair<int, int> size{RenderCommand::kDefaultSide, RenderCommand::kDefaultSide};
+    try {
+        if (line.has("--biwheel") == line.has("--synastry-table") || line.has("--wheel") ||
+            line.has("--table") || line.has("--dial") || line.operands().size() != 2) {
+            throw UsageError(
+                "give the two chart files and the output file: render A.map (--biwheel | "
+                "--synastry-table) B.map OUT.(png|pdf|svg) [--size WxH]");
+        }
+        if (const auto text = line.value("--size")) {
+            const auto parsed = RenderCommand::parseSize(*text);
+            if (!parsed) {
+                throw UsageError("--size: '" + *text + "' is not WxH with sides from 1 to " +
+                                 std::to_string(ChartImage::kLargestSide));
+            }
+            size = *parsed;
+        }
+    } catch (const UsageError& error) {
+        err << "orvanta-cli render: " << error.what() << "\n";
+        return 2;
+    }
+
+    auto app = DrawingSetup::guiApplication();
+    const bool biWheel = line.has("--biwheel");
+    const std::string secondPath = *line.value(biWheel ? "--biwheel" : "--synastry-table");
+    CZodiacDoc first;
+    CZodiacDoc second;
+    if (!ChartFileOpener::open("render", line.operands()[0], first, err) ||
+        !ChartFileOpener::open("render", secondPath, second, err)) {
+        return 1;
+    }
+    const ChartResources resources = DrawingSetup::loadResources();
+    const std::string output = line.operands()[1];
+    std::string error;
+    const auto kind = biWheel ? TwoChartImage::Kind::BiWheel : TwoChartImage::Kind::Table;
+    if (!TwoChartImage::save(kind, first.natal(), second.natal(), resources,
+                             QSize(size.first, size.second), output, &error)) {
+        err << "orvanta-cli render: " << error << "\n";
+        return 1;
+    }
+    out << output << "\n";
+    return 0;
+}
+
+}  // namespace orvanta::cli
