@@ -1,11 +1,11 @@
 #include "cli/ReturnCommand.h"
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include "birthdata/ZoneHistory.h"
 #include "calc/Calendar.h"
 #include "calc/EngineEphemeris.h"
 #include "cli/ChartCommand.h"
@@ -16,15 +16,14 @@
 #include "cli/ReturnPlace.h"
 #include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
+#include "doc/ReturnChart.h"
 #include "events/CalendarMoment.h"
-#include "events/InstantChart.h"
 #include "events/ReturnSearch.h"
 
 namespace orvanta::cli {
 namespace {
 
 constexpr const char* kPrefix = "orvanta-cli return: ";
-constexpr double kMoscowWithoutHistory = 3.0;
 
 struct Options {
     std::string path;
@@ -62,15 +61,6 @@ Options readOptions(const CommandLine& line) {
     return options;
 }
 
-std::string twoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
-std::string returnName(const Options& options, const std::string& name) {
-    if (!options.month) return "Соляр " + std::to_string(options.year) + " — " + name;
-    return "Лунар " + twoDigits(*options.month) + "." + std::to_string(options.year) + " — " + name;
-}
-
 std::optional<double> findReturn(const Ephemeris& ephemeris, const NatalChart& natal,
                                  const Options& options, const ReturnPlace& place) {
     if (!options.month) {
@@ -81,50 +71,14 @@ std::optional<double> findReturn(const Ephemeris& ephemeris, const NatalChart& n
     return ReturnSearch::lunar(ephemeris, natal.chart[Bodies::Moon].longitude, monthStart);
 }
 
-// The return's birth data: its local minute on the place's clock, the clock's offsets then.
-BirthData returnBirth(const NatalChart& natal, const ReturnPlace& place, double momentUt,
-                      const std::string& name) {
-    const double offset = place.zone.offsetAt(momentUt);
-    const CalendarMoment::Fields local = CalendarMoment::toMinute(momentUt, offset);
-    BirthData birth;
-    birth.entered = 1;
-    birth.day = local.day;
-    birth.month = local.month;
-    birth.year = local.year;
-    birth.hour = local.hour;
-    birth.minute = local.minute;
-    birth.name = name;
-    birth.place = place.name;
-    birth.houseSystemName = natal.birth.houseSystemName;
-    birth.latitude = place.latitude;
-    birth.longitude = place.longitude;
-    birth.deriveGreenwich(offset);
-    const CalendarMoment::Fields ut = CalendarMoment::toMinute(momentUt);
-    const auto moscow = ZoneHistory::offsetAtUniversal(
-        ZoneHistory::kMoscowZone, {ut.hour, ut.minute, ut.day, ut.month, ut.year});
-    birth.diffMoscow = offset - moscow.value_or(kMoscowWithoutHistory);
-    return birth;
-}
-
-// The chart of the return's minute, with the positions of its exact second.
-bool castReturn(const Ephemeris& ephemeris, const NatalChart& natal, const BirthData& birth,
-                double momentUt, CZodiacDoc& doc) {
-    if (!doc.newChart(birth, natal.houseSystem, !natal.hasHouses(), false)) return false;
-    NatalChart& cast = doc.natal();
-    if (!InstantChart::fill(ephemeris, momentUt, birth.latitude, birth.longitude, cast.houseSystem,
-                            cast.chart)) {
-        return false;
-    }
-    doc.markTextOutOfDate();
-    return true;
-}
-
 std::string localIso(double momentUt, double offset) {
     std::string text = CalendarMoment::isoText(CalendarMoment::toSecond(momentUt, offset));
     text.pop_back();  // the "Z" of Universal Time
     const int minutes = static_cast<int>(std::lround(std::fabs(offset) * 60.0));
-    return text + (offset < 0.0 ? "-" : "+") + twoDigits(minutes / 60) + ":" +
-           twoDigits(minutes % 60);
+    char sign[8];
+    std::snprintf(sign, sizeof sign, "%c%02d:%02d", offset < 0.0 ? '-' : '+', minutes / 60,
+                  minutes % 60);
+    return text + sign;
 }
 
 std::string json(const NatalChart& cast, const ReturnPlace& place, double momentUt, int last) {
@@ -215,9 +169,11 @@ int ReturnCommand::runOver(const std::vector<std::string>& arguments, const Ephe
     auto previous = MessageSink::install(
         [&err](std::string_view message) { err << kPrefix << message << "\n"; });
     CZodiacDoc cast;
-    const BirthData birth =
-        returnBirth(natal, *place, *moment, returnName(options, natal.birth.name));
-    bool done = castReturn(*ephemeris, natal, birth, *moment, cast);
+    const ReturnPlaceAt at{place->name, place->latitude, place->longitude,
+                           place->zone.offsetAt(*moment)};
+    const BirthData birth = ReturnChart::birthData(
+        natal, at, *moment, ReturnChart::name(natal.birth.name, options.year, options.month));
+    bool done = ReturnChart::cast(*ephemeris, natal, birth, *moment, cast);
     if (done && !options.outPath.empty()) done = cast.save(options.outPath);
     MessageSink::install(std::move(previous));
     if (!done) return 1;
