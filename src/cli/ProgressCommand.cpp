@@ -1,6 +1,7 @@
 #include "cli/ProgressCommand.h"
 
 #include <charconv>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -122,7 +123,9 @@ std::string text(const Moved& moved, const NatalChart& natal,
             "Момент (UT): " + CalendarMoment::localText(CalendarMoment::toSecond(moved.momentUt)) +
             "\n";
     }
-    text += "Солнечная дуга: " + JsonWriter::number(moved.arc) + "\n";
+    char arc[32];
+    std::snprintf(arc, sizeof arc, "%.6f°", moved.arc);
+    text += std::string("Солнечная дуга: ") + arc + "\n";
     text += ChartCommand::formatTable(moved.chart, last);
     text += "Аспекты к натальной карте:\n";
     text += SynastryCommand::formatTable(aspects, moved.chart, natal.chart, natal.aspects);

@@ -17,8 +17,9 @@ double ranged(const CommandLine& line, const std::string& option, double limit) 
     const std::string text = line.required(option);
     const double value = CommandLine::toDouble(option, text);
     if (!(std::fabs(value) <= limit)) {
-        throw UsageError(option + ": " + text + " вне пределов -" + std::to_string(int(limit)) +
-                         " .. " + std::to_string(int(limit)));
+        throw UsageError(option + ": " + text + " вне пределов -" +
+                         std::to_string(static_cast<int>(limit)) + " .. " +
+                         std::to_string(static_cast<int>(limit)));
     }
     return value;
 }

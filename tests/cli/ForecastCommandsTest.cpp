@@ -69,7 +69,9 @@ TEST_F(ForecastCommands, ProgressionsGiveTheMomentAndAspectsWithTheNatalOrbs) {
                                            natal(aspect["body_b"].toInt()));
         EXPECT_NEAR(separation - angle, aspect["orb"].toDouble(), 1e-9);
         for (const AspectSetting& setting : table) {
-            if (setting.angle == angle) EXPECT_LT(std::fabs(aspect["orb"].toDouble()), setting.orb);
+            if (setting.angle == angle) {
+                EXPECT_LT(std::fabs(aspect["orb"].toDouble()), setting.orb);
+            }
         }
     }
 
