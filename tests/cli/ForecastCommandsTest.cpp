@@ -7,7 +7,10 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "cli/InterAspectJson.h"
+#include "cli/SynastryCommand.h"
 #include "doc/CZodiacDoc.h"
+#include "support/HandMadeChart.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -135,6 +138,22 @@ TEST_F(ForecastCommands, LunarReturnsFollowTheHistoryOfThePlacesClock) {
         EXPECT_DOUBLE_EQ(answer["zone"].toObject()["offset_hours"].toDouble(), c.lead);
         EXPECT_TRUE(answer["moment_local"].toString().startsWith(c.monthPrefix)) << c.options;
     }
+}
+
+// The progress command writes its aspects apart from synastry --json: the two stay the same.
+TEST(InterAspectJson, WritesTheAspectsAsSynastryDoes) {
+    const ChartData first = testing::chartWith({{Bodies::Sun, 10.0}, {26, 100.5}});
+    const ChartData second = testing::chartWith({{Bodies::Moon, 12.0}, {Bodies::Mars, 200.0}});
+    NatalAspectTable table{};
+    testing::includeAspect(table, 0, 0.0, 5.0);
+    testing::includeAspect(table, 1, 90.0, 5.0);
+    const auto aspects = InterAspects::all(first, second, table);
+    ASSERT_EQ(aspects.size(), 2u);  // Sun-Moon 2° past the conjunction, cusp 10-Moon the square
+    cli::JsonWriter json;
+    json.beginObject();
+    cli::InterAspectJson::write(json, aspects, first, second, table);
+    json.endObject();
+    EXPECT_EQ(json.text() + "\n", cli::SynastryCommand::formatJson(aspects, first, second, table));
 }
 
 TEST_F(ForecastCommands, BadArgumentsExitTwoAndAnUnreadableChartOne) {
