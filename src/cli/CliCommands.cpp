@@ -8,6 +8,8 @@
 #include "cli/CompositeCommand.h"
 #include "cli/DrawingPlugin.h"
 #include "cli/PlacesCommand.h"
+#include "cli/ProgressCommand.h"
+#include "cli/ReturnCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/SynastryCommand.h"
 #include "cli/TerminalStreamBuf.h"
@@ -60,6 +62,12 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"synastry", "synastry A.map B.map [--json]", &SynastryCommand::run},
         {"composite", "composite A.map B.map [--davison] [--json] [-o OUT.map]",
          &CompositeCommand::run},
+        {"progress", "progress FILE.map --date DD.MM.YYYY [--solar-arc] [--json]",
+         &ProgressCommand::run},
+        {"return",
+         "return FILE.map --year YYYY [--lunar --month MM] [--place TEXT | --zone H --lat D "
+         "--lon D] [--json] [-o OUT.map]",
+         &ReturnCommand::run},
     };
     return commands;
 }

@@ -1,0 +1,75 @@
+#include "cli/ReturnPlace.h"
+
+#include <cmath>
+
+#include "birthdata/PlaceBase.h"
+#include "birthdata/PlaceFinder.h"
+#include "birthdata/WorldAtlas.h"
+#include "cli/BirthFields.h"
+#include "common/AppFolder.h"
+
+namespace orvanta::cli {
+namespace {
+
+constexpr double kLargestZone = 14.0;
+
+double ranged(const CommandLine& line, const std::string& option, double limit) {
+    const std::string text = line.required(option);
+    const double value = CommandLine::toDouble(option, text);
+    if (!(std::fabs(value) <= limit)) {
+        throw UsageError(option + ": " + text + " вне пределов -" +
+                         std::to_string(static_cast<int>(limit)) + " .. " +
+                         std::to_string(static_cast<int>(limit)));
+    }
+    return value;
+}
+
+ReturnPlace given(const CommandLine& line) {
+    for (const char* option : {"--zone", "--lat", "--lon"}) line.required(option);
+    const std::string zoneText = *line.value("--zone");
+    const auto hours = BirthFields::zoneHours(zoneText);
+    if (!hours || std::fabs(*hours) > kLargestZone) {
+        throw UsageError("--zone: «" + zoneText + "» не часы от -14 до 14 (3, 5.75, +5:45)");
+    }
+    ReturnPlace place;
+    place.latitude = ranged(line, "--lat", 90.0);
+    place.longitude = ranged(line, "--lon", 180.0);
+    place.zone = CalendarZone::fixed(*hours);
+    return place;
+}
+
+}  // namespace
+
+ReturnPlace ReturnPlace::read(const CommandLine& line, const BirthData& birth) {
+    const bool coordinates = line.has("--zone") || line.has("--lat") || line.has("--lon");
+    if (coordinates && line.has("--place")) {
+        throw UsageError("--place и --zone/--lat/--lon исключают друг друга");
+    }
+    if (coordinates) return given(line);
+    PlaceBase userPlaces;
+    userPlaces.load(AppFolder::find(PlaceBase::kFileName));  // none or unreadable: atlas only
+    const PlaceFinder finder(userPlaces, &WorldAtlas::shared());
+    ReturnPlace place;
+    if (const auto text = line.value("--place")) {
+        const auto found = finder.resolve(*text);
+        if (!found) throw UsageError("--place: место «" + *text + "» не найдено");
+        if (found->zone.empty()) {
+            throw UsageError("--place: у места «" + found->name +
+                             "» нет часового пояса атласа; укажите --zone, --lat и --lon");
+        }
+        place.name = found->name;
+        place.latitude = found->latitude;
+        place.longitude = found->longitude;
+        place.zone = CalendarZone::named(found->zone);
+        return place;
+    }
+    place.name = birth.place;
+    place.latitude = birth.latitude;
+    place.longitude = birth.longitude;
+    const std::string zone = finder.zoneOf(birth.place, birth.latitude, birth.longitude);
+    place.zone =
+        zone.empty() ? CalendarZone::fixed(birth.diffGreenwich) : CalendarZone::named(zone);
+    return place;
+}
+
+}  // namespace orvanta::cli
