@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "calc/BirthData.h"
-#include "events/CalendarZone.h"
 #include "events/CalendarEvent.h"
+#include "events/CalendarZone.h"
 
 namespace orvanta {
 
