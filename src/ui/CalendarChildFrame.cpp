@@ -59,6 +59,7 @@ CalendarChildFrame::CalendarChildFrame(std::shared_ptr<OpenChart> chart,
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
     status_ = new QLabel(this);
@@ -109,8 +110,12 @@ void CalendarChildFrame::start(const CalendarRequest& request, const CalendarZon
 void CalendarChildFrame::showCount() {
     const CalendarTable* list = model_->table();
     if (list == nullptr) return;
-    status_->setText(QString("Транзиты %1, время %2: событий %3 из %4")
-                         .arg(period_, QString::fromStdString(list->zone().name()))
+    // The command line's "local" is the computer's zone.
+    const std::string& zone = list->zone().name();
+    const QString clock = zone == CalendarZone::computer().name() ? "часовой пояс компьютера"
+                                                                  : QString::fromStdString(zone);
+    status_->setText(QString("Транзиты %1, время: %2; событий %3 из %4")
+                         .arg(period_, clock)
                          .arg(list->rowCount())
                          .arg(list->eventCount()));
 }

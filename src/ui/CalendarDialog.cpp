@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/CalendarListModel.h"
+
 namespace orvanta {
 namespace {
 
@@ -86,15 +88,18 @@ QWidget* CalendarDialog::buildLists() {
     row->setContentsMargins(0, 0, 0, 0);
     std::vector<CalendarChoice::Item> aspectItems;
     for (const auto& aspect : choice_.aspects) {
-        const QString text = QString("%1  %2°  орбис %3°")
-                                 .arg(QString::fromStdString(aspect.symbol))
-                                 .arg(aspect.aspect.angle)
-                                 .arg(aspect.aspect.orb);
+        // An angle without a glyph is its own symbol.
+        const QString symbol = QString::fromStdString(aspect.symbol);
+        const QString angle = QString("%1°").arg(aspect.aspect.angle);
+        const bool glyph = symbol != angle && CalendarListModel::drawable(symbol);
+        const QString text =
+            (glyph ? symbol + "  " + angle : angle) + QString("  орбис %1°").arg(aspect.aspect.orb);
         aspectItems.push_back({0, text.toStdString(), aspect.on});
     }
     bodies_ = checkList(choice_.bodies, box);
     points_ = checkList(choice_.points, box);
     aspects_ = checkList(aspectItems, box);
+    aspects_->setFont(QFont(CalendarListModel::kGlyphFamily, font().pointSize()));
     const std::pair<const char*, QListWidget*> columns[] = {
         {"Транзитные планеты", bodies_}, {"Точки карты", points_}, {"Аспекты", aspects_}};
     for (const auto& [title, list] : columns) {

@@ -1,6 +1,17 @@
 #include "ui/CalendarListModel.h"
 
+#include <QFont>
+#include <QFontMetrics>
+
 namespace orvanta {
+
+bool CalendarListModel::drawable(const QString& text) {
+    const QFontMetrics metrics{QFont(kGlyphFamily)};
+    for (const char32_t c : text.toUcs4()) {
+        if (!metrics.inFontUcs4(c)) return false;
+    }
+    return true;
+}
 
 void CalendarListModel::setTable(CalendarTable table) {
     beginResetModel();
@@ -26,8 +37,18 @@ int CalendarListModel::columnCount(const QModelIndex& parent) const {
 QVariant CalendarListModel::data(const QModelIndex& index, int role) const {
     if (!table_ || !index.isValid()) return {};
     if (role == Qt::DisplayRole) {
-        return QString::fromStdString(
-            table_->cell(static_cast<std::size_t>(index.row()), index.column()));
+        const auto row = static_cast<std::size_t>(index.row());
+        const QString text = QString::fromStdString(table_->cell(row, index.column()));
+        const CalendarEvent& event = table_->event(row);
+        if (index.column() == CalendarTable::Aspect && event.kind == CalendarEvent::Kind::Aspect &&
+            !drawable(text)) {
+            return QString("%1°").arg(event.aspectAngle);
+        }
+        return text;
+    }
+    // The sextile and the minor aspects' glyphs are missing from many interface fonts.
+    if (role == Qt::FontRole && index.column() == CalendarTable::Aspect) {
+        return QFont(kGlyphFamily);
     }
     if (role == Qt::TextAlignmentRole && index.column() >= CalendarTable::Aspect &&
         index.column() <= CalendarTable::Pass && index.column() != CalendarTable::Point) {

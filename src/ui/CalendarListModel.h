@@ -11,6 +11,9 @@ namespace orvanta {
 class CalendarListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
+    // A family that has every aspect glyph.
+    static constexpr const char* kGlyphFamily = "DejaVu Sans";
+
     using QAbstractTableModel::QAbstractTableModel;
 
     void setTable(CalendarTable table);
@@ -22,6 +25,10 @@ class CalendarListModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void sort(int column, Qt::SortOrder order) override;
+
+    // Whether the glyph family has every character; the sextile and some minor aspects are
+    // missing from the fonts of many systems, and then the angle stands for the glyph.
+    static bool drawable(const QString& text);
 
   private:
     std::optional<CalendarTable> table_;
