@@ -31,6 +31,10 @@ void CalendarSearch::start(CalendarRequest request) {
     cancel();
     if (thread_ != nullptr) thread_->wait();
     finish();  // the cancelled one's thread is gone; its results go nowhere
+    if (!ephemeris_) {
+        emit failed("Не удалось загрузить модуль эфемерид.");
+        return;
+    }
     job_ = std::make_shared<Job>();
     thread_ = QThread::create([job = job_, ephemeris = ephemeris_, request = std::move(request)] {
         TransitCalendar calendar(*ephemeris, request);
