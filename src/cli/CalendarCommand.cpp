@@ -11,15 +11,16 @@
 #include "birthdata/WorldAtlas.h"
 #include "calc/EngineEphemeris.h"
 #include "cli/CalendarListing.h"
-#include "cli/CalendarZone.h"
+#include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
-#include "cli/IcsCalendar.h"
 #include "cli/JsonWriter.h"
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
-#include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 #include "events/CalendarMoment.h"
+#include "events/CalendarWording.h"
+#include "events/CalendarZone.h"
+#include "events/IcsCalendar.h"
 #include "events/TransitCalendar.h"
 
 namespace orvanta::cli {
@@ -33,7 +34,7 @@ std::vector<std::string> listItems(const std::string& option, const std::string&
     std::stringstream stream(text);
     std::string item;
     while (std::getline(stream, item, ',')) items.push_back(item);
-    if (items.empty()) throw UsageError(option + ": the list is empty");
+    if (items.empty()) throw UsageError(option + ": пустой список");
     return items;
 }
 
@@ -50,31 +51,31 @@ Date readDate(const std::string& option, const std::string& text) {
     std::stringstream stream(text);
     std::string part;
     while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt(option, part));
-    if (parts.size() != 3) throw UsageError(option + ": '" + text + "' is not DD.MM.YYYY");
+    if (parts.size() != 3) throw UsageError(option + ": «" + text + "» не в виде ДД.ММ.ГГГГ");
     const Date date{parts[0], parts[1], parts[2]};
     if (!Calendar::isValidDate(date)) {
-        throw UsageError(option + ": " + text + " is not a date between 1860 and 2130");
+        throw UsageError(option + ": " + text + " не дата от 1860 до 2130 года");
     }
     return date;
 }
 
 void checkPeriod(const CalendarCommand::Options& options) {
     if (Calendar::isBefore(options.to, options.from)) {
-        throw UsageError("--to: the period ends (" + options.toText + ") before it starts (" +
-                         options.fromText + ")");
+        throw UsageError("--to: период кончается (" + options.toText +
+                         ") раньше, чем начинается (" + options.fromText + ")");
     }
     const Date limit{options.from.day, options.from.month, options.from.year + kLongestPeriodYears};
     const double end =
         CalendarMoment::julianDay(options.to.day, options.to.month, options.to.year, 24.0);
     if (end > CalendarMoment::julianDay(limit.day, limit.month, limit.year, 0.0)) {
-        throw UsageError("the period is longer than 200 years");
+        throw UsageError("период длиннее 200 лет");
     }
 }
 
 CalendarCommand::Format readFormat(const CommandLine& line) {
     const int chosen =
         (line.has("--json") ? 1 : 0) + (line.has("--csv") ? 1 : 0) + (line.has("--ics") ? 1 : 0);
-    if (chosen > 1) throw UsageError("--json, --csv and --ics exclude each other");
+    if (chosen > 1) throw UsageError("--json, --csv и --ics исключают друг друга");
     if (line.has("--json")) return CalendarCommand::Format::Json;
     if (line.has("--csv")) return CalendarCommand::Format::Csv;
     if (line.has("--ics")) return CalendarCommand::Format::Ics;
@@ -83,36 +84,16 @@ CalendarCommand::Format readFormat(const CommandLine& line) {
 
 void readZone(const CommandLine& line, CalendarCommand::Options& options) {
     if (line.has("--zone") && line.has("--place")) {
-        throw UsageError("--zone and --place exclude each other");
+        throw UsageError("--zone и --place исключают друг друга");
     }
     if (const auto text = line.value("--zone")) {
         const double hours = CommandLine::toDouble("--zone", *text);
         if (!(hours >= -kLargestZone && hours <= kLargestZone)) {
-            throw UsageError("--zone: " + *text + " is not a number of hours from -14 to 14");
+            throw UsageError("--zone: " + *text + " не число часов от -14 до 14");
         }
         options.zoneHours = hours;
     }
     options.place = line.value("--place").value_or("");
-}
-
-// Name, birth moment and place: what tells one chart from another in the calendar's UIDs.
-std::string chartKey(const CZodiacDoc& doc) {
-    const BirthData& birth = doc.natal().birth;
-    std::ostringstream key;
-    key << birth.name << '|' << birth.day << '.' << birth.month << '.' << birth.year << ' '
-        << birth.hour << ':' << birth.minute << '|' << birth.diffGreenwich << '|' << birth.latitude
-        << '|' << birth.longitude;
-    return IcsCalendar::digest(key.str());
-}
-
-bool openChart(const std::string& path, CZodiacDoc& doc, std::ostream& err) {
-    auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
-    const auto opened = doc.open(path);
-    MessageSink::install(std::move(previous));
-    if (opened == CZodiacDoc::OpenResult::EmptyFile) {
-        err << path << " is empty: it holds no chart\n";
-    }
-    return opened == CZodiacDoc::OpenResult::Opened;
 }
 
 double now() {
@@ -124,10 +105,11 @@ int writeOutput(const CalendarCommand::Options& options, const CZodiacDoc& doc,
                 std::ostream& out, std::ostream& err) {
     const std::string chart = doc.natal().birth.name;
     if (options.format == CalendarCommand::Format::Ics) {
-        const std::string ics = IcsCalendar(chart, chartKey(doc), zone, now()).build(events);
+        const std::string ics =
+            IcsCalendar(chart, IcsCalendar::chartKey(doc.natal().birth), zone, now()).build(events);
         std::string error;
         if (!AtomicFile::write(options.icsPath, ics, &error)) {
-            err << "orvanta-cli calendar: cannot write " << options.icsPath << ": " << error
+            err << "orvanta-cli calendar: не удалось записать " << options.icsPath << ": " << error
                 << "\n";
             return 1;
         }
@@ -152,7 +134,7 @@ CalendarCommand::Options CalendarCommand::readOptions(const std::vector<std::str
         {"--from", "--to", "--bodies", "--aspects", "--points", "--zone", "--place", "--ics"},
         {"--moon", "--json", "--csv"});
     line.parse(arguments);
-    if (line.operands().size() != 1) throw UsageError("expected one chart file");
+    if (line.operands().size() != 1) throw UsageError("ожидается один файл карты");
     Options options;
     options.path = line.operands()[0];
     options.fromText = line.required("--from");
@@ -164,7 +146,7 @@ CalendarCommand::Options CalendarCommand::readOptions(const std::vector<std::str
         options.bodies = numberList(line, "--bodies");
         for (const int body : *options.bodies) {
             if (!Bodies::isBody(body)) {
-                throw UsageError("--bodies: " + std::to_string(body) + " is no body (1 to 16)");
+                throw UsageError("--bodies: " + std::to_string(body) + " не номер планеты (1–16)");
             }
         }
     }
@@ -189,14 +171,19 @@ CalendarZone CalendarCommand::zoneFor(const Options& options) {
     userPlaces.load(AppFolder::find(PlaceBase::kFileName));  // none or unreadable: atlas only
     const auto found = PlaceFinder(userPlaces, &WorldAtlas::shared()).resolve(options.place);
     if (!found) {
-        throw UsageError("--place: no place of " + std::string(PlaceBase::kFileName) +
-                         " and no atlas city matches '" + options.place + "'");
+        throw UsageError("--place: «" + options.place + "» нет ни в " +
+                         std::string(PlaceBase::kFileName) + ", ни в атласе");
     }
     if (found->zone.empty()) {
-        throw UsageError("--place: '" + found->name +
-                         "' is no atlas city, so its clock is unknown; give --zone");
+        throw UsageError("--place: «" + found->name +
+                         "» не город атласа, и его часовой пояс неизвестен; задайте --zone");
     }
-    return CalendarZone::named(found->zone);
+    auto zone = CalendarZone::named(found->zone);
+    if (!zone) {
+        throw UsageError("--place: часового пояса " + found->zone +
+                         " нет в базе часовых поясов системы; задайте --zone");
+    }
+    return *zone;
 }
 
 CalendarRequest CalendarCommand::requestFor(const Options& options, const CZodiacDoc& doc,
@@ -218,8 +205,8 @@ CalendarRequest CalendarCommand::requestFor(const Options& options, const CZodia
     if (options.points) {
         const auto points = CalendarRequest::pointsOf(natal, *options.points);
         if (!points) {
-            throw UsageError("--points: the chart has points 1 to " +
-                             std::to_string(CalendarRequest::lastPoint(natal)) + " only");
+            throw UsageError("--points: у карты только точки от 1 до " +
+                             std::to_string(CalendarRequest::lastPoint(natal)));
         }
         request.points = *points;
     }
@@ -230,7 +217,7 @@ CalendarRequest CalendarCommand::requestFor(const Options& options, const CZodia
             const auto aspect = CalendarRequest::aspectOf(doc.transitAspects(), angle);
             if (!aspect) {
                 throw UsageError("--aspects: " + JsonWriter::number(angle) +
-                                 " is no angle of the transit aspect table");
+                                 " не угол таблицы транзитных аспектов");
             }
             request.aspects.push_back(*aspect);
         }
@@ -255,7 +242,7 @@ int CalendarCommand::runOver(const std::vector<std::string>& arguments, const Ep
         return 2;
     }
     CZodiacDoc doc;
-    if (!openChart(options.path, doc, err)) return 1;
+    if (!ChartOpening::open(doc, options.path, "calendar", err)) return 1;
     CalendarRequest request;
     try {
         request = requestFor(options, doc, *zone);
@@ -267,7 +254,7 @@ int CalendarCommand::runOver(const std::vector<std::string>& arguments, const Ep
     if (ephemeris == nullptr) {
         engine = EngineEphemeris::openInApplicationFolder();
         if (!engine) {
-            err << "orvanta-cli calendar: the ephemeris engine cannot be loaded\n";
+            err << "orvanta-cli calendar: не удалось загрузить модуль эфемерид\n";
             return 1;
         }
         ephemeris = engine.get();
@@ -276,7 +263,8 @@ int CalendarCommand::runOver(const std::vector<std::string>& arguments, const Ep
     try {
         events = TransitCalendar(*ephemeris, request).run();
     } catch (const BodyTrack::Unavailable& error) {
-        err << "orvanta-cli calendar: " << error.what() << " on "
+        err << "orvanta-cli calendar: эфемериды не дают положения тела «"
+            << CalendarWording::bodyName(error.body) << "» на "
             << CalendarMoment::isoText(CalendarMoment::toSecond(error.time)) << "\n";
         return 1;
     }

@@ -8,6 +8,7 @@
 #include "calc/Calendar.h"
 #include "calc/Ephemeris.h"
 #include "events/CalendarRequest.h"
+#include "events/CalendarZone.h"
 
 namespace orvanta {
 class CZodiacDoc;
@@ -16,7 +17,6 @@ class CZodiacDoc;
 namespace orvanta::cli {
 
 class CommandLine;
-class CalendarZone;
 
 // "orvanta-cli calendar": the transit calendar of a chart file over a period, as readable
 // lines, JSON, CSV or an iCalendar file.

@@ -1,6 +1,7 @@
 #include "cli/CalendarListing.h"
 
 #include "cli/JsonWriter.h"
+#include "events/CalendarCsv.h"
 #include "events/CalendarMoment.h"
 #include "events/CalendarWording.h"
 
@@ -8,18 +9,6 @@ namespace orvanta::cli {
 namespace {
 
 using Kind = CalendarEvent::Kind;
-
-const char* kindName(Kind kind) {
-    switch (kind) {
-        case Kind::Aspect:
-            return "aspect";
-        case Kind::Ingress:
-            return "ingress";
-        case Kind::Station:
-            return "station";
-    }
-    return "";
-}
 
 std::string isoSecond(double julianDay) {
     return CalendarMoment::isoText(CalendarMoment::toSecond(julianDay));
@@ -29,23 +18,11 @@ std::string isoMinute(double julianDay) {
     return CalendarMoment::isoText(CalendarMoment::toMinute(julianDay));
 }
 
-std::string number(double value) {
-    return JsonWriter::number(value);
-}
-
-const char* kCsvHeader =
-    "kind,ut,local,body,body_name,summary,aspect,point,point_name,retrograde,pass,passes,"
-    "orb_from,orb_to,sign,station";
-
 }  // namespace
 
 CalendarListing::CalendarListing(Period period, const CalendarZone& zone,
                                  const std::vector<CalendarEvent>& events)
     : period_(std::move(period)), zone_(zone), events_(events) {}
-
-const char* CalendarListing::stationMark(const CalendarEvent& event) {
-    return event.retrograde ? "R" : "D";
-}
 
 std::string CalendarListing::local(double julianDay) const {
     return CalendarMoment::localText(
@@ -91,7 +68,7 @@ std::string CalendarListing::json() const {
     for (const CalendarEvent& event : events_) {
         json.beginObject()
             .key("kind")
-            .value(kindName(event.kind))
+            .value(CalendarCsv::kindName(event.kind))
             .key("jd_ut")
             .value(event.time)
             .key("ut")
@@ -111,7 +88,7 @@ std::string CalendarListing::json() const {
         } else if (event.kind == Kind::Ingress) {
             json.key("sign").value(event.sign).key("retrograde").value(event.retrograde);
         } else {
-            json.key("station").value(stationMark(event));
+            json.key("station").value(CalendarCsv::stationMark(event));
         }
         json.endObject();
     }
@@ -119,44 +96,8 @@ std::string CalendarListing::json() const {
     return json.text() + "\n";
 }
 
-std::string CalendarListing::csvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (const char c : field) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 std::string CalendarListing::csv() const {
-    std::string text = std::string(kCsvHeader) + "\r\n";
-    for (const CalendarEvent& event : events_) {
-        const bool aspect = event.kind == Kind::Aspect;
-        const std::vector<std::string> fields = {
-            kindName(event.kind),
-            isoSecond(event.time),
-            local(event.time),
-            std::to_string(event.body),
-            CalendarWording::bodyName(event.body),
-            CalendarWording::summary(event),
-            aspect ? number(event.aspectAngle) : "",
-            aspect ? std::to_string(event.point) : "",
-            aspect ? CalendarWording::pointName(event.point) : "",
-            event.kind == Kind::Station ? "" : (event.retrograde ? "1" : "0"),
-            aspect ? std::to_string(event.pass) : "",
-            aspect ? std::to_string(event.passes) : "",
-            aspect ? isoMinute(event.orbFrom) : "",
-            aspect ? isoMinute(event.orbTo) : "",
-            event.kind == Kind::Ingress ? std::to_string(event.sign) : "",
-            event.kind == Kind::Station ? stationMark(event) : "",
-        };
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            text += (i == 0 ? "" : ",") + csvField(fields[i]);
-        }
-        text += "\r\n";
-    }
-    return text;
+    return CalendarCsv::build(zone_, events_);
 }
 
 }  // namespace orvanta::cli

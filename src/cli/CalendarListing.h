@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/CalendarZone.h"
 #include "events/CalendarEvent.h"
+#include "events/CalendarZone.h"
 
 namespace orvanta::cli {
 
@@ -24,11 +24,6 @@ class CalendarListing {
     std::string text() const;
     std::string json() const;
     std::string csv() const;
-
-    // "R" or "D" of a station.
-    static const char* stationMark(const CalendarEvent& event);
-    // A field of a CSV record, quoted when it holds a comma, a quote or a line break.
-    static std::string csvField(const std::string& field);
 
   private:
     std::string local(double julianDay) const;

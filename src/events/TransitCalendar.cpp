@@ -43,7 +43,10 @@ TransitCalendar::TransitCalendar(const Ephemeris& ephemeris, CalendarRequest req
 std::vector<CalendarEvent> TransitCalendar::run() {
     events_.clear();
     if (!(request_.from < request_.to)) return events_;
+    cellsDone_ = 0.0;
+    cellsTotal_ = std::max(1.0, totalCells());
     for (const int body : request_.bodies) searchBody(body);
+    if (progress_ && !progress_(1.0)) throw Cancelled();
     std::stable_sort(
         events_.begin(), events_.end(),
         [](const CalendarEvent& a, const CalendarEvent& b) { return a.time < b.time; });
@@ -59,6 +62,7 @@ void TransitCalendar::searchBody(int body) {
         return time >= request_.from && time < request_.to;
     };
     for (auto cell = track.cellOf(request_.from); track.cellStart(cell) < request_.to; ++cell) {
+        reportCell();
         track.pieces(cell, pieces, &stations);
         for (const BodyTrack::Piece& piece : pieces) {
             for (std::size_t k = 0; k < targets_.size(); ++k) {
@@ -85,6 +89,20 @@ void TransitCalendar::searchBody(int body) {
                 {CalendarEvent::Kind::Station, station.time, body, station.turnsRetrograde});
         }
     }
+}
+
+double TransitCalendar::totalCells() const {
+    double cells = 0.0;
+    for (const int body : request_.bodies) {
+        cells += (request_.to - request_.from) / BodyTrack::stepFor(body) + 1.0;
+    }
+    return cells;
+}
+
+// Asking every cell costs nothing beside the positions a cell computes.
+void TransitCalendar::reportCell() {
+    cellsDone_ += 1.0;
+    if (progress_ && !progress_(std::min(1.0, cellsDone_ / cellsTotal_))) throw Cancelled();
 }
 
 void TransitCalendar::addAspect(BodyTrack& track, const Target& target,

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "calc/Ephemeris.h"
@@ -16,9 +18,21 @@ namespace orvanta {
 // into signs and their stations. Events are in time order.
 class TransitCalendar {
   public:
+    // Told the share of the search done (0 to 1) now and then; answering false stops it.
+    using Progress = std::function<bool(double done)>;
+
+    // Thrown by run() when the progress callback asked to stop.
+    class Cancelled : public std::runtime_error {
+      public:
+        Cancelled() : std::runtime_error("the transit calendar search was cancelled") {}
+    };
+
     TransitCalendar(const Ephemeris& ephemeris, CalendarRequest request);
 
-    // Throws BodyTrack::Unavailable when the ephemeris lacks a position it needs.
+    void setProgress(Progress progress) { progress_ = std::move(progress); }
+
+    // Throws BodyTrack::Unavailable when the ephemeris lacks a position it needs, Cancelled
+    // when stopped.
     std::vector<CalendarEvent> run();
 
   private:
@@ -37,6 +51,9 @@ class TransitCalendar {
     };
 
     void searchBody(int body);
+    // The whole search in grid cells of every body, to weigh the progress by.
+    double totalCells() const;
+    void reportCell();
     void addAspect(BodyTrack& track, const Target& target, const BodyTrack::Crossing& hit,
                    Stay& stay);
     Stay stayAround(BodyTrack& track, const Target& target, double time);
@@ -48,6 +65,9 @@ class TransitCalendar {
     CalendarRequest request_;
     std::vector<Target> targets_;
     std::vector<CalendarEvent> events_;
+    Progress progress_;
+    double cellsDone_ = 0.0;
+    double cellsTotal_ = 1.0;
 };
 
 }  // namespace orvanta

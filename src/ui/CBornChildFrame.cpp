@@ -54,7 +54,8 @@ CBornChildFrame* CBornChildFrame::make(std::shared_ptr<OpenChart> chart,
                                        const WindowServices& services) {
     auto* frame = new CBornChildFrame(std::move(chart), services.context.resources);
     const CommandTable& commands = services.commands;
-    for (Command key : {Command::SynthesizeText, Command::BuildEventChart})
+    for (Command key :
+         {Command::SynthesizeText, Command::BuildEventChart, Command::TransitCalendar})
         frame->addToolButton(commands.action(key));
     frame->addToolSeparator();
     for (Command key : {Command::NatalSettings, Command::ChangeBirthData})
@@ -79,6 +80,7 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     menu->addSeparator();
     for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
         menu->addAction(commands.action(key));
+    menu->addAction(commands.action(Command::TransitCalendar));
 }
 
 bool CBornChildFrame::print(QPrinter& printer, QWidget* dialogParent) {

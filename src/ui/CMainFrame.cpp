@@ -16,6 +16,7 @@
 #include "ui/CBornChildFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTrChildFrame.h"
+#include "ui/CalendarCommands.h"
 #include "ui/ChartWindow.h"
 #include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
@@ -166,6 +167,15 @@ void CMainFrame::handleChartCommands() {
         },
         haveChart);
     commands_->handle(Command::NatalWindow, showKind(CBornChildFrame::kKind), haveChart);
+    // A new period each time: the dialog first, then the chart's list window.
+    commands_->handle(
+        Command::TransitCalendar,
+        [this] {
+            if (OpenChart* chart = activeChart())
+                CalendarCommands::open(*windows_, charts_->shared(chart), this);
+            updateCommandStates();
+        },
+        haveChart);
 }
 
 std::function<void()> CMainFrame::showKind(const char* kind) {

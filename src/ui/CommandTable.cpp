@@ -97,6 +97,9 @@ const Row kRows[] = {
      "Другая дата или часовой пояс"},
     {Command::EventStep, command::kEventStep, "По шагам...",
      "Пошаговое изменение даты\nДень вперед - день назад"},
+    {Command::TransitCalendar, 0, "Транзиты за период...",
+     "Найти точные транзиты, входы в знаки и стоянки за период и показать их списком\n"
+     "Транзиты за период", QKeySequence::UnknownKey, Icon::Calendar},
 };
 // clang-format on
 

@@ -48,6 +48,7 @@ enum class Command {
     Analysis,
     EventDate,
     EventStep,
+    TransitCalendar,
     Count  // the number of commands; stays last
 };
 

@@ -113,6 +113,16 @@ void drawChartKind(QPainter& p, ToolIcons::Kind kind) {
             p.drawLine(QPointF(4, 6), QPointF(8, 6));
             if (kind == ToolIcons::Kind::ZoomIn) p.drawLine(QPointF(6, 4), QPointF(6, 8));
             break;
+        case ToolIcons::Kind::Calendar:  // a page of days with a list of lines
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(1.5, 2.5, 13, 11));
+            p.setBrush(kAccent);
+            p.drawRect(QRectF(1.5, 2.5, 13, 3));
+            for (double y = 8; y < 13; y += 2.5) p.drawLine(QPointF(4, y), QPointF(12, y));
+            p.setPen(QPen(QColor(200, 40, 40), 1.5));
+            p.drawLine(QPointF(3.5, 1), QPointF(3.5, 4));
+            p.drawLine(QPointF(12.5, 1), QPointF(12.5, 4));
+            break;
         default:
             break;
     }

@@ -23,6 +23,7 @@ class ToolIcons {
         BirthData,
         ZoomOut,
         ZoomIn,
+        Calendar,
     };
     static QIcon icon(Kind kind);
 };

@@ -5,6 +5,7 @@
 #include "ui/CBornChildFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTrChildFrame.h"
+#include "ui/CalendarChildFrame.h"
 
 namespace orvanta {
 
@@ -13,6 +14,7 @@ WindowKinds WindowKinds::standard() {
     kinds.add<CBornChildFrame>();
     kinds.add<CTrChildFrame>();
     kinds.add<CTextChildFrame>();
+    kinds.add<CalendarChildFrame>();
     return kinds;
 }
 

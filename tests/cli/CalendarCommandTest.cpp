@@ -11,9 +11,10 @@
 #include "CliRunner.h"
 #include "cli/CalendarCommand.h"
 #include "cli/CalendarListing.h"
-#include "cli/IcsCalendar.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
+#include "events/CalendarCsv.h"
+#include "events/IcsCalendar.h"
 #include "support/FakeSky.h"
 #include "support/ScratchFolder.h"
 
@@ -67,21 +68,24 @@ TEST(CalendarCommand, BadArgumentsExitTwoAndLeaveNoFile) {
     const FakeSky sky = sunSky();
     ScratchFolder folder;
     const std::string ics = (folder / "out.ics").string();
-    const char* cases[] = {
-        "--from 10.5.2024 --to 9.5.2024",  // ends before it starts
-        "--from 1.1.2024 --to 1.2.2024 --bodies 1,17",
-        "--from 1.1.1900 --to 1.1.2100",  // a day over 200 years
-        "--from 1.1.2024 --to 1.2.2024 --aspects 77",
-        "--from 1.1.2024 --to 1.2.2024 --points 29",
-        "--from 1.1.2024 --to 1.2.2024 --zone 3 --place Москва",
-        "--from 31.2.2024 --to 1.3.2024",
-        "--from 1.1.2024 --to 1.2.2024 --zone 15",
-        "--from 1.1.2024 --to 1.2.2024 --csv",  // with --ics
+    // Each refusal says in Russian what is wrong.
+    const std::pair<const char*, const char*> cases[] = {
+        {"--from 10.5.2024 --to 9.5.2024", "раньше, чем начинается"},
+        {"--from 1.1.2024 --to 1.2.2024 --bodies 1,17", "17 не номер планеты"},
+        {"--from 1.1.1900 --to 1.1.2100", "период длиннее 200 лет"},  // a day over
+        {"--from 1.1.2024 --to 1.2.2024 --aspects 77", "77 не угол"},
+        {"--from 1.1.2024 --to 1.2.2024 --points 29", "только точки от 1 до 28"},
+        {"--from 1.1.2024 --to 1.2.2024 --zone 3 --place Москва", "исключают друг друга"},
+        {"--from 31.2.2024 --to 1.3.2024", "не дата от 1860 до 2130"},
+        {"--from 1.1.2024 --to 1.2.2024 --zone 15", "не число часов"},
+        {"--from 1.1.2024 --to 1.2.2024 --csv", "исключают друг друга"},  // with --ics
     };
-    for (const char* arguments : cases) {
+    for (const auto& [arguments, message] : cases) {
         const CommandRun run = runWith(sky, kSample + " " + arguments + " --ics " + ics);
         EXPECT_EQ(run.exitCode, 2) << arguments;
-        EXPECT_NE(run.err.find("orvanta-cli calendar: "), std::string::npos) << arguments;
+        EXPECT_NE(run.err.find(std::string("orvanta-cli calendar: ")), std::string::npos)
+            << arguments;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_FALSE(std::filesystem::exists(ics)) << arguments;
     }
     // Exactly 200 years is allowed.
@@ -146,14 +150,14 @@ TEST(CalendarCommand, CsvFieldsAreQuotedAsRfc4180Says) {
         {"two\r\nlines", "\"two\r\nlines\""},
     };
     for (const auto& [field, quoted] : fields) {
-        EXPECT_EQ(cli::CalendarListing::csvField(field), quoted);
+        EXPECT_EQ(CalendarCsv::field(field), quoted);
     }
 }
 
 TEST(CalendarCommand, IcsLinesFoldAtSeventyFiveOctetsWithoutCuttingACharacter) {
     std::string line = "DESCRIPTION:";
     for (int i = 0; i < 40; ++i) line += "Юпитер входит в Рак; ";
-    const std::string folded = cli::IcsCalendar::fold(line);
+    const std::string folded = IcsCalendar::fold(line);
     std::string unfolded;
     for (std::size_t start = 0; start < folded.size();) {
         const std::size_t end = folded.find("\r\n", start);

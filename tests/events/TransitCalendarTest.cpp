@@ -187,5 +187,40 @@ TEST(TransitCalendarTest, MissingPositionIsReportedNotSkipped) {
     EXPECT_THROW(calendar.run(), BodyTrack::Unavailable);
 }
 
+TEST(TransitCalendarTest, ProgressRisesToOneWithoutChangingTheResultAndFalseCancels) {
+    FakeSky sky = loopSky(100.0);
+    sky.set(Bodies::Sun, 5.0, 1.0);
+    const auto request = requestFor({Bodies::Sun, Bodies::Saturn}, {{1, 105.0}, {2, 200.0}},
+                                    {{0.0, 3.0}, {90.0, 2.0}}, 400.0);
+    const auto plain = TransitCalendar(sky, request).run();
+
+    std::vector<double> reports;
+    TransitCalendar watched(sky, request);
+    watched.setProgress([&reports](double done) {
+        reports.push_back(done);
+        return true;
+    });
+    const auto events = watched.run();
+    ASSERT_EQ(events.size(), plain.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        EXPECT_EQ(events[i].time, plain[i].time);
+        EXPECT_EQ(events[i].point, plain[i].point);
+    }
+    ASSERT_GT(reports.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    EXPECT_GT(reports.front(), 0.0);
+    EXPECT_EQ(reports.back(), 1.0);
+
+    // Stopped half-way: no list, and no report after the refusal.
+    std::size_t asked = 0;
+    TransitCalendar stopped(sky, request);
+    stopped.setProgress([&asked](double done) {
+        ++asked;
+        return done < 0.5;
+    });
+    EXPECT_THROW(stopped.run(), TransitCalendar::Cancelled);
+    EXPECT_LT(asked, reports.size());
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -246,6 +246,7 @@ const Expected kExpected[] = {
     {Command::Analysis, kCommand, "---+"},
     {Command::EventDate, kCommand, "---+"},
     {Command::EventStep, kCommand, "---+"},
+    {Command::TransitCalendar, kCommand, "-+--"},
     {Command::Count, "undo", "--0-"},
     {Command::Count, "cut", "--+-"},
     {Command::Count, "copy", "--+-"},

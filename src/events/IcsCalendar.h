@@ -4,10 +4,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/CalendarZone.h"
+#include "calc/BirthData.h"
 #include "events/CalendarEvent.h"
+#include "events/CalendarZone.h"
 
-namespace orvanta::cli {
+namespace orvanta {
 
 // The transit calendar as an iCalendar object (RFC 5545): one VEVENT per event, its moment in
 // UTC, a summary line, a description with the local time, the orb span and the pass, and a
@@ -27,6 +28,9 @@ class IcsCalendar {
     static std::string escape(std::string_view text);
     // A short stable digest of the chart's identity (FNV-1a, 64 bits, in hex).
     static std::string digest(std::string_view text);
+    // What tells one chart from another in the UIDs: the digest of its name, birth moment and
+    // place.
+    static std::string chartKey(const BirthData& birth);
 
   private:
     std::string uid(const CalendarEvent& event) const;
@@ -39,4 +43,4 @@ class IcsCalendar {
     double stamp_;
 };
 
-}  // namespace orvanta::cli
+}  // namespace orvanta

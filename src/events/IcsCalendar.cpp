@@ -1,13 +1,14 @@
-#include "cli/IcsCalendar.h"
+#include "events/IcsCalendar.h"
 
 #include <cinttypes>
 #include <cstdio>
+#include <sstream>
 
-#include "cli/JsonWriter.h"
+#include "events/CalendarCsv.h"
 #include "events/CalendarMoment.h"
 #include "events/CalendarWording.h"
 
-namespace orvanta::cli {
+namespace orvanta {
 namespace {
 
 constexpr std::size_t kLineOctets = 75;
@@ -68,6 +69,14 @@ std::string IcsCalendar::digest(std::string_view text) {
     return hex;
 }
 
+std::string IcsCalendar::chartKey(const BirthData& birth) {
+    std::ostringstream key;
+    key << birth.name << '|' << birth.day << '.' << birth.month << '.' << birth.year << ' '
+        << birth.hour << ':' << birth.minute << '|' << birth.diffGreenwich << '|' << birth.latitude
+        << '|' << birth.longitude;
+    return digest(key.str());
+}
+
 std::string IcsCalendar::local(double julianDay) const {
     return CalendarMoment::minuteText(
         CalendarMoment::toMinute(julianDay, zone_.offsetAt(julianDay)));
@@ -78,7 +87,7 @@ std::string IcsCalendar::uid(const CalendarEvent& event) const {
         std::to_string(static_cast<int>(event.kind)) + "-" + std::to_string(event.body) + "-";
     switch (event.kind) {
         case CalendarEvent::Kind::Aspect:
-            id += JsonWriter::number(event.aspectAngle * event.side) + "-" +
+            id += CalendarCsv::number(event.aspectAngle * event.side) + "-" +
                   std::to_string(event.point);
             break;
         case CalendarEvent::Kind::Ingress:
@@ -123,4 +132,4 @@ std::string IcsCalendar::build(const std::vector<CalendarEvent>& events) const {
     return ics + fold("END:VCALENDAR");
 }
 
-}  // namespace orvanta::cli
+}  // namespace orvanta

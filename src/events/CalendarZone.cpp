@@ -1,14 +1,13 @@
-#include "cli/CalendarZone.h"
+#include "events/CalendarZone.h"
 
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 
 #include "birthdata/ZoneHistory.h"
-#include "cli/CommandLine.h"
 #include "events/CalendarMoment.h"
 
-namespace orvanta::cli {
+namespace orvanta {
 namespace {
 
 std::string fixedName(double hours) {
@@ -28,12 +27,9 @@ CalendarZone CalendarZone::fixed(double hours) {
     return {Kind::Fixed, hours, fixedName(hours)};
 }
 
-CalendarZone CalendarZone::named(const std::string& zone) {
-    if (!ZoneHistory::known(zone)) {
-        throw UsageError("--place: the time zone " + zone +
-                         " is missing from the system's time zone database; give --zone");
-    }
-    return {Kind::Named, 0.0, zone};
+std::optional<CalendarZone> CalendarZone::named(const std::string& zone) {
+    if (!ZoneHistory::known(zone)) return std::nullopt;
+    return CalendarZone{Kind::Named, 0.0, zone};
 }
 
 CalendarZone CalendarZone::computer() {
@@ -68,4 +64,4 @@ double CalendarZone::startOfDay(int day, int month, int year) const {
     return midnightAtGreenwich - offsetAt(guess) / 24.0;
 }
 
-}  // namespace orvanta::cli
+}  // namespace orvanta

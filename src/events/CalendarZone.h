@@ -1,16 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-namespace orvanta::cli {
+namespace orvanta {
 
 // The clock the calendar's local times are shown in: a fixed difference from Greenwich, a
 // time zone with its history of offsets (an atlas place), or the computer's own zone.
 class CalendarZone {
   public:
     static CalendarZone fixed(double hours);
-    // Throws UsageError when the system's time zone database lacks the zone.
-    static CalendarZone named(const std::string& zone);
+    // Nothing when the system's time zone database lacks the zone.
+    static std::optional<CalendarZone> named(const std::string& zone);
     static CalendarZone computer();
 
     // Hours the clock is ahead of Universal Time at a Universal Time Julian day.
@@ -29,4 +30,4 @@ class CalendarZone {
     std::string name_;
 };
 
-}  // namespace orvanta::cli
+}  // namespace orvanta
