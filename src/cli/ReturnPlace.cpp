@@ -60,15 +60,20 @@ ReturnPlace ReturnPlace::read(const CommandLine& line, const BirthData& birth) {
         place.name = found->name;
         place.latitude = found->latitude;
         place.longitude = found->longitude;
-        place.zone = CalendarZone::named(found->zone);
+        const auto clock = CalendarZone::named(found->zone);
+        if (!clock) {
+            throw UsageError("--place: часовой пояс «" + found->zone + "» места «" + found->name +
+                             "» не найден в базе поясов");
+        }
+        place.zone = *clock;
         return place;
     }
     place.name = birth.place;
     place.latitude = birth.latitude;
     place.longitude = birth.longitude;
     const std::string zone = finder.zoneOf(birth.place, birth.latitude, birth.longitude);
-    place.zone =
-        zone.empty() ? CalendarZone::fixed(birth.diffGreenwich) : CalendarZone::named(zone);
+    const auto clock = zone.empty() ? std::nullopt : CalendarZone::named(zone);
+    place.zone = clock ? *clock : CalendarZone::fixed(birth.diffGreenwich);
     return place;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calc/BirthData.h"
-#include "cli/CalendarZone.h"
 #include "cli/CommandLine.h"
+#include "events/CalendarZone.h"
 
 namespace orvanta::cli {
 
