@@ -9,19 +9,19 @@
 #include <cstdio>
 #include <exception>
 
-#include "BitmapEncoder.h"
-#include "GlyphPainter.h"
-#include "GlyphTable.h"
 #include "common/AtomicFile.h"
 #include "common/Picture.h"
+#include "draw/BitmapEncoder.h"
+#include "draw/GlyphPainter.h"
+#include "draw/GlyphTable.h"
 
 namespace {
 
-using orvanta::pictures::GlyphRow;
+using orvanta::GlyphRow;
 
 void writePicture(const GlyphRow& row, const QString& folder) {
-    using orvanta::pictures::BitmapEncoder;
-    const QImage image = orvanta::pictures::GlyphPainter::paint(row);
+    using orvanta::BitmapEncoder;
+    const QImage image = orvanta::GlyphPainter::paint(row);
     orvanta::Picture picture;
     if (!picture.assign(row.kind == "pictogram" ? BitmapEncoder::trueColour(image)
                                                 : BitmapEncoder::greys(image))) {
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     try {
-        for (const GlyphRow& row : orvanta::pictures::GlyphTable::read(argv[1])) {
+        for (const GlyphRow& row : orvanta::GlyphTable::read(argv[1])) {
             writePicture(row, row.kind == "sign" ? argv[2] : argv[3]);
         }
     } catch (const std::exception& error) {

@@ -20,7 +20,11 @@ Canvas::Canvas(QPainter& painter, Units units) : painter_(painter), units_(units
 }
 
 bool Canvas::isVectorDevice() const {
-    const QPaintEngine* engine = painter_.paintEngine();
+    return isVectorPainter(painter_);
+}
+
+bool Canvas::isVectorPainter(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
     if (engine == nullptr) return false;
     switch (engine->type()) {
         case QPaintEngine::Raster:

@@ -35,6 +35,8 @@ class Canvas {
     // +1 for pixels (y down), -1 for the page (y up).
     int ySign() const { return units_ == Units::Pixels ? 1 : -1; }
     bool isVectorDevice() const;
+    // A painter on a printer, PDF, SVG or recorded picture rather than on pixels.
+    static bool isVectorPainter(const QPainter& painter);
 
     QPointF toDevice(double x, double y) const;
     QPointF toLogical(const QPointF& device) const;

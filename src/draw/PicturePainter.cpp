@@ -4,6 +4,8 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "draw/DeliveredGlyphs.h"
+
 namespace orvanta {
 
 // One picture as drawn: opaque for the raster devices, with its white made transparent for
@@ -13,6 +15,8 @@ struct PicturePainter::Decoded {
     QImage opaque;
     QImage transparent;
     QImage scaled;  // the opaque image at the size it was last stretched to
+    bool glyphLooked = false;
+    const GlyphRow* glyph = nullptr;  // the row of a delivered picture
 };
 
 namespace {
@@ -62,7 +66,7 @@ PicturePainter::Decoded& PicturePainter::decoded(const Picture& picture) {
         cache.entries.clear();
     }
     Decoded& entry = cache.entries[&picture];
-    entry = Decoded{picture.revision(), toImage(picture), {}};
+    entry = Decoded{picture.revision(), toImage(picture), {}, {}, false, nullptr};
     ++cache.decodes;
     return entry;
 }
@@ -92,34 +96,76 @@ QImage PicturePainter::whiteTransparent(const QImage& image) {
     return masked;
 }
 
+double PicturePainter::pixelRatio(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    return device == nullptr ? 1.0 : device->devicePixelRatioF();
+}
+
+const GlyphRow* PicturePainter::deliveredGlyph(Decoded& entry) {
+    if (!entry.glyphLooked) {
+        entry.glyph = DeliveredGlyphs::find(entry.opaque);
+        entry.glyphLooked = true;
+    }
+    return entry.glyph;
+}
+
+bool PicturePainter::drawDelivered(QPainter& painter, const Picture& picture,
+                                   const QRectF& target) {
+    // On a screen of ordinary density the delivered bitmaps are the drawing itself.
+    if (picture.isEmpty() || (pixelRatio(painter) <= 1.0 && !Canvas::isVectorPainter(painter))) {
+        return false;
+    }
+    Decoded& entry = decoded(picture);
+    const GlyphRow* glyph = deliveredGlyph(entry);
+    if (glyph == nullptr) return false;
+    DeliveredGlyphs::draw(painter, *glyph, target);
+    return true;
+}
+
+void PicturePainter::drawImage(QPainter& painter, const Picture& picture, const QRectF& target) {
+    if (picture.isEmpty() || drawDelivered(painter, picture, target)) return;
+    const QImage& image = decoded(picture).opaque;
+    if (image.isNull()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, pixelRatio(painter) > 1.0);
+    painter.drawImage(target, image);
+    painter.restore();
+}
+
+// Stretched once to the device pixels it covers, then copied paint after paint.
+void PicturePainter::drawStretchedAnded(QPainter& painter, Decoded& entry, const QRectF& target) {
+    const double ratio = pixelRatio(painter);
+    const QSize size(static_cast<int>(std::lround(target.width() * ratio)),
+                     static_cast<int>(std::lround(target.height() * ratio)));
+    if (size.isEmpty()) {
+        drawAnded(painter, entry.opaque, target);
+        return;
+    }
+    if (entry.scaled.size() != size) {
+        entry.scaled = entry.opaque.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        entry.scaled.setDevicePixelRatio(ratio);
+    }
+    drawAnded(painter, entry.scaled, QRectF(target.topLeft(), QSizeF(size) / ratio));
+}
+
 void PicturePainter::draw(Canvas& canvas, const Picture& picture, double left, double top,
                           double right, double bottom) {
     if (picture.isEmpty()) return;
     Decoded& entry = decoded(picture);
-    const QImage& image = entry.opaque;
-    if (image.isNull()) return;
+    if (entry.opaque.isNull()) return;
     QPainter& painter = canvas.painter();
-    painter.save();
     const QRectF target = canvas.toDeviceRect(left, top, right, bottom);
-    if (isExactSize(canvas, picture, left, top, right, bottom)) {
-        painter.drawImage(target.topLeft(), image);
+    if (drawDelivered(painter, picture, target)) return;
+    painter.save();
+    if (isExactSize(canvas, picture, left, top, right, bottom) && pixelRatio(painter) <= 1.0) {
+        painter.drawImage(target.topLeft(), entry.opaque);
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         if (canvas.isVectorDevice()) {
-            if (entry.transparent.isNull()) entry.transparent = whiteTransparent(image);
+            if (entry.transparent.isNull()) entry.transparent = whiteTransparent(entry.opaque);
             painter.drawImage(target, entry.transparent);
         } else {
-            // Pictures come back at the same size paint after paint: stretch once, then copy.
-            const QSize size(static_cast<int>(std::lround(target.width())),
-                             static_cast<int>(std::lround(target.height())));
-            if (entry.scaled.size() != size && !size.isEmpty()) {
-                entry.scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            }
-            if (size.isEmpty()) {
-                drawAnded(painter, image, target);
-            } else {
-                drawAnded(painter, entry.scaled, QRectF(target.topLeft(), QSizeF(size)));
-            }
+            drawStretchedAnded(painter, entry, target);
         }
     }
     painter.restore();

@@ -29,6 +29,28 @@ double clampHour(double hour) {
     return std::clamp(hour, 0.0, 24.0);
 }
 
+int firstOfAspect(const TransitDay& day, const TransitSituation* record) {
+    const auto& list = day.orbTransits();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i]->aspectIndex == record->aspectIndex) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+// Even-odd crossing count: a Moon sector is a four-cornered patch, convex or not.
+bool insidePolygon(const std::array<Point, 4>& corners, double x, double y) {
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Point& a = corners[i];
+        const Point& b = corners[j];
+        if ((a.y > y) != (b.y > y) &&
+            x < a.x + (y - a.y) * static_cast<double>(b.x - a.x) / (b.y - a.y)) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
+
 }  // namespace
 
 Point DialLayout::dialPoint(int cx, int cy, int r, double hour, int ySign) {
@@ -40,11 +62,10 @@ Point DialLayout::dialPoint(int cx, int cy, int r, double hour, int ySign) {
 DialLayout DialLayout::compute(const Input& input) {
     DialLayout layout;
     layout.ySign = input.paper ? -1 : 1;
-    const int margin = input.paper ? kPaperMargin : 0;
     layout.cx_ = std::abs(input.width / 2);
     layout.cy_ = std::abs(input.height / 2);
     layout.centre = {layout.cx_, layout.cy_ * layout.ySign};
-    layout.radius = (layout.cy_ < layout.cx_ ? layout.cy_ : layout.cx_) - margin * 3 / 2;
+    layout.radius = input.paper ? paperRadius(input) : std::min(layout.cx_, layout.cy_);
 
     const TransitDay empty({}, {}, input.date);
     const TransitDay& day = input.day != nullptr ? *input.day : empty;
@@ -59,7 +80,9 @@ DialLayout DialLayout::compute(const Input& input) {
         ringPosition = layout.discRadius;
     }
     layout.placeMoonSectors(day, ringPosition);
-    layout.midnightGap = {layout.centre, {layout.cx_, 0}};
+    // On paper the gap stops just past the rings instead of cutting the frame.
+    const int gapEnd = input.paper ? layout.cy_ - layout.radius - layout.unit : 0;
+    layout.midnightGap = {layout.centre, {layout.cx_, gapEnd * layout.ySign}};
     if (input.paper) layout.placePaperFrame(input);
     return layout;
 }
@@ -82,7 +105,7 @@ void DialLayout::placeOrbRings(const TransitDay& day) {
         if (count <= 0) continue;
         const int width = count * unit;
         position -= (previousWidth + width) / 2;
-        orbRings.push_back({position, width, record->aspectIndex});
+        orbRings.push_back({position, width, record->aspectIndex, firstOfAspect(day, record)});
         previousWidth = width;
         count = 0;
     }
@@ -124,7 +147,7 @@ void DialLayout::placeSituationRings(const TransitDay& day, int& ringPosition) {
             if (!(range.from > lastEnd)) continue;
             arcs.push_back({ringPosition, ringWidth, records[i]->aspectIndex, clampHour(range.from),
                             clampHour(range.to), at(ringPosition, range.from),
-                            at(ringPosition, range.to)});
+                            at(ringPosition, range.to), static_cast<int>(i)});
             lastEnd = range.to;
             placed[i] = true;
             --unplaced;
@@ -139,19 +162,56 @@ void DialLayout::placeMoonSectors(const TransitDay& day, int outerLimit) {
     const int depth = static_cast<int>((outerLimit - inner) * kMoonDepth);
     const int stagger = (outerLimit - inner - depth) / 4;
     int q = inner;
-    for (const TransitSituation* record : day.moon()) {
+    for (std::size_t i = 0; i < day.moon().size(); ++i) {
+        const TransitSituation* record = day.moon()[i];
         const Range range = rangeOf(*record, day.start());
         sectors.push_back({record->aspectIndex,
                            {at(q, range.from), at(q, range.to), at(q + depth, range.to),
-                            at(q + depth, range.from)}});
+                            at(q + depth, range.from)},
+                           static_cast<int>(i)});
         q += stagger;
         if (q + depth >= outerLimit) q = inner;
     }
 }
 
+bool DialLayout::inSector(const MoonSector& sector, Point point) const {
+    return insidePolygon(sector.corners, point.x, point.y);
+}
+
+std::optional<DialLayout::Hit> DialLayout::hitAt(Point point) const {
+    for (auto it = sectors.rbegin(); it != sectors.rend(); ++it) {
+        if (inSector(*it, point)) return Hit{Hit::Kind::Moon, it->record};
+    }
+    const double dx = point.x - cx_;
+    const double dy = point.y * ySign - cy_;
+    const double r = std::hypot(dx, dy);
+    // The inverse of dialPoint: hour 0 at the top, clockwise.
+    const double hour = std::fmod(std::atan2(dy, dx) * 12.0 / kPi + 30.0, 24.0);
+    for (const auto& arc : arcs) {
+        if (std::abs(r - arc.radius) <= arc.width / 2.0 && hour >= arc.from && hour <= arc.to) {
+            return Hit{Hit::Kind::Situation, arc.record};
+        }
+    }
+    for (const auto& ring : orbRings) {
+        if (std::abs(r - ring.radius) <= ring.width / 2.0) return Hit{Hit::Kind::Orb, ring.first};
+    }
+    return std::nullopt;
+}
+
+int DialLayout::paperSide(const Input& input) {
+    return std::min(std::abs(input.width), std::abs(input.height)) - 2 * kPaperMargin;
+}
+
+// The rings with their borders keep two date heights from the frame, so that the date, which
+// stands on the frame's top edge, stays clear of them and no ring touches the frame's sides.
+int DialLayout::paperRadius(const Input& input) {
+    const int side = paperSide(input);
+    return side / 2 - 2 * (side / 30);
+}
+
 void DialLayout::placePaperFrame(const Input& input) {
     PaperFrame page;
-    const int side = std::min(std::abs(input.width) - 2 * 500, std::abs(input.height) - 2 * 500);
+    const int side = paperSide(input);
     page.frame = {cx_ - side / 2, (cy_ - side / 2) * ySign, cx_ + side / 2,
                   (cy_ + side / 2) * ySign};
     page.dateHeight = side / 30;

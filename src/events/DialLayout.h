@@ -25,6 +25,7 @@ class DialLayout {
         int radius = 0;
         int width = 0;
         int aspect = 0;
+        int first = 0;  // the ring's first record in the day's orb transit list
     };
     // A situation's range along a ring, from hour `from` to hour `to` clockwise, both already
     // held to 0 ... 24; `start` and `end` are the dial points of the two hours.
@@ -36,11 +37,21 @@ class DialLayout {
         double to = 0.0;
         Point start;
         Point end;
+        int record = 0;  // in the day's situation list
     };
     // A Moon situation: a four-cornered patch between two radii and its start and end hours.
     struct MoonSector {
         int aspect = 0;
         std::array<Point, 4> corners;
+        int record = 0;  // in the day's Moon list
+    };
+    // What lies under a point of the dial: the list of the day it comes from and the record's
+    // place in it (for a ring of orb transits, its first record).
+    struct Hit {
+        enum class Kind { Situation, Moon, Orb };
+        Kind kind = Kind::Situation;
+        int record = 0;
+        friend bool operator==(const Hit&, const Hit&) = default;
     };
     struct HourMark {
         Line spoke;     // colour B
@@ -84,6 +95,10 @@ class DialLayout {
 
     static DialLayout compute(const Input& input);
 
+    // The sector, arc or ring under a point of the same units and sign as the layout; sectors
+    // lie over the arcs, as they are drawn.
+    std::optional<Hit> hitAt(Point point) const;
+
     // The point of an hour (held to 0 ... 24) on a circle around the unflipped centre (cx, cy).
     static Point dialPoint(int cx, int cy, int r, double hour, int ySign);
 
@@ -93,6 +108,9 @@ class DialLayout {
     void placeSituationRings(const TransitDay& day, int& ringPosition);
     void placeMoonSectors(const TransitDay& day, int outerLimit);
     void placePaperFrame(const Input& input);
+    static int paperSide(const Input& input);
+    static int paperRadius(const Input& input);
+    bool inSector(const MoonSector& sector, Point point) const;
     Point at(int r, double hour) const { return dialPoint(cx_, cy_, r, hour, ySign); }
 
     int cx_ = 0;

@@ -386,7 +386,8 @@ void AnalysisDialog::reject() {
     }
 }
 
-void AnalysisDialog::run(CZodiacDoc& doc, QWidget* parent, const std::function<void()>& modified) {
+void AnalysisDialog::run(CZodiacDoc& doc, QWidget* parent, const std::function<void()>& modified,
+                         Initial initial) {
     auto previous = MessageSink::install([parent](std::string_view text) {
         QMessageBox::warning(parent, "Анализ",
                              QString::fromUtf8(text.data(), static_cast<int>(text.size())));
@@ -411,6 +412,7 @@ void AnalysisDialog::run(CZodiacDoc& doc, QWidget* parent, const std::function<v
     AnalysisDialog dialog(doc, day, std::move(notebook),
                           doc.dataFile(CZodiacDoc::kNotebookFileName), parent);
     dialog.markModified_ = modified;
+    if (QListWidget* list = dialog.situationList(initial.list)) list->setCurrentRow(initial.row);
     dialog.exec();
     if (doc.importNotebook()) {
         std::error_code ignored;

@@ -42,7 +42,16 @@ class AnalysisDialog : public QDialog {
 
     // Writes the chart's notebook to the notebook file, runs the window on the event-chart
     // day and reads the file back. Any failure is reported and leaves the chart's notebook.
-    static void run(CZodiacDoc& doc, QWidget* parent, const std::function<void()>& modified);
+    // A situation given opens the window with it selected.
+    struct Initial {
+        AnalysisSession::Selection list = AnalysisSession::Selection::None;
+        int row = -1;
+    };
+    static void run(CZodiacDoc& doc, QWidget* parent, const std::function<void()>& modified,
+                    Initial initial);
+    static void run(CZodiacDoc& doc, QWidget* parent, const std::function<void()>& modified) {
+        run(doc, parent, modified, Initial());
+    }
 
   public slots:
     void accept() override;

@@ -10,6 +10,7 @@
 #include "ui/AppContext.h"
 #include "ui/CTranzitView.h"
 #include "ui/CommandTable.h"
+#include "ui/DialLegendView.h"
 #include "ui/EventChartCommands.h"
 #include "ui/PrintCommands.h"
 #include "ui/WindowServices.h"
@@ -28,8 +29,14 @@ CTrChildFrame::CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResour
     layout->addWidget(toolBar_);
     buildBar();
     layout->addWidget(bar_);
+    auto* dialRow = new QHBoxLayout;
+    dialRow->setSpacing(0);
     view_ = new CTranzitView(*chart_, resources, this);
-    layout->addWidget(view_, 1);
+    dialRow->addWidget(view_, 1);
+    legend_ = new DialLegendView(*chart_, this);
+    legend_->setVisible(DialLegendView::shown());
+    dialRow->addWidget(legend_);
+    layout->addLayout(dialRow, 1);
     connect(chart_.get(), &OpenChart::viewsUpdated, this, [this](int) { refreshBar(); });
     refreshBar();
 }
@@ -54,7 +61,15 @@ bool CTrChildFrame::mayOpenFirst(OpenChart& chart, const WindowServices& service
 }
 
 void CTrChildFrame::addMenus(const Menus& menus) {
-    EventChartCommands::addViewMenu(menus.bar, menus.commands);
+    QMenu* view = EventChartCommands::addViewMenu(menus.bar, menus.commands);
+    view->addSeparator();
+    QAction* legend = view->addAction("Легенда циферблата");
+    legend->setCheckable(true);
+    legend->setChecked(legend_->isVisible());
+    connect(legend, &QAction::toggled, legend_, [this](bool shown) {
+        DialLegendView::setShown(shown);
+        legend_->setVisible(shown);
+    });
 }
 
 bool CTrChildFrame::print(QPrinter& printer, QWidget* dialogParent) {

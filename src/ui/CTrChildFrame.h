@@ -13,6 +13,7 @@
 namespace orvanta {
 
 class CTranzitView;
+class DialLegendView;
 struct ChartResources;
 
 // The event chart window: its tool bar, the bar with the up-down control (a day back or
@@ -40,6 +41,7 @@ class CTrChildFrame : public QWidget, public ChartWindow {
     }
     bool savePicture(const std::filesystem::path& file, std::string& reason) override;
     CTranzitView* view() const { return view_; }
+    DialLegendView* legend() const { return legend_; }
     QToolBar* toolBar() const { return toolBar_; }
     QPushButton* zoneButton() const { return zoneButton_; }
     QToolButton* dayBackButton() const { return dayBack_; }
@@ -67,6 +69,7 @@ class CTrChildFrame : public QWidget, public ChartWindow {
     QLineEdit* nameField_ = nullptr;
     QLineEdit* dateField_ = nullptr;
     CTranzitView* view_ = nullptr;
+    DialLegendView* legend_ = nullptr;
 };
 
 }  // namespace orvanta

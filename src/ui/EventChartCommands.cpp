@@ -29,7 +29,7 @@ std::optional<bool> runDateSelection(OpenChart& chart, AppContext& context, QWid
 
 }  // namespace
 
-void EventChartCommands::addViewMenu(QMenuBar& bar, const CommandTable& commands) {
+QMenu* EventChartCommands::addViewMenu(QMenuBar& bar, const CommandTable& commands) {
     QMenu* view = bar.addMenu("&Вид");
     commands.addAlias(*view, "Изменить исходные данные...", Command::ChangeBirthData);
     view->addAction(commands.action(Command::EventSettings));
@@ -42,6 +42,7 @@ void EventChartCommands::addViewMenu(QMenuBar& bar, const CommandTable& commands
     commands.addAlias(*view, "Натальная карта", Command::NatalWindow);
     view->addAction(commands.action(Command::TextWindow));
     view->addAction(commands.action(Command::EventWindow));
+    return view;
 }
 
 bool EventChartCommands::selectDate(OpenChart& chart, AppContext& context, QWidget* parent) {

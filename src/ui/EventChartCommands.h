@@ -13,7 +13,8 @@ struct AppContext;
 // The event chart window's menu "Вид" and its date selection, for the main frame.
 class EventChartCommands {
   public:
-    static void addViewMenu(QMenuBar& bar, const CommandTable& commands);
+    // Returns the menu, for the window to add its own items.
+    static QMenu* addViewMenu(QMenuBar& bar, const CommandTable& commands);
 
     // The date selection on the chart; on OK with a change the event chart is built again.
     // True when something changed.

@@ -30,10 +30,8 @@ void SituationLineDelegate::drawPictures(QPainter& painter,
                                          const std::array<const Picture*, 3>& pictures,
                                          QPoint corner, int size) {
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const QImage image = PicturePainter::toImage(*pictures[i]);
-        if (image.isNull()) continue;
         const QRect target(corner.x() + static_cast<int>(i) * size, corner.y(), size, size);
-        painter.drawImage(target, image);
+        PicturePainter::drawImage(painter, *pictures[i], target);
     }
 }
 

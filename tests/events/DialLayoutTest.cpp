@@ -135,13 +135,63 @@ TEST(DialLayout, PaperHasMarginsAFrameAndTheDateWithItsDayOfWeek) {
     const auto layout = layoutOf({}, {}, 21000, -29700, true);
     EXPECT_EQ(layout.ySign, -1);
     EXPECT_EQ(layout.centre, (Point{10500, -14850}));
-    EXPECT_EQ(layout.radius, 10500 - 750);
+    // Frame side 21000 - 1000 = 20000, date height 20000 / 30 = 666; R = 10000 - 2 * 666.
+    EXPECT_EQ(layout.radius, 8668);
     ASSERT_TRUE(layout.paper.has_value());
     EXPECT_EQ(layout.paper->frame, (Rect{500, -4850, 20500, -24850}));
     EXPECT_EQ(layout.paper->dateHeight, 666);
     EXPECT_EQ(layout.paper->dateStart, (Point{10500, -4850}));
     EXPECT_EQ(layout.paper->date, "15.6.2024г. СУББОТА");
-    EXPECT_EQ(layout.midnightGap, (Line{{10500, -14850}, {10500, 0}}));
+    // g = 8668 / 50 = 173: the gap ends at 14850 - 8668 - 173, inside the frame.
+    EXPECT_EQ(layout.midnightGap, (Line{{10500, -14850}, {10500, -6009}}));
+}
+
+// The outer ring border and the date's band (the date stands on the frame's top edge, about
+// a date height tall) must stay inside the frame on every page shape.
+TEST(DialLayout, PaperDialAndItsDateFitInsideTheFrame) {
+    const TransitSituation orb = situation(0, 0, 12.0, 24.0);
+    for (const auto& [width, height] :
+         {std::pair{21000, -29700}, std::pair{27940, -21590}, std::pair{14800, -21000}}) {
+        const auto layout = layoutOf({}, {orb, orb, orb}, width, height, true);
+        ASSERT_TRUE(layout.ringBorders.has_value());
+        const Rect& frame = layout.paper->frame;
+        const int outer = (*layout.ringBorders)[0];
+        EXPECT_GT(layout.centre.x - outer, frame.left) << width;
+        EXPECT_LT(layout.centre.x + outer, frame.right) << width;
+        EXPECT_GT(layout.centre.y - outer, frame.bottom) << width;
+        EXPECT_LT(layout.centre.y + outer + layout.paper->dateHeight, frame.top) << width;
+        EXPECT_LT(layout.midnightGap.to.y, frame.top) << width;
+    }
+}
+
+TEST(DialLayout, HitsTheSectorArcOrRingUnderAPoint) {
+    using Kind = DialLayout::Hit::Kind;
+    // A situation from 2 to 4 o'clock on the first ring (422, w = 14); the Moon from 11 to 13
+    // o'clock between 118 and 118 + 217 (see above); the sector is found before the ring.
+    const auto screen = layoutOf({situation(1, 0, 3.0, 2.0), situation(2, 1, 12.0, 2.0)});
+    const auto paper = layoutOf({situation(1, 0, 3.0, 2.0)}, {}, 21000, -29700, true);
+    // Orb rings from R = 500 inwards: two of aspect 3 (20 wide, at 490), one of 4 (at 475).
+    const auto orbs = layoutOf(
+        {}, {situation(5, 3, 0.0, 24.0), situation(6, 4, 0.0, 24.0), situation(7, 3, 0.0, 24.0)});
+    const struct {
+        const DialLayout* layout;
+        Point point;
+        std::optional<DialLayout::Hit> hit;
+    } cases[] = {
+        {&screen, DialLayout::dialPoint(500, 500, 422, 3.0, 1),
+         DialLayout::Hit{Kind::Situation, 0}},
+        {&screen, DialLayout::dialPoint(500, 500, 432, 3.0, 1), std::nullopt},  // beside the ring
+        {&screen, DialLayout::dialPoint(500, 500, 422, 5.0, 1), std::nullopt},  // after its end
+        {&screen, DialLayout::dialPoint(500, 500, 200, 12.0, 1), DialLayout::Hit{Kind::Moon, 0}},
+        {&screen, DialLayout::dialPoint(500, 500, 200, 14.0, 1), std::nullopt},
+        {&paper, DialLayout::dialPoint(10500, 14850, paper.arcs[0].radius, 3.0, -1),
+         DialLayout::Hit{Kind::Situation, 0}},
+        {&orbs, DialLayout::dialPoint(500, 500, 495, 20.0, 1), DialLayout::Hit{Kind::Orb, 0}},
+        {&orbs, DialLayout::dialPoint(500, 500, 475, 7.0, 1), DialLayout::Hit{Kind::Orb, 1}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.layout->hitAt(c.point), c.hit) << c.point.x << "," << c.point.y;
+    }
 }
 
 }  // namespace

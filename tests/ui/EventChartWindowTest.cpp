@@ -10,11 +10,13 @@
 #include "WidgetInput.h"
 #include "common/AppFolder.h"
 #include "common/MessageSink.h"
+#include "ui/AnalysisDialog.h"
 #include "ui/AppContext.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTrChildFrame.h"
 #include "ui/CTranzitView.h"
 #include "ui/CommandIds.h"
+#include "ui/DialLegendView.h"
 #include "ui/EventChartCommands.h"
 #include "ui/EventDateDialog.h"
 #include "ui/StartUp.h"
@@ -23,6 +25,7 @@ namespace orvanta {
 namespace {
 
 using testing::click;
+using testing::clickAt;
 using testing::retype;
 using testing::whenModal;
 
@@ -76,9 +79,10 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
         if (top->text() != "&Вид") continue;
         for (QAction* item : top->menu()->actions()) items << item->text();
     }
-    EXPECT_EQ(items, (QStringList{"Изменить исходные данные...", "Изменить отображение...",
-                                  "Другой день...", "", "Анализ", "", "Натальная карта",
-                                  "Текст интерпретации", "Карта событий"}));
+    EXPECT_EQ(items,
+              (QStringList{"Изменить исходные данные...", "Изменить отображение...",
+                           "Другой день...", "", "Анализ", "", "Натальная карта",
+                           "Текст интерпретации", "Карта событий", "", "Легенда циферблата"}));
 
     CZodiacDoc& doc = event->chart().doc();
     doc.eventChart().date = {15, 6, 2024};
@@ -102,6 +106,67 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
     auto* second = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(&second->chart(), &event->chart());
+}
+
+QAction* viewItem(CMainFrame& frame, const QString& text) {
+    for (QAction* top : frame.menuBar()->actions()) {
+        if (top->text() != "&Вид") continue;
+        for (QAction* item : top->menu()->actions()) {
+            if (item->text() == text) return item;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(EventChartWindowTest, TheDialExplainsItselfByLegendTooltipAndClick) {
+    CMainFrame frame(context_);
+    frame.resize(1000, 800);
+    frame.show();
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(sample().string())));
+    whenModal<EventDateDialog>(
+        [](EventDateDialog& dialog) { click(child<QPushButton>(dialog, "ok")); });
+    frame.commandAction(command::kBuildEventChart)->trigger();
+    QApplication::processEvents();
+    auto* event = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(event, nullptr);
+    CZodiacDoc& doc = event->chart().doc();
+    doc.eventChart().date = {15, 6, 2024};
+    event->view()->grab();
+
+    QAction* legend = viewItem(frame, "Легенда циферблата");
+    ASSERT_NE(legend, nullptr);
+    EXPECT_TRUE(legend->isChecked());
+    EXPECT_TRUE(event->legend()->isVisible());
+    legend->trigger();
+    EXPECT_FALSE(event->legend()->isVisible());
+    legend->trigger();
+    EXPECT_TRUE(event->legend()->isVisible());
+    QApplication::processEvents();
+
+    // The middle of the first arc, as the dial lays itself out in the view.
+    const auto& state = doc.eventChart();
+    const TransitDay day(state.situations, state.orbTransits, state.date);
+    const QSize area = event->view()->size();
+    const DialLayout layout =
+        DialLayout::compute({area.width(), area.height(), false, state.date, &day});
+    ASSERT_FALSE(layout.arcs.empty());
+    const auto& arc = layout.arcs.front();
+    const Point middle = DialLayout::dialPoint(layout.centre.x, layout.centre.y, arc.radius,
+                                               (arc.from + arc.to) / 2.0, 1);
+    const TransitSituation& record = *day.situations()[static_cast<std::size_t>(arc.record)];
+    const QString tip = event->view()->situationTextAt({middle.x, middle.y});
+    EXPECT_TRUE(
+        tip.startsWith("Транзит: " + QString::fromStdString(doc.transitBodies()[record.body].name)))
+        << tip.toStdString();
+    EXPECT_TRUE(event->view()->situationTextAt({2, 2}).isEmpty());  // the corner: no situation
+
+    int selected = -1;
+    whenModal<AnalysisDialog>([&selected](AnalysisDialog& dialog) {
+        selected = dialog.situationList(AnalysisSession::Selection::Day)->currentRow();
+        dialog.reject();
+    });
+    clickAt(event->view(), {middle.x, middle.y});
+    EXPECT_EQ(selected, arc.record);
 }
 
 TEST_F(EventChartWindowTest, WindowMovesKeepTheDateInsideAndAnInvalidDateIsNotAccepted) {

@@ -1,11 +1,20 @@
-#include "GlyphTable.h"
+#include "draw/GlyphTable.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTextStream>
 #include <stdexcept>
 
-namespace orvanta::pictures {
+namespace orvanta {
+
+// The text of data/pictures/glyphs.tsv, written into a source file when the build is configured.
+extern const char kDeliveredGlyphTable[];
+
+const QVector<GlyphRow>& GlyphTable::delivered() {
+    // The picture generator has read the same text at build time, so it parses.
+    static const QVector<GlyphRow> rows = parse(QString::fromUtf8(kDeliveredGlyphTable));
+    return rows;
+}
 
 GlyphRow GlyphTable::parseRow(const QString& line, int number) {
     const QStringList fields = line.split('\t');
@@ -32,7 +41,12 @@ QVector<GlyphRow> GlyphTable::read(const QString& path) {
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         throw std::runtime_error("cannot read " + path.toStdString());
     }
-    QTextStream in(&file);
+    return parse(QString::fromUtf8(file.readAll()));
+}
+
+QVector<GlyphRow> GlyphTable::parse(const QString& text) {
+    QString copy = text;
+    QTextStream in(&copy, QIODevice::ReadOnly);
     QVector<GlyphRow> rows;
     for (int number = 1; !in.atEnd(); ++number) {
         const QString line = in.readLine();
@@ -42,4 +56,4 @@ QVector<GlyphRow> GlyphTable::read(const QString& path) {
     return rows;
 }
 
-}  // namespace orvanta::pictures
+}  // namespace orvanta

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-namespace orvanta::pictures {
+namespace orvanta {
 
 // One row of the glyph table: what to draw and where it goes.
 struct GlyphRow {
@@ -22,9 +22,12 @@ class GlyphTable {
   public:
     // Throws std::runtime_error naming the line that is wrong.
     static QVector<GlyphRow> read(const QString& path);
+    static QVector<GlyphRow> parse(const QString& text);
+    // The table the delivered pictures were drawn from, built into the program.
+    static const QVector<GlyphRow>& delivered();
 
   private:
     static GlyphRow parseRow(const QString& line, int number);
 };
 
-}  // namespace orvanta::pictures
+}  // namespace orvanta

@@ -1,4 +1,4 @@
-#include "GlyphPainter.h"
+#include "draw/GlyphPainter.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -6,7 +6,7 @@
 #include <QtMath>
 #include <stdexcept>
 
-namespace orvanta::pictures {
+namespace orvanta {
 namespace {
 
 // The share of the picture a symbol fills, leaving a margin so that neighbours do not touch.
@@ -183,13 +183,23 @@ void GlyphPainter::drawTile(QPainter& painter, const QColor& ground, int size) {
     painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 6.0, size / 6.0);
 }
 
+int GlyphPainter::sizeOf(const GlyphRow& row) {
+    return row.kind == "pictogram" ? kPictogramSize : kSymbolSize;
+}
+
 QImage GlyphPainter::paint(const GlyphRow& row) {
-    const bool pictogram = row.kind == "pictogram";
-    const int size = pictogram ? kPictogramSize : kSymbolSize;
+    const int size = sizeOf(row);
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter, row);
+    return image;
+}
+
+void GlyphPainter::draw(QPainter& painter, const GlyphRow& row) {
+    const bool pictogram = row.kind == "pictogram";
+    const int size = sizeOf(row);
     if (row.ground.isValid()) drawTile(painter, row.ground, size);
     painter.translate(size / 2.0, size / 2.0);
     const double box = size * (pictogram ? kPictogramFill : kSymbolFill);
@@ -208,7 +218,6 @@ QImage GlyphPainter::paint(const GlyphRow& row) {
         throw std::runtime_error(row.file.toStdString() + ": unknown drawing " +
                                  row.drawing.toStdString());
     }
-    return image;
 }
 
-}  // namespace orvanta::pictures
+}  // namespace orvanta

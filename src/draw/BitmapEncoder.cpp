@@ -1,8 +1,8 @@
-#include "BitmapEncoder.h"
+#include "draw/BitmapEncoder.h"
 
 #include "common/BinaryWriter.h"
 
-namespace orvanta::pictures {
+namespace orvanta {
 
 std::vector<std::uint8_t> BitmapEncoder::header(const QImage& image, int bitCount, int colours,
                                                 std::size_t imageSize) {
@@ -55,4 +55,4 @@ std::vector<std::uint8_t> BitmapEncoder::trueColour(const QImage& image) {
     return out;
 }
 
-}  // namespace orvanta::pictures
+}  // namespace orvanta

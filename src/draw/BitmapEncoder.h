@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace orvanta::pictures {
+namespace orvanta {
 
 // Turns a drawn image into a packed device-independent bitmap with an information header.
 class BitmapEncoder {
@@ -19,4 +19,4 @@ class BitmapEncoder {
                                             std::size_t imageSize);
 };
 
-}  // namespace orvanta::pictures
+}  // namespace orvanta

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "GlyphTable.h"
+#include "draw/GlyphTable.h"
 
-namespace orvanta::pictures {
+namespace orvanta {
 
 // Draws one picture of the glyph table: a character or letters of a font fitted into the
 // picture, a figure drawn from lines, or a star polygon.
@@ -17,6 +17,12 @@ class GlyphPainter {
 
     // Throws std::runtime_error for a drawing it does not know or a character the font lacks.
     static QImage paint(const GlyphRow& row);
+    // Draws the same figure on any painter, in a square of side sizeOf(row) at the origin of
+    // the painter's coordinates; the painter's transformation scales it to where it goes.
+    // Only a pictogram's tile is filled: a symbol leaves its ground as it was.
+    static void draw(QPainter& painter, const GlyphRow& row);
+    // The side of the delivered picture in pixels.
+    static int sizeOf(const GlyphRow& row);
 
   private:
     static QPainterPath textPath(const GlyphRow& row, const QString& text);
@@ -27,4 +33,4 @@ class GlyphPainter {
     static void drawTile(QPainter& painter, const QColor& ground, int size);
 };
 
-}  // namespace orvanta::pictures
+}  // namespace orvanta
