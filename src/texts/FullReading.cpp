@@ -7,6 +7,7 @@
 #include "calc/Bodies.h"
 #include "natal/ChartShape.h"
 #include "natal/ChartSummary.h"
+#include "texts/LineEnds.h"
 #include "texts/ReadingAspects.h"
 #include "texts/ReadingFormat.h"
 #include "texts/ReadingOverview.h"
@@ -301,6 +302,15 @@ FullReading::Result FullReading::build(const BirthData& birth, const ChartData& 
     const auto texts = ReadingTexts::load(library_);
     if (!texts) return {};
     return {Writer(*texts, birth, chart, aspects).run(), true};
+}
+
+std::string FullReading::forCodePage(const std::string& text) {
+    std::string result = LineEnds::toCrLf(text);
+    constexpr std::string_view kPrime = "′";
+    for (auto at = result.find(kPrime); at != std::string::npos; at = result.find(kPrime, at)) {
+        result.replace(at, kPrime.size(), "'");
+    }
+    return result;
 }
 
 }  // namespace orvanta

@@ -48,6 +48,8 @@ enum class Command {
     Analysis,
     EventDate,
     EventStep,
+    ReadingWindow,
+    ShowPatterns,
     Count  // the number of commands; stays last
 };
 

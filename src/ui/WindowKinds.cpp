@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/CBornChildFrame.h"
+#include "ui/CReadingChildFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTrChildFrame.h"
 
@@ -13,6 +14,7 @@ WindowKinds WindowKinds::standard() {
     kinds.add<CBornChildFrame>();
     kinds.add<CTrChildFrame>();
     kinds.add<CTextChildFrame>();
+    kinds.add<CReadingChildFrame>();
     return kinds;
 }
 
