@@ -26,6 +26,7 @@ PatternHighlight PatternHighlight::compute(const WheelLayout& layout,
             }
         }
     }
+    if (patterns.empty()) result.noneNote = origin;
     std::vector<PatternKind> kinds;
     for (const AspectPattern& pattern : patterns) {
         if (std::find(kinds.begin(), kinds.end(), pattern.kind) == kinds.end())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -29,11 +30,16 @@ class PatternHighlight {
     static PatternHighlight compute(const WheelLayout& layout,
                                     const std::vector<AspectPattern>& patterns, Point origin);
 
+    // The note in place of the legend when the chart has no pattern, so that the item that is
+    // switched on visibly did its work.
+    static constexpr std::string_view kNoneFound = "Конфигураций аспектов нет";
+
     // The name a user reads: "Большой тригон", "Тау-квадрат"; the same names as the full reading …
     static std::string_view label(PatternKind kind);
 
     std::vector<Stroke> strokes;    // in pattern order, then in the wheel's chord order
     std::vector<LegendRow> legend;  // one row per kind found, in kind order
+    std::optional<Point> noneNote;  // where kNoneFound goes, when nothing was found
     int lineWidth = 0;              // wider than any chord of the settings' usual widths
     int rowHeight = 0;
 };

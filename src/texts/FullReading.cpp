@@ -122,8 +122,10 @@ void Writer::writeData() {
          ", " + ReadingFormat::date(b.day, b.month, b.year));
     line(texts_.text("данные: гринвич") + ": " + ReadingFormat::clock(b.gmtHour, b.gmtMinute) +
          ", " + ReadingFormat::date(b.gmtDay, b.gmtMonth, b.gmtYear));
-    line(texts_.text("данные: место") + ": " + b.place + " (" +
-         ReadingFormat::coordinates(b.latitude, b.longitude) + ")");
+    // A chart made from coordinates alone has no place name to put the coordinates beside.
+    const std::string coordinates = ReadingFormat::coordinates(b.latitude, b.longitude);
+    line(texts_.text("данные: место") + ": " +
+         (b.place.empty() ? coordinates : b.place + " (" + coordinates + ")"));
     line(texts_.text("данные: пояс") + ": " + ReadingFormat::zone(b.diffGreenwich));
     line(texts_.text("данные: дома") + ": " +
          (summary_.hasHouses() ? b.houseSystemName : texts_.text("данные: без домов")));

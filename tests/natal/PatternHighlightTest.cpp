@@ -72,18 +72,20 @@ TEST_F(PatternHighlightTest, LegendHasOneRowPerKindGoingDownFromTheOrigin) {
     EXPECT_EQ(highlight_.legend[0].text, (Point{37, 20}));
     EXPECT_EQ(highlight_.legend[1].kind, PatternKind::TSquare);
     EXPECT_EQ(highlight_.legend[1].swatch, (Rect{10, 47, 28, 65}));
+    EXPECT_FALSE(highlight_.noneNote);
 }
 
-TEST(PatternHighlight, NoPatternsNoStrokesNoLegend) {
+TEST(PatternHighlight, NoPatternsNoStrokesAndANoteInPlaceOfTheLegend) {
     ChartData chart = test::emptyHandChart();
     test::placeBody(chart, 1, 0.0);
     test::placeBody(chart, 2, 90.0);
     const WheelLayout layout =
         WheelLayout::compute(chart, ZodiacOrientation{}, test::majorAspects(),
                              WheelLayout::Frame::screen(0, 0, 100, 100));
-    const PatternHighlight highlight = PatternHighlight::compute(layout, {}, Point{});
+    const PatternHighlight highlight = PatternHighlight::compute(layout, {}, Point{4, 6});
     EXPECT_TRUE(highlight.strokes.empty());
     EXPECT_TRUE(highlight.legend.empty());
+    EXPECT_EQ(highlight.noneNote, (Point{4, 6}));
     EXPECT_EQ(highlight.lineWidth, 3);  // the floor: R0 = 50 would give 0
 }
 

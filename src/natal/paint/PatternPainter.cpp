@@ -33,11 +33,9 @@ void PatternPainter::paint(Canvas& canvas, const NatalChart& natal, const ChartR
     const WheelLayout layout =
         WheelLayout::compute(natal.chart, natal.orientation, natal.aspects, frame);
     const auto patterns = AspectPatterns::find(natal.chart, natal.aspects);
-    const int margin = 4;
-    paint(canvas,
-          PatternHighlight::compute(layout, patterns,
-                                    Point{target.left() + margin, target.top() + margin}),
-          resources);
+    // Right of the mark that the window puts in the corner of its active pane.
+    const Point origin{target.left() + 24, target.top() + 4};
+    paint(canvas, PatternHighlight::compute(layout, patterns, origin), resources);
 }
 
 void PatternPainter::paint(Canvas& canvas, const PatternHighlight& highlight,
@@ -56,6 +54,12 @@ void PatternPainter::paint(Canvas& canvas, const PatternHighlight& highlight,
         const std::string_view label = PatternHighlight::label(row.kind);
         canvas.drawText(row.text.x, row.text.y,
                         QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    }
+    if (highlight.noneNote) {
+        canvas.drawText(
+            highlight.noneNote->x, highlight.noneNote->y,
+            QString::fromUtf8(PatternHighlight::kNoneFound.data(),
+                              static_cast<qsizetype>(PatternHighlight::kNoneFound.size())));
     }
     painter.restore();
 }
