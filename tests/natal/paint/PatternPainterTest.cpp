@@ -40,17 +40,5 @@ TEST(PatternPainter, StrokesWideInTheKindsColourAndFillsTheLegendSwatch) {
     EXPECT_EQ(image.pixel(5, 76), kGround);
 }
 
-TEST(PatternPainter, EveryKindHasItsOwnColour) {
-    const PatternKind kinds[] = {
-        PatternKind::Stellium,       PatternKind::GrandTrine, PatternKind::TSquare,
-        PatternKind::GrandCross,     PatternKind::Yod,        PatternKind::Kite,
-        PatternKind::MysticRectangle};
-    for (PatternKind a : kinds) {
-        for (PatternKind b : kinds) {
-            if (a != b) EXPECT_NE(PatternPainter::colourOf(a), PatternPainter::colourOf(b));
-        }
-    }
-}
-
 }  // namespace
 }  // namespace orvanta
