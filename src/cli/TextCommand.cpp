@@ -28,16 +28,6 @@ std::optional<std::string> encoded(const std::string& utf8, bool cp1251, std::os
     return bytes;
 }
 
-// CR LF, and the minute sign, which Windows-1251 lacks, as an apostrophe: "10°48'".
-std::string forCodePage(const std::string& text) {
-    std::string result = LineEnds::toCrLf(text);
-    constexpr std::string_view kPrime = "′";
-    for (auto at = result.find(kPrime); at != std::string::npos; at = result.find(kPrime, at)) {
-        result.replace(at, kPrime.size(), "'");
-    }
-    return result;
-}
-
 int writeOut(const std::string& bytes, const std::optional<std::string>& output, std::ostream& out,
              std::ostream& err) {
     if (!output) {
@@ -63,7 +53,8 @@ int writeFullReading(const CZodiacDoc& doc, const CommandLine& line, std::ostrea
     MessageSink::install(std::move(previous));
     if (!reading.complete) return 1;
     const bool cp1251 = line.has("--cp1251");
-    const auto bytes = encoded(cp1251 ? forCodePage(reading.text) : reading.text, cp1251, err);
+    const auto bytes =
+        encoded(cp1251 ? FullReading::forCodePage(reading.text) : reading.text, cp1251, err);
     if (!bytes) return 1;
     return writeOut(*bytes, line.value("-o"), out, err);
 }

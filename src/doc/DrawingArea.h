@@ -7,7 +7,8 @@ namespace orvanta {
 struct DrawingArea {
     int baseWidth = 1000;
     int baseHeight = 1000;
-    int zoom = 1;  // 1 or 2
+    int zoom = 1;               // 1 or 2
+    bool showPatterns = false;  // "Показать конфигурации": the wheel highlights the patterns
 
     int width() const { return baseWidth * zoom; }
     int height() const { return baseHeight * zoom; }

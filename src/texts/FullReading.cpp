@@ -7,6 +7,7 @@
 #include "calc/Bodies.h"
 #include "natal/ChartShape.h"
 #include "natal/ChartSummary.h"
+#include "texts/LineEnds.h"
 #include "texts/ReadingAspects.h"
 #include "texts/ReadingFormat.h"
 #include "texts/ReadingOverview.h"
@@ -121,8 +122,10 @@ void Writer::writeData() {
          ", " + ReadingFormat::date(b.day, b.month, b.year));
     line(texts_.text("данные: гринвич") + ": " + ReadingFormat::clock(b.gmtHour, b.gmtMinute) +
          ", " + ReadingFormat::date(b.gmtDay, b.gmtMonth, b.gmtYear));
-    line(texts_.text("данные: место") + ": " + b.place + " (" +
-         ReadingFormat::coordinates(b.latitude, b.longitude) + ")");
+    // A chart made from coordinates alone has no place name to put the coordinates beside.
+    const std::string coordinates = ReadingFormat::coordinates(b.latitude, b.longitude);
+    line(texts_.text("данные: место") + ": " +
+         (b.place.empty() ? coordinates : b.place + " (" + coordinates + ")"));
     line(texts_.text("данные: пояс") + ": " + ReadingFormat::zone(b.diffGreenwich));
     line(texts_.text("данные: дома") + ": " +
          (summary_.hasHouses() ? b.houseSystemName : texts_.text("данные: без домов")));
@@ -301,6 +304,15 @@ FullReading::Result FullReading::build(const BirthData& birth, const ChartData& 
     const auto texts = ReadingTexts::load(library_);
     if (!texts) return {};
     return {Writer(*texts, birth, chart, aspects).run(), true};
+}
+
+std::string FullReading::forCodePage(const std::string& text) {
+    std::string result = LineEnds::toCrLf(text);
+    constexpr std::string_view kPrime = "′";
+    for (auto at = result.find(kPrime); at != std::string::npos; at = result.find(kPrime, at)) {
+        result.replace(at, kPrime.size(), "'");
+    }
+    return result;
 }
 
 }  // namespace orvanta

@@ -31,6 +31,10 @@ class FullReading {
     Result build(const BirthData& birth, const ChartData& chart,
                  const NatalAspectTable& aspects) const;
 
+    // The reading as a Windows-1251 file takes it: CR LF, and the minute sign, which the code
+    // page lacks, as an apostrophe ("10°48'").
+    static std::string forCodePage(const std::string& text);
+
   private:
     const TextLibrary& library_;
 };

@@ -77,8 +77,10 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     menu->addSeparator();
     menu->addAction(commands.action(Command::ZoomIn));
     menu->addAction(commands.action(Command::ZoomOut));
+    menu->addAction(commands.action(Command::ShowPatterns));
     menu->addSeparator();
-    for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
+    for (Command key :
+         {Command::NatalWindow, Command::TextWindow, Command::ReadingWindow, Command::EventWindow})
         menu->addAction(commands.action(key));
     menu->addAction(commands.action(Command::TransitCalendar));
 }

@@ -14,6 +14,7 @@
 #include "ui/AnalysisDialog.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
+#include "ui/CReadingChildFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTrChildFrame.h"
 #include "ui/CalendarCommands.h"
@@ -142,6 +143,12 @@ void CMainFrame::handleChartCommands() {
         Command::ZoomIn, [this] { setZoom(2); }, haveChart, zoomIs(2));
     commands_->handle(
         Command::ZoomOut, [this] { setZoom(1); }, haveChart, zoomIs(1));
+    commands_->handle(
+        Command::ShowPatterns, [this] { togglePatterns(); }, haveChart,
+        [this] {
+            OpenChart* chart = activeChart();
+            return chart != nullptr && chart->drawingArea().showPatterns;
+        });
     commands_->handle(Command::EventWindow, showKind(CTrChildFrame::kKind), haveChart);
     commands_->handle(Command::BuildEventChart, showKind(CTrChildFrame::kKind), haveChart);
     commands_->handle(
@@ -224,6 +231,7 @@ std::function<void()> CMainFrame::ownOr(void (ChartWindow::*own)(),
 void CMainFrame::handleTextCommands() {
     const auto haveChart = [this] { return activeChart() != nullptr; };
     commands_->handle(Command::TextWindow, showKind(CTextChildFrame::kKind), haveChart);
+    commands_->handle(Command::ReadingWindow, showKind(CReadingChildFrame::kKind), haveChart);
     commands_->handle(Command::SynthesizeText, showKind(CTextChildFrame::kKind), haveChart);
     // The text window's "Правка"; the main tool bar's cut, copy and paste act on its text.
     textEdit_ = new TextEditCommands(this);
@@ -395,6 +403,14 @@ void CMainFrame::setZoom(int zoom) {
     OpenChart* chart = activeChart();
     if (chart == nullptr) return;
     chart->drawingArea().zoom = zoom;
+    chart->updateAllViews(CZodiacDoc::kHintNatal);
+    updateCommandStates();
+}
+
+void CMainFrame::togglePatterns() {
+    OpenChart* chart = activeChart();
+    if (chart == nullptr) return;
+    chart->drawingArea().showPatterns = !chart->drawingArea().showPatterns;
     chart->updateAllViews(CZodiacDoc::kHintNatal);
     updateCommandStates();
 }

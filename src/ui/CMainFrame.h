@@ -91,6 +91,8 @@ class CMainFrame : public QMainWindow {
     void showAbout();
     void showNotice();
     void setZoom(int zoom);
+    // "Показать конфигурации" of the active chart's wheel.
+    void togglePatterns();
 
     AppContext& context_;
     QMdiArea* mdi_ = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/AppContext.h"
 #include "ui/CTextView.h"
 #include "ui/CommandTable.h"
+#include "ui/InterpretationSource.h"
 #include "ui/PrintCommands.h"
 #include "ui/TextEditCommands.h"
 #include "ui/WindowServices.h"
@@ -17,11 +18,16 @@ namespace orvanta {
 
 CTextChildFrame::CTextChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                                  QWidget* parent)
+    : CTextChildFrame(chart, std::make_unique<InterpretationSource>(*chart), resources, parent) {}
+
+CTextChildFrame::CTextChildFrame(std::shared_ptr<OpenChart> chart,
+                                 std::unique_ptr<TextSource> source,
+                                 const ChartResources& resources, QWidget* parent)
     : QWidget(parent), chart_(std::move(chart)), resources_(resources) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    view_ = new CTextView(chart_, this);
+    view_ = new CTextView(chart_, std::move(source), this);
     layout->addWidget(view_);
     setFocusProxy(view_);
 }

@@ -6,6 +6,7 @@
 #include "texts/paint/TextPagePainter.h"
 #include "ui/ChartWindow.h"
 #include "ui/OpenChart.h"
+#include "ui/TextSource.h"
 
 namespace orvanta {
 
@@ -39,6 +40,11 @@ class CTextChildFrame : public QWidget, public ChartWindow {
     std::optional<int> pageCount(QPrinter& printer) override;
     // The text over as many pages as it takes, within the printer's page ranges.
     bool print(QPrinter& printer, QWidget* dialogParent) override;
+
+  protected:
+    // A text window over another source of text.
+    CTextChildFrame(std::shared_ptr<OpenChart> chart, std::unique_ptr<TextSource> source,
+                    const ChartResources& resources, QWidget* parent);
 
   private:
     TextPagePainter::Job printJob(QPrinter& printer) const;

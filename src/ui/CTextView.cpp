@@ -6,6 +6,7 @@
 #include "common/AtomicFile.h"
 #include "common/Windows1251.h"
 #include "texts/LineEnds.h"
+#include "ui/InterpretationSource.h"
 
 namespace orvanta {
 namespace {
@@ -27,7 +28,11 @@ QString askFileName(QWidget* parent, QFileDialog::AcceptMode mode) {
 }  // namespace
 
 CTextView::CTextView(std::shared_ptr<OpenChart> chart, QWidget* parent)
-    : QPlainTextEdit(parent), chart_(std::move(chart)) {
+    : CTextView(chart, std::make_unique<InterpretationSource>(*chart), parent) {}
+
+CTextView::CTextView(std::shared_ptr<OpenChart> chart, std::unique_ptr<TextSource> source,
+                     QWidget* parent)
+    : QPlainTextEdit(parent), chart_(std::move(chart)), source_(std::move(source)) {
     // Long paragraphs wrap at the window's edge; there is nothing to scroll sideways.
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -42,16 +47,17 @@ CTextView::CTextView(std::shared_ptr<OpenChart> chart, QWidget* parent)
     };
     dialogs_.warning = [this](const QString& text) { QMessageBox::warning(this, "Orvanta", text); };
 
-    chart_->doc().refreshInterpretation();
-    showInterpretation();
+    source_->refresh();
+    showSourceText();
     connect(chart_.get(), &OpenChart::viewsUpdated, this, &CTextView::onDocumentUpdated);
 }
 
-void CTextView::showInterpretation() {
-    // A freshly written interpretation counts as unsaved; an empty one (the library was
-    // missing a file, already reported) has nothing to save.
-    const std::string& text = chart_->doc().interpretation();
+void CTextView::showSourceText() {
+    // A freshly written text counts as unsaved; an empty one (the library was missing a file,
+    // already reported) has nothing to save.
+    const std::string& text = source_->text();
     showText(text, !text.empty());
+    fromSource_ = true;
 }
 
 void CTextView::showText(std::string text, bool modified) {
@@ -70,24 +76,32 @@ bool CTextView::isEdited() const {
 }
 
 void CTextView::onDocumentUpdated() {
-    if (!chart_->doc().isTextOutOfDate()) return;  // edits in the window are kept
+    if (!source_->isOutOfDate()) return;  // edits in the window are kept
     if (document()->isModified() && isEdited()) {
-        // The new interpretation would replace what the user wrote.
-        const auto answer = dialogs_.question(kUnsavedQuestion, QMessageBox::Yes | QMessageBox::No);
+        // The new text would replace what the user wrote.
+        const auto answer =
+            dialogs_.question(source_->unsavedQuestion(), QMessageBox::Yes | QMessageBox::No);
         // A cancelled save keeps the edits; the document stays out of date and asks again.
         if (answer == QMessageBox::Yes && !save()) return;
     }
-    chart_->doc().refreshInterpretation();
-    showInterpretation();
+    source_->refresh();
+    showSourceText();
 }
 
 std::optional<std::string> CTextView::fileBytes(QString* refused) const {
     std::string text = given_;
-    if (isEdited()) {
+    const bool edited = isEdited();
+    if (edited) {
         QString plain = rawText();
         plain.replace(QChar(QChar::ParagraphSeparator), QChar('\n'))
             .replace(QChar(QChar::LineSeparator), QChar('\n'));
-        text = LineEnds::toCrLf(plain.toStdString());
+        text = plain.toStdString();
+    }
+    // A loaded file goes back as it came, or with CR LF after editing.
+    if (fromSource_) {
+        text = source_->fileText(text, edited);
+    } else if (edited) {
+        text = LineEnds::toCrLf(text);
     }
     auto bytes = Windows1251::fromUtf8(text);
     if (!bytes && refused) *refused = QString::fromStdString(Windows1251::firstUnencodable(text));
@@ -140,12 +154,13 @@ bool CTextView::loadFrom(const QString& path) {
     }
     // The file is on disk as it stands: nothing in the window is unsaved.
     showText(Windows1251::toUtf8(std::string(bytes->begin(), bytes->end())), false);
+    fromSource_ = false;
     return true;
 }
 
 bool CTextView::queryClose() {
     if (!document()->isModified()) return true;
-    switch (dialogs_.question(kUnsavedQuestion,
+    switch (dialogs_.question(source_->unsavedQuestion(),
                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             // A cancelled or failed save keeps the window and its text.

@@ -8,12 +8,14 @@
 #include <string>
 
 #include "ui/OpenChart.h"
+#include "ui/TextSource.h"
 
 namespace orvanta {
 
-// The interpretation text of a chart in a plain-text editor that wraps at the window's width.
-// The text a window was given (the interpretation or a loaded file) is kept as it came, so an
-// unedited text is saved byte for byte; an edited one is saved as Windows-1251 with CR LF.
+// A text of a chart (the interpretation, or another source) in a plain-text editor that wraps
+// at the window's width. The text a window was given (the source's or a loaded file) is kept as
+// it came, so an unedited text is saved as its source writes it; an edited one is saved as
+// Windows-1251 with CR LF.
 class CTextView : public QPlainTextEdit {
     Q_OBJECT
   public:
@@ -30,6 +32,8 @@ class CTextView : public QPlainTextEdit {
     };
 
     explicit CTextView(std::shared_ptr<OpenChart> chart, QWidget* parent = nullptr);
+    CTextView(std::shared_ptr<OpenChart> chart, std::unique_ptr<TextSource> source,
+              QWidget* parent = nullptr);
 
     OpenChart& chart() { return *chart_; }
     void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
@@ -51,12 +55,14 @@ class CTextView : public QPlainTextEdit {
 
   private:
     void onDocumentUpdated();
-    void showInterpretation();
+    void showSourceText();
     void showText(std::string text, bool modified);
     QString rawText() const;
     void warn(const QString& text) const;
 
     std::shared_ptr<OpenChart> chart_;
+    std::unique_ptr<TextSource> source_;
+    bool fromSource_ = true;  // the text shown is the source's, not a loaded file's
     Dialogs dialogs_;
     std::string given_;  // UTF-8 as given, with its own line ends
     QString shown_;      // the editor's raw text right after it was given

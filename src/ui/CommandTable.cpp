@@ -100,6 +100,11 @@ const Row kRows[] = {
     {Command::TransitCalendar, 0, "Транзиты за период...",
      "Найти точные транзиты, входы в знаки и стоянки за период и показать их списком\n"
      "Транзиты за период", QKeySequence::UnknownKey, Icon::Calendar},
+    {Command::ReadingWindow, 0, "Подробный разбор",
+     "Создать или сделать активным окно с подробным разбором карты рождения\nПодробный разбор"},
+    {Command::ShowPatterns, 0, "Показать конфигурации",
+     "Выделить на круге аспекты, из которых сложены конфигурации карты\nКонфигурации",
+     QKeySequence::UnknownKey, std::nullopt, true},
 };
 // clang-format on
 

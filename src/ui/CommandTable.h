@@ -49,6 +49,8 @@ enum class Command {
     EventDate,
     EventStep,
     TransitCalendar,
+    ReadingWindow,
+    ShowPatterns,
     Count  // the number of commands; stays last
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/CBornChildFrame.h"
+#include "ui/CReadingChildFrame.h"
 #include "ui/CTextChildFrame.h"
 #include "ui/CTrChildFrame.h"
 #include "ui/CalendarChildFrame.h"
@@ -15,6 +16,7 @@ WindowKinds WindowKinds::standard() {
     kinds.add<CTrChildFrame>();
     kinds.add<CTextChildFrame>();
     kinds.add<CalendarChildFrame>();
+    kinds.add<CReadingChildFrame>();
     return kinds;
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <regex>
@@ -274,6 +275,21 @@ TEST(FullReading, NoSentenceRepeatsAndFewAreSharedBetweenCharts) {
     }
     std::cout << "largest share of sentences shared by two readings: " << worst * 100.0 << "%\n";
     EXPECT_LT(worst, 0.15) << worstShared;
+}
+
+TEST(FullReading, PlaceLineGivesTheCoordinatesBesideANameOrAlone) {
+    const auto& first = readings().front();
+    BirthData unnamed = test::birthDataOf(*first.birth);
+    unnamed.place.clear();
+    const TextLibrary library;
+    const std::string text =
+        FullReading(library).build(unnamed, first.chart, test::majorAspects()).text;
+    EXPECT_NE(first.text.find("Место: " + std::string(first.birth->place) + " ("),
+              std::string::npos);
+    const auto at = text.find("Место: ");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(text[at + std::string("Место: ").size()])))
+        << text.substr(at, 60);
 }
 
 TEST(FullReading, AChartWithoutHousesSaysWhyAndHasNoAngles) {
