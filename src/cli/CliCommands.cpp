@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/AafCommands.h"
 #include "cli/BatchCommand.h"
 #include "cli/ChartCommand.h"
 #include "cli/DrawingPlugin.h"
@@ -47,6 +48,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
         {"text", "text FILE.map [-o OUT.txt]", &TextCommand::run},
         {"print", "print FILE.map (--wheel | --table) OUT.pdf [--paper A4|Letter] [--landscape]",
          drawing("print")},
+        {"import", "import FILE.aaf [-d FOLDER]", &AafCommands::runImport},
+        {"export", "export FILE.map... -o OUT.aaf", &AafCommands::runExport},
     };
     return commands;
 }
