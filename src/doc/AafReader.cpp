@@ -146,8 +146,8 @@ double AafReader::readZone(std::string_view text) {
     } else {
         std::string_view whole = text.substr(0, letter);
         if (!whole.empty() && (whole.back() == 'h' || whole.back() == 'H')) whole.remove_suffix(1);
-        const double size = (whole.empty() ? 0 : requireNumber(whole, "пояс")) +
-                            minutesPart(text.substr(letter + 1), "пояс");
+        const double size =
+            requireNumber(whole, "пояс") + minutesPart(text.substr(letter + 1), "пояс");
         hours = (text[letter] | 0x20) == 'w' ? -size : size;
     }
     if (std::fabs(hours) > kLargestZone) {
@@ -163,19 +163,18 @@ class AafReader::Session {
     explicit Session(Result& result) : result_(result) {}
 
     void line(int number, std::string_view text) {
-        if (text.size() > kLongestLine) {
-            refuse(number, "строка длиннее " + std::to_string(kLongestLine) + " знаков");
-            return;
-        }
-        if (controlCharacterIn(text)) {
-            refuse(number, "в строке двоичные данные, а не текст");
+        const bool overlong = text.size() > kLongestLine;
+        if (overlong || controlCharacterIn(text)) {
+            unreadable(number, trimmed(text.substr(0, 8)),
+                       overlong ? "строка длиннее " + std::to_string(kLongestLine) + " знаков"
+                                : std::string("в строке двоичные данные, а не текст"));
             return;
         }
         text = trimmed(text);
         if (text.empty() || text.starts_with("#:")) return;
         if (!text.starts_with('#')) {
-            // A comment may go on over several lines; anything else is no chunk.
-            if (!inSkippedChunk_) refuse(number, "строка не начинается с «#»");
+            // A comment may go on over several lines; anything else ends the record.
+            if (!inSkippedChunk_) stray(number, "строка не начинается с «#»");
             return;
         }
         const auto colon = text.find(':');
@@ -192,19 +191,42 @@ class AafReader::Session {
     }
 
   private:
+    void startRecord(int number) {
+        finish();
+        record_.emplace();
+        record_->line = number;
+        refused_ = false;
+        strayReported_ = false;
+    }
+
+    // A chunk line that cannot be read costs its record; any other such line ends the record
+    // it follows, which keeps what it had.
+    void unreadable(int number, std::string_view start, const std::string& message) {
+        if (start.starts_with("#A93")) startRecord(number);
+        if (start.starts_with('#') && record_) {
+            refuse(number, message);
+        } else {
+            stray(number, message);
+        }
+    }
+
+    void stray(int number, const std::string& message) {
+        finish();
+        inSkippedChunk_ = false;
+        result_.problems.push_back({number, message + "; строка пропущена"});
+    }
+
     void chunk(int number, std::string_view id, std::string_view data) {
         inSkippedChunk_ = false;
         if (id == "#A93") {
-            finish();
-            record_.emplace();
-            record_->line = number;
-            refused_ = false;
-            strayReported_ = false;
+            startRecord(number);
             guarded(number, [&] { readA93(data); });
             return;
         }
         if (!record_) {
-            if (!strayReported_) result_.problems.push_back({number, "блок до первой записи #A93"});
+            if (!strayReported_) {
+                result_.problems.push_back({number, "блок вне записи: перед ним нет #A93"});
+            }
             strayReported_ = true;
             return;
         }
