@@ -11,8 +11,8 @@
 namespace orvanta {
 namespace {
 
-// A local time and the Julian day may disagree by a zone and its daylight hour, not more.
-constexpr double kLargestDifference = 15.0;
+// No clock on Earth is further from Universal Time; the chart command allows as much.
+constexpr double kLargestDifference = 14.0;
 
 // Plain letters for U+00C0 to U+00FF, the accented letters of Latin-1.
 constexpr std::string_view kPlainLatin =
@@ -49,11 +49,15 @@ double AafBirthData::julianDay(const Date& date, double hours) {
 }
 
 std::optional<DateTime> AafBirthData::universalTime(double julianDay) {
-    const double minutes = std::round((julianDay - kJulianDayOfBase) * 1440.0);
-    const double lastMinute = Calendar::hoursSinceBase({1, 1, Calendar::kLastYear + 1}, 0.0) * 60.0;
+    // A local date of the program's first or last day may be a Universal date outside them.
+    constexpr int kFirst = Calendar::kFirstYear - 1;
+    const double firstDay = kJulianDayOfBase + Calendar::hoursSinceBase({1, 1, kFirst}, 0.0) / 24.0;
+    const double minutes = std::round((julianDay - firstDay) * 1440.0);
+    const double lastMinute =
+        Calendar::hoursSinceBase({1, 1, Calendar::kLastYear + 2}, 0.0, kFirst) * 60.0;
     if (!(minutes >= 0.0 && minutes < lastMinute)) return std::nullopt;
     const double days = std::floor(minutes / 1440.0);
-    const Date date = Calendar::dateFromHours(days * 24.0).date;
+    const Date date = Calendar::dateFromHours(days * 24.0, kFirst).date;
     const int ofDay = static_cast<int>(minutes - days * 1440.0);
     return DateTime{ofDay / 60, ofDay % 60, date.day, date.month, date.year};
 }
@@ -134,11 +138,10 @@ bool AafBirthData::takeMoment(const AafRecord& record, Work& work) {
         if (!Calendar::isValidDate({birth.day, birth.month, birth.year})) {
             return work.refuse("год " + std::to_string(birth.year) + " вне 1860–2130");
         }
-        if (recordZone) {
-            work.zone = *recordZone;
-            return true;
-        }
-        return takeZoneFromAtlas(record, work);
+        if (!recordZone) return takeZoneFromAtlas(record, work);
+        work.zone = *recordZone;
+        return std::fabs(work.zone) <= kLargestDifference ||
+               work.refuse("пояс с летним временем дальше 14 часов от Гринвича");
     }
     const auto universal = universalTime(*record.julianDay);
     if (!universal) return work.refuse("юлианский день не в 1860–2130 годах");
@@ -153,7 +156,7 @@ bool AafBirthData::takeMoment(const AafRecord& record, Work& work) {
             return work.refuse("время #A93 расходится с юлианским днём #B93 на " +
                                describeHours(work.zone));
         }
-    } else if (recordZone) {
+    } else if (recordZone && std::fabs(*recordZone) <= kLargestDifference) {
         work.zone = *recordZone;
         const DateTime local = Calendar::hourShift(work.zone, *universal);
         birth.day = local.day;

@@ -11,6 +11,7 @@
 
 namespace orvanta {
 
+class CZodiacDoc;
 class PlaceFinder;
 class TimeChangeBase;
 
@@ -37,7 +38,7 @@ class AafImport {
                                           const std::string& name);
 
   private:
-    void importRecord(const AafRecord& record, const std::filesystem::path& folder,
+    void importRecord(const AafRecord& record, const std::filesystem::path& folder, CZodiacDoc& doc,
                       Report& report) const;
 
     const PlaceFinder* places_;

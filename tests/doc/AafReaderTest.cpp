@@ -151,6 +151,9 @@ TEST(AafBirthData, TheJulianDayDecidesTheMoment) {
     // J2000.0 is JD 2451545.0, 1 January 2000 at noon.
     EXPECT_DOUBLE_EQ(AafBirthData::julianDay({1, 1, 2000}, 12.0), 2451545.0);
     EXPECT_EQ(AafBirthData::universalTime(2451545.0), (DateTime{12, 0, 1, 1, 2000}));
+    // Just after midnight of the program's first day, east of Greenwich, it is still 1859.
+    EXPECT_EQ(AafBirthData::universalTime(AafBirthData::julianDay({31, 12, 1859}, 21.5)),
+              (DateTime{21, 30, 31, 12, 1859}));
 }
 
 TEST(AafBirthData, LocalMeanTimeSouthernWesternAndUnknownFields) {
