@@ -1,7 +1,9 @@
 #include "doc/ChartCollection.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <chrono>
+#include <cctype>
 #include <unordered_map>
 
 #include "birthdata/WorldAtlas.h"
@@ -22,8 +24,14 @@ bool isChartFile(const std::filesystem::directory_entry& entry) {
     return extension == ".map";
 }
 
-std::int64_t nanoseconds(std::filesystem::file_time_type time) {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+// Size and modification time from one stat() call; the filesystem library makes one for each.
+bool sizeAndTime(const std::filesystem::path& path, std::uintmax_t& size, std::int64_t& modified) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    size = static_cast<std::uintmax_t>(info.st_size);
+    modified =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    return true;
 }
 
 }  // namespace
@@ -76,11 +84,11 @@ ChartCollection::Refresh ChartCollection::refresh(
         for (std::filesystem::recursive_directory_iterator it(folder, options, error), end;
              !error && it != end; it.increment(error)) {
             if (!isChartFile(*it)) continue;
-            std::error_code statError;
-            const auto size = it->file_size(statError);
-            const auto modified = nanoseconds(it->last_write_time(statError));
+            std::uintmax_t size = 0;
+            std::int64_t modified = 0;
+            const bool stated = sizeAndTime(it->path(), size, modified);
             const auto cached = byPath.find(it->path().string());
-            if (!statError && cached != byPath.end() && cached->second->size == size &&
+            if (stated && cached != byPath.end() && cached->second->size == size &&
                 cached->second->modified == modified) {
                 listings.push_back(*cached->second);
                 ++refresh.reused;
