@@ -48,6 +48,9 @@ enum class Command {
     Analysis,
     EventDate,
     EventStep,
+    Collection,
+    ImportAaf,
+    ExportAaf,
     Count  // the number of commands; stays last
 };
 
