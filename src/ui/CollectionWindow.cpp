@@ -97,7 +97,13 @@ void CollectionWindow::buildTable() {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
+    for (const auto [column, width] : {std::pair{kName, 200}, {kDate, 130}, {kPlace, 170}})
+        table_->setColumnWidth(column, width);
+    // The header's own default is descending.
+    table_->horizontalHeader()->setSortIndicator(kName, Qt::AscendingOrder);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
     // Double-click and Enter both activate the row.
     connect(table_, &QTableWidget::itemActivated, this,
@@ -138,6 +144,7 @@ void CollectionWindow::showListings() {
         auto* place = new SortedItem(damaged ? qtext(c.damage) : qtext(c.place));
         if (damaged) {
             name->setToolTip(qtext(c.damage));
+            place->setToolTip(qtext(c.damage));
             name->setForeground(Qt::darkRed);
             place->setForeground(Qt::darkRed);
         }
