@@ -15,7 +15,7 @@ seconds=${1:-600}
 shift || true
 harnesses=("$@")
 [ ${#harnesses[@]} -eq 0 ] && harnesses=(map aspects planets orientation picture_file
-  picture_embedded places timechange ini keyed_text cli notebook)
+  picture_embedded places timechange ini keyed_text cli notebook aaf)
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

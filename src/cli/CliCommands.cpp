@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/AafCommands.h"
 #include "cli/BatchCommand.h"
 #include "cli/CalendarCommand.h"
 #include "cli/ChartCommand.h"
@@ -68,6 +69,8 @@ const std::vector<CliCommands::Command>& CliCommands::all() {
          "return FILE.map --year YYYY [--lunar --month MM] [--place TEXT | --zone H --lat D "
          "--lon D] [--json] [-o OUT.map]",
          &ReturnCommand::run},
+        {"import", "import FILE.aaf [-d FOLDER]", &AafCommands::runImport},
+        {"export", "export FILE.map... -o OUT.aaf", &AafCommands::runExport},
     };
     return commands;
 }

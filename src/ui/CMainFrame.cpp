@@ -19,6 +19,7 @@
 #include "ui/CTrChildFrame.h"
 #include "ui/CalendarCommands.h"
 #include "ui/ChartWindow.h"
+#include "ui/CollectionWindow.h"
 #include "ui/EventChartCommands.h"
 #include "ui/NoticeDialog.h"
 #include "ui/SettingsCommands.h"
@@ -100,6 +101,13 @@ void CMainFrame::handleFileCommands() {
     commands_->handle(Command::SaveAs, ownOr(saveOwn, onActive(&ChartLifecycle::saveChartAs)),
                       haveChart);
     commands_->handle(Command::Exit, [this] { close(); });
+    commands_->handle(Command::Collection, [this] {
+        collection().show();
+        collection().raise();
+        collection().activateWindow();
+    });
+    commands_->handle(Command::ImportAaf, [this] { collection().importAaf(); });
+    commands_->handle(Command::ExportAaf, [this] { collection().exportAaf(); });
     commands_->handle(Command::About, [this] { showAbout(); });
     commands_->handle(Command::Notice, [this] { showNotice(); });
 }
@@ -272,6 +280,7 @@ void CMainFrame::createToolBar() {
             &QAction::setChecked);
     for (Command key : {Command::New, Command::Open, Command::Save, Command::Print})
         mainToolBar_->addAction(action(key));
+    mainToolBar_->addAction(action(Command::Collection));
     mainToolBar_->addSeparator();
     for (Command key : {Command::Cut, Command::Copy, Command::Paste})
         mainToolBar_->addAction(action(key));
@@ -316,6 +325,9 @@ void CMainFrame::addFileMenu(ChartWindow* window) {
         for (Command key : {Command::Print, Command::PrintPreview, Command::PrintSetup})
             menu->addAction(action(key));
     }
+    menu->addSeparator();
+    for (Command key : {Command::Collection, Command::ImportAaf, Command::ExportAaf})
+        menu->addAction(action(key));
     menu->addSeparator();
     for (QAction* recent : recentActions_) menu->addAction(recent);
     menu->addSeparator();
@@ -413,6 +425,14 @@ void CMainFrame::togglePatterns() {
     chart->drawingArea().showPatterns = !chart->drawingArea().showPatterns;
     chart->updateAllViews(CZodiacDoc::kHintNatal);
     updateCommandStates();
+}
+
+CollectionWindow& CMainFrame::collection() {
+    if (!collection_) {
+        collection_ =
+            new CollectionWindow([this](const QString& path) { charts_->openChart(path); }, this);
+    }
+    return *collection_;
 }
 
 void CMainFrame::showAbout() {

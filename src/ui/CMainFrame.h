@@ -18,6 +18,7 @@
 namespace orvanta {
 
 class ChartWindow;
+class CollectionWindow;
 class TextEditCommands;
 
 // The main frame: menus that follow the active child window, the main tool bar and the
@@ -88,6 +89,8 @@ class CMainFrame : public QMainWindow {
     void updateRecentFileActions();
     void onSubWindowActivated(QMdiSubWindow* window);
 
+    // "Картотека", made when first asked for.
+    CollectionWindow& collection();
     void showAbout();
     void showNotice();
     void setZoom(int zoom);
@@ -107,6 +110,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* mainToolBar_ = nullptr;
     std::unique_ptr<PrintCommands> printing_;
     std::unique_ptr<PictureExportCommands> exporting_;
+    CollectionWindow* collection_ = nullptr;
 };
 
 }  // namespace orvanta

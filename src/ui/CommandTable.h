@@ -51,6 +51,9 @@ enum class Command {
     TransitCalendar,
     ReadingWindow,
     ShowPatterns,
+    Collection,
+    ImportAaf,
+    ExportAaf,
     Count  // the number of commands; stays last
 };
 
