@@ -77,6 +77,9 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     menu->addAction(commands.action(Command::ZoomIn));
     menu->addAction(commands.action(Command::ZoomOut));
     menu->addSeparator();
+    for (Command key : {Command::Synastry, Command::Composite, Command::Davison})
+        menu->addAction(commands.action(key));
+    menu->addSeparator();
     for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
         menu->addAction(commands.action(key));
 }

@@ -19,6 +19,7 @@ namespace orvanta {
 
 class ChartWindow;
 class TextEditCommands;
+class TwoChartCommands;
 
 // The main frame: menus that follow the active child window, the main tool bar and the
 // status bar. The charts' life lives in ChartLifecycle, the child windows in ChartWindows,
@@ -34,6 +35,7 @@ class CMainFrame : public QMainWindow {
     ChartLifecycle& charts() { return *charts_; }
     ChartWindows& windows() { return *windows_; }
     CommandTable& commands() { return *commands_; }
+    TwoChartCommands& twoCharts() { return *twoCharts_; }
 
     // File commands.
     void newChart() { charts_->newChart(); }
@@ -99,6 +101,7 @@ class CMainFrame : public QMainWindow {
     ChartLifecycle* charts_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;
     TextEditCommands* textEdit_ = nullptr;
+    TwoChartCommands* twoCharts_ = nullptr;
     QString menuKind_;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;

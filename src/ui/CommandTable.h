@@ -48,6 +48,10 @@ enum class Command {
     Analysis,
     EventDate,
     EventStep,
+    Synastry,
+    Composite,
+    Davison,
+    SwapCharts,
     Count  // the number of commands; stays last
 };
 
