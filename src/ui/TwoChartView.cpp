@@ -1,6 +1,7 @@
 #include "ui/TwoChartView.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace orvanta {
 
@@ -23,7 +24,16 @@ void TwoChartView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.fillRect(rect(), Qt::white);
+    // The outer ring's symbols reach past the area the wheel is laid out in: the whole
+    // drawing is made smaller to show in the pane.
+    const QSize drawn =
+        TwoChartImage::placement(kind_, charts_.inner(), charts_.outer(), size()).size;
+    const double scale =
+        std::min({1.0, double(width()) / drawn.width(), double(height()) / drawn.height()});
+    painter.save();
+    painter.scale(scale, scale);
     TwoChartImage::paint(kind_, painter, charts_.inner(), charts_.outer(), resources_, size());
+    painter.restore();
     // The same mark as the natal window's panes.
     painter.setPen(QPen(active_ ? QColor(0, 90, 0) : QColor(150, 150, 150), 1));
     painter.setBrush(active_ ? QColor(40, 170, 60) : QColor(Qt::white));
