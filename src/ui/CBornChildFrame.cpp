@@ -79,6 +79,9 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     menu->addAction(commands.action(Command::ZoomOut));
     menu->addAction(commands.action(Command::ShowPatterns));
     menu->addSeparator();
+    for (Command key : {Command::Synastry, Command::Composite, Command::Davison})
+        menu->addAction(commands.action(key));
+    menu->addSeparator();
     for (Command key :
          {Command::NatalWindow, Command::TextWindow, Command::ReadingWindow, Command::EventWindow})
         menu->addAction(commands.action(key));

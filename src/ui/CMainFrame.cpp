@@ -25,6 +25,7 @@
 #include "ui/SettingsCommands.h"
 #include "ui/StepDialog.h"
 #include "ui/TextEditCommands.h"
+#include "ui/TwoChartCommands.h"
 
 namespace orvanta {
 namespace {
@@ -59,6 +60,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     handleWindowCommands();
     handleTextCommands();
     handlePrintCommands();
+    twoCharts_ = new TwoChartCommands(context_, *windows_, *charts_, this);
+    twoCharts_->handle(*commands_);
     createRecentFileActions();
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());

@@ -20,6 +20,7 @@ namespace orvanta {
 class ChartWindow;
 class CollectionWindow;
 class TextEditCommands;
+class TwoChartCommands;
 
 // The main frame: menus that follow the active child window, the main tool bar and the
 // status bar. The charts' life lives in ChartLifecycle, the child windows in ChartWindows,
@@ -35,6 +36,7 @@ class CMainFrame : public QMainWindow {
     ChartLifecycle& charts() { return *charts_; }
     ChartWindows& windows() { return *windows_; }
     CommandTable& commands() { return *commands_; }
+    TwoChartCommands& twoCharts() { return *twoCharts_; }
 
     // File commands.
     void newChart() { charts_->newChart(); }
@@ -104,6 +106,7 @@ class CMainFrame : public QMainWindow {
     ChartLifecycle* charts_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;
     TextEditCommands* textEdit_ = nullptr;
+    TwoChartCommands* twoCharts_ = nullptr;
     QString menuKind_;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;

@@ -66,6 +66,13 @@ void ChartLifecycle::newChart() {
     emit chartsChanged();
 }
 
+void ChartLifecycle::adoptNewChart(const std::shared_ptr<OpenChart>& chart) {
+    chart->setModified(true);
+    addChart(chart);
+    windows_.show(CBornChildFrame::kKind, chart);
+    emit chartsChanged();
+}
+
 QString ChartLifecycle::chartFolder() const {
     return QString::fromStdString(context_.folders.folder(LastFolders::kCharts));
 }

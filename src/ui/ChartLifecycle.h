@@ -29,6 +29,9 @@ class ChartLifecycle : public QObject {
     // "Открыть": asks for a chart file and opens it.
     void openWithDialog();
     bool openChart(const QString& path);
+    // Takes a chart built in the program (a composite) in as a new, unsaved chart and shows
+    // its natal window.
+    void adoptNewChart(const std::shared_ptr<OpenChart>& chart);
     bool saveChart(OpenChart& chart);
     bool saveChartAs(OpenChart& chart);
     bool closeChart(OpenChart& chart);
@@ -39,6 +42,8 @@ class ChartLifecycle : public QObject {
 
     std::shared_ptr<OpenChart> shared(const OpenChart* chart) const;
     int count() const { return static_cast<int>(charts_.size()); }
+    // The open charts, in the order they were opened.
+    const std::vector<std::shared_ptr<OpenChart>>& all() const { return charts_; }
     const RecentFileList& recentFiles() const { return recent_; }
     // The recent files and the dialogs' folders, from and to the program's settings file.
     void loadSettings();

@@ -47,6 +47,9 @@ class ChartWindow {
     // retitle the file commands it answers itself.
     virtual void addMenus(const Menus& menus) = 0;
 
+    // A title of the window's own (a window of two charts); empty for the chart's title.
+    virtual QString ownTitle() const { return {}; }
+
     // "Новое окно": another window of this kind on the same chart.
     virtual bool allowsSecondWindow() const { return true; }
     // Whether "Открыть", "Сохранить" and "Закрыть" act on the window's own file instead of

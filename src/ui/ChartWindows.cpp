@@ -57,7 +57,15 @@ std::vector<ChildSubWindow*> ChartWindows::framesOf(const OpenChart& chart) cons
 }
 
 void ChartWindows::updateTitles(const OpenChart& chart) {
-    const auto frames = framesOf(chart);
+    std::vector<ChildSubWindow*> frames;
+    for (ChildSubWindow* frame : framesOf(chart)) {
+        const QString own = frame->chartWindow()->ownTitle();
+        if (own.isEmpty()) {
+            frames.push_back(frame);
+        } else {
+            frame->setWindowTitle(own);
+        }
+    }
     for (std::size_t i = 0; i < frames.size(); ++i) {
         QString title = chart.title();
         if (frames.size() > 1) title += QString(":%1").arg(i + 1);
@@ -75,7 +83,7 @@ ChartWindow* ChartWindows::show(const QString& kindName, const std::shared_ptr<O
         return window->chartWindow();
     }
     if (kind->mayOpenFirst && !kind->mayOpenFirst(*chart, services_)) return nullptr;
-    return open(*kind, chart);
+    return openMade(kind->name, chart, kind->make);
 }
 
 bool ChartWindows::releaseWindows() {
@@ -91,17 +99,17 @@ void ChartWindows::newWindow() {
     ChartWindow* shown = windowOf(window);
     if (shown == nullptr || !shown->allowsSecondWindow()) return;
     if (const WindowKinds::Kind* kind = kinds_.find(kindOf(window)))
-        open(*kind, shown->sharedChart());
+        openMade(kind->name, shown->sharedChart(), kind->make);
 }
 
-ChartWindow* ChartWindows::open(const WindowKinds::Kind& kind,
-                                const std::shared_ptr<OpenChart>& chart) {
+ChartWindow* ChartWindows::openMade(const QString& kind, const std::shared_ptr<OpenChart>& chart,
+                                    const WindowKinds::Maker& make) {
     // The first chart fills the frame, and so does every later one while the active window
     // is maximized; otherwise a new window opens at a comfortable size inside the work area.
     QMdiSubWindow* active = mdi_.activeSubWindow();
     const bool maximized = mdi_.subWindowList().isEmpty() || (active && active->isMaximized());
-    ChartWindow* shown = kind.make(chart, services_);
-    auto* window = new ChildSubWindow(closeGuard_, *shown, kind.name);
+    ChartWindow* shown = make(chart, services_);
+    auto* window = new ChildSubWindow(closeGuard_, *shown, kind);
     window->setWindowIcon(ToolIcons::icon(ToolIcons::Kind::New));
     mdi_.addSubWindow(window);
     connect(window, &QObject::destroyed, this,

@@ -44,6 +44,10 @@ class ChartWindows : public QObject {
     // Brings up the chart's window of a kind: the existing one, or a new one unless the kind
     // asks first and is answered Cancel (then nullptr).
     ChartWindow* show(const QString& kind, const std::shared_ptr<OpenChart>& chart);
+    // Opens a new window of a kind that needs more than its chart to be made (the synastry
+    // window and its second chart); the window belongs to the chart.
+    ChartWindow* openMade(const QString& kind, const std::shared_ptr<OpenChart>& chart,
+                          const WindowKinds::Maker& make);
     // Asks each window whether it may close, as the program ends; false on Cancel.
     bool releaseWindows();
     // Another window of the active window's kind on the same chart, made as the first one is
@@ -52,7 +56,8 @@ class ChartWindows : public QObject {
 
     std::vector<ChildSubWindow*> framesOf(const OpenChart& chart) const;
     bool hasWindowOf(const OpenChart& chart) const { return !framesOf(chart).empty(); }
-    // "name", "name:1", "name:2" when a chart has several windows; " *" while modified.
+    // "name", "name:1", "name:2" when a chart has several windows; " *" while modified. A
+    // window with a title of its own keeps it and is not counted.
     void updateTitles(const OpenChart& chart);
 
     // Brings a window up as the active one, restored when it was minimized.
@@ -71,7 +76,6 @@ class ChartWindows : public QObject {
     void windowClosed(const OpenChart* chart);
 
   private:
-    ChartWindow* open(const WindowKinds::Kind& kind, const std::shared_ptr<OpenChart>& chart);
     QMdiSubWindow* activeOrLastWindow() const;
     // Where a window that is not maximized opens: inside the work area.
     QRect normalGeometry() const;

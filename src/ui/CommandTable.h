@@ -54,6 +54,10 @@ enum class Command {
     Collection,
     ImportAaf,
     ExportAaf,
+    Synastry,
+    Composite,
+    Davison,
+    SwapCharts,
     Count  // the number of commands; stays last
 };
 
