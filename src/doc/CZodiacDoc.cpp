@@ -68,6 +68,7 @@ void CZodiacDoc::readOrientationDefault() {
 void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
                               bool autoGreenwich) {
     natal_.birth = birth;
+    birthBeforeSteps_.reset();
     natal_.houseSystem = houseSystem;
     natal_.chart.housesUnavailable = housesUnavailable ? 1 : 0;
     natal_.autoGreenwich = autoGreenwich ? 1 : 0;
@@ -115,15 +116,28 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
 
 bool CZodiacDoc::stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges) {
     if (ChartStepper::isEmpty(step_)) return false;
+    if (!birthBeforeSteps_) birthBeforeSteps_ = natal_.birth;
     natal_.birth = ChartStepper::stepped(natal_.birth, step_, direction, timeChanges,
                                          natal_.autoGreenwich != 0);
+    recomputeAfterMove();
+    return true;
+}
+
+bool CZodiacDoc::returnToBirthMoment() {
+    if (!birthBeforeSteps_) return false;
+    natal_.birth = *birthBeforeSteps_;
+    birthBeforeSteps_.reset();
+    recomputeAfterMove();
+    return true;
+}
+
+void CZodiacDoc::recomputeAfterMove() {
     recompute();
     modified_ = true;
     markTextOutOfDate();
     // As after changed birth data: an event chart that was computed follows the new chart.
     if (eventChart_.computed) rebuildEventChart();
     updateAllViews(kHintNatal | kHintEventChart);
-    return true;
 }
 
 CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
@@ -146,6 +160,7 @@ CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
     }
     readSettingsDefaults();
     std::move(content).applyTo(natal_);
+    birthBeforeSteps_.reset();
     natal_.chart[0].longitude = 0.0;
     transitBodies_[0].longitude = 0.0;
     startFresh();

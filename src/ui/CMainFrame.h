@@ -89,6 +89,8 @@ class CMainFrame : public QMainWindow {
     void onSubWindowActivated(QMdiSubWindow* window);
 
     void showAbout();
+    // "Вид → Градусы и минуты": the notation of positions, redrawn in every open window.
+    void setDegreesMinutes(bool degreesMinutes);
     void showNotice();
     void setZoom(int zoom);
 

@@ -54,6 +54,8 @@ class ChartWindows : public QObject {
     bool hasWindowOf(const OpenChart& chart) const { return !framesOf(chart).empty(); }
     // "name", "name:1", "name:2" when a chart has several windows; " *" while modified.
     void updateTitles(const OpenChart& chart);
+    // The window's line in the "Окно" menu: its title and, after a dash, its kind.
+    QString menuEntry(QMdiSubWindow* window) const;
 
     // Brings a window up as the active one, restored when it was minimized.
     void showWindow(QMdiSubWindow* window) { bringToFront(window, window->isMaximized()); }

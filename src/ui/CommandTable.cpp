@@ -97,6 +97,13 @@ const Row kRows[] = {
      "Другая дата или часовой пояс"},
     {Command::EventStep, command::kEventStep, "По шагам...",
      "Пошаговое изменение даты\nДень вперед - день назад"},
+    {Command::BirthMoment, command::kBirthMoment, "К моменту рождения",
+     "Вернуть карту, сдвинутую по шагам, к введенному моменту рождения\nК моменту рождения"},
+    {Command::Help, 0, "&Справка\tF1", "Открыть руководство пользователя\nСправка",
+     QKeySequence::HelpContents},
+    {Command::DegreesMinutes, command::kDegreesMinutes, "Градусы и минуты",
+     "Показывать положения в градусах и минутах (22°06′) вместо десятичных градусов\n"
+     "Градусы и минуты", QKeySequence::UnknownKey, std::nullopt, true},
 };
 // clang-format on
 

@@ -48,6 +48,9 @@ enum class Command {
     Analysis,
     EventDate,
     EventStep,
+    BirthMoment,
+    Help,
+    DegreesMinutes,
     Count  // the number of commands; stays last
 };
 

@@ -23,6 +23,7 @@
 #include "ui/CTrChildFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/EventDateDialog.h"
+#include "ui/HelpWindow.h"
 #include "ui/StartUp.h"
 #include "ui/TextEditCommands.h"
 
@@ -246,6 +247,9 @@ const Expected kExpected[] = {
     {Command::Analysis, kCommand, "---+"},
     {Command::EventDate, kCommand, "---+"},
     {Command::EventStep, kCommand, "---+"},
+    {Command::BirthMoment, kCommand, "-0--"},  // until the chart is stepped
+    {Command::Help, kCommand, "++++"},
+    {Command::DegreesMinutes, kCommand, "-+--"},
     {Command::Count, "undo", "--0-"},
     {Command::Count, "cut", "--+-"},
     {Command::Count, "copy", "--+-"},
@@ -318,6 +322,29 @@ TEST_F(CommandWalkTest, EveryAcceleratorReachesItsCommandInTheTextWindow) {
             if (action->shortcuts().contains(QKeySequence(key))) bound.push_back(action);
         }
         EXPECT_EQ(bound, std::vector<QAction*>{command}) << key;
+    }
+}
+
+TEST_F(CommandWalkTest, F1OpensTheGuideFromEveryWindowKind) {
+    for (Kind kind : kKinds) {
+        if (kind == Kind::Natal) {
+            ASSERT_TRUE(openSample("sample.map"));
+        }
+        activate(kind);
+        const std::string what = kKindNames[static_cast<int>(kind)];
+        std::vector<QAction*> bound;
+        for (const auto& [action, place] : reachableActions(*frame_)) {
+            if (action->shortcuts().contains(QKeySequence(Qt::Key_F1))) bound.push_back(action);
+        }
+        ASSERT_EQ(bound, std::vector<QAction*>{frame_->action(Command::Help)}) << what;
+        bound.front()->trigger();
+        auto* help = frame_->findChild<HelpWindow*>();
+        ASSERT_NE(help, nullptr) << what;
+        EXPECT_TRUE(help->isVisible()) << what;
+        EXPECT_GT(help->contents()->count(), 0) << what;
+        help->close();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
