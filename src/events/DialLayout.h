@@ -84,6 +84,10 @@ class DialLayout {
 
     static DialLayout compute(const Input& input);
 
+    // The border of the orb rings lies R/150 outside R, half the shorter side: a window that
+    // must show it all draws the dial into its area less this margin on every side.
+    static int screenMargin(int width, int height);
+
     // The point of an hour (held to 0 ... 24) on a circle around the unflipped centre (cx, cy).
     static Point dialPoint(int cx, int cy, int r, double hour, int ySign);
 

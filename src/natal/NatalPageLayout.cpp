@@ -167,10 +167,13 @@ void NatalPageLayout::writeHeader(const BirthData& birth) {
 void NatalPageLayout::addEntry(const ChartData& chart, int index, int x, int top) {
     const ChartObject& object = chart[index];
     const int bottom = top - line;
+    // Degrees and minutes are half a line longer than one decimal: the sign moves to the
+    // entry's end.
+    const int signLeft = notation == DegreeNotation::DegreesMinutes ? 3 * line : (5 * line) / 2;
     legend.push_back({index,
                       {x, top, x + line, bottom},
                       object.sign,
-                      {x + (5 * line) / 2, top, x + (7 * line) / 2, bottom}});
+                      {x + signLeft, top, x + signLeft + line, bottom}});
     if (object.retrograde != 0) {
         legendTexts.push_back(
             {"R", {x + static_cast<int>(0.8 * line), bottom}, Font::Small, Anchor::LeftBottom});

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "draw/ChartResources.h"
+#include "events/DialLayout.h"
 #include "events/paint/DialImage.h"
 
 namespace orvanta {
@@ -18,7 +19,11 @@ CTranzitView::CTranzitView(OpenChart& chart, const ChartResources& resources, QW
 void CTranzitView::paintEvent(QPaintEvent*) {
     chart_.doc().ensureEventChart();
     QPainter painter(this);
-    DialImage::paint(painter, chart_.doc(), QString::fromStdString(resources_.serifFace), size());
+    painter.fillRect(rect(), Qt::white);
+    const int margin = DialLayout::screenMargin(width(), height());
+    painter.translate(margin, margin);
+    DialImage::paint(painter, chart_.doc(), QString::fromStdString(resources_.serifFace),
+                     size() - QSize(2 * margin, 2 * margin));
 }
 
 }  // namespace orvanta

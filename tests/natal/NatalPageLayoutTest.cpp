@@ -172,6 +172,11 @@ TEST(NatalPageLayout, LegendWritesMinutesWhenChosen) {
     EXPECT_EQ(minutes.legendTexts[0].text, "10°00′");
     EXPECT_EQ(minutes.legendTexts[1].text, "20°00′");
     EXPECT_EQ(minutes.legendTexts[1].at, decimal.legendTexts[1].at);
+    // The longer text pushes the sign picture from 5/2 to 3 lines into the entry (line 421).
+    ASSERT_EQ(minutes.legend.size(), decimal.legend.size());
+    EXPECT_EQ(minutes.legend[0].signPicture.left - decimal.legend[0].signPicture.left,
+              3 * 421 - (5 * 421) / 2);
+    EXPECT_EQ(minutes.legend[0].signPicture.width(), decimal.legend[0].signPicture.width());
 }
 
 TEST(NatalPageLayout, RefusesAPageSmallerThanItsMargins) {

@@ -325,6 +325,21 @@ TEST_F(CommandWalkTest, EveryAcceleratorReachesItsCommandInTheTextWindow) {
     }
 }
 
+TEST_F(CommandWalkTest, TheWindowMenuNamesTheKindOfEachWindowItsTitleStaysShort) {
+    ASSERT_TRUE(openSample("sample.map"));
+    activate(Kind::Text);
+    activate(Kind::Event);
+    QStringList entries;
+    QStringList titles;
+    for (QMdiSubWindow* window : frame_->mdiArea()->subWindowList()) {
+        entries << frame_->windows().menuEntry(window);
+        titles << window->windowTitle();
+    }
+    EXPECT_EQ(entries, QStringList({"sample.map:1 — Карта рождения", "sample.map:2 — Толкование",
+                                    "sample.map:3 — Карта событий"}));
+    EXPECT_EQ(titles, QStringList({"sample.map:1", "sample.map:2", "sample.map:3"}));
+}
+
 TEST_F(CommandWalkTest, F1OpensTheGuideFromEveryWindowKind) {
     for (Kind kind : kKinds) {
         if (kind == Kind::Natal) {
