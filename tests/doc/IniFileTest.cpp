@@ -87,7 +87,7 @@ TEST_F(IniFileTest, FontNamesHaveDefaultsAndGoBackAtExit) {
     EXPECT_EQ(StartupSettings::load().sansFace, "Tahoma");
 }
 
-TEST_F(IniFileTest, DegreesAndMinutesAreWrittenOnlyOnceChosenAndReadBack) {
+TEST_F(IniFileTest, DegreesAndMinutesAreWrittenOnlyOnceChosen) {
     AppFolder::setOverride(folder_);
     const std::string faces =
         "[Last]\r\nf_TimesNewRomanCyr=Times New Roman Cyr\r\nf_CourierNewCyr=Courier New Cyr\r\n"
@@ -101,12 +101,6 @@ TEST_F(IniFileTest, DegreesAndMinutesAreWrittenOnlyOnceChosenAndReadBack) {
     ASSERT_TRUE(settings.store());
     EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"), faces + "DegreesMinutes=1\r\n");
     EXPECT_TRUE(StartupSettings::load().degreesMinutes);
-
-    // Turned off again, the key says so rather than vanishing.
-    settings.degreesMinutes = false;
-    ASSERT_TRUE(settings.store());
-    EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"), faces + "DegreesMinutes=0\r\n");
-    EXPECT_FALSE(StartupSettings::load().degreesMinutes);
 }
 
 }  // namespace

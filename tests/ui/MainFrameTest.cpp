@@ -395,27 +395,6 @@ TEST_F(MainFrameTest, BirthMomentUndoesTheStepsAndIsOfferedOnlyAfterOne) {
     frame.activeChart()->setModified(false);
 }
 
-TEST_F(MainFrameTest, DegreesAndMinutesRedrawTheTableAndStayInTheSettings) {
-    AppContext context;
-    useScratchApplicationFolder(context);
-    CMainFrame frame(context);
-    frame.show();
-    ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("d.map").string())));
-    QApplication::processEvents();
-    QAction* minutes = frame.action(Command::DegreesMinutes);
-    EXPECT_FALSE(minutes->isChecked());
-    int redrawn = 0;
-    QObject::connect(frame.activeChart(), &OpenChart::viewsUpdated, [&redrawn] { ++redrawn; });
-    minutes->trigger();
-    EXPECT_TRUE(minutes->isChecked());
-    EXPECT_TRUE(context.settings.degreesMinutes);  // written to ORVANTA.INI at exit
-    EXPECT_EQ(context.resources.degreeNotation, DegreeNotation::DegreesMinutes);
-    EXPECT_GE(redrawn, 1);
-    minutes->trigger();
-    EXPECT_FALSE(context.settings.degreesMinutes);
-    EXPECT_EQ(context.resources.degreeNotation, DegreeNotation::Decimal);
-}
-
 TEST_F(MainFrameTest, RecentFilesTellChartsOfOneNameApartAndStayInTheProgramsSettings) {
     AppContext context;
     useScratchApplicationFolder(context);
