@@ -18,6 +18,7 @@ install(DIRECTORY ${ORVANTA_APP_DIR}/ DESTINATION ${ORVANTA_INSTALL_APP_DIR}
   PATTERN "*.txt" PATTERN "*.TXT"
   PATTERN "*.PLB" PATTERN "*.tch"
   PATTERN "default.*" PATTERN "Default.rnd")
+install(DIRECTORY ${ORVANTA_APP_DIR}/help DESTINATION ${ORVANTA_INSTALL_APP_DIR})
 
 # The ephemeris files come from Debian's swe-basic-data, on which the package depends: links in
 # the application folder lead the engine to them, and Debian keeps them up to date.

@@ -7,6 +7,10 @@ namespace orvanta {
 // include this one definition.
 struct EngineContract {
     static constexpr int kResultSize = 33;
+    // EntryPoint_Version(text, size) writes the Swiss Ephemeris version, zero-terminated and
+    // cut to size - 1 characters, so that the program can name it without linking the library.
+    static constexpr const char* kVersionEntryName = "EntryPoint_Version";
+    using VersionEntry = void (*)(char* text, int size);
 };
 
 }  // namespace orvanta

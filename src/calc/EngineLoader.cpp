@@ -40,6 +40,16 @@ void* EngineLoader::findEntry(const char* name) const {
     return handle_ == nullptr ? nullptr : dlsym(handle_, name);
 }
 
+std::string EngineLoader::swissEphemerisVersion() {
+    if (!load()) return {};
+    const auto entry = reinterpret_cast<EngineContract::VersionEntry>(
+        findEntry(EngineContract::kVersionEntryName));
+    if (entry == nullptr) return {};
+    std::array<char, 256> text{};
+    entry(text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
 int EngineLoader::call(const std::array<std::string, EngineArguments::kCount>& arguments,
                        Result& result) {
     // The engine receives its own copies, so nothing it does can reach our strings.

@@ -44,6 +44,10 @@ class EngineLoader {
         return path_;
     }
 
+    // The Swiss Ephemeris version the library was built with; empty when the library cannot
+    // be loaded or does not tell.
+    std::string swissEphemerisVersion();
+
     // Another exported function of the loaded library; nullptr when it has none.
     void* findEntry(const char* name) const;
 

@@ -22,6 +22,8 @@ ChartResources DrawingSetup::loadResources() {
     resources.serifFace = settings.serifFace;
     resources.monospaceFace = settings.monospaceFace;
     resources.sansFace = settings.sansFace;
+    resources.degreeNotation =
+        settings.degreesMinutes ? DegreeNotation::DegreesMinutes : DegreeNotation::Decimal;
     FontMapping::install(QString::fromStdString(settings.serifFace),
                          QString::fromStdString(settings.monospaceFace),
                          QString::fromStdString(settings.sansFace));

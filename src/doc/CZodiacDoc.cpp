@@ -70,6 +70,7 @@ void CZodiacDoc::readOrientationDefault() {
 void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
                               bool autoGreenwich) {
     natal_.birth = birth;
+    birthBeforeSteps_.reset();
     natal_.houseSystem = houseSystem;
     natal_.chart.housesUnavailable = housesUnavailable ? 1 : 0;
     natal_.autoGreenwich = autoGreenwich ? 1 : 0;
@@ -123,17 +124,30 @@ bool CZodiacDoc::stepChart(ChartStepper::Direction direction, const TimeChangeBa
         MessageSink::report(CompositeChart::kNoMomentMessage);
         return false;
     }
+    if (!birthBeforeSteps_) birthBeforeSteps_ = natal_.birth;
     std::vector<int> skipped;
     natal_.birth = ChartStepper::stepped(natal_.birth, step_, direction, timeChanges,
                                          natal_.autoGreenwich != 0, &skipped);
     if (!skipped.empty()) MessageSink::report(timeChanges->skippedWarning(skipped));
+    recomputeAfterMove();
+    return true;
+}
+
+bool CZodiacDoc::returnToBirthMoment() {
+    if (!birthBeforeSteps_) return false;
+    natal_.birth = *birthBeforeSteps_;
+    birthBeforeSteps_.reset();
+    recomputeAfterMove();
+    return true;
+}
+
+void CZodiacDoc::recomputeAfterMove() {
     recompute();
     modified_ = true;
     markTextOutOfDate();
     // As after changed birth data: an event chart that was computed follows the new chart.
     if (eventChart_.computed) rebuildEventChart();
     updateAllViews(kHintNatal | kHintEventChart);
-    return true;
 }
 
 CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
@@ -156,6 +170,7 @@ CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
     }
     readSettingsDefaults();
     std::move(content).applyTo(natal_);
+    birthBeforeSteps_.reset();
     natal_.chart[0].longitude = 0.0;
     transitBodies_[0].longitude = 0.0;
     startFresh();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,11 @@ class CZodiacDoc {
     // of date, the event chart is built again and every view redrawn. False, with nothing
     // changed, for a step of nothing.
     bool stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges);
+    // Whether the chart was stepped away from the birth data last entered or opened.
+    bool isStepped() const { return birthBeforeSteps_.has_value(); }
+    // Takes a stepped chart back to that birth data and computes it again, as a step does.
+    // False, with nothing changed, when the chart was not stepped.
+    bool returnToBirthMoment();
     // Opens a chart file; the chart keeps its stored positions. An empty file is to be treated
     // as a new chart under that path (EmptyFile): the caller asks for the birth data and calls
     // newChart. A damaged file is refused with a message and changes nothing.
@@ -126,6 +132,8 @@ class CZodiacDoc {
     void setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
                       bool autoGreenwich);
     void startFresh();
+    // After the birth moment moved: the chart, the text and the event chart follow.
+    void recomputeAfterMove();
     static Date today();
 
     std::filesystem::path dataFolder_;
@@ -134,6 +142,8 @@ class CZodiacDoc {
     ChartData transitBodies_;
     TransitAspectTable transitAspects_;
     ChartStep step_;
+    // The birth data as entered or opened, kept while steps move the chart away from it.
+    std::optional<BirthData> birthBeforeSteps_;
     EventChartState eventChart_;
     const TimeChangeBase* timeChanges_ = nullptr;
     bool modified_ = false;

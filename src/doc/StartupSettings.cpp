@@ -13,12 +13,16 @@ void StartupSettings::readFrom(const IniFile& ini) {
     serifFace = ini.value(kSection, kSerifKey, serifFace);
     monospaceFace = ini.value(kSection, kMonospaceKey, monospaceFace);
     sansFace = ini.value(kSection, kSansKey, sansFace);
+    degreesMinutes = ini.value(kSection, kDegreesMinutesKey, "0") == "1";
 }
 
 void StartupSettings::writeTo(IniFile& ini) const {
     ini.setValue(kSection, kSerifKey, serifFace);
     ini.setValue(kSection, kMonospaceKey, monospaceFace);
     ini.setValue(kSection, kSansKey, sansFace);
+    // The key appears once the user chose the minutes, so a file never changed stays as it was.
+    if (degreesMinutes || ini.value(kSection, kDegreesMinutesKey))
+        ini.setValue(kSection, kDegreesMinutesKey, degreesMinutes ? "1" : "0");
 }
 
 StartupSettings StartupSettings::load() {

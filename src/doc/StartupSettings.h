@@ -7,18 +7,21 @@ namespace orvanta {
 
 class IniFile;
 
-// The face names the drawings use, kept in section "Last" of "ORVANTA.INI": read at start,
-// written back at exit.
+// The face names the drawings use and how they write positions, kept in section "Last" of
+// "ORVANTA.INI": read at start, written back at exit.
 struct StartupSettings {
     static constexpr const char* kIniFileName = "ORVANTA.INI";
     static constexpr const char* kSection = "Last";
     static constexpr const char* kSerifKey = "f_TimesNewRomanCyr";
     static constexpr const char* kMonospaceKey = "f_CourierNewCyr";
     static constexpr const char* kSansKey = "f_MSSansSerif";
+    static constexpr const char* kDegreesMinutesKey = "DegreesMinutes";
 
     std::string serifFace = "Times New Roman Cyr";
     std::string monospaceFace = "Courier New Cyr";
     std::string sansFace = "MS Sans Serif";
+    // Positions in degrees and minutes instead of decimal degrees ("Вид → Градусы и минуты").
+    bool degreesMinutes = false;
 
     // "ORVANTA.INI" in the application folder.
     static std::filesystem::path iniPath();

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "common/DegreeNotation.h"
 #include "common/Picture.h"
 
 namespace orvanta {
@@ -18,6 +19,8 @@ struct ChartResources {
     std::string serifFace = kDefaultSerif;
     std::string monospaceFace = kDefaultMonospace;
     std::string sansFace = kDefaultSans;
+    // How the table's right column and the printed legend write positions in a sign.
+    DegreeNotation degreeNotation = DegreeNotation::Decimal;
 
     const Picture& signPicture(int sign) const;
 

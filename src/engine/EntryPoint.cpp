@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <swephexp.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "calc/EphemerisContract.h"
@@ -18,6 +19,7 @@ using orvanta::engine::SwissEphemerisGuard;
 
 extern "C" __attribute__((visibility("default"))) int EntryPoint_Main(int argc, char** argv,
                                                                       double* result);
+extern "C" __attribute__((visibility("default"))) void EntryPoint_Version(char* text, int size);
 
 namespace {
 
@@ -47,6 +49,14 @@ extern "C" int EntryPoint_Main(int argc, char** argv, double* result) {
     const SwissEphemerisGuard guard;
     useEphemerisFilesBesideLibrary();
     return EphemerisEngine::compute(*request, result);
+}
+
+extern "C" void EntryPoint_Version(char* text, int size) {
+    if (text == nullptr || size <= 0) return;
+    char version[256] = {};  // swe_version writes at most 255 characters
+    swe_version(version);
+    std::strncpy(text, version, static_cast<std::size_t>(size - 1));
+    text[size - 1] = '\0';
 }
 
 extern "C" int EntryPoint_Instant(const OrvantaInstantQuery* query, double* answer) {

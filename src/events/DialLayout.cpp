@@ -59,6 +59,11 @@ Point DialLayout::dialPoint(int cx, int cy, int r, double hour, int ySign) {
             (cy + static_cast<int>(std::sin(a) * r)) * ySign};
 }
 
+int DialLayout::screenMargin(int width, int height) {
+    // The border's own pixel and one for a pen that rounds outwards.
+    return std::min(std::abs(width), std::abs(height)) / 2 / 150 + 2;
+}
+
 DialLayout DialLayout::compute(const Input& input) {
     DialLayout layout;
     layout.ySign = input.paper ? -1 : 1;

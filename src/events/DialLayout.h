@@ -99,6 +99,10 @@ class DialLayout {
     // lie over the arcs, as they are drawn.
     std::optional<Hit> hitAt(Point point) const;
 
+    // The border of the orb rings lies R/150 outside R, half the shorter side: a window that
+    // must show it all draws the dial into its area less this margin on every side.
+    static int screenMargin(int width, int height);
+
     // The point of an hour (held to 0 ... 24) on a circle around the unflipped centre (cx, cy).
     static Point dialPoint(int cx, int cy, int r, double hour, int ySign);
 

@@ -64,7 +64,8 @@ Rect AspectTableLayout::printerArea(int pageWidth, int pageHeight) {
 }
 
 AspectTableLayout AspectTableLayout::compute(const ChartData& chart,
-                                             const NatalAspectTable& aspects, const Rect& area) {
+                                             const NatalAspectTable& aspects, const Rect& area,
+                                             DegreeNotation notation) {
     AspectTableLayout layout;
     const int n = chart.housesUnavailable == 0 ? Bodies::kLastCusp : Bodies::kBodyCount;
     std::vector<int> shown;
@@ -75,7 +76,7 @@ AspectTableLayout AspectTableLayout::compute(const ChartData& chart,
 
     layout.measure(shown, area);
     layout.placeLabels();
-    layout.placeRightColumn(chart);
+    layout.placeRightColumn(chart, notation);
     layout.placeAspectSymbols(chart, n, aspects);
     layout.placeSeparations(chart);
     layout.placeGrid();
@@ -114,7 +115,7 @@ void AspectTableLayout::placeLabels() {
     }
 }
 
-void AspectTableLayout::placeRightColumn(const ChartData& chart) {
+void AspectTableLayout::placeRightColumn(const ChartData& chart, DegreeNotation notation) {
     // The right column begins inside the last label column: its symbol is that column's label.
     const int rightColumnLeft = columnZeroCentre + (shownCount + 1) * columnWidth - columnWidth / 2;
     for (int k = 1; k <= shownCount; ++k) {
@@ -130,7 +131,7 @@ void AspectTableLayout::placeRightColumn(const ChartData& chart) {
         row.retrograde = object.retrograde != 0;
         row.mark = {cx + pictureSize / 2, cy};
         row.degreePosition = {cx + columnWidth, cy - rowHeight / 2 + 1};
-        row.degreeText = AspectTableTexts::degree(object.degreeInSign);
+        row.degreeText = AspectTableTexts::position(object.degreeInSign, notation);
         row.sign = object.sign;
         row.signPicture = pictureSquare(cx + 3 * columnWidth, cy, pictureSize);
         rightColumn.push_back(std::move(row));

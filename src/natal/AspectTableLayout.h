@@ -6,6 +6,7 @@
 
 #include "calc/AspectSetting.h"
 #include "calc/ChartData.h"
+#include "common/DegreeNotation.h"
 #include "common/Geometry.h"
 
 namespace orvanta {
@@ -100,7 +101,8 @@ struct AspectTableLayout {
     // The layout in the drawing area, the target with its margins already taken off. Nothing
     // is laid out without a shown object or in an area without width or height.
     static AspectTableLayout compute(const ChartData& chart, const NatalAspectTable& aspects,
-                                     const Rect& area);
+                                     const Rect& area,
+                                     DegreeNotation notation = DegreeNotation::Decimal);
 
     // The drawing area on the screen: the right edge moves left by 30 pixels at zoom 1 and by
     // 90 at zoom 2, where the bottom edge also moves up by 20.
@@ -119,7 +121,7 @@ struct AspectTableLayout {
     // The steps of compute(), in order.
     void measure(const std::vector<int>& shown, const Rect& area);
     void placeLabels();
-    void placeRightColumn(const ChartData& chart);
+    void placeRightColumn(const ChartData& chart, DegreeNotation notation);
     void placeAspectSymbols(const ChartData& chart, int lastObject,
                             const NatalAspectTable& aspects);
     void placeSeparations(const ChartData& chart);

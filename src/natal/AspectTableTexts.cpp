@@ -29,6 +29,21 @@ std::string AspectTableTexts::degree(double degreeInSign) {
     return text;
 }
 
+std::string AspectTableTexts::degreesAndMinutes(double degreeInSign) {
+    const double minutes = degreeInSign * 60.0;
+    if (!std::isfinite(minutes) || std::fabs(minutes) >= kLargestScaled) return {};
+    const int total = Calendar::round(std::fabs(minutes));
+    std::string text = paddedDigits(static_cast<double>(total / 60), 2) + "°" +
+                       paddedDigits(static_cast<double>(total % 60), 2) + "′";
+    if (Calendar::round(minutes) < 0) text.insert(0, 1, '-');
+    return text;
+}
+
+std::string AspectTableTexts::position(double degreeInSign, DegreeNotation notation) {
+    return notation == DegreeNotation::DegreesMinutes ? degreesAndMinutes(degreeInSign)
+                                                      : degree(degreeInSign);
+}
+
 double AspectTableTexts::separation(double first, double second) {
     double s = std::fabs(first - second);
     if (!std::isfinite(s)) return std::nan("");

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/DegreeNotation.h"
+
 namespace orvanta {
 
 // The numbers the aspect table writes: an object's degree in its sign in the right column,
@@ -11,6 +13,11 @@ class AspectTableTexts {
     // Hundredths of a degree, at least two digits before the point: 5.25 gives "05.25",
     // 0.004 gives "00.00". A value that is not a finite number gives an empty text.
     static std::string degree(double degreeInSign);
+    // Whole degrees and minutes, rounded to the nearest minute, two digits each: 22.1 gives
+    // "22°06′", 5.999 gives "06°00′". A value that is not a finite number gives an empty text.
+    static std::string degreesAndMinutes(double degreeInSign);
+    // The degree in sign in the notation chosen.
+    static std::string position(double degreeInSign, DegreeNotation notation);
 
     // The separation of two longitudes measured the short way round, 0 to 180 degrees; NaN
     // when either is not a finite number.

@@ -5,6 +5,7 @@
 
 #include "calc/Bodies.h"
 #include "calc/Calendar.h"
+#include "natal/AspectTableTexts.h"
 
 namespace orvanta {
 namespace {
@@ -65,8 +66,9 @@ int NatalPageLayout::fontHeight(Font font) const {
 }
 
 NatalPageLayout NatalPageLayout::compute(int pageWidth, int pageHeight, const ChartData& chart,
-                                         const BirthData& birth) {
+                                         const BirthData& birth, DegreeNotation notation) {
     NatalPageLayout page;
+    page.notation = notation;
     page.width = std::abs(pageWidth);
     page.height = std::abs(pageHeight);
     page.houses = chart.housesUnavailable == 0;
@@ -165,16 +167,23 @@ void NatalPageLayout::writeHeader(const BirthData& birth) {
 void NatalPageLayout::addEntry(const ChartData& chart, int index, int x, int top) {
     const ChartObject& object = chart[index];
     const int bottom = top - line;
+    // Degrees and minutes are half a line longer than one decimal: the sign moves to the
+    // entry's end.
+    const int signLeft = notation == DegreeNotation::DegreesMinutes ? 3 * line : (5 * line) / 2;
     legend.push_back({index,
                       {x, top, x + line, bottom},
                       object.sign,
-                      {x + (5 * line) / 2, top, x + (7 * line) / 2, bottom}});
+                      {x + signLeft, top, x + signLeft + line, bottom}});
     if (object.retrograde != 0) {
         legendTexts.push_back(
             {"R", {x + static_cast<int>(0.8 * line), bottom}, Font::Small, Anchor::LeftBottom});
     }
-    legendTexts.push_back(
-        {degreeText(object.degreeInSign), {x + line, bottom}, Font::Legend, Anchor::LeftBottom});
+    legendTexts.push_back({notation == DegreeNotation::DegreesMinutes
+                               ? AspectTableTexts::degreesAndMinutes(object.degreeInSign)
+                               : degreeText(object.degreeInSign),
+                           {x + line, bottom},
+                           Font::Legend,
+                           Anchor::LeftBottom});
 }
 
 // Landscape: one entry a line in a column from the top of the zodiac ring, the house system

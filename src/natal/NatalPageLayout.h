@@ -5,6 +5,7 @@
 
 #include "calc/BirthData.h"
 #include "calc/ChartData.h"
+#include "common/DegreeNotation.h"
 #include "common/Geometry.h"
 
 namespace orvanta {
@@ -42,7 +43,8 @@ struct NatalPageLayout {
     // Lays out a page of the given size (either sign; only the magnitudes count). False in
     // `fits` when the page is too small for the margins, and then nothing else is set.
     static NatalPageLayout compute(int pageWidth, int pageHeight, const ChartData& chart,
-                                   const BirthData& birth);
+                                   const BirthData& birth,
+                                   DegreeNotation notation = DegreeNotation::Decimal);
 
     // "MT: 05.03.1970  07:09": the prefix, the date and, after two spaces, the time.
     static std::string momentLine(const char* prefix, int day, int month, int year, int hour,
@@ -53,6 +55,7 @@ struct NatalPageLayout {
     // The degree in sign with one decimal: 5.25 is "05.3", 29.96 is "30.0".
     static std::string degreeText(double degreeInSign);
 
+    DegreeNotation notation = DegreeNotation::Decimal;
     bool fits = false;
     bool landscape = false;
     bool houses = false;

@@ -116,6 +116,34 @@ WheelLayout WheelLayout::compute(const ChartData& chart, const ZodiacOrientation
     return layout;
 }
 
+WheelLayout WheelLayout::fitted(const ChartData& chart, const ZodiacOrientation& orientation,
+                                const NatalAspectTable& aspects, const Rect& area) {
+    Frame frame = Frame::screen(area.left, area.top, area.width(), area.height());
+    WheelLayout layout = compute(chart, orientation, aspects, frame);
+    // Bounds include their far pixels and a thick axis line reaches one pixel past its ends.
+    const Rect room{area.left + 1, area.top + 1, area.right - 2, area.bottom - 2};
+    const auto inside = [&room](const Rect& r) {
+        return r.left >= room.left && r.top >= room.top && r.right <= room.right &&
+               r.bottom <= room.bottom;
+    };
+    // Rounding may leave a pixel over after the first try, hence a few.
+    for (int attempt = 0; attempt < 8 && frame.baseRadius > 0 && !inside(layout.bounds());
+         ++attempt) {
+        const Rect drawn = layout.bounds();
+        const double scale = std::min(static_cast<double>(room.width()) / (drawn.width() + 1),
+                                      static_cast<double>(room.height()) / (drawn.height() + 1));
+        frame.baseRadius =
+            std::max(0, std::min(frame.baseRadius - 1, static_cast<int>(frame.baseRadius * scale)));
+        layout = compute(chart, orientation, aspects, frame);
+        // Every part moves with the centre by whole units, so one shift centres the drawing.
+        const Rect smaller = layout.bounds();
+        frame.centreX += (room.left + room.right) / 2 - (smaller.left + smaller.right) / 2;
+        frame.centreY += (room.top + room.bottom) / 2 - (smaller.top + smaller.bottom) / 2;
+        layout = compute(chart, orientation, aspects, frame);
+    }
+    return layout;
+}
+
 void WheelLayout::computeGeometry() {
     int w = frame.baseRadius - frame.baseRadius / 10;
     if (houses) {

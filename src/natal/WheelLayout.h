@@ -76,6 +76,13 @@ class WheelLayout {
     // Lays the wheel out for a chart with its orientation and natal aspects.
     static WheelLayout compute(const ChartData& chart, const ZodiacOrientation& orientation,
                                const NatalAspectTable& aspects, const Frame& frame);
+    // The wheel of a screen rectangle with everything drawn inside it. The screen frame puts
+    // the house ring's bottom R0/20 below a square rectangle and the house numbers reach
+    // further still; when the drawing does not fit, R0 shrinks until it does and the drawing
+    // is centred. A wheel that fits keeps the screen frame unchanged. Radii follow from R0 as
+    // in compute().
+    static WheelLayout fitted(const ChartData& chart, const ZodiacOrientation& orientation,
+                              const NatalAspectTable& aspects, const Rect& area);
 
     // --- the drawing primitives of the wheel ------------------------------------------------
 

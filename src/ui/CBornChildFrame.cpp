@@ -63,7 +63,7 @@ CBornChildFrame* CBornChildFrame::make(std::shared_ptr<OpenChart> chart,
     frame->addToolSeparator();
     for (Command key : {Command::ZoomOut, Command::ZoomIn})
         frame->addToolButton(commands.action(key));
-    frame->setStepAction(commands.action(Command::Step));
+    frame->setStepActions(commands.action(Command::Step), commands.action(Command::BirthMoment));
     return frame;
 }
 
@@ -73,7 +73,9 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     QMenu* change = menu->addMenu("Изменить исходные данные...");
     change->addAction(commands.action(Command::ChangeBirthData));
     change->addAction(commands.action(Command::Step));
+    change->addAction(commands.action(Command::BirthMoment));
     menu->addAction(commands.action(Command::NatalSettings));
+    menu->addAction(commands.action(Command::DegreesMinutes));
     menu->addSeparator();
     menu->addAction(commands.action(Command::ZoomIn));
     menu->addAction(commands.action(Command::ZoomOut));
@@ -114,6 +116,10 @@ void CBornChildFrame::buildInfoBar() {
     stepButton_->setStatusTip("Открыть диалог пошагового измения времени и даты");
     stepButton_->setToolTip("Пошаговое изменение");
     stepButton_->setEnabled(false);  // until the frame is given the step command
+    birthMomentButton_ = new QPushButton("К моменту рождения", infoBar_);
+    birthMomentButton_->setStatusTip(
+        "Вернуть карту, сдвинутую по шагам, к введенному моменту рождения");
+    birthMomentButton_->setEnabled(false);
     dateField_ = new QLineEdit(infoBar_);
     dateField_->setReadOnly(true);
     dateField_->setPlaceholderText("<DATE>");
@@ -121,16 +127,22 @@ void CBornChildFrame::buildInfoBar() {
     nameField_->setReadOnly(true);
     nameField_->setPlaceholderText("<NAME>");
     bar->addWidget(stepButton_);
+    bar->addWidget(birthMomentButton_);
     dateField_->setMinimumWidth(
         dateField_->fontMetrics().horizontalAdvance("30.12.2000 23:59  дома Regiomontanus") + 12);
     bar->addWidget(dateField_, 1);
     bar->addWidget(nameField_, 1);
 }
 
-void CBornChildFrame::setStepAction(QAction* action) {
-    stepButton_->setEnabled(action->isEnabled());
-    connect(action, &QAction::enabledChanged, stepButton_, &QPushButton::setEnabled);
-    connect(stepButton_, &QPushButton::clicked, action, &QAction::trigger);
+void CBornChildFrame::setStepActions(QAction* step, QAction* birthMoment) {
+    linkButton(*stepButton_, step);
+    linkButton(*birthMomentButton_, birthMoment);
+}
+
+void CBornChildFrame::linkButton(QPushButton& button, QAction* action) {
+    button.setEnabled(action->isEnabled());
+    connect(action, &QAction::enabledChanged, &button, &QPushButton::setEnabled);
+    connect(&button, &QPushButton::clicked, action, &QAction::trigger);
 }
 
 void CBornChildFrame::refreshBarTexts() {

@@ -24,6 +24,7 @@ class CBornChildFrame : public QWidget, public ChartWindow {
     Q_OBJECT
   public:
     static constexpr const char* kKind = "natal";
+    static constexpr const char* kCaption = "Карта рождения";
 
     CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                     QWidget* parent = nullptr);
@@ -46,8 +47,9 @@ class CBornChildFrame : public QWidget, public ChartWindow {
     // The tool bar's buttons send these commands to the main frame.
     void addToolButton(QAction* action) { toolBar_->addAction(action); }
     void addToolSeparator() { toolBar_->addSeparator(); }
-    // The "± шаг" button of the information bar sends this command.
-    void setStepAction(QAction* action);
+    // The buttons "± шаг" and "К моменту рождения" of the information bar send these commands.
+    void setStepActions(QAction* step, QAction* birthMoment);
+    QPushButton* birthMomentButton() const { return birthMomentButton_; }
 
     void refreshBarTexts();
     // The drawing area the views get for a client area of this size.
@@ -60,12 +62,14 @@ class CBornChildFrame : public QWidget, public ChartWindow {
   private:
     void buildInfoBar();
     void onViewActivated(NatalChartView* view);
+    void linkButton(QPushButton& button, QAction* action);
 
     std::shared_ptr<OpenChart> chart_;
     const ChartResources& resources_;
     QToolBar* toolBar_ = nullptr;
     QWidget* infoBar_ = nullptr;
     QPushButton* stepButton_ = nullptr;
+    QPushButton* birthMomentButton_ = nullptr;
     QLineEdit* dateField_ = nullptr;
     QLineEdit* nameField_ = nullptr;
     QSplitter* splitter_ = nullptr;

@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "calc/EngineLoader.h"
+#include "ui/AboutText.h"
 #include "ui/AnalysisDialog.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
@@ -21,6 +23,7 @@
 #include "ui/ChartWindow.h"
 #include "ui/CollectionWindow.h"
 #include "ui/EventChartCommands.h"
+#include "ui/HelpWindow.h"
 #include "ui/NoticeDialog.h"
 #include "ui/SettingsCommands.h"
 #include "ui/StepDialog.h"
@@ -112,6 +115,9 @@ void CMainFrame::handleFileCommands() {
     commands_->handle(Command::ImportAaf, [this] { collection().importAaf(); });
     commands_->handle(Command::ExportAaf, [this] { collection().exportAaf(); });
     commands_->handle(Command::About, [this] { showAbout(); });
+    commands_->handle(Command::Help, [this] { HelpWindow::showGuide(this); });
+    // F1 reaches the guide from every window, whatever menus are shown.
+    addAction(action(Command::Help));
     commands_->handle(Command::Notice, [this] { showNotice(); });
 }
 
@@ -148,8 +154,21 @@ void CMainFrame::handleChartCommands() {
         [this] {
             if (OpenChart* chart = activeChart())
                 StepDialog::run(*chart, context_.timeChanges, this);
+            updateCommandStates();
         },
         haveChart);
+    commands_->handle(
+        Command::BirthMoment,
+        [this] {
+            OpenChart* chart = activeChart();
+            if (chart && chart->doc().returnToBirthMoment()) chart->setModified(true);
+            updateCommandStates();
+        },
+        [this] { return activeChart() != nullptr && activeChart()->doc().isStepped(); });
+    commands_->handle(
+        Command::DegreesMinutes,
+        [this] { setDegreesMinutes(action(Command::DegreesMinutes)->isChecked()); }, {},
+        [this] { return context_.settings.degreesMinutes; });
     commands_->handle(
         Command::ZoomIn, [this] { setZoom(2); }, haveChart, zoomIs(2));
     commands_->handle(
@@ -363,7 +382,8 @@ void CMainFrame::listWindows(QMenu& menu) {
     if (!windows.isEmpty()) windowListActions_.push_back(menu.addSeparator());
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* item = menu.addAction(QString("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        QAction* item =
+            menu.addAction(QString("&%1 %2").arg(i + 1).arg(windows_->menuEntry(window)));
         item->setCheckable(true);
         item->setChecked(window == mdi_->activeSubWindow());
         item->setStatusTip("Сделать активным это окно");
@@ -375,7 +395,9 @@ void CMainFrame::listWindows(QMenu& menu) {
 }
 
 void CMainFrame::addHelpMenus() {
-    menuBar()->addMenu("&?")->addAction(action(Command::About));
+    QMenu* help = menuBar()->addMenu("&?");
+    help->addAction(action(Command::Help));
+    help->addAction(action(Command::About));
     menuBar()->addMenu("&ВНИМАНИЕ !")->addAction(action(Command::Notice));
 }
 
@@ -438,13 +460,22 @@ CollectionWindow& CMainFrame::collection() {
     return *collection_;
 }
 
+void CMainFrame::setDegreesMinutes(bool degreesMinutes) {
+    context_.settings.degreesMinutes = degreesMinutes;
+    context_.resources.degreeNotation =
+        degreesMinutes ? DegreeNotation::DegreesMinutes : DegreeNotation::Decimal;
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (ChartWindow* shown = ChartWindows::windowOf(window))
+            shown->chart().updateAllViews(CZodiacDoc::kHintNatal);
+    }
+    updateCommandStates();
+}
+
 void CMainFrame::showAbout() {
+    const QString engineVersion = QString::fromStdString(
+        EngineLoader(EngineLoader::defaultLibraryPath()).swissEphemerisVersion());
     QMessageBox::about(this, "О программе Orvanta",
-                       "<h3>Orvanta</h3>"
-                       "<p>Рабочее место астролога: карта рождения, текст интерпретации и карта "
-                       "событий.</p>"
-                       "<p>Положения планет рассчитываются по эфемеридам Swiss Ephemeris.</p>"
-                       "<p>Распространяется на условиях GNU AGPL версии 3 или более поздней.</p>");
+                       AboutText::html(AboutText::programVersion(), engineVersion));
 }
 
 void CMainFrame::showNotice() {

@@ -94,6 +94,8 @@ class CMainFrame : public QMainWindow {
     // "Картотека", made when first asked for.
     CollectionWindow& collection();
     void showAbout();
+    // "Вид → Градусы и минуты": the notation of positions, redrawn in every open window.
+    void setDegreesMinutes(bool degreesMinutes);
     void showNotice();
     void setZoom(int zoom);
     // "Показать конфигурации" of the active chart's wheel.

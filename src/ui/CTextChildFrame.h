@@ -19,6 +19,7 @@ class CTextChildFrame : public QWidget, public ChartWindow {
     Q_OBJECT
   public:
     static constexpr const char* kKind = "text";
+    static constexpr const char* kCaption = "Толкование";
 
     CTextChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                     QWidget* parent = nullptr);

@@ -22,6 +22,7 @@ class CTrChildFrame : public QWidget, public ChartWindow {
     Q_OBJECT
   public:
     static constexpr const char* kKind = "event";
+    static constexpr const char* kCaption = "Карта событий";
 
     CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                   QWidget* parent = nullptr);

@@ -7,6 +7,7 @@
 
 #include "draw/ChartResources.h"
 #include "events/DialHitText.h"
+#include "events/DialLayout.h"
 #include "events/TransitDay.h"
 #include "events/paint/DialImage.h"
 #include "ui/AnalysisDialog.h"
@@ -39,17 +40,24 @@ CTranzitView::CTranzitView(OpenChart& chart, const ChartResources& resources, QW
 void CTranzitView::paintEvent(QPaintEvent*) {
     chart_.doc().ensureEventChart();
     QPainter painter(this);
-    DialImage::paint(painter, chart_.doc(), QString::fromStdString(resources_.serifFace), size());
+    painter.fillRect(rect(), Qt::white);
+    const int margin = DialLayout::screenMargin(width(), height());
+    painter.translate(margin, margin);
+    DialImage::paint(painter, chart_.doc(), QString::fromStdString(resources_.serifFace),
+                     size() - QSize(2 * margin, 2 * margin));
 }
 
-// The same layout the paint used: the dial is laid out from the view's size alone.
+// The same layout the paint used: the dial is laid out from the view's size alone, inset by
+// the margin that keeps its outer border in view.
 std::optional<DialLayout::Hit> CTranzitView::hitAt(QPoint point) {
     CZodiacDoc& doc = chart_.doc();
     doc.ensureEventChart();
     const auto& state = doc.eventChart();
     const TransitDay day(state.situations, state.orbTransits, state.date);
-    const DialLayout layout = DialLayout::compute({width(), height(), false, state.date, &day});
-    return layout.hitAt({point.x(), point.y()});
+    const int margin = DialLayout::screenMargin(width(), height());
+    const DialLayout layout =
+        DialLayout::compute({width() - 2 * margin, height() - 2 * margin, false, state.date, &day});
+    return layout.hitAt({point.x() - margin, point.y() - margin});
 }
 
 QString CTranzitView::situationTextAt(QPoint point) {

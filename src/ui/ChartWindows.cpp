@@ -74,6 +74,12 @@ void ChartWindows::updateTitles(const OpenChart& chart) {
     }
 }
 
+QString ChartWindows::menuEntry(QMdiSubWindow* window) const {
+    const WindowKinds::Kind* kind = kinds_.find(kindOf(window));
+    if (kind == nullptr || kind->caption.isEmpty()) return window->windowTitle();
+    return window->windowTitle() + QString::fromUtf8(" — ") + kind->caption;
+}
+
 ChartWindow* ChartWindows::show(const QString& kindName, const std::shared_ptr<OpenChart>& chart) {
     const WindowKinds::Kind* kind = kinds_.find(kindName);
     if (!chart || kind == nullptr) return nullptr;

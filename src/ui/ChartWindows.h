@@ -59,6 +59,8 @@ class ChartWindows : public QObject {
     // "name", "name:1", "name:2" when a chart has several windows; " *" while modified. A
     // window with a title of its own keeps it and is not counted.
     void updateTitles(const OpenChart& chart);
+    // The window's line in the "Окно" menu: its title and, after a dash, its kind.
+    QString menuEntry(QMdiSubWindow* window) const;
 
     // Brings a window up as the active one, restored when it was minimized.
     void showWindow(QMdiSubWindow* window) { bringToFront(window, window->isMaximized()); }

@@ -18,5 +18,7 @@ inline constexpr int kAnalysis = 32807;
 inline constexpr int kEventDate = 1173;
 inline constexpr int kEventStep = 1129;
 inline constexpr int kNotice = 109;
+inline constexpr int kBirthMoment = 32810;
+inline constexpr int kDegreesMinutes = 32811;
 
 }  // namespace orvanta::command

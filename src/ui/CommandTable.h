@@ -58,6 +58,9 @@ enum class Command {
     Composite,
     Davison,
     SwapCharts,
+    BirthMoment,
+    Help,
+    DegreesMinutes,
     Count  // the number of commands; stays last
 };
 

@@ -51,6 +51,8 @@ void StartUp::loadContext(AppContext& context) {
     context.resources.serifFace = context.settings.serifFace;
     context.resources.monospaceFace = context.settings.monospaceFace;
     context.resources.sansFace = context.settings.sansFace;
+    context.resources.degreeNotation =
+        context.settings.degreesMinutes ? DegreeNotation::DegreesMinutes : DegreeNotation::Decimal;
     FontMapping::install(QString::fromStdString(context.settings.serifFace),
                          QString::fromStdString(context.settings.monospaceFace),
                          QString::fromStdString(context.settings.sansFace));

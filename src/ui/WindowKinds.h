@@ -20,6 +20,8 @@ class WindowKinds {
         QString name;
         Maker make;
         FirstOpening mayOpenFirst;
+        // What the "Окно" menu calls a window of the kind; empty names none.
+        QString caption;
     };
 
     // The program's kinds: the natal chart, the event chart and the interpretation text.
@@ -31,7 +33,7 @@ class WindowKinds {
                  [](std::shared_ptr<OpenChart> chart, const WindowServices& services) {
                      return static_cast<ChartWindow*>(Frame::make(std::move(chart), services));
                  },
-                 &Frame::mayOpenFirst});
+                 &Frame::mayOpenFirst, captionOf<Frame>()});
     }
     void add(Kind kind);
 
@@ -39,6 +41,15 @@ class WindowKinds {
     const std::vector<Kind>& all() const { return kinds_; }
 
   private:
+    template <class Frame>
+    static QString captionOf() {
+        if constexpr (requires { Frame::kCaption; }) {
+            return QString::fromUtf8(Frame::kCaption);
+        } else {
+            return {};
+        }
+    }
+
     std::vector<Kind> kinds_;
 };
 

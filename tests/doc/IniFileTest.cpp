@@ -87,5 +87,21 @@ TEST_F(IniFileTest, FontNamesHaveDefaultsAndGoBackAtExit) {
     EXPECT_EQ(StartupSettings::load().sansFace, "Tahoma");
 }
 
+TEST_F(IniFileTest, DegreesAndMinutesAreWrittenOnlyOnceChosen) {
+    AppFolder::setOverride(folder_);
+    const std::string faces =
+        "[Last]\r\nf_TimesNewRomanCyr=Times New Roman Cyr\r\nf_CourierNewCyr=Courier New Cyr\r\n"
+        "f_MSSansSerif=MS Sans Serif\r\n";
+    StartupSettings settings = StartupSettings::load();
+    EXPECT_FALSE(settings.degreesMinutes);
+    ASSERT_TRUE(settings.store());
+    EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"), faces);  // a file never changed stays as it was
+
+    settings.degreesMinutes = true;
+    ASSERT_TRUE(settings.store());
+    EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"), faces + "DegreesMinutes=1\r\n");
+    EXPECT_TRUE(StartupSettings::load().degreesMinutes);
+}
+
 }  // namespace
 }  // namespace orvanta

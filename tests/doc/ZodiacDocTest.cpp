@@ -280,6 +280,41 @@ TEST(CZodiacDoc, ChangedBirthDataRecomputeAndRedrawEverything) {
     EXPECT_EQ(hints, std::vector<int>{3});
 }
 
+TEST(CZodiacDoc, ReturnToBirthMomentUndoesEveryStepUntilNewBirthDataAreEntered) {
+    CZodiacDoc doc(AppFolder::path());
+    ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
+    const double sunAtBirth = doc.natal().chart[1].longitude;
+    EXPECT_FALSE(doc.returnToBirthMoment());  // never stepped: nothing to return to
+    doc.step() = ChartStep{0, 3, 0, 0, 0};
+    ASSERT_TRUE(doc.stepChart(ChartStepper::Direction::Forward, nullptr));
+    ASSERT_TRUE(doc.stepChart(ChartStepper::Direction::Forward, nullptr));
+    EXPECT_EQ(doc.natal().birth.month, 10);
+    EXPECT_TRUE(doc.isStepped());
+    doc.setModified(false);
+    ASSERT_TRUE(doc.refreshInterpretation());
+
+    ASSERT_TRUE(doc.returnToBirthMoment());
+    const BirthData& birth = doc.natal().birth;
+    EXPECT_EQ(std::vector<int>({birth.day, birth.month, birth.year, birth.hour, birth.minute}),
+              std::vector<int>({12, 4, 1961, 9, 7}));
+    EXPECT_EQ(std::vector<int>({birth.gmtDay, birth.gmtMonth, birth.gmtHour}),
+              std::vector<int>({12, 4, 6}));
+    EXPECT_DOUBLE_EQ(doc.natal().chart[1].longitude, sunAtBirth);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.isTextOutOfDate());
+    EXPECT_FALSE(doc.isStepped());
+
+    // Birth data entered after a step are the new birth moment.
+    ASSERT_TRUE(doc.stepChart(ChartStepper::Direction::Backward, nullptr));
+    BirthData later = moscow1961();
+    later.day = 20;
+    later.gmtDay = 20;
+    ASSERT_TRUE(doc.changeBirthData(later, 0, false, false));
+    EXPECT_FALSE(doc.isStepped());
+    EXPECT_FALSE(doc.returnToBirthMoment());
+    EXPECT_EQ(doc.natal().birth.day, 20);
+}
+
 TEST(ChartBarTexts, DateAndTimeWithoutPaddingAndTheHouseSystem) {
     NatalChart natal;
     natal.birth.name = "Анна";

@@ -13,6 +13,7 @@
 
 #include "calc/ChartComputation.h"
 #include "calc/EngineEphemeris.h"
+#include "calc/EngineLoader.h"
 #include "common/AppFolder.h"
 
 namespace orvanta {
@@ -168,6 +169,16 @@ TEST_F(EngineEphemerisTest, ThreadsCallingAtOnceGetTheAnswersOfOneThread) {
         EXPECT_EQ(mismatches[t], 0) << t;
         EXPECT_EQ(std::filesystem::path(planetFiles[t]).lexically_normal(), delivered) << t;
     }
+}
+
+TEST(EngineVersion, TheLibraryNamesTheSwissEphemerisItWasBuiltWith) {
+    char direct[256] = {};
+    swe_version(direct);
+    ASSERT_NE(direct[0], '\0');
+    EXPECT_EQ(EngineLoader(EngineLoader::defaultLibraryPath()).swissEphemerisVersion(), direct);
+    // A library without the entry, or none at all, tells nothing.
+    EXPECT_EQ(EngineLoader(ORVANTA_FAKE_ENGINE_DIR "/libOrvanta.so").swissEphemerisVersion(), "");
+    EXPECT_EQ(EngineLoader("/nonexistent/libOrvanta.so").swissEphemerisVersion(), "");
 }
 
 TEST(EngineEphemerisOpening, ALibraryWithoutTheEntryOrNoLibraryGivesNoEphemeris) {

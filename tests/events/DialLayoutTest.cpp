@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "events/DialLayout.h"
 
 namespace orvanta {
@@ -75,6 +77,25 @@ TEST(DialLayout, OrbRingsOnePerAspectAsWideAsItsCountInOrderOfFirstRecord) {
     EXPECT_EQ((*layout.ringBorders)[0], 503);
     EXPECT_EQ((*layout.ringBorders)[1], 465 - 5 - 3);
     EXPECT_EQ(layout.discRadius, 465 - 25);
+}
+
+TEST(DialLayout, TheScreenMarginKeepsTheOuterRingBorderInsideTheWindow) {
+    auto orb = [](int aspect, int body) { return situation(body, aspect, 0.0, 300.0); };
+    // The 503 border of a 1000-pixel dial (above) needs 3 pixels and its own: 500 / 150 + 2.
+    EXPECT_EQ(DialLayout::screenMargin(1000, 1200), 5);
+    for (const auto& [width, height] :
+         {std::pair{1000, 1000}, std::pair{640, 260}, std::pair{301, 999}}) {
+        const int margin = DialLayout::screenMargin(width, height);
+        const auto layout =
+            layoutOf({}, {orb(0, 5), orb(4, 6)}, width - 2 * margin, height - 2 * margin);
+        ASSERT_TRUE(layout.ringBorders.has_value());
+        const int outer = (*layout.ringBorders)[0];
+        // Moved by the margin, the border's pixels run from centre - outer to centre + outer.
+        EXPECT_GE(margin + layout.centre.x - outer, 0) << width;
+        EXPECT_LT(margin + layout.centre.x + outer, width) << width;
+        EXPECT_GE(margin + layout.centre.y - outer, 0) << height;
+        EXPECT_LT(margin + layout.centre.y + outer, height) << height;
+    }
 }
 
 TEST(DialLayout, SituationRingsGreedyClippedAndTouchingRangesApart) {

@@ -17,7 +17,8 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "cmake
 delivered=$prefix/lib/orvanta
 for file in bin/orvanta bin/orvanta-cli lib/orvanta/libOrvanta.so lib/orvanta/orvanta-cli-draw.so \
             lib/orvanta/Place.PLB lib/orvanta/Timechg.tch lib/orvanta/sepl_18.se1 \
-            lib/orvanta/installed.txt share/applications/orvanta.desktop \
+            lib/orvanta/installed.txt lib/orvanta/help/01-start.html lib/orvanta/help/wheel.png \
+            lib/orvanta/help/dial.png share/applications/orvanta.desktop \
             share/mime/packages/orvanta.xml share/icons/hicolor/scalable/apps/orvanta.svg \
             share/icons/hicolor/256x256/apps/orvanta.png; do
   [ -e "$prefix/$file" ] || fail "$file is not installed"

@@ -149,6 +149,13 @@ TEST(AspectTableLayoutTest, RightColumnHoldsDegreeMarkAndSign) {
     EXPECT_EQ(second.mark, (Point{910, 78}));
     EXPECT_EQ(second.degreeText, "30.00");
     EXPECT_EQ(second.sign, 12);
+
+    // With minutes chosen only the texts change: 5.25 degrees is 5 degrees 15 minutes.
+    const auto minutes =
+        AspectTableLayout::compute(chart, noAspects(), kWideArea, DegreeNotation::DegreesMinutes);
+    EXPECT_EQ(minutes.rightColumn[0].degreeText, "05°15′");
+    EXPECT_EQ(minutes.rightColumn[0].degreePosition, first.degreePosition);
+    EXPECT_EQ(minutes.rightColumn[1].degreeText, "30°00′");
 }
 
 TEST(AspectTableLayoutTest, SeparationsFillTheCellsBelowTheDiagonal) {

@@ -22,6 +22,20 @@ TEST(AspectTableTextsTest, DegreeKeepsTwoDigitsEachSideOfThePoint) {
     EXPECT_EQ(AspectTableTexts::degree(29.9999), "30.00");
 }
 
+TEST(AspectTableTextsTest, DegreesAndMinutesRoundToTheNearestMinute) {
+    // By hand: 0.1 degree is 6 minutes; 5.999 degrees is 359.94 minutes, rounded 360 = 6°00′;
+    // 29.9999 rounds up to 30°00′ as the decimal form rounds to 30.00.
+    const std::pair<double, const char*> cases[] = {
+        {22.1, "22°06′"}, {0.0, "00°00′"},     {5.999, "06°00′"},   {29.9999, "30°00′"},
+        {7.5, "07°30′"},  {12.0083, "12°00′"}, {12.0084, "12°01′"}, {-5.25, "-05°15′"},
+    };
+    for (const auto& [degree, text] : cases)
+        EXPECT_EQ(AspectTableTexts::degreesAndMinutes(degree), text) << degree;
+    EXPECT_EQ(AspectTableTexts::degreesAndMinutes(std::nan("")), "");
+    EXPECT_EQ(AspectTableTexts::position(22.1, DegreeNotation::Decimal), "22.10");
+    EXPECT_EQ(AspectTableTexts::position(22.1, DegreeNotation::DegreesMinutes), "22°06′");
+}
+
 TEST(AspectTableTextsTest, SeparationDropsTrailingZerosButKeepsThePoint) {
     EXPECT_EQ(AspectTableTexts::separationText(5.3), "5.3");
     EXPECT_EQ(AspectTableTexts::separationText(120.0), "120.");

@@ -160,6 +160,25 @@ TEST(NatalPageLayout, TextsOfTheHeaderAndLegend) {
     EXPECT_EQ(NatalPageLayout::degreeText(17.0), "17.0");
 }
 
+TEST(NatalPageLayout, LegendWritesMinutesWhenChosen) {
+    // Body 1 stands at 10 degrees of Aries, body 2 at 20: "10°00′" and "20°00′".
+    const auto decimal =
+        NatalPageLayout::compute(kA4Short, -kA4Long, chartShowing(2, true), birth());
+    const auto minutes = NatalPageLayout::compute(kA4Short, -kA4Long, chartShowing(2, true),
+                                                  birth(), DegreeNotation::DegreesMinutes);
+    ASSERT_EQ(minutes.legendTexts.size(), decimal.legendTexts.size());
+    ASSERT_GE(minutes.legendTexts.size(), 2u);
+    EXPECT_EQ(decimal.legendTexts[0].text, "10.0");
+    EXPECT_EQ(minutes.legendTexts[0].text, "10°00′");
+    EXPECT_EQ(minutes.legendTexts[1].text, "20°00′");
+    EXPECT_EQ(minutes.legendTexts[1].at, decimal.legendTexts[1].at);
+    // The longer text pushes the sign picture from 5/2 to 3 lines into the entry (line 421).
+    ASSERT_EQ(minutes.legend.size(), decimal.legend.size());
+    EXPECT_EQ(minutes.legend[0].signPicture.left - decimal.legend[0].signPicture.left,
+              3 * 421 - (5 * 421) / 2);
+    EXPECT_EQ(minutes.legend[0].signPicture.width(), decimal.legend[0].signPicture.width());
+}
+
 TEST(NatalPageLayout, RefusesAPageSmallerThanItsMargins) {
     EXPECT_FALSE(NatalPageLayout::compute(5000, 7000, chartShowing(16, true), birth()).fits);
     EXPECT_FALSE(NatalPageLayout::compute(7000, 5000, chartShowing(16, true), birth()).fits);

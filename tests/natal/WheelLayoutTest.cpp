@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <utility>
@@ -417,6 +418,44 @@ TEST(WheelLayout, BoundsHoldEverythingDrawnIncludingWhatLeavesTheRectangle) {
     EXPECT_GE(pb.top, -15000 + 7200);
     // A body at 90 degrees lies below the centre on the page too: y decreases.
     EXPECT_LT(page.pointAt(100, 90.0).y, -15000);
+}
+
+TEST(WheelLayout, FittedWheelKeepsHouseRingAndNumbersInsideTheArea) {
+    ChartData chart = hiddenChart();
+    for (int i = 1; i <= 10; ++i) place(chart, i, i * 33.0);
+    // Cusps 30 degrees apart from 7: houses 5 and 6 at the bottom of the wheel.
+    for (int i = 17; i <= 28; ++i) place(chart, i, (i - 17) * 30.0 + 7.0);
+    const auto o = orientation(kCounterClockwise, kFromAscendant);
+    const auto insideOf = [](const Rect& area, const Rect& b) {
+        return b.left > area.left && b.top > area.top && b.right < area.right - 1 &&
+               b.bottom < area.bottom - 1;
+    };
+    // The window pane of 1400 x 1000 (about 1280 x 360) and a tiled one.
+    for (const Rect area : {Rect{0, 0, 1280, 360}, Rect{0, 0, 640, 260}, Rect{10, 20, 410, 420}}) {
+        const WheelLayout screen = WheelLayout::compute(
+            chart, o, {},
+            WheelLayout::Frame::screen(area.left, area.top, area.width(), area.height()));
+        // By hand for 1280 x 360: R0 = 180, centre y 180 + 9 = 189, W = 162, house ring
+        // 162 + 16 = 178: its bottom at 367 already leaves the 360 pixels.
+        EXPECT_GT(screen.bounds().bottom, area.bottom);
+        const WheelLayout fitted = WheelLayout::fitted(chart, o, {}, area);
+        EXPECT_TRUE(insideOf(area, fitted.bounds()));
+        EXPECT_LT(fitted.frame.baseRadius, screen.frame.baseRadius);
+        // Not smaller than needed: the drawing fills the shorter side but for a few pixels.
+        const int shorter = std::min(area.width(), area.height());
+        EXPECT_GT(std::min(fitted.bounds().width(), fitted.bounds().height()), shorter - 8);
+        // Radii follow from R0 as on every wheel: W = R0 - R0/10, the house ring W + W/10.
+        const int w = fitted.frame.baseRadius - fitted.frame.baseRadius / 10;
+        EXPECT_EQ(fitted.outerRingRadius, w + w / 10);
+    }
+    // Without houses nothing passes the zodiac ring (W + W/10 = 198 for R0 = 200), and a tall
+    // area has room below it: the screen frame stays as it is.
+    ChartData cosmogram = hiddenChart(false);
+    for (int i = 1; i <= 10; ++i) place(cosmogram, i, i * 33.0);
+    const WheelLayout kept = WheelLayout::fitted(cosmogram, o, {}, Rect{0, 0, 400, 900});
+    const auto frame = WheelLayout::Frame::screen(0, 0, 400, 900);
+    EXPECT_EQ(kept.frame.baseRadius, frame.baseRadius);
+    EXPECT_EQ(kept.frame.centreY, frame.centreY);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "ui/CTrChildFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/EventDateDialog.h"
+#include "ui/HelpWindow.h"
 #include "ui/StartUp.h"
 #include "ui/TextEditCommands.h"
 
@@ -254,6 +255,9 @@ const Expected kExpected[] = {
     {Command::Composite, kCommand, "-+--"},
     {Command::Davison, kCommand, "-+--"},
     {Command::SwapCharts, kCommand, "----"},
+    {Command::BirthMoment, kCommand, "-0--"},  // until the chart is stepped
+    {Command::Help, kCommand, "++++"},
+    {Command::DegreesMinutes, kCommand, "-+--"},
     {Command::Count, "undo", "--0-"},
     {Command::Count, "cut", "--+-"},
     {Command::Count, "copy", "--+-"},
@@ -326,6 +330,44 @@ TEST_F(CommandWalkTest, EveryAcceleratorReachesItsCommandInTheTextWindow) {
             if (action->shortcuts().contains(QKeySequence(key))) bound.push_back(action);
         }
         EXPECT_EQ(bound, std::vector<QAction*>{command}) << key;
+    }
+}
+
+TEST_F(CommandWalkTest, TheWindowMenuNamesTheKindOfEachWindowItsTitleStaysShort) {
+    ASSERT_TRUE(openSample("sample.map"));
+    activate(Kind::Text);
+    activate(Kind::Event);
+    QStringList entries;
+    QStringList titles;
+    for (QMdiSubWindow* window : frame_->mdiArea()->subWindowList()) {
+        entries << frame_->windows().menuEntry(window);
+        titles << window->windowTitle();
+    }
+    EXPECT_EQ(entries, QStringList({"sample.map:1 — Карта рождения", "sample.map:2 — Толкование",
+                                    "sample.map:3 — Карта событий"}));
+    EXPECT_EQ(titles, QStringList({"sample.map:1", "sample.map:2", "sample.map:3"}));
+}
+
+TEST_F(CommandWalkTest, F1OpensTheGuideFromEveryWindowKind) {
+    for (Kind kind : kKinds) {
+        if (kind == Kind::Natal) {
+            ASSERT_TRUE(openSample("sample.map"));
+        }
+        activate(kind);
+        const std::string what = kKindNames[static_cast<int>(kind)];
+        std::vector<QAction*> bound;
+        for (const auto& [action, place] : reachableActions(*frame_)) {
+            if (action->shortcuts().contains(QKeySequence(Qt::Key_F1))) bound.push_back(action);
+        }
+        ASSERT_EQ(bound, std::vector<QAction*>{frame_->action(Command::Help)}) << what;
+        bound.front()->trigger();
+        auto* help = frame_->findChild<HelpWindow*>();
+        ASSERT_NE(help, nullptr) << what;
+        EXPECT_TRUE(help->isVisible()) << what;
+        EXPECT_GT(help->contents()->count(), 0) << what;
+        help->close();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "WidgetInput.h"
+#include "calc/EngineLoader.h"
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
 #include "common/Picture.h"
@@ -22,6 +23,7 @@
 #include "draw/FontMapping.h"
 #include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
+#include "ui/AboutText.h"
 #include "ui/AppContext.h"
 #include "ui/BirthDataDialog.h"
 #include "ui/CBornChildFrame.h"
@@ -30,6 +32,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/StartUp.h"
+#include "ui/StepDialog.h"
 
 namespace orvanta {
 namespace {
@@ -332,9 +335,64 @@ TEST_F(MainFrameTest, NewWindowIsAFullChartWindowAndTheWindowMenuListsEveryWindo
         if (firstItem == nullptr) firstItem = item;
     }
     EXPECT_EQ(listed,
-              (std::vector<std::pair<QString, bool>>{{"&1 a.map:1", false}, {"&2 a.map:2", true}}));
+              (std::vector<std::pair<QString, bool>>{{"&1 a.map:1 — Карта рождения", false},
+                                                     {"&2 a.map:2 — Карта рождения", true}}));
     firstItem->trigger();
     EXPECT_EQ(frame.windows().active<CBornChildFrame>(), first);
+}
+
+TEST_F(MainFrameTest, AboutNamesBothVersionsTheDataCreditsAndTheLicence) {
+    AppContext context;
+    CMainFrame frame(context);
+    const std::string engine =
+        EngineLoader(EngineLoader::defaultLibraryPath()).swissEphemerisVersion();
+    ASSERT_FALSE(engine.empty());
+    QString shown;
+    testing::whenModal<QMessageBox>([&shown](QMessageBox& box) {
+        shown = box.text();
+        box.accept();
+    });
+    frame.action(Command::About)->trigger();
+    for (const QString& part :
+         {"Orvanta " + AboutText::programVersion(),
+          "Swiss Ephemeris (версия " + QString::fromStdString(engine) + ")", QString("GeoNames"),
+          QString("CC BY 4.0"), QString("IANA"), QString("GNU AGPL")})
+        EXPECT_TRUE(shown.contains(part)) << part.toStdString();
+    EXPECT_EQ(AboutText::programVersion().count('.'), 2);  // the project's "0.1.0"
+}
+
+TEST_F(MainFrameTest, BirthMomentUndoesTheStepsAndIsOfferedOnlyAfterOne) {
+    AppContext context;
+    useScratchApplicationFolder(context);
+    CMainFrame frame(context);
+    frame.show();
+    ASSERT_TRUE(frame.openChart(QString::fromStdString(copySample("b.map").string())));
+    QApplication::processEvents();
+    auto* natal = frame.windows().active<CBornChildFrame>();
+    ASSERT_NE(natal, nullptr);
+    const BirthData born = frame.activeChart()->doc().natal().birth;
+    QAction* back = frame.action(Command::BirthMoment);
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_FALSE(natal->birthMomentButton()->isEnabled());
+
+    testing::whenModal<StepDialog>([](StepDialog& dialog) {
+        dialog.setAmounts(ChartStep{1, 0, 0, 0, 0});
+        testing::click(dialog.forwardButton());
+        testing::click(dialog.forwardButton());
+        dialog.accept();
+    });
+    frame.action(Command::Step)->trigger();
+    EXPECT_EQ(frame.activeChart()->doc().natal().birth.year, born.year + 2);
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_TRUE(natal->birthMomentButton()->isEnabled());
+
+    testing::click(natal->birthMomentButton());
+    const BirthData& now = frame.activeChart()->doc().natal().birth;
+    EXPECT_EQ(std::vector<int>({now.year, now.month, now.day, now.hour, now.minute}),
+              std::vector<int>({born.year, born.month, born.day, born.hour, born.minute}));
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_TRUE(frame.activeChart()->doc().isModified());
+    frame.activeChart()->setModified(false);
 }
 
 TEST_F(MainFrameTest, RecentFilesTellChartsOfOneNameApartAndStayInTheProgramsSettings) {

@@ -168,7 +168,8 @@ void AspectTablePainter::paintPrinter(Canvas& canvas, const CZodiacDoc& doc,
 void AspectTablePainter::paint(Canvas& canvas, const ChartData& chart,
                                const NatalAspectTable& aspects, const ChartResources& resources,
                                const Rect& area) {
-    const AspectTableLayout layout = AspectTableLayout::compute(chart, aspects, area);
+    const AspectTableLayout layout =
+        AspectTableLayout::compute(chart, aspects, area, resources.degreeNotation);
     if (layout.isEmpty()) return;
     QPainter& painter = canvas.painter();
     painter.save();

@@ -58,8 +58,8 @@ void NatalPagePainter::writeTexts(Canvas& canvas, const NatalPageLayout& page,
 bool NatalPagePainter::paintWheelPage(Canvas& canvas, const NatalChart& natal,
                                       const ChartResources& resources, int pageWidth,
                                       int pageHeight) {
-    const NatalPageLayout page =
-        NatalPageLayout::compute(pageWidth, pageHeight, natal.chart, natal.birth);
+    const NatalPageLayout page = NatalPageLayout::compute(pageWidth, pageHeight, natal.chart,
+                                                          natal.birth, resources.degreeNotation);
     if (!page.fits) return false;
     QPainter& painter = canvas.painter();
     painter.save();

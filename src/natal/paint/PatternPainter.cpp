@@ -30,8 +30,12 @@ void PatternPainter::paint(Canvas& canvas, const NatalChart& natal, const ChartR
                            const QRect& target) {
     const auto frame =
         WheelLayout::Frame::screen(target.left(), target.top(), target.width(), target.height());
-    const WheelLayout layout =
-        WheelLayout::compute(natal.chart, natal.orientation, natal.aspects, frame);
+    paint(canvas, natal, WheelLayout::compute(natal.chart, natal.orientation, natal.aspects, frame),
+          resources, target);
+}
+
+void PatternPainter::paint(Canvas& canvas, const NatalChart& natal, const WheelLayout& layout,
+                           const ChartResources& resources, const QRect& target) {
     const auto patterns = AspectPatterns::find(natal.chart, natal.aspects);
     // Right of the mark that the window puts in the corner of its active pane.
     const Point origin{target.left() + 24, target.top() + 4};

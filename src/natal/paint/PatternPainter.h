@@ -17,6 +17,9 @@ class PatternPainter {
     // Over the screen wheel that WheelPainter draws into the same target.
     static void paint(Canvas& canvas, const NatalChart& natal, const ChartResources& resources,
                       const QRect& target);
+    // Over a wheel drawn from the given layout (the screen's fitted one).
+    static void paint(Canvas& canvas, const NatalChart& natal, const WheelLayout& layout,
+                      const ChartResources& resources, const QRect& target);
     static void paint(Canvas& canvas, const PatternHighlight& highlight,
                       const ChartResources& resources);
 
