@@ -17,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     MapFileLimits::checkBirth(content.birth);  // throws, and so aborts, on a value let past
     for (const auto& object : content.chart.objects) MapFileLimits::checkObject(object);
+    for (int number = 1; number < Bodies::kObjectCount; ++number) {
+        MapFileLimits::checkSignAgreement(content.chart[number]);
+    }
     NatalChart natal;
     std::move(content).applyTo(natal);
     const auto written = MapFile::serialize(natal);

@@ -46,7 +46,12 @@ def aspect(i, picture):
 
 
 def planet(n, picture):
-    record = struct.pack("<dddiiiiii", 100.0 + n, 10.0, 30.0, 0, 1, 1, 1, n, 4)
+    # A position the chart computation could have written: the sign and the degree in it
+    # make up the longitude.
+    longitude = 100.0 + n
+    sign = int(longitude // 30) + 1
+    degree = longitude - 30 * (sign - 1)
+    record = struct.pack("<dddiiiiii", longitude, degree, 0.0, 0, 1, 1, 1, n, sign)
     record += counted("объект %d" % n) + counted("сфера %d" % n)
     record += (b"Ok" + embedded(small_bitmap())) if picture else b"No"
     return record + b"No"

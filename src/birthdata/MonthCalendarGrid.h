@@ -60,8 +60,7 @@ class MonthCalendarGrid {
     int month() const { return month_; }
     int year() const { return year_; }
 
-    // Weekday of the 1st, Monday = 1 ... Sunday = 7, by the program's calendar, so January and
-    // February 2100 (a leap year there) come out one day earlier than the Gregorian weekday.
+    // Weekday of the 1st, Monday = 1 ... Sunday = 7.
     int firstWeekday() const;
     int daysInMonth() const;
     // 4 to 6.

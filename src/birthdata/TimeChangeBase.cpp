@@ -107,7 +107,8 @@ LoadStatus TimeChangeBase::loadAtStartup(const std::filesystem::path& path) {
     return status;
 }
 
-int TimeChangeBase::moscowAheadOfGreenwich(const BirthData& birth) const {
+int TimeChangeBase::moscowAheadOfGreenwich(const BirthData& birth,
+                                           std::vector<int>* skipped) const {
     constexpr int kMoscowStandardHours = 3;
     const DateTime ut{birth.gmtHour, birth.gmtMinute, birth.gmtDay, birth.gmtMonth, birth.gmtYear};
     // The base is searched by Moscow time, which depends on the difference sought: start
@@ -115,29 +116,60 @@ int TimeChangeBase::moscowAheadOfGreenwich(const BirthData& birth) const {
     int ahead = kMoscowStandardHours;
     for (int pass = 0; pass < 2; ++pass) {
         const DateTime moscow = Calendar::hourShift(ahead, ut);
-        const auto change =
-            lookup(moscow.day, moscow.month, moscow.year, moscow.hour, moscow.minute);
-        if (!change) break;
-        ahead = change->difference;
+        const Answer answer =
+            find(moscow.day, moscow.month, moscow.year, moscow.hour, moscow.minute);
+        if (skipped != nullptr) {
+            for (int index : answer.skipped) {
+                if (std::find(skipped->begin(), skipped->end(), index) == skipped->end()) {
+                    skipped->push_back(index);
+                }
+            }
+        }
+        if (!answer.change) break;
+        ahead = answer.change->difference;
     }
     return ahead;
 }
 
-std::optional<TimeChange> TimeChangeBase::lookup(int day, int month, int year, int hour,
-                                                 int minute) const {
+TimeChangeBase::Answer TimeChangeBase::find(int day, int month, int year, int hour,
+                                            int minute) const {
     // Only the whole hour counts; a query that is no date at all has no answer.
     static_cast<void>(minute);
-    if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 24) {
-        return std::nullopt;
-    }
+    Answer answer;
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 24) return answer;
     const double query = queryInstant(day, month, year, hour);
-    for (auto it = records_.rbegin(); it != records_.rend(); ++it) {
-        if (!it->isValid()) continue;
-        TimeChange change = *it;
+    for (int index = size() - 1; index >= 0; --index) {
+        TimeChange change = records_[static_cast<std::size_t>(index)];
+        if (!change.isValid()) {
+            answer.skipped.push_back(index);
+            continue;
+        }
         change.computeInstant();
-        if (change.instant <= query) return change;
+        if (change.instant <= query) {
+            answer.change = change;
+            break;
+        }
     }
-    return std::nullopt;
+    return answer;
+}
+
+std::optional<TimeChange> TimeChangeBase::lookup(int day, int month, int year, int hour,
+                                                 int minute) const {
+    return find(day, month, year, hour, minute).change;
+}
+
+std::string TimeChangeBase::skippedWarning(const std::vector<int>& skipped) const {
+    std::string text;
+    for (const int index : skipped) {
+        if (index < 0 || index >= size()) continue;
+        text += (text.empty() ? "" : "; ") + std::to_string(index + 1) + " (" +
+                records_[static_cast<std::size_t>(index)].listLine() + ")";
+    }
+    if (text.empty()) return text;
+    return std::string(skipped.size() == 1
+                           ? "В базе разниц времени пропущена повреждённая запись "
+                           : "В базе разниц времени пропущены повреждённые записи ") +
+           text;
 }
 
 int TimeChangeBase::add(const TimeChange& change) {

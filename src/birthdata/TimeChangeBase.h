@@ -36,12 +36,26 @@ class TimeChangeBase {
     std::vector<std::uint8_t> toBytes() const;
     static std::vector<TimeChange> fromBytes(std::span<const std::uint8_t> bytes);
 
+    // The answer of a search, with the records it had to pass over: a record that is not
+    // valid (a damaged date or a difference of -100000 h) may be the one that should have
+    // answered, so the caller tells the user which.
+    struct Answer {
+        std::optional<TimeChange> change;
+        std::vector<int> skipped;  // indices of the invalid records passed over, last first
+    };
+    // "" for no records; otherwise one sentence for the user naming the records by their
+    // number from 1 and their list line.
+    std::string skippedWarning(const std::vector<int>& skipped) const;
+
     // The change in force at a Moscow date and hour (the minute does not count): the latest
     // valid record at or before that moment, looked for from the end of the array backwards.
+    Answer find(int day, int month, int year, int hour, int minute) const;
+    // The change alone, for callers that show the skipped records some other way.
     std::optional<TimeChange> lookup(int day, int month, int year, int hour, int minute) const;
     // How many hours Moscow clocks were ahead of Greenwich at the birth's Greenwich moment;
-    // Moscow's standard three hours where the base has no answer.
-    int moscowAheadOfGreenwich(const BirthData& birth) const;
+    // Moscow's standard three hours where the base has no answer. skipped receives the invalid
+    // records the searches passed over.
+    int moscowAheadOfGreenwich(const BirthData& birth, std::vector<int>* skipped = nullptr) const;
 
     // Puts the record last and sorts; returns the index where it ended up.
     int add(const TimeChange& change);

@@ -12,6 +12,10 @@ namespace orvanta {
 // orb, whether it is used, its interpretation label and its two pictures.
 struct AspectSetting {
     static constexpr const char* kDefaultLabel = "<not defined>";
+    // Two bodies are never more than 180 degrees apart, so a wider orb, or a negative one,
+    // means nothing; both angle and orb lie within 0 to 180.
+    static constexpr double kLargestAngle = 180.0;
+    static constexpr double kLargestOrb = 180.0;
 
     std::uint32_t colour = 0;  // Windows colour value: red in the low byte, then green, blue
     Picture symbol;

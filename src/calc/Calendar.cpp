@@ -35,7 +35,7 @@ std::string formatGeneral(double value, int significantDigits) {
 }  // namespace
 
 bool Calendar::isLeapYear(int year) {
-    return year % 4 == 0 && year != 1900;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 int Calendar::leapYearsBetween(int first, int last) {

@@ -26,8 +26,8 @@ struct DateAndHours {
     double hours = 0.0;  // hours left within the day, 0 <= hours < 24
 };
 
-// Date arithmetic shared by the whole program: Gregorian month lengths with one leap rule
-// (divisible by 4, 1900 excepted; 2100 is a leap year) and hour counts from a base year.
+// Date arithmetic shared by the whole program: the Gregorian calendar (within 1860 to 2130,
+// 1900 and 2100 are common years, 2000 a leap year) and hour counts from a base year.
 class Calendar {
   public:
     static constexpr int kBaseYear = 1860;

@@ -2,6 +2,7 @@
 
 #include "calc/HouseSystems.h"
 #include "common/AppFolder.h"
+#include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
 
 namespace orvanta::cli {
@@ -21,13 +22,21 @@ BirthData ChartFileExport::birthData(const ChartOptions& options, const TimeChan
     birth.houseSystemName = std::string(HouseSystems::name(r.houseSystem));
     birth.latitude = r.latitude;
     birth.longitude = r.longitude;
-    birth.diffMoscow = r.timeZone - changes.moscowAheadOfGreenwich(birth);
+    std::vector<int> skipped;
+    birth.diffMoscow = r.timeZone - changes.moscowAheadOfGreenwich(birth, &skipped);
+    if (!skipped.empty()) MessageSink::report(changes.skippedWarning(skipped));
     return birth;
 }
 
 bool ChartFileExport::save(const ChartOptions& options, const std::string& path, ChartData& chart) {
     TimeChangeBase changes;
-    changes.load(AppFolder::find(TimeChangeBase::kFileName));
+    // Without the file Moscow's standard difference is used, as the desktop program does
+    // with an empty base; a damaged file would silently give a wrong difference instead.
+    const LoadStatus status = changes.load(AppFolder::find(TimeChangeBase::kFileName));
+    if (status == LoadStatus::Damaged || status == LoadStatus::Unreadable) {
+        MessageSink::report(changes.lastError());
+        return false;
+    }
     const int houseSystem = options.request.houseSystem;
     CZodiacDoc doc;
     if (!doc.newChart(birthData(options, changes), houseSystem, houseSystem == HouseSystems::kNone,

@@ -81,7 +81,11 @@ int TimeChangeCommand::run(const std::vector<std::string>& arguments, std::ostre
     }
 
     const auto& d = moment.date;
-    const auto change = base.lookup(d.day, d.month, d.year, moment.hour, moment.minute);
+    const auto answer = base.find(d.day, d.month, d.year, moment.hour, moment.minute);
+    if (!answer.skipped.empty()) {
+        err << "orvanta-cli timechange: " << base.skippedWarning(answer.skipped) << "\n";
+    }
+    const auto& change = answer.change;
     if (!change) {
         out << kNoData << "\n";
         return 1;

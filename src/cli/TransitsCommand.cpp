@@ -126,7 +126,11 @@ EventChartSettings TransitsCommand::readSettings(const CommandLine& line) {
 bool TransitsCommand::build(const std::string& path, const EventChartSettings& settings,
                             CZodiacDoc& doc, std::string_view command, std::ostream& err) {
     static TimeChangeBase timeChanges;
-    timeChanges.load(AppFolder::find(TimeChangeBase::kFileName));
+    const LoadStatus base = timeChanges.load(AppFolder::find(TimeChangeBase::kFileName));
+    if (base == LoadStatus::Damaged || base == LoadStatus::Unreadable) {
+        err << timeChanges.lastError() << "\n";
+        return false;
+    }
     return ChartOpening::open(doc, path, command, err, [&] {
         doc.setTimeChanges(&timeChanges);
         doc.eventChart().setSettings(settings);

@@ -34,6 +34,10 @@ std::optional<FieldRefusal> AspectPageModel::take(const Texts& texts) {
         const auto orb = NumberField::parse(texts[i].orb);
         if (!orb)
             return FieldRefusal{row, FieldRefusal::Field::Orb, NumberField::kNotANumberMessage};
+        if (*orb < 0.0 || *orb > AspectSetting::kLargestOrb) {
+            return FieldRefusal{row, FieldRefusal::Field::Orb,
+                                NumberField::rangeMessage(0.0, AspectSetting::kLargestOrb)};
+        }
         taken[i] = {texts[i].included, *angle, *orb};
     }
     rows_ = taken;

@@ -17,7 +17,7 @@ namespace orvanta {
 // the table itself.
 class AspectPageModel {
   public:
-    static constexpr double kLargestAngle = 180.0;
+    static constexpr double kLargestAngle = AspectSetting::kLargestAngle;
 
     struct Row {
         bool included = false;

@@ -26,11 +26,11 @@ AspectSetting AspectRecords::readRecord(BinaryReader& reader) {
 
 void AspectRecords::checkValues(const AspectSetting& aspect) {
     // The line dialog holds the width at 0 and above and offers five styles; the aspects
-    // page takes angles from 0 to 180 and any orb.
+    // page takes angles and orbs from 0 to 180.
     ValueCheck::inRange("толщина линии", aspect.lineWidth, 0, INT32_MAX);
     ValueCheck::inRange("тип линии", aspect.lineStyle, 0, 4);
-    ValueCheck::inRange("угол аспекта", aspect.angle, 0.0, 180.0);
-    ValueCheck::finite("орбис", aspect.orb);
+    ValueCheck::inRange("угол аспекта", aspect.angle, 0.0, AspectSetting::kLargestAngle);
+    ValueCheck::inRange("орбис", aspect.orb, 0.0, AspectSetting::kLargestOrb);
     ValueCheck::flag("признак учёта", aspect.included);
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "birthdata/TimeChangeBase.h"
 #include "calc/ChartComputation.h"
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
@@ -115,8 +116,10 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
 
 bool CZodiacDoc::stepChart(ChartStepper::Direction direction, const TimeChangeBase* timeChanges) {
     if (ChartStepper::isEmpty(step_)) return false;
+    std::vector<int> skipped;
     natal_.birth = ChartStepper::stepped(natal_.birth, step_, direction, timeChanges,
-                                         natal_.autoGreenwich != 0);
+                                         natal_.autoGreenwich != 0, &skipped);
+    if (!skipped.empty()) MessageSink::report(timeChanges->skippedWarning(skipped));
     recompute();
     modified_ = true;
     markTextOutOfDate();
@@ -224,6 +227,9 @@ bool CZodiacDoc::rebuildEventChart() {
     eventChart_.situations = std::move(results.situations);
     eventChart_.orbTransits = std::move(results.orbTransits);
     eventChart_.dayCounter = results.dayCounter;
+    if (!results.skippedTimeChanges.empty()) {
+        MessageSink::report(timeChanges_->skippedWarning(results.skippedTimeChanges));
+    }
     eventChart_.computed = true;
     eventChart_.builtFor = eventChart_.date;
     MarkTransitSituations();

@@ -91,7 +91,8 @@ DateTime ChartStepper::normalised(DateTime moment) {
 }
 
 BirthData ChartStepper::stepped(const BirthData& birth, const ChartStep& step, Direction direction,
-                                const TimeChangeBase* timeChanges, bool autoGreenwich) {
+                                const TimeChangeBase* timeChanges, bool autoGreenwich,
+                                std::vector<int>* skipped) {
     const DateTime local =
         moved({birth.hour, birth.minute, birth.day, birth.month, birth.year}, step, direction);
     BirthData result = birth;
@@ -105,10 +106,10 @@ BirthData ChartStepper::stepped(const BirthData& birth, const ChartStep& step, D
     // Only a chart whose zone the program looks up follows Moscow's clock changes; a difference
     // the user entered by hand is the birth place's own and stays.
     if (autoGreenwich && timeChanges != nullptr) {
-        if (const auto change =
-                timeChanges->lookup(local.day, local.month, local.year, local.hour, local.minute)) {
-            result.diffGreenwich = result.diffMoscow + change->difference;
-        }
+        const auto answer =
+            timeChanges->find(local.day, local.month, local.year, local.hour, local.minute);
+        if (answer.change) result.diffGreenwich = result.diffMoscow + answer.change->difference;
+        if (skipped != nullptr) *skipped = answer.skipped;
     }
     setGreenwichFields(result, localHours);
     return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "calc/BirthData.h"
 #include "calc/Calendar.h"
 #include "doc/ChartStep.h"
@@ -27,9 +29,11 @@ class ChartStepper {
     // The birth data moved by the step. With the automatic difference from Greenwich, the
     // time-change base decides the new difference (the difference from Moscow plus the change
     // in force at the new moment); otherwise, or when the base has no record that early, the
-    // difference stays. The Greenwich fields follow from the new local moment.
+    // difference stays. The Greenwich fields follow from the new local moment. skipped
+    // receives the damaged records of the base that the search passed over.
     static BirthData stepped(const BirthData& birth, const ChartStep& step, Direction direction,
-                             const TimeChangeBase* timeChanges, bool autoGreenwich);
+                             const TimeChangeBase* timeChanges, bool autoGreenwich,
+                             std::vector<int>* skipped = nullptr);
 
   private:
     static void setGreenwichFields(BirthData& birth, double localHours);

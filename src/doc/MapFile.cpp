@@ -105,8 +105,10 @@ MapFile::Content MapFile::parse(std::span<const std::uint8_t> bytes) {
     Content content;
     readPart("данные рождения", bytes.size(), [&] { readBirth(reader, content.birth); });
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
-        readPart("объект " + std::to_string(number), bytes.size(),
-                 [&] { readObject(reader, content.chart[number]); });
+        readPart("объект " + std::to_string(number), bytes.size(), [&] {
+            readObject(reader, content.chart[number]);
+            if (number != 0) MapFileLimits::checkSignAgreement(content.chart[number]);
+        });
     }
     readPart("ориентация и система домов", bytes.size(), [&] { readTail(reader, content); });
     readPart("записная книжка", bytes.size(), [&] { content.notebook = readNotebook(reader); });

@@ -16,6 +16,13 @@ class MapFileLimits {
     // The birth data's own limits, which the birth-data entry shares (BirthDataLimits).
     static void checkBirth(const BirthData& birth);
     static void checkObject(const ChartObject& object);
+    // The stored position of an object as a planet record carries it: longitude, degree in
+    // sign, minutes, retrograde flag and sign within their ranges.
+    static void checkPosition(const ChartObject& object);
+    // Sign and degree in sign belong to the longitude; sign 0 only for an object never
+    // computed (longitude and degree 0). Object 0 is not checked: the document resets its
+    // longitude on loading and leaves the rest.
+    static void checkSignAgreement(const ChartObject& object);
     static void checkTail(std::int32_t housesUnavailable, const ZodiacOrientation& orientation,
                           std::int32_t houseSystem, std::int32_t autoGreenwich);
 };

@@ -5,6 +5,7 @@
 
 #include "common/ValueCheck.h"
 #include "doc/FileText.h"
+#include "doc/MapFileLimits.h"
 #include "doc/PictureSlot.h"
 #include "doc/RecordSequence.h"
 
@@ -25,6 +26,10 @@ ChartObject PlanetRecords::readRecord(BinaryReader& reader) {
     object.label = FileText::readCounted(reader);
     PictureSlot::read(reader, object.symbol);
     PictureSlot::read(reader, object.pictogram);
+    // Positions are not taken from the file, but a program that wrote them had them from a
+    // chart: a contradiction or an impossible value is damage.
+    MapFileLimits::checkPosition(object);
+    MapFileLimits::checkSignAgreement(object);
     ValueCheck::flag("признак показа", object.shown);
     ValueCheck::flag("признак учёта в транзитах", object.transitUse);
     ValueCheck::flag("признак учёта в радиксе", object.radixUse);

@@ -83,8 +83,8 @@ std::optional<std::pair<int, int>> EngineRequestParser::parseTime(std::string_vi
 bool EngineRequestParser::isValidDay(int day, int month, int year) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12 || day < 1) return false;
-    // The program counts every fourth year as a leap year, so 29 February is accepted then.
-    const int last = month == 2 && year % 4 == 0 ? 29 : kDays[month - 1];
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int last = month == 2 && leap ? 29 : kDays[month - 1];
     return day <= last;
 }
 

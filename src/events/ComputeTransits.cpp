@@ -98,6 +98,7 @@ class TransitRun {
     void checkOrbTransits(int body, const StepState& previous);
     void addSituation(int body, const StepState& previous, const Slot& slot);
     void updateOffset(double universalMoment);
+    void noteSkipped(int index);
     int bodyNumber(int body) const { return natal_[body].identifier; }
     double orbOf(const AspectPoint& point) const {
         return aspects_[static_cast<std::size_t>(point.aspectIndex)].orb;
@@ -212,12 +213,22 @@ void TransitRun::addSituation(int body, const StepState& previous, const Slot& s
 void TransitRun::updateOffset(double universalMoment) {
     if (request_.timeChanges == nullptr) return;
     const auto& changes = request_.timeChanges->records();
-    for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+    for (int index = static_cast<int>(changes.size()) - 1; index >= 0; --index) {
+        const TimeChange& change = changes[static_cast<std::size_t>(index)];
         // A record whose date cannot exist has no instant and is never in force.
-        if (change->isValid() && !(change->instant > universalMoment)) {
-            offset_ = change->difference + request_.moscowDifference;
+        if (!change.isValid()) {
+            noteSkipped(index);
+        } else if (!(change.instant > universalMoment)) {
+            offset_ = change.difference + request_.moscowDifference;
             return;
         }
+    }
+}
+
+void TransitRun::noteSkipped(int index) {
+    auto& skipped = results_.skippedTimeChanges;
+    if (std::find(skipped.begin(), skipped.end(), index) == skipped.end()) {
+        skipped.push_back(index);
     }
 }
 

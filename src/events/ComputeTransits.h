@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "calc/AspectSetting.h"
 #include "calc/Calendar.h"
@@ -44,6 +45,9 @@ struct TransitResults {
     int dayCounter = 0;
     bool allocationFailed = false;
     bool positionsFailed = false;
+    // Damaged time-change records passed over on the way to the change in force: the caller
+    // tells the user which.
+    std::vector<int> skippedTimeChanges;
 };
 
 // Steps the moving bodies from the day before the start date to 00:00 two days after the end

@@ -10,6 +10,7 @@
 #include "calc/Calendar.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
+#include "common/ValueCheck.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
@@ -50,6 +51,10 @@ NotebookEntry readEntry(BinaryReader& reader, std::size_t index) {
     if (!(s.moment >= 0.0 && s.moment < lastMoment)) damaged(index, "момент вне 1860-2130 гг.");
     if (!(s.duration >= 0.0 && s.duration <= kLongestDuration)) {
         damaged(index, "недопустимая длительность");
+    }
+    // A switched-off situation keeps its orb negated; either way no orb exceeds 180 degrees.
+    if (!(std::fabs(s.orb) <= AspectSetting::kLargestOrb)) {
+        damaged(index, "орбис " + ValueCheck::quote(s.orb) + " вне -180...180");
     }
     checkRange(index, "транзитная планета", s.body, 1, 16);
     checkRange(index, "радиксный объект", s.radix, 1, 28);

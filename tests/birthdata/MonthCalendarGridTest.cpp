@@ -9,14 +9,11 @@
 namespace orvanta {
 namespace {
 
-// Monday = 1 ... Sunday = 7 of the Gregorian calendar; the program's calendar makes 2100 a
-// leap year, so its January and February fall one day earlier.
+// Monday = 1 ... Sunday = 7 of the Gregorian calendar.
 int referenceWeekday(int month, int year) {
     using namespace std::chrono;
     const weekday gregorian{sys_days{std::chrono::year{year} / month / 1}};
-    const int monday1 = static_cast<int>(gregorian.iso_encoding());
-    if (year == 2100 && month <= 2) return monday1 == 1 ? 7 : monday1 - 1;
-    return monday1;
+    return static_cast<int>(gregorian.iso_encoding());
 }
 
 // The point in the middle of the cell at row and column, from the grid lines of the layout.
@@ -46,9 +43,9 @@ TEST(MonthCalendarGridTest, WeekRowsFollowTheFirstWeekdayAndTheMonthLength) {
             EXPECT_EQ(grid.weekRows(), (cells + 6) / 7) << month << "." << year;
         }
     }
-    // 1 January 2100 is drawn as a Thursday; 29 February 2100 exists.
-    EXPECT_EQ(MonthCalendarGrid(1, 1, 2100).firstWeekday(), 4);
-    EXPECT_EQ(MonthCalendarGrid(1, 2, 2100).daysInMonth(), 29);
+    // 1 January 2100 is a Friday; 2100 is a common year.
+    EXPECT_EQ(MonthCalendarGrid(1, 1, 2100).firstWeekday(), 5);
+    EXPECT_EQ(MonthCalendarGrid(1, 2, 2100).daysInMonth(), 28);
 }
 
 TEST(MonthCalendarGridTest, LayoutPlacesLinesHeadsAndDays) {

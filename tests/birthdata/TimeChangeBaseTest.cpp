@@ -67,16 +67,15 @@ TEST(TimeChangeBaseTest, FileImageMatchesTheLayoutFieldForField) {
 }
 
 TEST(TimeChangeBaseTest, InstantCountsHoursFrom1860) {
-    // Reference: day counts of the proleptic Gregorian calendar, which agrees with the
-    // program's leap rule up to February 2100.
+    // Reference: day counts of the proleptic Gregorian calendar.
     using namespace std::chrono;
     const auto hoursFrom1860 = [](year_month_day date, int hour) {
         return 24.0 * (sys_days{date} - sys_days{year{1860} / 1 / 1}).count() + hour;
     };
     const struct {
         int day, month, year, hour;
-    } cases[] = {{1, 1, 1860, 0},  {2, 1, 1860, 5},  {1, 3, 1864, 0},
-                 {1, 3, 1900, 12}, {27, 3, 1999, 2}, {28, 2, 2100, 23}};
+    } cases[] = {{1, 1, 1860, 0},  {2, 1, 1860, 5},   {1, 3, 1864, 0}, {1, 3, 1900, 12},
+                 {27, 3, 1999, 2}, {28, 2, 2100, 23}, {1, 3, 2100, 0}};
     for (const auto& c : cases) {
         TimeChange t = change(c.day, c.month, c.year, c.hour, 3);
         t.computeInstant();
@@ -137,9 +136,8 @@ TEST(TimeChangeBaseTest, InvalidRecordsAreKeptListedInBracketsAndNeverMatch) {
     base.add(change(1, 6, 2131, 0, 6));        // beyond the last year
     base.add(change(1, 1, 1996, 0, -100000));  // the editor takes 0 to 6 hours
     base.add(change(1, 1, 1997, 0, 7));
-    TimeChange leap2100 = change(29, 2, 2100, 0, 2);  // 2100 is a leap year here
-    base.add(leap2100);
-    EXPECT_TRUE(leap2100.isValid());
+    base.add(change(29, 2, 2100, 0, 2));  // 2100 is no leap year either
+    base.add(change(1, 3, 2100, 0, 2));
 
     EXPECT_EQ(base.lookup(1, 12, 1999, 0, 0)->difference, 3);
     EXPECT_EQ(base.lookup(1, 1, 1901, 0, 0), std::nullopt);
@@ -158,6 +156,35 @@ TEST(TimeChangeBaseTest, InvalidRecordsAreKeptListedInBracketsAndNeverMatch) {
     TimeChange far = change(1, 1, std::numeric_limits<int>::max(), 0, 3);
     far.computeInstant();
     EXPECT_EQ(far.instant, 0.0);
+}
+
+TEST(TimeChangeBaseTest, SearchNamesTheDamagedRecordsItPassedOver) {
+    // In the file's order: a valid record, one with an impossible difference, a later one.
+    ScratchFolder folder;
+    ByteLayout bytes;
+    bytes.i32(3);
+    record(bytes, 1, 1, 1990, 0, 0, 0, 0.0, 3);
+    record(bytes, 1, 1, 1996, 0, 0, 0, 0.0, -100000);
+    record(bytes, 1, 1, 1997, 0, 0, 0, 0.0, 4);
+    testing::ScratchFolder::write(folder / "t.tch", bytes.bytes());
+    TimeChangeBase base;
+    ASSERT_EQ(base.load(folder / "t.tch"), LoadStatus::Loaded);
+
+    const auto passedOver = base.find(2, 1, 1996, 0, 0);
+    EXPECT_EQ(passedOver.change->difference, 3);
+    EXPECT_EQ(passedOver.skipped, std::vector<int>{1});
+    EXPECT_EQ(base.skippedWarning(passedOver.skipped),
+              "В базе разниц времени пропущена повреждённая запись 2 (с [1.1.1996, 0:00], "
+              "разн. +-100000ч.)");
+    // A search answered before it reaches the damaged record skips nothing.
+    EXPECT_TRUE(base.find(2, 1, 1998, 0, 0).skipped.empty());
+
+    // The Moscow difference of a birth collects what both of its searches skipped.
+    BirthData birth;
+    birth.gmtDay = 2, birth.gmtMonth = 1, birth.gmtYear = 1996, birth.gmtHour = 12;
+    std::vector<int> skipped;
+    EXPECT_EQ(base.moscowAheadOfGreenwich(birth, &skipped), 3);
+    EXPECT_EQ(skipped, std::vector<int>{1});
 }
 
 TEST(TimeChangeBaseTest, RecordTextAndListLine) {

@@ -12,18 +12,19 @@ using std::chrono::month;
 using std::chrono::year;
 using std::chrono::year_month_day;
 
-// Between 1860 and 2099 the program's leap rule agrees with the Gregorian calendar, so the
-// standard library's calendar is an independent reference there.
-constexpr int kLastGregorianYear = 2099;
+// The standard library's (proleptic Gregorian) calendar is an independent reference over the
+// program's whole range.
+constexpr int kLastGregorianYear = Calendar::kLastYear;
 
 std::chrono::sys_days toSysDays(Date d) {
     return year_month_day{year{d.year}, month{static_cast<unsigned>(d.month)},
                           day{static_cast<unsigned>(d.day)}};
 }
 
-TEST(Calendar, LeapRuleExceptsOnly1900) {
+TEST(Calendar, LeapRuleIsGregorian) {
     EXPECT_TRUE(Calendar::isLeapYear(2000));
-    EXPECT_TRUE(Calendar::isLeapYear(2100));
+    EXPECT_FALSE(Calendar::isLeapYear(2100));
+    EXPECT_TRUE(Calendar::isLeapYear(2104));
     EXPECT_TRUE(Calendar::isLeapYear(1860));
     EXPECT_FALSE(Calendar::isLeapYear(1900));
     EXPECT_FALSE(Calendar::isLeapYear(2001));
@@ -42,7 +43,7 @@ TEST(Calendar, RoundsHalvesAwayFromZero) {
 
 TEST(Calendar, NextAndPreviousDayFollowTheLeapRule) {
     EXPECT_EQ(Calendar::nextDay({28, 2, 1900}), (Date{1, 3, 1900}));
-    EXPECT_EQ(Calendar::nextDay({28, 2, 2100}), (Date{29, 2, 2100}));
+    EXPECT_EQ(Calendar::nextDay({28, 2, 2100}), (Date{1, 3, 2100}));
     EXPECT_EQ(Calendar::nextDay({31, 12, 2000}), (Date{1, 1, 2001}));
     EXPECT_EQ(Calendar::nextDay({30, 4, 2000}), (Date{1, 5, 2000}));
     EXPECT_EQ(Calendar::previousDay({1, 3, 2000}), (Date{29, 2, 2000}));
@@ -89,9 +90,10 @@ TEST(Calendar, HourCountsMatchTheStandardCalendarBothWays) {
         ASSERT_EQ(back.date, d);
         ASSERT_EQ(back.hours, 6.5);
     }
-    // 29 February 2100 exists under the program's rule.
-    EXPECT_EQ(Calendar::dateFromHours(Calendar::hoursSinceBase({29, 2, 2100}, 0.0)).date,
-              (Date{29, 2, 2100}));
+    // Julian day numbers from the standard Gregorian formula: 1 January 1860 is 2400411,
+    // 1 March 2100 is 2488129, so 87718 days lie between.
+    EXPECT_EQ(Calendar::hoursSinceBase({1, 3, 2100}, 0.0), 24.0 * 87718);
+    EXPECT_EQ(Calendar::dateFromHours(24.0 * 87718).date, (Date{1, 3, 2100}));
 }
 
 TEST(Calendar, DateFromHoursSurvivesNonsense) {
@@ -116,6 +118,8 @@ TEST(Calendar, DayOfWeekMatchesTheStandardCalendar) {
 TEST(Calendar, ValidDatesTimesAndMonthLengths) {
     EXPECT_TRUE(Calendar::isValidDate({29, 2, 2000}));
     EXPECT_FALSE(Calendar::isValidDate({29, 2, 1900}));
+    EXPECT_FALSE(Calendar::isValidDate({29, 2, 2100}));
+    EXPECT_TRUE(Calendar::isValidDate({29, 2, 2104}));
     EXPECT_FALSE(Calendar::isValidDate({31, 4, 2000}));
     EXPECT_FALSE(Calendar::isValidDate({31, 12, 1859}));
     EXPECT_TRUE(Calendar::isValidDate({1, 1, 1860}));
@@ -131,6 +135,7 @@ TEST(Calendar, ValidDatesTimesAndMonthLengths) {
 
     EXPECT_EQ(Calendar::monthLength(2, 2000), 29);
     EXPECT_EQ(Calendar::monthLength(2, 1900), 28);
+    EXPECT_EQ(Calendar::monthLength(2, 2100), 28);
     EXPECT_EQ(Calendar::monthLength(2, 1701), 29);  // taken as 1860, a leap year
     EXPECT_EQ(Calendar::monthLength(2, 1856), 29);
     EXPECT_EQ(Calendar::monthLength(2, 2200), 28);  // taken as 2130

@@ -53,6 +53,31 @@ TEST(MeanMotionPoints, SelenaStartsAt139DegreesOn1January1900) {
                 (kSelenaRate * (36524.0 + 6.5 / 24.0) + 8350.0) / 60.0, 1e-9);
 }
 
+// Julian day number of a Gregorian date by the standard integer formula (Fliegel and
+// Van Flandern), independent of the program's calendar.
+long julianDayNumber(int day, int month, int year) {
+    const long a = (14 - month) / 12;
+    const long y = year + 4800 - a;
+    const long m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+
+TEST(MeanMotionPoints, DayCountsStayRightAcrossTheCommonYear2100) {
+    for (const Date d : {Date{28, 2, 2100}, Date{1, 3, 2100}, Date{31, 12, 2100}, Date{1, 3, 2104},
+                         Date{31, 12, 2130}}) {
+        const DateTime ut{0, 0, d.day, d.month, d.year};
+        const long days = julianDayNumber(d.day, d.month, d.year);
+        EXPECT_EQ(MeanMotionPoints::selenaDayCount(ut), days - julianDayNumber(1, 1, 1900))
+            << d.day << "." << d.month << "." << d.year;
+        EXPECT_EQ(MeanMotionPoints::proserpinaDayCount(ut), days - julianDayNumber(20, 2, 1918))
+            << d.day << "." << d.month << "." << d.year;
+    }
+    // 1 March 2100 follows 28 February by one day's motion, not two.
+    const double selenaStep = MeanMotionPoints::selena({0, 0, 1, 3, 2100}) -
+                              MeanMotionPoints::selena({0, 0, 28, 2, 2100});
+    EXPECT_NEAR(selenaStep, kSelenaRate / 60.0, 1e-4);
+}
+
 TEST(MeanMotionPoints, PlacingWrapsBothWays) {
     ChartObject o;
     MeanMotionPoints::place(-10.0, o);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "support/ByteLayout.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -67,6 +68,7 @@ TEST(ChartCommand, BadArgumentsAreRefusedWithExitCode2AndAReason) {
     const std::vector<std::string> bad = {
         "chart --date 30.02.2001 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 29.02.1900 --time 12:00 --zone 3 --lat 55 --lon 37",
+        "chart --date 29.02.2100 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 01.01.1859 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 1.1 --time 12:00 --zone 3 --lat 55 --lon 37",
         "chart --date 01.01.2000 --time 25:00 --zone 3 --lat 55 --lon 37",
@@ -174,6 +176,22 @@ TEST(ChartCommand, WithoutTheEngineItSaysSoAndFails) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("ERROR IN DLL LOGIC..."), std::string::npos);
     EXPECT_TRUE(result.out.empty());
+}
+
+TEST(ChartCommand, ADamagedTimeChangeBaseIsRefusedInsteadOfGivingMoscowZero) {
+    // One record announced, its day and month present: the base is cut short.
+    const testing::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
+    std::filesystem::copy_file(ORVANTA_ENGINE, folder / "libOrvanta.so");
+    testing::ScratchFolder::write(folder / "Timechg.tch",
+                                  testing::ByteLayout().i32(1).i32(1).i32(1).bytes());
+    const auto map = folder / "out.map";
+    const auto result =
+        runCli(kMoscow1961 + " -o " + map.string(), "ORVANTA_HOME=" + folder.string());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Timechg.tch"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("поврежден"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(map));
 }
 
 TEST(ChartCommand, WithoutEphemerisFilesPlanetsStillComeAndChironIsFlagged) {

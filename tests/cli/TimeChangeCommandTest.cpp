@@ -74,6 +74,17 @@ TEST_F(TimeChangeCommandTest, PrintsTheDifferenceInForceOrSaysThereIsNone) {
     EXPECT_EQ(before.out, "На эту дату нет данных в базе \"Разница...\"\n");
 }
 
+TEST_F(TimeChangeCommandTest, ADamagedRecordPassedOverIsNamed) {
+    const std::string file =
+        write("t.tch", timeChangeFile({{1, 1, 1990, 0, 3}, {1, 1, 1996, 0, -100000}}));
+    const CommandRun run = timechange({"--file", file, "2.1.1996", "12"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("+3 ч."), std::string::npos);
+    EXPECT_NE(run.err.find("пропущена повреждённая запись 2 (с [1.1.1996, 0:00]"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST_F(TimeChangeCommandTest, BadArgumentsAndFilesAreRefused) {
     const std::string file = write("t.tch", timeChangeFile({{28, 3, 1999, 2, 4}}));
     for (const auto& arguments : std::vector<std::vector<std::string>>{

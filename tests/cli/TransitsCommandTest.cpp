@@ -11,6 +11,8 @@
 #include "cli/TransitsCommand.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
+#include "support/ByteLayout.h"
+#include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
@@ -130,6 +132,20 @@ TEST(TransitsCommand, ReadableListsAndExitCodes) {
             << bad;
     }
     EXPECT_EQ(runCli("transits /nonexistent/chart.map --date 1.3.2000").exitCode, 1);
+}
+
+TEST(TransitsCommand, ADamagedTimeChangeBaseIsRefused) {
+    // A count of 2 and one whole record: the base has lost its end.
+    const testing::ScratchFolder folder;
+    testing::ByteLayout base;
+    base.i32(2).i32(27).i32(3).i32(1999).i32(2).i32(0).i32(0).f64(0.0).i32(4);
+    testing::ScratchFolder::write(folder / "Timechg.tch", base.bytes());
+    const auto result = runCli(std::string("transits ") + ORVANTA_SAMPLE_MAP + " --date 1.3.2000",
+                               "ORVANTA_HOME=" + folder.path().string());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Timechg.tch"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("поврежден"), std::string::npos) << result.err;
+    EXPECT_TRUE(result.out.empty());
 }
 
 // The dial of the day as a PNG: the yellow disc around the centre of an

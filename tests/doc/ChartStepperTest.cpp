@@ -6,6 +6,7 @@
 #include "birthdata/TimeChangeBase.h"
 #include "doc/CZodiacDoc.h"
 #include "doc/ChartStepper.h"
+#include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
@@ -52,6 +53,16 @@ TEST(ChartStepper, MovesTheLocalMomentAndPutsTheDateRight) {
          stepOf(0, 0, 1, 0, 0),
          Direction::Backward,
          {8, 15, 29, 2, 2000}},
+        {"28 Feb 2100 + 1 day, a common year",
+         {8, 15, 28, 2, 2100},
+         stepOf(0, 0, 1, 0, 0),
+         Direction::Forward,
+         {8, 15, 1, 3, 2100}},
+        {"29 Feb 2096 + 4 years lands after February 2100",
+         {8, 15, 29, 2, 2096},
+         stepOf(4, 0, 0, 0, 0),
+         Direction::Forward,
+         {8, 15, 1, 3, 2100}},
         {"23:30 + 1 hour",
          {23, 30, 31, 12, 2001},
          stepOf(0, 0, 0, 1, 0),
@@ -186,6 +197,26 @@ TEST(ChartStepper, KeepsTheDifferenceBeforeEveryRecordAndCrossesMidnightInGreenw
                               Direction::Forward, nullptr, false);
     EXPECT_EQ(india.gmtHour, 19);
     EXPECT_EQ(india.gmtMinute, 39);
+}
+
+TEST(ChartStepper, AStepPastADamagedTimeChangeNamesIt) {
+    TimeChangeBase base = baseFrom1981();
+    TimeChange damaged = base.records()[1];
+    damaged.year = 1982;
+    damaged.difference = -100000;
+    base.add(damaged);  // last: passed over by every search after October 1981
+    testing::ScratchFolder folder;
+    CZodiacDoc doc(folder.path());
+    doc.natal().birth = localBirth(31, 5, 1981, 12, 0, 3.0);
+    doc.natal().autoGreenwich = 1;
+    doc.step() = stepOf(0, 0, 1, 0, 0);
+    testing::MessageRecorder recorder;
+    ASSERT_TRUE(doc.stepChart(Direction::Forward, &base));
+    EXPECT_DOUBLE_EQ(doc.natal().birth.diffGreenwich, 4.0);  // the summer record still answers
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_NE(recorder.messages[0].find("запись 3 (с [1.10.1982, 0:00], разн. +-100000ч.)"),
+              std::string::npos)
+        << recorder.messages[0];
 }
 
 TEST(ChartStepper, AStepOfNothingLeavesTheDocumentAlone) {

@@ -73,6 +73,9 @@ TEST(EventDateSelection, InvalidDatesBlinkAndAreNotAccepted) {
     s.validate();
     EXPECT_FALSE(s.dateInvalid());
     EXPECT_EQ(s.dateErrorLine(), "");
+    s.yearText = "2100";  // 2100 is not
+    s.validate();
+    EXPECT_TRUE(s.dateInvalid());
 }
 
 TEST(EventDateSelection, DifferencesShowAndReadBack) {

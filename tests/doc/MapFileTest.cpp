@@ -179,6 +179,10 @@ TEST(MapFile, ValuesTheProgramCannotWriteAreRefusedNamingThePart) {
         {"местная дата 12.4.1859", [](NatalChart& n) { n.birth.year = 1859; }},
         {"местная дата 29.2.1900",
          [](NatalChart& n) { n.birth.day = 29, n.birth.month = 2, n.birth.year = 1900; }},
+        {"местная дата 29.2.2100",
+         [](NatalChart& n) { n.birth.day = 29, n.birth.month = 2, n.birth.year = 2100; }},
+        {"гринвичская дата 29.2.2100",
+         [](NatalChart& n) { n.birth.gmtDay = 29, n.birth.gmtMonth = 2, n.birth.gmtYear = 2100; }},
         {"местное время 25:0", [](NatalChart& n) { n.birth.hour = 25, n.birth.minute = 0; }},
         {"местное время 9:60", [](NatalChart& n) { n.birth.minute = 60; }},
         {"местное время 24:30", [](NatalChart& n) { n.birth.hour = 24, n.birth.minute = 30; }},
@@ -203,6 +207,15 @@ TEST(MapFile, ValuesTheProgramCannotWriteAreRefusedNamingThePart) {
         {"объект 6: признак попятности 2", [](NatalChart& n) { n.chart[6].retrograde = 2; }},
         {"объект 7: номер знака 13", [](NatalChart& n) { n.chart[7].sign = 13; }},
         {"объект 32: номер знака -1", [](NatalChart& n) { n.chart[32].sign = -1; }},
+        // 200 degrees are 20 degrees of sign 7.
+        {"объект 8: знак 0 и градус в знаке 20 не согласуются с долготой 200",
+         [](NatalChart& n) { n.chart[8].setLongitude(200), n.chart[8].sign = 0; }},
+        {"объект 9: знак 3 и градус в знаке 20 не согласуются с долготой 200",
+         [](NatalChart& n) { n.chart[9].setLongitude(200), n.chart[9].sign = 3; }},
+        {"объект 10: знак 7 и градус в знаке 5 не согласуются с долготой 200",
+         [](NatalChart& n) { n.chart[10].setLongitude(200), n.chart[10].degreeInSign = 5; }},
+        {"объект 29: знак 0 и градус в знаке 0 не согласуются с долготой 0.5",
+         [](NatalChart& n) { n.chart[29] = ChartObject{}, n.chart[29].longitude = 0.5; }},
         {"система домов: признак карты без домов 2",
          [](NatalChart& n) { n.chart.housesUnavailable = 2; }},
         {"направление Зодиака 3", [](NatalChart& n) { n.orientation.direction = 3; }},
@@ -236,6 +249,9 @@ TEST(MapFile, ValuesAtTheEdgesOfWhatTheProgramWritesAreRead) {
             n.chart[14].degreeInSign = 30, n.chart[14].sign = 12, n.chart[14].longitude = 360;
         },
         [](NatalChart& n) { n.houseSystem = -1, n.chart.housesUnavailable = 0; },
+        // Objects never computed; object 0, whose longitude the document resets on opening.
+        [](NatalChart& n) { n.chart[30] = ChartObject{}, n.chart[26] = ChartObject{}; },
+        [](NatalChart& n) { n.chart[0].sign = 5; },
         [](NatalChart& n) { n.houseSystem = 11, n.orientation.angle = -400; },
     };
     int index = 0;

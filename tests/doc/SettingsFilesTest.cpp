@@ -162,6 +162,11 @@ TEST(AspectRecords, ValuesThePagesCannotSetMakeTheFileDamaged) {
         {"угол аспекта -0.5", [](AspectSetting& a) { a.angle = -0.5; }},
         {"угол аспекта nan", [](AspectSetting& a) { a.angle = std::nan(""); }},
         {"орбис inf", [](AspectSetting& a) { a.orb = INFINITY; }},
+        {"орбис nan", [](AspectSetting& a) { a.orb = std::nan(""); }},
+        {"орбис 1e+308", [](AspectSetting& a) { a.orb = 1e308; }},
+        {"орбис 99999", [](AspectSetting& a) { a.orb = 99999; }},
+        {"орбис 180.5", [](AspectSetting& a) { a.orb = 180.5; }},
+        {"орбис -1", [](AspectSetting& a) { a.orb = -1; }},
         {"признак учёта 2", [](AspectSetting& a) { a.included = 2; }},
     };
     for (const Case& c : cases) {
@@ -181,7 +186,8 @@ TEST(AspectRecords, ValuesThePagesCannotSetMakeTheFileDamaged) {
     edges[0].angle = 0.0;
     edges[1].angle = 180.0;
     edges[2].lineStyle = 4;
-    edges[3].orb = -3.0;  // the page takes any orb
+    edges[3].orb = 0.0;
+    edges[5].orb = 180.0;
     edges[4].lineWidth = 0;
     EXPECT_EQ(AspectRecords::parse(AspectRecords::serialize(edges)).size(), 18u);
 }
@@ -223,15 +229,12 @@ TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
 
 ChartObject planet(int number) {
     ChartObject o;
-    o.longitude = 100.0 + number;
-    o.degreeInSign = 10.0 + number;
-    o.minutes = 0.5 * number;
+    o.setLongitude(12.5 * number);
     o.retrograde = number % 2;
     o.shown = number % 3 == 0 ? 0 : 1;
     o.transitUse = number % 4 == 0 ? 0 : 1;
     o.radixUse = number % 5 == 0 ? 0 : 1;
     o.identifier = number;
-    o.sign = 1 + number % 12;
     o.name = "объект " + std::to_string(number);
     o.label = "сфера " + std::to_string(number);
     if (number % 2 == 0) o.symbol = smallPicture(0xFFFFFF);
@@ -375,22 +378,36 @@ TEST(PlanetRecords, RecordCountMustBeOneTheKindHolds) {
     EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
 }
 
-TEST(PlanetRecords, UseFlagsOtherThanZeroOrOneMakeTheFileDamaged) {
+TEST(PlanetRecords, ValuesNoChartHoldsMakeTheFileDamaged) {
     struct Case {
         const char* named;
         void (*spoil)(ChartObject&);
     };
+    // Record 9 stands at 112.5 degrees: sign 4, 22.5 degrees in it.
     const Case cases[] = {
         {"признак показа 2", [](ChartObject& o) { o.shown = 2; }},
         {"признак учёта в транзитах -1", [](ChartObject& o) { o.transitUse = -1; }},
         {"признак учёта в радиксе 7", [](ChartObject& o) { o.radixUse = 7; }},
+        {"долгота -5.5e+303", [](ChartObject& o) { o.longitude = -5.5e303; }},
+        {"долгота nan", [](ChartObject& o) { o.longitude = std::nan(""); }},
+        {"градус в знаке inf", [](ChartObject& o) { o.degreeInSign = INFINITY; }},
+        {"минуты 60.5", [](ChartObject& o) { o.minutes = 60.5; }},
+        {"признак попятности 255", [](ChartObject& o) { o.retrograde = 255; }},
+        {"номер знака 13", [](ChartObject& o) { o.sign = 13; }},
+        {"знак 5 и градус в знаке 22.5 не согласуются с долготой 112.5",
+         [](ChartObject& o) { o.sign = 5; }},
+        {"знак 0", [](ChartObject& o) { o.sign = 0; }},
+        {"градус в знаке 2.5 не согласуются", [](ChartObject& o) { o.degreeInSign = 2.5; }},
     };
     for (const Case& c : cases) {
-        ChartData chart;
-        for (int number = 1; number <= 16; ++number) chart[number] = planet(number);
-        c.spoil(chart[9]);
+        ByteLayout file;
+        for (int number = 1; number <= 16; ++number) {
+            ChartObject o = planet(number);
+            if (number == 9) c.spoil(o);
+            planetRecord(file, o);
+        }
         try {
-            PlanetRecords::parse(PlanetRecords::serialize(chart, 16));
+            PlanetRecords::parse(file.bytes());
             ADD_FAILURE() << c.named;
         } catch (const FormatError& damage) {
             const std::string message = damage.what();

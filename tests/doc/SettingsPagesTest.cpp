@@ -70,6 +70,9 @@ TEST(AspectPageModel, RefusedFieldTakesNothing) {
         {17, "-1", "1", FieldRefusal::Field::Angle, "Введите число от 0 до 180."},
         {9, "90", "", FieldRefusal::Field::Orb, "Введите число."},
         {3, "60", "5°", FieldRefusal::Field::Orb, "Введите число."},
+        {5, "60", "1e5", FieldRefusal::Field::Orb, "Введите число от 0 до 180."},
+        {6, "60", "-1", FieldRefusal::Field::Orb, "Введите число от 0 до 180."},
+        {7, "60", "180.01", FieldRefusal::Field::Orb, "Введите число от 0 до 180."},
     };
     ScratchFolder folder;
     CZodiacDoc doc(folder.path());
@@ -77,7 +80,8 @@ TEST(AspectPageModel, RefusedFieldTakesNothing) {
     AspectPageModel page(doc, doc.natal().aspects, "default.asp", CZodiacDoc::kHintNatal);
     for (const Case& c : cases) {
         auto texts = page.texts();
-        texts[0] = {false, "0", "-3"};  // accepted on its own: edge of the range, any orb
+        texts[0] = {false, "0", "0"};  // the edges of the ranges are accepted
+        texts[1].orb = "180";
         texts[17].angle = "180";
         texts[static_cast<std::size_t>(c.row)].angle = c.angle;
         texts[static_cast<std::size_t>(c.row)].orb = c.orb;
@@ -86,7 +90,7 @@ TEST(AspectPageModel, RefusedFieldTakesNothing) {
         EXPECT_EQ(refusal->row, c.row);
         EXPECT_EQ(refusal->field, c.field);
         EXPECT_EQ(refusal->message, c.message);
-        EXPECT_EQ(page.rows()[0].orb, 0.0) << "no row taken before the refused one";
+        EXPECT_EQ(page.rows()[1].orb, 0.5) << "no row taken before the refused one";
         EXPECT_TRUE(page.rows()[0].included);
     }
 }

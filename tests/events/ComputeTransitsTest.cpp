@@ -179,6 +179,19 @@ TEST(ComputeTransits, AutomaticGreenwichTakesTheChangeInForceAndKeepsTheLastOffs
     EXPECT_NEAR(alone.situations[0].moment, kChosenStart + 5.0 + 3.0, 1e-9);
 }
 
+TEST(ComputeTransits, DamagedTimeChangesPassedOverAreNamedOnce) {
+    SkyChart setup;
+    TimeChangeBase changes;
+    // Day, month, year, hour, minute, second, reserved, instant, difference.
+    changes.add({1, 1, 2024, 0, 0, 0, 0.0, 0.0, 3});
+    changes.add({1, 3, 2024, 0, 0, 0, 0.0, 0.0, -100000});
+    setup.request.timeChanges = &changes;
+    setup.request.autoGreenwich = true;
+    const auto results = setup.run();
+    EXPECT_EQ(results.skippedTimeChanges, std::vector<int>{1});
+    EXPECT_FALSE(results.situations.empty());
+}
+
 TEST(ComputeTransits, AnIndexOutsideTheListKeepsTheStepsOfTheRunBefore) {
     EXPECT_EQ(TransitRequest::stepsPerDay(5), 8);
     EXPECT_EQ(TransitRequest::stepsPerDay(8), 0);

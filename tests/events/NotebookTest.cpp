@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "calc/Calendar.h"
@@ -46,8 +47,9 @@ struct Bytes {
         data.insert(data.end(), bytes);
         return *this;
     }
-    Bytes& entry(double moment, int body, int radix, int aspect, std::int32_t length) {
-        f64(moment).f64(90.0).f64(2.0).f64(123.25).f64(3.5);
+    Bytes& entry(double moment, int body, int radix, int aspect, std::int32_t length,
+                 double orb = 2.0) {
+        f64(moment).f64(90.0).f64(orb).f64(123.25).f64(3.5);
         return i32(body).i32(radix).i32(aspect).i32(0).i32(length);
     }
 };
@@ -151,9 +153,17 @@ TEST(Notebook, RefusesDamagedFiles) {
         {"aspect 18", Bytes().i32(1).entry(moment, 1, 1, 18, 0).data},
         {"moment far beyond 2130", Bytes().i32(1).entry(1.0e300, 1, 1, 0, 0).data},
         {"bytes after the last entry", Bytes().i32(1).entry(moment, 1, 1, 0, 0).raw({0}).data},
+        {"orb 1e308", Bytes().i32(1).entry(moment, 1, 1, 0, 0, 1e308).data},
+        {"orb NaN", Bytes().i32(1).entry(moment, 1, 1, 0, 0, std::nan("")).data},
+        {"orb 180.5", Bytes().i32(1).entry(moment, 1, 1, 0, 0, 180.5).data},
+        {"orb -200", Bytes().i32(1).entry(moment, 1, 1, 0, 0, -200.0).data},
     };
     for (const Case& c : cases) {
         EXPECT_THROW(Notebook::parse(c.bytes), FormatError) << c.what;
+    }
+    // A switched-off situation carries its orb negated; 180 either way is still an orb.
+    for (const double orb : {-180.0, 180.0, 0.0}) {
+        EXPECT_NO_THROW(Notebook::parse(Bytes().i32(1).entry(moment, 1, 1, 0, 0, orb).data)) << orb;
     }
 }
 
