@@ -13,6 +13,7 @@
 #include "cli/CalendarListing.h"
 #include "cli/CalendarZone.h"
 #include "cli/CommandLine.h"
+#include "cli/DateText.h"
 #include "cli/IcsCalendar.h"
 #include "cli/JsonWriter.h"
 #include "common/AppFolder.h"
@@ -43,19 +44,6 @@ std::vector<int> numberList(const CommandLine& line, const std::string& option) 
         numbers.push_back(CommandLine::toInt(option, item));
     }
     return numbers;
-}
-
-Date readDate(const std::string& option, const std::string& text) {
-    std::vector<int> parts;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt(option, part));
-    if (parts.size() != 3) throw UsageError(option + ": '" + text + "' is not DD.MM.YYYY");
-    const Date date{parts[0], parts[1], parts[2]};
-    if (!Calendar::isValidDate(date)) {
-        throw UsageError(option + ": " + text + " is not a date between 1860 and 2130");
-    }
-    return date;
 }
 
 void checkPeriod(const CalendarCommand::Options& options) {
@@ -157,8 +145,8 @@ CalendarCommand::Options CalendarCommand::readOptions(const std::vector<std::str
     options.path = line.operands()[0];
     options.fromText = line.required("--from");
     options.toText = line.required("--to");
-    options.from = readDate("--from", options.fromText);
-    options.to = readDate("--to", options.toText);
+    options.from = DateText::readOption("--from", options.fromText);
+    options.to = DateText::readOption("--to", options.toText);
     checkPeriod(options);
     if (line.has("--bodies")) {
         options.bodies = numberList(line, "--bodies");

@@ -10,6 +10,7 @@
 #include "calc/HouseSystems.h"
 #include "cli/BirthFields.h"
 #include "cli/ChartFileExport.h"
+#include "cli/DateText.h"
 #include "cli/JsonWriter.h"
 #include "cli/LowerLayerMessage.h"
 #include "cli/PlacesCommand.h"
@@ -53,12 +54,7 @@ std::set<std::string> ChartCommand::flagOptions() {
 }
 
 void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
-    const auto parts = splitNumbers(text, '.', "--date");
-    if (parts.size() != 3) throw UsageError("--date: «" + text + "» не в виде ДД.ММ.ГГГГ");
-    const Date date{parts[0], parts[1], parts[2]};
-    if (!Calendar::isValidDate(date)) {
-        throw UsageError("--date: " + text + " не дата от 1860 до 2130 года");
-    }
+    const Date date = DateText::readOption("--date", text);
     request.day = date.day;
     request.month = date.month;
     request.year = date.year;
