@@ -96,11 +96,10 @@ std::string chartKey(const CZodiacDoc& doc) {
 bool openChart(const std::string& path, CZodiacDoc& doc, std::ostream& err) {
     auto previous = MessageSink::install([&err](std::string_view text) { err << text << "\n"; });
     const auto opened = doc.open(path);
+    for (const auto& message : opened.messages) MessageSink::report(message);
     MessageSink::install(std::move(previous));
-    if (opened == CZodiacDoc::OpenResult::EmptyFile) {
-        err << path << " is empty: it holds no chart\n";
-    }
-    return opened == CZodiacDoc::OpenResult::Opened;
+    if (opened.status == LoadStatus::Empty) err << path << " is empty: it holds no chart\n";
+    return opened.loaded();
 }
 
 double now() {

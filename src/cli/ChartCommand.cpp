@@ -43,6 +43,13 @@ std::string fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
+// Through the message handler in force, as the chart file's saving reports.
+bool computeOrReport(ChartComputation& computation, const ChartRequest& request, ChartData& chart) {
+    const auto computed = computation.compute(request, chart);
+    if (!computed) MessageSink::report(computed.message);
+    return computed.computed;
+}
+
 }  // namespace
 
 std::set<std::string> ChartCommand::valueOptions() {
@@ -237,7 +244,7 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     ChartData chart;
     chart.housesUnavailable = options.request.houseSystem == HouseSystems::kNone ? 1 : 0;
     auto& computation = ChartComputation::shared();
-    const bool computed = mapFile.empty() ? computation.compute(options.request, chart)
+    const bool computed = mapFile.empty() ? computeOrReport(computation, options.request, chart)
                                           : ChartFileExport::save(options, mapFile, chart);
     MessageSink::install(std::move(previous));
     if (!computed) return 1;
