@@ -14,7 +14,7 @@ using namespace orvanta;
 void BM_SampleInterpretation(benchmark::State& state) {
     if (std::getenv("ORVANTA_HOME") == nullptr) AppFolder::setOverride(ORVANTA_APP_DIR);
     CZodiacDoc doc;
-    if (doc.open(ORVANTA_SAMPLE_MAP) != CZodiacDoc::OpenResult::Opened) {
+    if (!doc.open(ORVANTA_SAMPLE_MAP).loaded()) {
         state.SkipWithError("the sample chart cannot be opened");
         return;
     }

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!picture.loadFile(fuzz::scratchFile("picture.bmp", data, size))) return 0;
     const auto form = picture.fileForm();
     Picture again;
-    fuzz::require(again.loadFile(fuzz::scratchFile("again.bmp", form.data(), form.size())));
+    fuzz::require(
+        again.loadFile(fuzz::scratchFile("again.bmp", form.data(), form.size())).loaded());
     fuzz::require(again.width() == picture.width() && again.height() == picture.height());
     return 0;
 }

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "birthdata/LoadStatus.h"
 #include "common/FormatError.h"
+#include "common/LoadStatus.h"
 
 namespace orvanta {
 

@@ -65,16 +65,7 @@ BirthDataEntry::BirthDataEntry(const Record& record, const TimeChangeBase* timeC
     const BirthData& birth = record.birth;
     if (birth.entered != 0) {
         values_.name = birth.name;
-        values_.day = birth.day;
-        values_.month = birth.month;
-        values_.year = birth.year;
-        values_.hour = birth.hour;
-        values_.minute = birth.minute;
-        values_.gmtDay = birth.gmtDay;
-        values_.gmtMonth = birth.gmtMonth;
-        values_.gmtYear = birth.gmtYear;
-        values_.gmtHour = birth.gmtHour;
-        values_.gmtMinute = birth.gmtMinute;
+        for (const auto& [stored, shown] : kClockFields) values_.*shown = birth.*stored;
         std::tie(values_.greenwichHours, values_.greenwichMinutes) =
             splitHours(birth.diffGreenwich);
         std::tie(values_.moscowHours, values_.moscowMinutes) = splitHours(birth.diffMoscow);
@@ -380,16 +371,7 @@ BirthDataEntry::Verdict BirthDataEntry::accept(const OccurrenceQuestion& ask) {
 
 BirthData BirthDataEntry::enteredBirth() const {
     BirthData birth = record_.birth;
-    birth.day = values_.day;
-    birth.month = values_.month;
-    birth.year = values_.year;
-    birth.hour = values_.hour;
-    birth.minute = values_.minute;
-    birth.gmtDay = values_.gmtDay;
-    birth.gmtMonth = values_.gmtMonth;
-    birth.gmtYear = values_.gmtYear;
-    birth.gmtHour = values_.gmtHour;
-    birth.gmtMinute = values_.gmtMinute;
+    for (const auto& [stored, shown] : kClockFields) birth.*stored = values_.*shown;
     birth.name = values_.name;
     birth.place = place_;
     birth.diffGreenwich = joinHours(values_.greenwichHours, values_.greenwichMinutes);
@@ -409,18 +391,10 @@ bool BirthDataEntry::reportUnreadable() {
 }
 
 bool BirthDataEntry::sameAsRecord() const {
-    const BirthData& birth = record_.birth;
-    return birth.day == values_.day && birth.month == values_.month && birth.year == values_.year &&
-           birth.hour == values_.hour && birth.minute == values_.minute &&
-           birth.gmtDay == values_.gmtDay && birth.gmtMonth == values_.gmtMonth &&
-           birth.gmtYear == values_.gmtYear && birth.gmtHour == values_.gmtHour &&
-           birth.gmtMinute == values_.gmtMinute && birth.name == values_.name &&
-           birth.place == place_ &&
-           birth.diffGreenwich == joinHours(values_.greenwichHours, values_.greenwichMinutes) &&
-           birth.diffMoscow == joinHours(values_.moscowHours, values_.moscowMinutes) &&
-           birth.latitude == latitude() && birth.longitude == longitude() &&
-           record_.houseSystem == houseSystem_ &&
-           birth.houseSystemName == HouseSystems::name(houseSystem_) &&
+    // Only asked of a record already entered, whatever its mark says.
+    BirthData entered = enteredBirth();
+    entered.entered = record_.birth.entered;
+    return entered == record_.birth && record_.houseSystem == houseSystem_ &&
            record_.housesUnavailable == (chartKind_ == kCosmogram) &&
            record_.autoGreenwich == automatic_;
 }

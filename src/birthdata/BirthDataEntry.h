@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -197,6 +199,18 @@ class BirthDataEntry {
         int moscowHours = 0, moscowMinutes = 0;
         int greenwichHours = 0, greenwichMinutes = 0;
     };
+    // The local and Greenwich date and time: kept in the fields as the record holds them.
+    static constexpr std::array<std::pair<std::int32_t BirthData::*, int Values::*>, 10>
+        kClockFields = {{{&BirthData::day, &Values::day},
+                         {&BirthData::month, &Values::month},
+                         {&BirthData::year, &Values::year},
+                         {&BirthData::hour, &Values::hour},
+                         {&BirthData::minute, &Values::minute},
+                         {&BirthData::gmtDay, &Values::gmtDay},
+                         {&BirthData::gmtMonth, &Values::gmtMonth},
+                         {&BirthData::gmtYear, &Values::gmtYear},
+                         {&BirthData::gmtHour, &Values::gmtHour},
+                         {&BirthData::gmtMinute, &Values::gmtMinute}}};
 
     void showFields();
     void setDateError(bool on, std::string_view text = kDateErrorText);

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "birthdata/LoadStatus.h"
 #include "birthdata/PlaceRecord.h"
 #include "common/DataFile.h"
+#include "common/LoadStatus.h"
 
 namespace orvanta {
 

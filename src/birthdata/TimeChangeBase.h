@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "birthdata/LoadStatus.h"
 #include "birthdata/TimeChange.h"
 #include "calc/BirthData.h"
+#include "common/LoadStatus.h"
 
 namespace orvanta {
 

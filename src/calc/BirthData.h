@@ -29,6 +29,8 @@ struct BirthData {
     // The Greenwich date and time from the local ones and a zone of zoneHours east of
     // Greenwich, which also becomes the difference with Greenwich.
     void deriveGreenwich(double zoneHours);
+
+    friend bool operator==(const BirthData&, const BirthData&) = default;
 };
 
 }  // namespace orvanta

@@ -5,7 +5,6 @@
 #include "calc/HouseSystems.h"
 #include "calc/MeanMotionPoints.h"
 #include "common/AppFolder.h"
-#include "common/MessageSink.h"
 
 namespace orvanta {
 
@@ -34,7 +33,7 @@ EngineLoader* ChartComputation::loadEngine() {
     return engine_.get();
 }
 
-bool ChartComputation::compute(ChartRequest request, ChartData& output) {
+ChartComputation::Result ChartComputation::compute(ChartRequest request, ChartData& output) {
     if (request.hour == 24) {
         request.hour = 0;
         const Date next = Calendar::nextDay({request.day, request.month, request.year});
@@ -44,10 +43,7 @@ bool ChartComputation::compute(ChartRequest request, ChartData& output) {
     }
 
     EngineLoader* engine = loadEngine();
-    if (engine == nullptr) {
-        MessageSink::report(kEngineFailureMessage);
-        return false;
-    }
+    if (engine == nullptr) return {false, kEngineFailureMessage};
     EngineLoader::Result result{};
     lastStatus_ = engine->call(EngineArguments::build(request), result);
     if (lifetime_ == EngineLifetime::LoadedPerCall) engine_.reset();
@@ -55,8 +51,7 @@ bool ChartComputation::compute(ChartRequest request, ChartData& output) {
     if (withHouses && (lastStatus_ & EngineLoader::kStatusHousesNotComputed) != 0) {
         // The engine's cusps belong to another system: showing them would pass them off as
         // the one asked for.
-        MessageSink::report(HouseSystems::kPolarMessage);
-        return false;
+        return {false, HouseSystems::kPolarMessage};
     }
 
     EnginePostProcessor::apply(result, request.houseSystem, output);
@@ -66,11 +61,12 @@ bool ChartComputation::compute(ChartRequest request, ChartData& output) {
         {request.hour, request.minute, request.day, request.month, request.year});
     MeanMotionPoints::place(MeanMotionPoints::proserpina(ut), output[Bodies::Proserpina]);
     MeanMotionPoints::place(MeanMotionPoints::selena(ut), output[Bodies::Selena]);
-    return true;
+    return {true, {}};
 }
 
-bool ChartComputation::recomputeNatal(const BirthData& birth, int houseSystem, ChartData& chart,
-                                      ZodiacOrientation& orientation) {
+ChartComputation::Result ChartComputation::recomputeNatal(const BirthData& birth, int houseSystem,
+                                                          ChartData& chart,
+                                                          ZodiacOrientation& orientation) {
     ChartRequest request;
     request.day = birth.day;
     request.month = birth.month;
@@ -81,7 +77,7 @@ bool ChartComputation::recomputeNatal(const BirthData& birth, int houseSystem, C
     request.latitude = birth.latitude;
     request.longitude = birth.longitude;
     request.houseSystem = houseSystem;
-    const bool computed = compute(request, chart);
+    auto computed = compute(request, chart);
     orientation.fitToHouses(chart.housesUnavailable == 1);
     return computed;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "calc/BirthData.h"
 #include "calc/ChartData.h"
@@ -21,6 +22,13 @@ class ChartComputation {
     // The engine keeps nothing from one request to the next, so both give the same charts.
     enum class EngineLifetime { KeptLoaded, LoadedPerCall };
 
+    // A computation's answer; the caller decides whether to show the message.
+    struct Result {
+        bool computed = false;
+        std::string message;  // when not computed: what the user is told
+        explicit operator bool() const { return computed; }
+    };
+
     explicit ChartComputation(EngineLifetime lifetime = EngineLifetime::KeptLoaded);
     ~ChartComputation();
 
@@ -28,14 +36,14 @@ class ChartComputation {
     static ChartComputation& shared();
 
     // Fills the output. When the engine cannot be reached, or cannot build the house system
-    // at the request's latitude, it reports the failure, leaves the output untouched and
-    // returns false.
-    bool compute(ChartRequest request, ChartData& output);
+    // at the request's latitude, it leaves the output untouched and answers with the message
+    // (kEngineFailureMessage, HouseSystems::kPolarMessage).
+    Result compute(ChartRequest request, ChartData& output);
 
     // The document-level wrapper: computes from birth data, then makes sure a chart without
     // houses is not oriented from the Ascendant.
-    bool recomputeNatal(const BirthData& birth, int houseSystem, ChartData& chart,
-                        ZodiacOrientation& orientation);
+    Result recomputeNatal(const BirthData& birth, int houseSystem, ChartData& chart,
+                          ZodiacOrientation& orientation);
 
     // The status the engine returned for the last request (0 = complete).
     int lastEngineStatus() const { return lastStatus_; }

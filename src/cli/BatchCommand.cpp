@@ -11,7 +11,6 @@
 #include "cli/BatchRecordParser.h"
 #include "cli/CommandLine.h"
 #include "common/AtomicFileWriter.h"
-#include "common/MessageSink.h"
 
 namespace orvanta::cli {
 namespace {
@@ -64,9 +63,6 @@ BatchCommand::Summary BatchCommand::process(std::istream& in, BatchResultWriter&
     std::string line;
     ChartData chart;
     bool headerPossible = true;
-    std::string engineMessage;
-    auto previous = MessageSink::install(
-        [&engineMessage](std::string_view text) { engineMessage = std::string(text); });
     writer.writeHeader();
     for (long number = 1; !writer.failed(); ++number) {
         const LineRead read = readLine(in, line);
@@ -97,14 +93,14 @@ BatchCommand::Summary BatchCommand::process(std::istream& in, BatchResultWriter&
         // One chart record serves every line: the computation rewrites each object it
         // outputs, and a fresh record per line would cost more than the bookkeeping around it.
         chart.housesUnavailable = record.request.houseSystem == HouseSystems::kNone ? 1 : 0;
-        if (!computation.compute(record.request, chart)) {
-            fail("chart", engineMessage);
+        const auto computed = computation.compute(record.request, chart);
+        if (!computed) {
+            fail("chart", computed.message);
             continue;
         }
         if (computation.lastEngineStatus() != 0) summary.engineIncomplete = true;
         writer.writeChart(record.name, chart);
     }
-    MessageSink::install(std::move(previous));
     return summary;
 }
 

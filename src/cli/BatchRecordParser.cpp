@@ -7,6 +7,7 @@
 #include "calc/Calendar.h"
 #include "calc/HouseSystems.h"
 #include "cli/BirthFields.h"
+#include "cli/DateText.h"
 
 namespace orvanta::cli {
 namespace {
@@ -107,15 +108,11 @@ std::string BatchRecordParser::nameOf(std::string_view line) {
 
 std::optional<BatchFieldError> BatchRecordParser::readDate(std::string_view text,
                                                            ChartRequest& request) {
-    const auto parts = wholeNumbers(text, '.', 3);
-    if (!parts) return BatchFieldError{"дата", quoted(text) + " не в виде ДД.ММ.ГГГГ"};
-    const Date date{(*parts)[0], (*parts)[1], (*parts)[2]};
-    if (!Calendar::isValidDate(date)) {
-        return BatchFieldError{"дата", std::string(text) + " не дата от 1860 до 2130 года"};
-    }
-    request.day = date.day;
-    request.month = date.month;
-    request.year = date.year;
+    const auto reading = DateText::read(text);
+    if (!reading.date) return BatchFieldError{"дата", reading.problem};
+    request.day = reading.date->day;
+    request.month = reading.date->month;
+    request.year = reading.date->year;
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #include "cli/CalendarListing.h"
 #include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
+#include "cli/DateText.h"
 #include "cli/JsonWriter.h"
 #include "common/AppFolder.h"
 #include "common/AtomicFile.h"
@@ -44,19 +45,6 @@ std::vector<int> numberList(const CommandLine& line, const std::string& option) 
         numbers.push_back(CommandLine::toInt(option, item));
     }
     return numbers;
-}
-
-Date readDate(const std::string& option, const std::string& text) {
-    std::vector<int> parts;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt(option, part));
-    if (parts.size() != 3) throw UsageError(option + ": «" + text + "» не в виде ДД.ММ.ГГГГ");
-    const Date date{parts[0], parts[1], parts[2]};
-    if (!Calendar::isValidDate(date)) {
-        throw UsageError(option + ": " + text + " не дата от 1860 до 2130 года");
-    }
-    return date;
 }
 
 void checkPeriod(const CalendarCommand::Options& options) {
@@ -139,8 +127,8 @@ CalendarCommand::Options CalendarCommand::readOptions(const std::vector<std::str
     options.path = line.operands()[0];
     options.fromText = line.required("--from");
     options.toText = line.required("--to");
-    options.from = readDate("--from", options.fromText);
-    options.to = readDate("--to", options.toText);
+    options.from = DateText::readOption("--from", options.fromText);
+    options.to = DateText::readOption("--to", options.toText);
     checkPeriod(options);
     if (line.has("--bodies")) {
         options.bodies = numberList(line, "--bodies");

@@ -10,6 +10,7 @@
 #include "calc/HouseSystems.h"
 #include "cli/BirthFields.h"
 #include "cli/ChartFileExport.h"
+#include "cli/DateText.h"
 #include "cli/JsonWriter.h"
 #include "cli/LowerLayerMessage.h"
 #include "cli/PlacesCommand.h"
@@ -42,6 +43,13 @@ std::string fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
+// Through the message handler in force, as the chart file's saving reports.
+bool computeOrReport(ChartComputation& computation, const ChartRequest& request, ChartData& chart) {
+    const auto computed = computation.compute(request, chart);
+    if (!computed) MessageSink::report(computed.message);
+    return computed.computed;
+}
+
 }  // namespace
 
 std::set<std::string> ChartCommand::valueOptions() {
@@ -53,12 +61,7 @@ std::set<std::string> ChartCommand::flagOptions() {
 }
 
 void ChartCommand::readDate(const std::string& text, ChartRequest& request) {
-    const auto parts = splitNumbers(text, '.', "--date");
-    if (parts.size() != 3) throw UsageError("--date: «" + text + "» не в виде ДД.ММ.ГГГГ");
-    const Date date{parts[0], parts[1], parts[2]};
-    if (!Calendar::isValidDate(date)) {
-        throw UsageError("--date: " + text + " не дата от 1860 до 2130 года");
-    }
+    const Date date = DateText::readOption("--date", text);
     request.day = date.day;
     request.month = date.month;
     request.year = date.year;
@@ -241,7 +244,7 @@ int ChartCommand::run(const std::vector<std::string>& arguments, std::ostream& o
     ChartData chart;
     chart.housesUnavailable = options.request.houseSystem == HouseSystems::kNone ? 1 : 0;
     auto& computation = ChartComputation::shared();
-    const bool computed = mapFile.empty() ? computation.compute(options.request, chart)
+    const bool computed = mapFile.empty() ? computeOrReport(computation, options.request, chart)
                                           : ChartFileExport::save(options, mapFile, chart);
     MessageSink::install(std::move(previous));
     if (!computed) return 1;

@@ -23,9 +23,10 @@ bool ChartOpening::open(CZodiacDoc& doc, const std::string& path, std::string_vi
         err << prefix << LowerLayerMessage::forCommandLine(text) << "\n";
     });
     const auto opened = doc.open(path);
-    const bool done = opened == CZodiacDoc::OpenResult::Opened && (!then || then());
+    for (const auto& message : opened.messages) MessageSink::report(message);
+    const bool done = opened.loaded() && (!then || then());
     MessageSink::install(std::move(previous));
-    if (opened == CZodiacDoc::OpenResult::EmptyFile) {
+    if (opened.status == LoadStatus::Empty) {
         err << prefix << "«" << path << "» пуст: в нём нет карты\n";
     }
     return done;

@@ -6,7 +6,6 @@
 #include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
 #include "common/AtomicFile.h"
-#include "common/MessageSink.h"
 #include "common/Windows1251.h"
 #include "doc/CZodiacDoc.h"
 #include "texts/FullReading.h"
@@ -45,13 +44,13 @@ int writeOut(const std::string& bytes, const std::optional<std::string>& output,
 // The full reading: UTF-8 with LF, or Windows-1251 with CR LF as the interpretation is saved.
 int writeFullReading(const CZodiacDoc& doc, const CommandLine& line, std::ostream& out,
                      std::ostream& err) {
-    auto previous = MessageSink::install(
-        [&err](std::string_view text) { err << "orvanta-cli text: " << text << "\n"; });
     const TextLibrary library;
     const auto reading =
         FullReading(library).build(doc.natal().birth, doc.natal().chart, doc.natal().aspects);
-    MessageSink::install(std::move(previous));
-    if (!reading.complete) return 1;
+    if (!reading.complete) {
+        err << "orvanta-cli text: " << reading.message << "\n";
+        return 1;
+    }
     const bool cp1251 = line.has("--cp1251");
     const auto bytes =
         encoded(cp1251 ? FullReading::forCodePage(reading.text) : reading.text, cp1251, err);

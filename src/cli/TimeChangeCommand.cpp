@@ -6,6 +6,7 @@
 #include "birthdata/TimeChangeBase.h"
 #include "calc/Calendar.h"
 #include "cli/CommandLine.h"
+#include "cli/DateText.h"
 #include "common/AppFolder.h"
 
 namespace orvanta::cli {
@@ -32,15 +33,10 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 MoscowMoment readMoment(const std::vector<std::string>& operands) {
     if (operands.size() != 2) throw UsageError("ожидаются дата ДД.ММ.ГГГГ и час ЧЧ");
-    const auto dateParts = split(operands[0], '.');
-    if (dateParts.size() != 3) throw UsageError("«" + operands[0] + "» не в виде ДД.ММ.ГГГГ");
+    const auto date = DateText::read(operands[0]);
+    if (!date.date) throw UsageError(date.problem);
     MoscowMoment moment;
-    moment.date =
-        Date{CommandLine::toInt("date", dateParts[0]), CommandLine::toInt("date", dateParts[1]),
-             CommandLine::toInt("date", dateParts[2])};
-    if (!Calendar::isValidDate(moment.date)) {
-        throw UsageError(operands[0] + " не дата от 1860 до 2130 года");
-    }
+    moment.date = *date.date;
     const auto timeParts = split(operands[1], ':');
     if (timeParts.size() > 2) throw UsageError("«" + operands[1] + "» не в виде ЧЧ или ЧЧ:ММ");
     moment.hour = CommandLine::toInt("hour", timeParts[0]);

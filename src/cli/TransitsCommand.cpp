@@ -1,11 +1,11 @@
 #include "cli/TransitsCommand.h"
 
 #include <ostream>
-#include <sstream>
 
 #include "birthdata/TimeChangeBase.h"
 #include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
+#include "cli/DateText.h"
 #include "cli/JsonWriter.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
@@ -100,22 +100,9 @@ std::string dateText(Date date) {
 
 }  // namespace
 
-Date TransitsCommand::readDate(const std::string& text) {
-    std::vector<int> parts;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, '.')) parts.push_back(CommandLine::toInt("--date", part));
-    if (parts.size() != 3) throw UsageError("--date: «" + text + "» не в виде ДД.ММ.ГГГГ");
-    const Date date{parts[0], parts[1], parts[2]};
-    if (!Calendar::isValidDate(date)) {
-        throw UsageError("--date: " + text + " не дата от 1860 до 2130 года");
-    }
-    return date;
-}
-
 EventChartSettings TransitsCommand::readSettings(const CommandLine& line) {
     EventChartSettings settings;
-    settings.date = readDate(line.required("--date"));
+    settings.date = DateText::readOption("--date", line.required("--date"));
     settings.precisionIndex = readPrecision(line);
     settings.moscowDifference = readDifference(line, "--moscow");
     settings.greenwichDifference = readDifference(line, "--greenwich");

@@ -24,7 +24,6 @@ class TransitsCommand {
 
     // --date, --steps, --moscow, --greenwich and --manual; throws UsageError.
     static EventChartSettings readSettings(const CommandLine& line);
-    static Date readDate(const std::string& text);
 
     // Opens the chart file and builds its event chart; false with a message on failure,
     // prefixed with the command's name.

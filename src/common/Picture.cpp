@@ -5,8 +5,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "common/MessageSink.h"
-
 namespace orvanta {
 namespace {
 
@@ -34,61 +32,49 @@ void Picture::clear() {
     revision_ = 0;
 }
 
-void Picture::fail() {
+LoadResult Picture::fail() {
     clear();
-    MessageSink::report(kLoadError);
+    return LoadResult::failed(LoadStatus::Damaged, kLoadError);
 }
 
-bool Picture::assign(std::vector<std::uint8_t> packed) {
+LoadResult Picture::assign(std::vector<std::uint8_t> packed) {
     DibLayout layout;
     switch (DibLayout::read(packed, layout)) {
         case DibLayout::Verdict::Readable:
             bytes_ = std::move(packed);
             layout_ = layout;
             revision_ = nextRevision();
-            return true;
+            return {};
         case DibLayout::Verdict::NegativeSize:
             clear();
-            MessageSink::report(kInitError);
-            MessageSink::report(kLoadError);
-            return false;
+            return {LoadStatus::Damaged, {kInitError, kLoadError}};
         case DibLayout::Verdict::Unreadable:
             break;
     }
-    fail();
-    return false;
+    return fail();
 }
 
-bool Picture::loadFile(const std::filesystem::path& path) {
+LoadResult Picture::loadFile(const std::filesystem::path& path) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    if (!std::filesystem::is_regular_file(path, ec)) return {LoadStatus::Missing, {}};
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) return {LoadStatus::Unreadable, {}};
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size < kFileHeaderSize || size > kLargestFile) {
-        fail();
-        return false;
-    }
+    if (ec || size < kFileHeaderSize || size > kLargestFile) return fail();
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size || !startsWithBm(bytes)) {
-        fail();
-        return false;
-    }
+    if (static_cast<std::uintmax_t>(in.gcount()) != size || !startsWithBm(bytes)) return fail();
     // The bits offset of the file header is not used: the bits follow the colour table.
     bytes.erase(bytes.begin(), bytes.begin() + kFileHeaderSize);
     return assign(std::move(bytes));
 }
 
-void Picture::readEmbedded(BinaryReader& reader) {
+LoadResult Picture::readEmbedded(BinaryReader& reader) {
     const auto header = reader.readBytes(kFileHeaderSize);
     const std::uint32_t length = reader.readUInt32();
     auto packed = reader.readBytes(length);
-    if (!startsWithBm(header)) {
-        fail();
-        return;
-    }
-    assign(std::move(packed));
+    if (!startsWithBm(header)) return fail();
+    return assign(std::move(packed));
 }
 
 std::vector<std::uint8_t> Picture::coreToInfoHeader() const {
@@ -134,10 +120,7 @@ void Picture::writeFileHeader(BinaryWriter& writer, std::size_t packedSize,
 }
 
 bool Picture::writeEmbedded(BinaryWriter& writer) const {
-    if (isEmpty()) {
-        MessageSink::report(kSaveError);
-        return false;
-    }
+    if (isEmpty()) return false;
     const auto packed = packedForWriting();
     const std::size_t bitsOffset = packed.size() - layout_.imageSize;
     writeFileHeader(writer, packed.size(), bitsOffset);

@@ -7,6 +7,7 @@
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
 #include "common/DibLayout.h"
+#include "common/LoadStatus.h"
 
 namespace orvanta {
 
@@ -17,7 +18,6 @@ class Picture {
   public:
     static constexpr const char* kLoadError = "Load DIB Error...";
     static constexpr const char* kInitError = "Init DIB data Error...";
-    static constexpr const char* kSaveError = "Save DIB Error...";
     static constexpr std::size_t kFileHeaderSize = 14;
     // A stand-alone picture file larger than this is refused rather than read.
     static constexpr std::uintmax_t kLargestFile = 16u * 1024u * 1024u;
@@ -40,21 +40,23 @@ class Picture {
     std::size_t colourTableSize() const { return isEmpty() ? 0 : layout_.colourTableSize; }
 
     // Takes a packed bitmap. A block that is not a readable bitmap empties the picture and
-    // reports "Load DIB Error..." (after "Init DIB data Error..." for negative dimensions).
-    bool assign(std::vector<std::uint8_t> packed);
+    // answers Damaged with "Load DIB Error..." (after "Init DIB data Error..." for negative
+    // dimensions).
+    LoadResult assign(std::vector<std::uint8_t> packed);
 
-    // Reads a ".bmp" file. A file that cannot be opened changes nothing and reports nothing;
-    // any other failure empties the picture and reports.
-    bool loadFile(const std::filesystem::path& path);
+    // Reads a ".bmp" file. A file that cannot be opened changes nothing and has no message;
+    // any other failure empties the picture and answers as assign does.
+    LoadResult loadFile(const std::filesystem::path& path);
 
     // Reads the embedded form (file header, 32-bit length, packed bitmap) at the reader's
     // position. A block cut short by the end of the data throws FormatError; a complete block
-    // that is not a readable bitmap empties the picture and reports, and reading goes on after it.
-    void readEmbedded(BinaryReader& reader);
+    // that is not a readable bitmap empties the picture and answers as assign does, and
+    // reading goes on after it.
+    LoadResult readEmbedded(BinaryReader& reader);
 
     // Appends the embedded form, with the image size of the header recomputed. A core header
     // is written as the equivalent information header, so every picture held can be written
-    // back; only an empty one writes nothing and reports "Save DIB Error...".
+    // back; only an empty one writes nothing and answers false.
     bool writeEmbedded(BinaryWriter& writer) const;
 
     // The stand-alone ".bmp" form: file header and packed bitmap as held.
@@ -67,7 +69,7 @@ class Picture {
     std::vector<std::uint8_t> coreToInfoHeader() const;
     static void writeFileHeader(BinaryWriter& writer, std::size_t packedSize,
                                 std::size_t bitsOffset);
-    void fail();
+    LoadResult fail();
 
     std::vector<std::uint8_t> bytes_;
     DibLayout layout_;

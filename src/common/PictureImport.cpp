@@ -2,7 +2,6 @@
 
 #include "common/AtomicFile.h"
 #include "common/DibLayout.h"
-#include "common/MessageSink.h"
 
 namespace orvanta {
 namespace {
@@ -89,12 +88,9 @@ std::string PictureImport::refusalMessage(const std::filesystem::path& path) {
            "Прежний рисунок оставлен.";
 }
 
-bool PictureImport::loadInto(const std::filesystem::path& path, Picture& target) {
+LoadResult PictureImport::loadInto(const std::filesystem::path& path, Picture& target) {
     auto packed = packedFromFile(path);
-    if (!packed) {
-        MessageSink::report(refusalMessage(path));
-        return false;
-    }
+    if (!packed) return LoadResult::failed(LoadStatus::Damaged, refusalMessage(path));
     return target.assign(std::move(*packed));
 }
 

@@ -27,8 +27,9 @@ class PictureImport {
     static std::optional<std::vector<std::uint8_t>> withInfoHeader(
         std::span<const std::uint8_t> packed);
 
-    // Loads the file into the target; false after the refusal message.
-    static bool loadInto(const std::filesystem::path& path, Picture& target);
+    // Loads the file into the target; a file that cannot be used answers Damaged with the
+    // refusal message and leaves the target as it was.
+    static LoadResult loadInto(const std::filesystem::path& path, Picture& target);
 
     static std::string refusalMessage(const std::filesystem::path& path);
 

@@ -63,7 +63,7 @@ std::vector<std::uint8_t> AspectRecords::serialize(const AspectTable& table) {
     return writer.take();
 }
 
-SettingsFile::Outcome AspectRecords::read(const std::filesystem::path& path, AspectTable& table) {
+LoadResult AspectRecords::read(const std::filesystem::path& path, AspectTable& table) {
     return RecordSequence::read<AspectSetting>(path, &parse, [&table](auto& records) {
         for (std::size_t i = 0; i < records.size(); ++i) table[i] = std::move(records[i]);
     });

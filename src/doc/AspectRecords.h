@@ -9,6 +9,7 @@
 #include "calc/AspectSetting.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
+#include "common/LoadStatus.h"
 #include "doc/SettingsFile.h"
 
 namespace orvanta {
@@ -23,9 +24,9 @@ class AspectRecords {
     static std::vector<AspectSetting> parse(std::span<const std::uint8_t> bytes);
     static std::vector<std::uint8_t> serialize(const AspectTable& table);
 
-    // Reads a file into the table. A missing file is skipped silently;
-    // a damaged one is reported and changes nothing.
-    static SettingsFile::Outcome read(const std::filesystem::path& path, AspectTable& table);
+    // Reads a file into the table. A missing file answers Missing; a damaged one answers with
+    // the message for the user. Neither changes the table.
+    static LoadResult read(const std::filesystem::path& path, AspectTable& table);
     // Saves through a temporary file; on failure the old file stays and error says why.
     static bool write(const std::filesystem::path& path, const AspectTable& table,
                       std::string* error = nullptr);

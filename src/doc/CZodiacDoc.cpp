@@ -54,17 +54,23 @@ Date CZodiacDoc::today() {
 }
 
 void CZodiacDoc::readSettingsDefaults() {
-    AspectRecords::read(dataFile(SettingsFile::kNatalAspects), natal_.aspects);
-    AspectRecords::read(dataFile(SettingsFile::kTransitAspects), transitAspects_);
-    PlanetRecords::read(dataFile(SettingsFile::kRadixPlanets), natal_.chart, Bodies::kLastCusp);
-    PlanetRecords::read(dataFile(SettingsFile::kTransitPlanets), transitBodies_,
-                        Bodies::kBodyCount);
+    // A missing settings file leaves the built-in values silently; a damaged one is told of.
+    for (const auto& read :
+         {AspectRecords::read(dataFile(SettingsFile::kNatalAspects), natal_.aspects),
+          AspectRecords::read(dataFile(SettingsFile::kTransitAspects), transitAspects_),
+          PlanetRecords::read(dataFile(SettingsFile::kRadixPlanets), natal_.chart,
+                              Bodies::kLastCusp),
+          PlanetRecords::read(dataFile(SettingsFile::kTransitPlanets), transitBodies_,
+                              Bodies::kBodyCount)}) {
+        for (const auto& message : read.messages) MessageSink::report(message);
+    }
 }
 
 void CZodiacDoc::readOrientationDefault() {
-    if (const auto setting = OrientationFile::read(dataFile(SettingsFile::kOrientation))) {
-        OrientationFile::apply(*setting, natal_.orientation);
-    }
+    OrientationFile::Setting setting;
+    const auto read = OrientationFile::read(dataFile(SettingsFile::kOrientation), setting);
+    for (const auto& message : read.messages) MessageSink::report(message);
+    if (read.loaded()) OrientationFile::apply(setting, natal_.orientation);
 }
 
 void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool housesUnavailable,
@@ -88,8 +94,10 @@ void CZodiacDoc::startFresh() {
 }
 
 bool CZodiacDoc::recompute() {
-    return ChartComputation::shared().recomputeNatal(natal_.birth, natal_.houseSystem, natal_.chart,
-                                                     natal_.orientation);
+    const auto computed = ChartComputation::shared().recomputeNatal(
+        natal_.birth, natal_.houseSystem, natal_.chart, natal_.orientation);
+    if (!computed) MessageSink::report(computed.message);
+    return computed.computed;
 }
 
 bool CZodiacDoc::newChart(const BirthData& birth, int houseSystem, bool housesUnavailable,
@@ -150,23 +158,20 @@ void CZodiacDoc::recomputeAfterMove() {
     updateAllViews(kHintNatal | kHintEventChart);
 }
 
-CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
+LoadResult CZodiacDoc::open(const std::filesystem::path& path) {
     const auto bytes = AtomicFile::read(path);
-    if (!bytes) {
-        MessageSink::report(kCannotOpenMessage);
-        return OpenResult::Failed;
-    }
+    if (!bytes) return LoadResult::failed(LoadStatus::Unreadable, kCannotOpenMessage);
     if (bytes->empty()) {
         path_ = path;
-        return OpenResult::EmptyFile;
+        return {LoadStatus::Empty, {}};
     }
     MapFile::Content content;
     try {
         content = MapFile::parse(*bytes);
     } catch (const FormatError& damage) {
-        MessageSink::report("Файл " + quoted(path) + " повреждён и не открыт: " + damage.what() +
-                            ".");
-        return OpenResult::Failed;
+        return LoadResult::failed(
+            LoadStatus::Damaged,
+            "Файл " + quoted(path) + " повреждён и не открыт: " + damage.what() + ".");
     }
     readSettingsDefaults();
     std::move(content).applyTo(natal_);
@@ -177,7 +182,7 @@ CZodiacDoc::OpenResult CZodiacDoc::open(const std::filesystem::path& path) {
     path_ = path;
     modified_ = false;
     updateAllViews(kHintNatal | kHintEventChart);
-    return OpenResult::Opened;
+    return {};
 }
 
 bool CZodiacDoc::save(const std::filesystem::path& path) {
@@ -249,6 +254,7 @@ bool CZodiacDoc::rebuildEventChart() {
     eventChart_.situations = std::move(results.situations);
     eventChart_.orbTransits = std::move(results.orbTransits);
     eventChart_.dayCounter = results.dayCounter;
+    if (!results.positionsMessage.empty()) MessageSink::report(results.positionsMessage);
     if (!results.skippedTimeChanges.empty()) {
         MessageSink::report(timeChanges_->skippedWarning(results.skippedTimeChanges));
     }
@@ -304,6 +310,7 @@ bool CZodiacDoc::refreshInterpretation() {
     auto result = NatalInterpretation(library).build(natal_.birth, natal_.chart, natal_.aspects);
     interpretation_ = std::move(result.text);
     interpretationComplete_ = result.complete;
+    if (!result.complete) MessageSink::report(result.message);
     textOutOfDate_ = false;
     return true;
 }

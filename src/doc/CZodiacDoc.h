@@ -10,6 +10,7 @@
 #include "calc/AspectSetting.h"
 #include "calc/BirthData.h"
 #include "calc/ChartData.h"
+#include "common/LoadStatus.h"
 #include "doc/ChartStep.h"
 #include "doc/ChartStepper.h"
 #include "doc/EventChartState.h"
@@ -29,7 +30,6 @@ class CZodiacDoc {
     static constexpr const char* kCannotOpenMessage = "Файл невозможно открыть...";
     static constexpr std::string_view kNotebookFileName = "NoteBook.NTF";
 
-    enum class OpenResult { Opened, Failed, EmptyFile };
     using View = std::function<void(int hint)>;
 
     // Settings files and the notebook file are looked up in the data folder (the
@@ -53,9 +53,10 @@ class CZodiacDoc {
     // False, with nothing changed, when the chart was not stepped.
     bool returnToBirthMoment();
     // Opens a chart file; the chart keeps its stored positions. An empty file is to be treated
-    // as a new chart under that path (EmptyFile): the caller asks for the birth data and calls
-    // newChart. A damaged file is refused with a message and changes nothing.
-    OpenResult open(const std::filesystem::path& path);
+    // as a new chart under that path (Empty): the caller asks for the birth data and calls
+    // newChart. A file that cannot be read (kCannotOpenMessage) or is damaged changes nothing
+    // and answers with the message, which the caller shows.
+    LoadResult open(const std::filesystem::path& path);
     // Saves through a temporary file; a failed save leaves the old file and says so.
     bool save(const std::filesystem::path& path);
     // Computes the chart from the birth data and keeps a chart without houses from being

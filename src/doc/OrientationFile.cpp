@@ -90,14 +90,15 @@ std::optional<std::vector<std::uint8_t>> OrientationFile::loadHead(
     return bytes;
 }
 
-std::optional<OrientationFile::Setting> OrientationFile::read(const std::filesystem::path& path) {
+LoadResult OrientationFile::read(const std::filesystem::path& path, Setting& setting) {
     const auto bytes = loadHead(path);
-    if (!bytes) return std::nullopt;
+    if (!bytes) return {LoadStatus::Missing, {}};
     try {
-        return parse(*bytes);
+        setting = parse(*bytes);
+        return {};
     } catch (const FormatError& damage) {
-        SettingsFile::reportDamage(path, damage.what());
-        return std::nullopt;
+        return LoadResult::failed(LoadStatus::Damaged,
+                                  SettingsFile::damageMessage(path, damage.what()));
     }
 }
 

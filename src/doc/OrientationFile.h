@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/ZodiacOrientation.h"
+#include "common/LoadStatus.h"
 
 namespace orvanta {
 
@@ -31,8 +32,9 @@ class OrientationFile {
     // Throws FormatError for an angle whose text does not fit the file.
     static std::vector<std::uint8_t> format(const Setting& setting);
 
-    // Empty when the file is missing (silently) or damaged (reported).
-    static std::optional<Setting> read(const std::filesystem::path& path);
+    // Missing (no message) or Damaged (with the message for the user) leaves the setting as
+    // it was.
+    static LoadResult read(const std::filesystem::path& path, Setting& setting);
     static bool write(const std::filesystem::path& path, const Setting& setting,
                       std::string* error = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/MessageSink.h"
 #include "doc/FileDamage.h"
 
 namespace orvanta {
@@ -18,7 +19,10 @@ void PictureSlot::read(BinaryReader& reader, Picture& picture) {
     if (first == 'N' && second == 'o') {
         picture.clear();
     } else if (first == 'O' && second == 'k') {
-        picture.readEmbedded(reader);
+        // A picture that is not a readable bitmap is told of at once and reading goes on.
+        for (const auto& message : picture.readEmbedded(reader).messages) {
+            MessageSink::report(message);
+        }
     } else {
         throw FileDamage("вместо отметки рисунка «Ok» или «No» стоят байты " +
                          describeMarker(first, second));

@@ -91,8 +91,7 @@ void PlanetRecords::applyRecord(ChartObject& record, ChartObject& target) {
     target.pictogram = std::move(record.pictogram);
 }
 
-SettingsFile::Outcome PlanetRecords::read(const std::filesystem::path& path, ChartData& chart,
-                                          int count) {
+LoadResult PlanetRecords::read(const std::filesystem::path& path, ChartData& chart, int count) {
     const auto parseKind = [kind = kindOf(path)](std::span<const std::uint8_t> bytes) {
         return parse(bytes, kind);
     };

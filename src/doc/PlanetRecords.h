@@ -9,6 +9,7 @@
 #include "calc/ChartData.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
+#include "common/LoadStatus.h"
 #include "doc/SettingsFile.h"
 
 namespace orvanta {
@@ -36,10 +37,9 @@ class PlanetRecords {
 
     // Reads a file into objects 1 to count (at most as many as it holds): the use flags, name,
     // label and pictures; positions, identifier and sign are left as they are. The file's
-    // kind comes from its name. A missing file is skipped silently; a damaged one is reported
-    // and changes nothing.
-    static SettingsFile::Outcome read(const std::filesystem::path& path, ChartData& chart,
-                                      int count);
+    // kind comes from its name. A missing file answers Missing; a damaged one answers with the
+    // message for the user. Neither changes the objects.
+    static LoadResult read(const std::filesystem::path& path, ChartData& chart, int count);
     static bool write(const std::filesystem::path& path, const ChartData& chart, int count,
                       std::string* error = nullptr);
 

@@ -8,6 +8,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/BinaryReader.h"
+#include "common/LoadStatus.h"
 #include "common/MessageSink.h"
 #include "common/ValueCheck.h"
 #include "doc/FileDamage.h"
@@ -47,21 +48,22 @@ class RecordSequence {
         return records;
     }
 
-    // Loads and parses the file, then hands the records to apply. A damaged file is
-    // reported and changes nothing.
+    // Loads and parses the file, then hands the records to apply. A file that cannot be read
+    // answers Missing without a message (the caller words it); a damaged one answers with
+    // SettingsFile::damageMessage. Either changes nothing.
     template <typename Record, typename Parse, typename Apply>
-    static SettingsFile::Outcome read(const std::filesystem::path& path, Parse parse, Apply apply) {
+    static LoadResult read(const std::filesystem::path& path, Parse parse, Apply apply) {
         const auto bytes = SettingsFile::load(path);
-        if (!bytes) return SettingsFile::Outcome::Missing;
+        if (!bytes) return {LoadStatus::Missing, {}};
         std::vector<Record> records;
         try {
             records = parse(*bytes);
         } catch (const FormatError& damage) {
-            SettingsFile::reportDamage(path, damage.what());
-            return SettingsFile::Outcome::Damaged;
+            return LoadResult::failed(LoadStatus::Damaged,
+                                      SettingsFile::damageMessage(path, damage.what()));
         }
         apply(records);
-        return SettingsFile::Outcome::Applied;
+        return {};
     }
 
     // Serializes and saves; a record that cannot be written fails the save with its reason.

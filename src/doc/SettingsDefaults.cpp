@@ -10,17 +10,12 @@
 namespace orvanta {
 namespace {
 
-bool reportOutcome(SettingsFile::Outcome outcome, std::string_view fileName) {
-    switch (outcome) {
-        case SettingsFile::Outcome::Applied:
-            return true;
-        case SettingsFile::Outcome::Missing:
-            MessageSink::report(SettingsDefaults::cannotOpenMessage(fileName));
-            return false;
-        case SettingsFile::Outcome::Damaged:  // already reported by the reader
-            return false;
+bool reportOutcome(const LoadResult& read, std::string_view fileName) {
+    if (read.status == LoadStatus::Missing) {
+        MessageSink::report(SettingsDefaults::cannotOpenMessage(fileName));
     }
-    return false;
+    for (const auto& message : read.messages) MessageSink::report(message);
+    return read.loaded();
 }
 
 bool reportWrite(bool written, std::string_view fileName, const std::string& reason) {

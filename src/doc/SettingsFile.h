@@ -19,15 +19,11 @@ class SettingsFile {
     static constexpr std::string_view kTransitPlanets = "default.trp";
     static constexpr std::string_view kOrientation = "Default.rnd";
 
-    // What became of reading a settings file into the records.
-    enum class Outcome { Applied, Missing, Damaged };
-
     // The whole file; empty when it does not exist or cannot be read, which the readers skip
     // silently, as they do with a file too large to be one of ours.
     static std::optional<std::vector<std::uint8_t>> load(const std::filesystem::path& path);
 
-    // Reports a damaged file through the message sink; the records keep their values.
-    static void reportDamage(const std::filesystem::path& path, const std::string& reason);
+    // What the user is told of a damaged settings file; the records keep their values.
     static std::string damageMessage(const std::filesystem::path& path, const std::string& reason);
 };
 

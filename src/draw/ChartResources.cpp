@@ -1,6 +1,7 @@
 #include "draw/ChartResources.h"
 
 #include "common/AppFolder.h"
+#include "common/MessageSink.h"
 
 namespace orvanta {
 
@@ -14,7 +15,8 @@ void ChartResources::loadSignPictures() {
     for (int sign = 1; sign <= 12; ++sign) {
         auto& picture = signPictures[static_cast<std::size_t>(sign - 1)];
         picture.clear();
-        picture.loadFile(AppFolder::find("BMP_ZZ\\SET1\\" + std::to_string(sign) + ".bmp"));
+        const auto file = AppFolder::find("BMP_ZZ\\SET1\\" + std::to_string(sign) + ".bmp");
+        for (const auto& message : picture.loadFile(file).messages) MessageSink::report(message);
     }
 }
 

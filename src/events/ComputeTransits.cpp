@@ -247,7 +247,7 @@ int TransitRequest::stepsPerDay(int precisionIndex) {
     return kStepsPerDay[static_cast<std::size_t>(precisionIndex)];
 }
 
-bool computeBodyPositions(Date date, int hour, ChartData& positions) {
+ChartComputation::Result computeBodyPositions(Date date, int hour, ChartData& positions) {
     ChartRequest request;
     request.day = date.day;
     request.month = date.month;
@@ -267,8 +267,16 @@ bool ComputeTransits(const TransitRequest& request, TransitResults& results) {
         return false;
     }
     TransitRequest withPositions = request;
-    if (!withPositions.positions) withPositions.positions = computeBodyPositions;
+    std::string engineMessage;
+    if (!withPositions.positions) {
+        withPositions.positions = [&engineMessage](Date date, int hour, ChartData& positions) {
+            auto computed = computeBodyPositions(date, hour, positions);
+            engineMessage = std::move(computed.message);
+            return computed.computed;
+        };
+    }
     TransitRun(withPositions, results).run();
+    if (results.positionsFailed) results.positionsMessage = std::move(engineMessage);
     return results.allocationFailed;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "calc/AspectSetting.h"
 #include "calc/Calendar.h"
+#include "calc/ChartComputation.h"
 #include "calc/ChartData.h"
 #include "events/TransitSituation.h"
 
@@ -45,6 +47,7 @@ struct TransitResults {
     int dayCounter = 0;
     bool allocationFailed = false;
     bool positionsFailed = false;
+    std::string positionsMessage;  // why, when the chart computation said
     // Damaged time-change records passed over on the way to the change in force: the caller
     // tells the user which.
     std::vector<int> skippedTimeChanges;
@@ -56,6 +59,6 @@ struct TransitResults {
 bool ComputeTransits(const TransitRequest& request, TransitResults& results);
 
 // The kept-loaded chart computation: Universal Time, no place, no houses.
-bool computeBodyPositions(Date date, int hour, ChartData& positions);
+ChartComputation::Result computeBodyPositions(Date date, int hour, ChartData& positions);
 
 }  // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/MessageSink.h"
 #include "common/PictureImport.h"
 
 namespace orvanta {
@@ -19,7 +20,9 @@ CChoosePictDlg::CChoosePictDlg(Picture& target, QWidget* parent)
 bool CChoosePictDlg::run() {
     if (exec() != QDialog::Accepted || selectedFiles().isEmpty()) return false;
     const QByteArray path = selectedFiles().front().toUtf8();
-    return PictureImport::loadInto(std::filesystem::path(path.toStdString()), target_);
+    const auto loaded = PictureImport::loadInto(std::filesystem::path(path.toStdString()), target_);
+    for (const auto& message : loaded.messages) MessageSink::report(message);
+    return loaded.loaded();
 }
 
 }  // namespace orvanta

@@ -301,9 +301,10 @@ FullReading::FullReading(const TextLibrary& library) : library_(library) {}
 
 FullReading::Result FullReading::build(const BirthData& birth, const ChartData& chart,
                                        const NatalAspectTable& aspects) const {
-    const auto texts = ReadingTexts::load(library_);
-    if (!texts) return {};
-    return {Writer(*texts, birth, chart, aspects).run(), true};
+    ReadingTexts texts;
+    auto loaded = texts.load(library_);
+    if (!loaded.loaded()) return {{}, false, std::move(loaded.messages.front())};
+    return {Writer(texts, birth, chart, aspects).run(), true, {}};
 }
 
 std::string FullReading::forCodePage(const std::string& text) {

@@ -19,7 +19,8 @@ class FullReading {
   public:
     struct Result {
         std::string text;       // UTF-8, LF line ends
-        bool complete = false;  // false after a missing library file (already reported)
+        bool complete = false;  // false after a missing library file
+        std::string message;    // when not complete: what the user is told of the missing file
     };
 
     // Major aspects described in full, and minor ones; the rest are only listed.

@@ -6,7 +6,6 @@
 
 #include "calc/Bodies.h"
 #include "calc/Calendar.h"
-#include "common/MessageSink.h"
 #include "natal/FindNatalAspects.h"
 #include "texts/KeyedTextFile.h"
 #include "texts/TextKeys.h"
@@ -95,8 +94,8 @@ class Writer {
         : library_(library), birth_(birth), chart_(chart), aspects_(aspects) {}
 
     NatalInterpretation::Result run() {
-        if (!loadKeyedFiles()) return {};
-        if (!append(TextLibrary::kOpening)) return {};
+        if (!loadKeyedFiles()) return nothing();
+        if (!append(TextLibrary::kOpening)) return nothing();
         writeHeading();
         writePositions();
         text_ += "\r\n\r\n\r\n";
@@ -119,17 +118,21 @@ class Writer {
                                   std::pair{TextLibrary::kAspects, &aspectTexts_}}) {
             *file = library_.loadKeyedFile(name);
             if (!*file) {
-                MessageSink::report("Не найден файл '" + std::string(name) +
-                                    "'. Текст интерпретации не построен.");
+                failure_ = TextLibrary::missingMessage(name) + ". Текст интерпретации не построен.";
                 return false;
             }
         }
         return true;
     }
 
-    bool append(std::string_view name) { return library_.appendWholeFile(name, text_); }
+    bool append(std::string_view name) {
+        auto appended = library_.appendWholeFile(name, text_);
+        if (!appended.loaded()) failure_ = std::move(appended.messages.front());
+        return appended.loaded();
+    }
 
-    NatalInterpretation::Result partial() { return {std::move(text_), false}; }
+    NatalInterpretation::Result nothing() { return {{}, false, std::move(failure_)}; }
+    NatalInterpretation::Result partial() { return {std::move(text_), false, std::move(failure_)}; }
 
     const ChartObject& body(int number) const { return chart_[number]; }
 
@@ -233,6 +236,7 @@ class Writer {
     std::optional<KeyedTextFile> traits_;
     std::optional<KeyedTextFile> aspectTexts_;
     std::string text_;
+    std::string failure_;  // what the user is told when the text stops short
 };
 
 }  // namespace

@@ -20,7 +20,8 @@ class NatalInterpretation {
   public:
     struct Result {
         std::string text;       // CR LF line ends
-        bool complete = false;  // false after a missing library file (already reported)
+        bool complete = false;  // false after a missing library file
+        std::string message;    // when not complete: what the user is told of the missing file
     };
 
     explicit NatalInterpretation(const TextLibrary& library);

@@ -1,22 +1,20 @@
 #include "texts/ReadingTexts.h"
 
-#include "common/MessageSink.h"
-
 namespace orvanta {
 
-std::optional<ReadingTexts> ReadingTexts::load(const TextLibrary& library) {
+LoadResult ReadingTexts::load(const TextLibrary& library) {
     std::vector<KeyedTextFile> files;
     for (auto name : {TextLibrary::kFullReading, TextLibrary::kFullReadingPlanets,
                       TextLibrary::kFullReadingAspects}) {
         auto file = library.loadKeyedFile(name);
         if (!file) {
-            MessageSink::report("Не найден файл '" + std::string(name) +
-                                "'. Подробный разбор не построен.");
-            return std::nullopt;
+            return LoadResult::failed(LoadStatus::Missing, TextLibrary::missingMessage(name) +
+                                                               ". Подробный разбор не построен.");
         }
         files.push_back(std::move(*file));
     }
-    return ReadingTexts(std::move(files));
+    files_ = std::move(files);
+    return {};
 }
 
 std::string ReadingTexts::replaceAll(std::string text, std::string_view marker,

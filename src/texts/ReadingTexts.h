@@ -1,12 +1,12 @@
 #pragma once
 
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "common/LoadStatus.h"
 #include "texts/KeyedTextFile.h"
 #include "texts/TextLibrary.h"
 
@@ -19,8 +19,9 @@ class ReadingTexts {
   public:
     using Fills = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 
-    // Empty, with the missing file reported, when one of the files cannot be read.
-    static std::optional<ReadingTexts> load(const TextLibrary& library);
+    // Reads the three files; when one cannot be read, the texts stay as they were and the
+    // answer names the file.
+    LoadResult load(const TextLibrary& library);
 
     // The entry of the key ("[Солнце: суть]" is asked for as "Солнце: суть"); empty when the
     // user removed it, so that the sentence it would make is left out.
@@ -32,8 +33,6 @@ class ReadingTexts {
                                   std::string_view value);
 
   private:
-    explicit ReadingTexts(std::vector<KeyedTextFile> files) : files_(std::move(files)) {}
-
     std::vector<KeyedTextFile> files_;
 };
 

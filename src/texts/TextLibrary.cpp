@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "common/AppFolder.h"
-#include "common/MessageSink.h"
 #include "common/Windows1251.h"
 
 namespace orvanta {
@@ -31,14 +30,15 @@ std::optional<std::string> TextLibrary::readBytes(std::string_view name) const {
     return bytes;
 }
 
-bool TextLibrary::appendWholeFile(std::string_view name, std::string& text) const {
+std::string TextLibrary::missingMessage(std::string_view name) {
+    return "Не найден файл '" + std::string(name) + "'";
+}
+
+LoadResult TextLibrary::appendWholeFile(std::string_view name, std::string& text) const {
     const auto bytes = readBytes(name);
-    if (!bytes) {
-        MessageSink::report("Не найден файл '" + std::string(name) + "'");
-        return false;
-    }
+    if (!bytes) return LoadResult::failed(LoadStatus::Missing, missingMessage(name));
     text += Windows1251::toUtf8(*bytes);
-    return true;
+    return {};
 }
 
 std::optional<KeyedTextFile> TextLibrary::loadKeyedFile(std::string_view name) const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/LoadStatus.h"
 #include "texts/KeyedTextFile.h"
 
 namespace orvanta {
@@ -53,9 +54,11 @@ class TextLibrary {
     std::filesystem::path pathOf(std::string_view name) const;
 
     // Appends the whole file, converted to UTF-8, with its own line ends and blank lines.
-    // A file that cannot be read is reported through the message sink ("Не найден файл
-    // 'cup.txt'") and leaves text as it was.
-    bool appendWholeFile(std::string_view name, std::string& text) const;
+    // A file that cannot be read leaves text as it was and answers with its missingMessage.
+    LoadResult appendWholeFile(std::string_view name, std::string& text) const;
+
+    // "Не найден файл 'cup.txt'": what the user is told of a library file that cannot be read.
+    static std::string missingMessage(std::string_view name);
 
     // Empty when the file cannot be read; the caller decides how to tell the user.
     std::optional<KeyedTextFile> loadKeyedFile(std::string_view name) const;

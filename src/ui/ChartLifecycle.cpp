@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "common/MessageSink.h"
 #include "doc/IniFile.h"
 #include "ui/AppContext.h"
 #include "ui/BirthDataCommands.h"
@@ -101,17 +102,15 @@ bool ChartLifecycle::openChart(const QString& path) {
         }
     }
     auto chart = std::make_shared<OpenChart>(untitledName(untitledCount_ + 1));
-    switch (chart->doc().open(canonical.toStdString())) {
-        case CZodiacDoc::OpenResult::Failed:
-            recent_.remove(canonical.toStdString());
-            emit recentFilesChanged();
-            return false;
-        case CZodiacDoc::OpenResult::EmptyFile:
-            // An empty chart file starts a new chart under its name.
-            if (!BirthDataCommands::newChart(*chart, context_, dialogParent_)) return false;
-            break;
-        case CZodiacDoc::OpenResult::Opened:
-            break;
+    const auto opened = chart->doc().open(canonical.toStdString());
+    for (const auto& message : opened.messages) MessageSink::report(message);
+    if (opened.status == LoadStatus::Empty) {
+        // An empty chart file starts a new chart under its name.
+        if (!BirthDataCommands::newChart(*chart, context_, dialogParent_)) return false;
+    } else if (!opened.loaded()) {
+        recent_.remove(canonical.toStdString());
+        emit recentFilesChanged();
+        return false;
     }
     rememberFile(canonical);
     addChart(chart);

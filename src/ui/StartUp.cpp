@@ -24,7 +24,9 @@ namespace {
 
 QImage splashPicture() {
     Picture picture;
-    picture.loadFile(AppFolder::find("orvanta.bmp"));
+    for (const auto& message : picture.loadFile(AppFolder::find("orvanta.bmp")).messages) {
+        MessageSink::report(message);
+    }
     return PicturePainter::toImage(picture);
 }
 

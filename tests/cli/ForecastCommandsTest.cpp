@@ -47,7 +47,7 @@ double localLead(const QJsonObject& answer) {
 // The sample chart: born in Moscow on 12 April 1961 at 09:07, 06:07 Universal Time.
 class ForecastCommands : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(natal_.open(kSample), CZodiacDoc::OpenResult::Opened); }
+    void SetUp() override { ASSERT_TRUE(natal_.open(kSample).loaded()); }
     double natal(int number) const { return natal_.natal().chart[number].longitude; }
 
     CZodiacDoc natal_;
@@ -103,7 +103,7 @@ TEST_F(ForecastCommands, SolarReturnMeetsTheNatalSunAndSavesAsAChart) {
     EXPECT_DOUBLE_EQ(localLead(answer), 3.0);
 
     CZodiacDoc cast;
-    ASSERT_EQ(cast.open(saved), CZodiacDoc::OpenResult::Opened);
+    ASSERT_TRUE(cast.open(saved).loaded());
     const BirthData& birth = cast.natal().birth;
     EXPECT_EQ(birth.name, "Соляр 2027 — Образец");
     EXPECT_DOUBLE_EQ(birth.diffGreenwich, 3.0);

@@ -145,7 +145,7 @@ TEST(OrvantaCli, ShowListsTheNotebookOfAChart) {
     earlier.body = 2;
     book.store(earlier, "Спор");
     CZodiacDoc doc;
-    ASSERT_EQ(doc.open(file), CZodiacDoc::OpenResult::Opened);
+    ASSERT_TRUE(doc.open(file).loaded());
     doc.natal().notebook = book.serialize();
     ASSERT_TRUE(doc.save(file));
 

@@ -40,7 +40,7 @@ TEST_F(TextCommandTest, FileHoldsTheDocumentsBytesAndTheTerminalGetsUtf8WithLf) 
     EXPECT_EQ(saved.out, "");
 
     CZodiacDoc doc;
-    ASSERT_EQ(doc.open(ORVANTA_SAMPLE_MAP), CZodiacDoc::OpenResult::Opened);
+    ASSERT_TRUE(doc.open(ORVANTA_SAMPLE_MAP).loaded());
     ASSERT_TRUE(doc.refreshInterpretation());
     ASSERT_TRUE(doc.isInterpretationComplete());
     const std::string bytes = readWholeFile(out);

@@ -6,7 +6,6 @@
 
 #include "common/PictureImport.h"
 #include "support/BitmapBuilder.h"
-#include "support/MessageRecorder.h"
 
 namespace orvanta {
 namespace {
@@ -101,19 +100,17 @@ TEST(PictureImport, UnusableFileIsRefusedAndThePictureStays) {
         "transparent.bmp", withLargeHeader(maskedPixels(0), PictureImport::kV4HeaderSize, kAlpha));
     const auto text = writeBmp("text.bmp", {'h', 'e', 'l', 'l', 'o'});
     for (const auto& path : {transparent, text, text.parent_path() / "missing.bmp"}) {
-        testing::MessageRecorder recorder;
-        EXPECT_FALSE(PictureImport::loadInto(path, target));
-        ASSERT_EQ(recorder.messages.size(), 1u);
-        EXPECT_EQ(recorder.messages[0], PictureImport::refusalMessage(path));
+        EXPECT_EQ(PictureImport::loadInto(path, target).messages,
+                  std::vector<std::string>{PictureImport::refusalMessage(path)});
         EXPECT_EQ(target.bytes(), before);
     }
 
     const BitmapFields f = testing::markedTrueColour(3, 2, 0x00C08040);
-    testing::MessageRecorder recorder;
-    EXPECT_TRUE(PictureImport::loadInto(
-        writeBmp("editor.bmp", withLargeHeader(f, PictureImport::kV4HeaderSize, 0)), target));
+    const auto loaded = PictureImport::loadInto(
+        writeBmp("editor.bmp", withLargeHeader(f, PictureImport::kV4HeaderSize, 0)), target);
+    EXPECT_TRUE(loaded.loaded());
+    EXPECT_TRUE(loaded.messages.empty());
     EXPECT_EQ(target.bytes(), packedBitmap(f));
-    EXPECT_TRUE(recorder.messages.empty());
     std::filesystem::remove_all(text.parent_path());
 }
 

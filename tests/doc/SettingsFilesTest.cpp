@@ -7,14 +7,12 @@
 #include "doc/PlanetRecords.h"
 #include "support/BitmapBuilder.h"
 #include "support/ByteLayout.h"
-#include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 
 namespace orvanta {
 namespace {
 
 using testing::ByteLayout;
-using testing::MessageRecorder;
 using testing::ScratchFolder;
 
 std::vector<std::uint8_t> smallPacked(std::uint32_t rgb) {
@@ -117,7 +115,7 @@ TEST(AspectRecords, FileReadAndWrittenBackIsIdentical) {
     const auto written = ScratchFolder::read(path);
 
     AspectTable read;
-    EXPECT_EQ(AspectRecords::read(path, read), SettingsFile::Outcome::Applied);
+    EXPECT_TRUE(AspectRecords::read(path, read).loaded());
     for (int i = 0; i < kAspectCount; ++i) expectSameAspect(read[i], aspect(i));
     ASSERT_TRUE(AspectRecords::write(path, read));
     EXPECT_EQ(ScratchFolder::read(path), written);
@@ -134,19 +132,19 @@ TEST(AspectRecords, FileWithFewerThanEighteenRecordsIsDamaged) {
         ScratchFolder::write(path, bytes);
         AspectTable table;
         table[0].angle = 77;
-        MessageRecorder recorder;
-        EXPECT_EQ(AspectRecords::read(path, table), SettingsFile::Outcome::Damaged) << bytes.size();
+        const auto read = AspectRecords::read(path, table);
+        EXPECT_EQ(read.status, LoadStatus::Damaged) << bytes.size();
         EXPECT_EQ(table[0].angle, 77);
-        ASSERT_EQ(recorder.messages.size(), 1u);
+        ASSERT_EQ(read.messages.size(), 1u);
         EXPECT_NE(
-            recorder.messages[0].find("записей аспектов " + std::to_string(bytes.empty() ? 0 : 3)),
+            read.messages[0].find("записей аспектов " + std::to_string(bytes.empty() ? 0 : 3)),
             std::string::npos);
     }
 
-    MessageRecorder recorder;
     AspectTable table;
-    EXPECT_EQ(AspectRecords::read(folder / "missing.asp", table), SettingsFile::Outcome::Missing);
-    EXPECT_TRUE(recorder.messages.empty());
+    const auto missing = AspectRecords::read(folder / "missing.asp", table);
+    EXPECT_EQ(missing.status, LoadStatus::Missing);
+    EXPECT_TRUE(missing.messages.empty());
 }
 
 TEST(AspectRecords, ValuesThePagesCannotSetMakeTheFileDamaged) {
@@ -218,12 +216,12 @@ TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
         ScratchFolder::write(path, bytes);
         AspectTable table;
         table[0].label = "прежний";
-        MessageRecorder recorder;
-        EXPECT_EQ(AspectRecords::read(path, table), SettingsFile::Outcome::Damaged) << bytes.size();
+        const auto read = AspectRecords::read(path, table);
+        EXPECT_EQ(read.status, LoadStatus::Damaged) << bytes.size();
         EXPECT_EQ(table[0].label, "прежний");
-        ASSERT_EQ(recorder.messages.size(), 1u);
-        EXPECT_NE(recorder.messages[0].find("default.asp"), std::string::npos);
-        EXPECT_NE(recorder.messages[0].find("повреждён"), std::string::npos);
+        ASSERT_EQ(read.messages.size(), 1u);
+        EXPECT_NE(read.messages[0].find("default.asp"), std::string::npos);
+        EXPECT_NE(read.messages[0].find("повреждён"), std::string::npos);
     }
 }
 
@@ -295,7 +293,7 @@ TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
 
     // 28 records read for a natal chart set the cusps as well.
     ScratchFolder::write(path, planetFile(28));
-    EXPECT_EQ(PlanetRecords::read(path, chart, 28), SettingsFile::Outcome::Applied);
+    EXPECT_TRUE(PlanetRecords::read(path, chart, 28).loaded());
     EXPECT_EQ(chart[20].label, "сфера 20");
     EXPECT_EQ(chart[20].radixUse, 0);
     EXPECT_EQ(chart[3].shown, 0);
@@ -312,12 +310,12 @@ TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
     ChartData natal;
     natal[20].label = "прежний";
     ScratchFolder::write(path, planetFile(16));
-    EXPECT_EQ(PlanetRecords::read(path, natal, 28), SettingsFile::Outcome::Applied);
+    EXPECT_TRUE(PlanetRecords::read(path, natal, 28).loaded());
     EXPECT_EQ(natal[16].label, "сфера 16");
     EXPECT_EQ(natal[20].label, "прежний");
     ChartData transit;
     ScratchFolder::write(path, planetFile(28));
-    EXPECT_EQ(PlanetRecords::read(path, transit, 16), SettingsFile::Outcome::Applied);
+    EXPECT_TRUE(PlanetRecords::read(path, transit, 16).loaded());
     EXPECT_EQ(transit[17].label, ChartObject::kDefaultLabel);
 }
 
@@ -335,11 +333,10 @@ TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
     for (const auto& bytes : damaged) {
         ScratchFolder::write(path, bytes);
         ChartData chart;
-        MessageRecorder recorder;
-        EXPECT_EQ(PlanetRecords::read(path, chart, 16), SettingsFile::Outcome::Damaged)
-            << bytes.size();
+        const auto read = PlanetRecords::read(path, chart, 16);
+        EXPECT_EQ(read.status, LoadStatus::Damaged) << bytes.size();
         EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
-        EXPECT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(read.messages.size(), 1u);
     }
 }
 
@@ -372,9 +369,7 @@ TEST(PlanetRecords, RecordCountMustBeOneTheKindHolds) {
     ScratchFolder folder;
     ScratchFolder::write(folder / "default.trp", planetFile(28));
     ChartData chart;
-    MessageRecorder recorder;
-    EXPECT_EQ(PlanetRecords::read(folder / "default.trp", chart, 16),
-              SettingsFile::Outcome::Damaged);
+    EXPECT_EQ(PlanetRecords::read(folder / "default.trp", chart, 16).status, LoadStatus::Damaged);
     EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
 }
 
@@ -464,11 +459,11 @@ TEST(OrientationFile, StartSetsTheSwitchesAndTheAngle) {
 
     ScratchFolder folder;
     ScratchFolder::write(folder / "Default.rnd", orientationBytes("0 7 0"));
-    MessageRecorder recorder;
-    EXPECT_FALSE(OrientationFile::read(folder / "Default.rnd"));
-    EXPECT_EQ(recorder.messages.size(), 1u);
-    EXPECT_FALSE(OrientationFile::read(folder / "none.rnd"));
-    EXPECT_EQ(recorder.messages.size(), 1u);
+    OrientationFile::Setting setting;
+    EXPECT_EQ(OrientationFile::read(folder / "Default.rnd", setting).messages.size(), 1u);
+    const auto none = OrientationFile::read(folder / "none.rnd", setting);
+    EXPECT_EQ(none.status, LoadStatus::Missing);
+    EXPECT_TRUE(none.messages.empty());
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class AnalysisDialogTest : public ::testing::Test {
             std::filesystem::copy_file(AppFolder::find(name), scratch_ / name);
         }
         doc_ = std::make_unique<CZodiacDoc>(scratch_);
-        ASSERT_EQ(doc_->open(ORVANTA_SAMPLE_MAP), CZodiacDoc::OpenResult::Opened);
+        ASSERT_TRUE(doc_->open(ORVANTA_SAMPLE_MAP).loaded());
         EventChartSettings settings;
         settings.date = {15, 6, 2024};
         settings.precisionIndex = 7;
