@@ -13,16 +13,13 @@
 
 #include "calc/EngineLoader.h"
 #include "ui/AboutText.h"
-#include "ui/AnalysisDialog.h"
 #include "ui/BirthDataCommands.h"
 #include "ui/CBornChildFrame.h"
 #include "ui/CReadingChildFrame.h"
 #include "ui/CTextChildFrame.h"
-#include "ui/CTrChildFrame.h"
-#include "ui/CalendarCommands.h"
 #include "ui/ChartWindow.h"
 #include "ui/CollectionWindow.h"
-#include "ui/EventChartCommands.h"
+#include "ui/EventWindowCommands.h"
 #include "ui/HelpWindow.h"
 #include "ui/NoticeDialog.h"
 #include "ui/SettingsCommands.h"
@@ -63,6 +60,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     handleWindowCommands();
     handleTextCommands();
     handlePrintCommands();
+    eventCommands_ = std::make_unique<EventWindowCommands>(context_, *windows_, *charts_, this);
+    eventCommands_->handle(*commands_, [this] { updateCommandStates(); });
     twoCharts_ = new TwoChartCommands(context_, *windows_, *charts_, this);
     twoCharts_->handle(*commands_);
     createRecentFileActions();
@@ -179,40 +178,7 @@ void CMainFrame::handleChartCommands() {
             OpenChart* chart = activeChart();
             return chart != nullptr && chart->drawingArea().showPatterns;
         });
-    commands_->handle(Command::EventWindow, showKind(CTrChildFrame::kKind), haveChart);
-    commands_->handle(Command::BuildEventChart, showKind(CTrChildFrame::kKind), haveChart);
-    commands_->handle(
-        Command::EventDate,
-        [this] {
-            if (OpenChart* chart = activeChart())
-                EventChartCommands::selectDate(*chart, context_, this);
-        },
-        haveChart);
-    commands_->handle(
-        Command::Analysis,
-        [this] {
-            if (OpenChart* chart = activeChart()) {
-                AnalysisDialog::run(chart->doc(), this, [chart] { chart->setModified(true); });
-                chart->setModified(chart->doc().isModified());
-            }
-        },
-        haveChart);
-    commands_->handle(
-        Command::EventStep,
-        [this] {
-            if (OpenChart* chart = activeChart()) chart->doc().shiftEventChartDay(1);
-        },
-        haveChart);
     commands_->handle(Command::NatalWindow, showKind(CBornChildFrame::kKind), haveChart);
-    // A new period each time: the dialog first, then the chart's list window.
-    commands_->handle(
-        Command::TransitCalendar,
-        [this] {
-            if (OpenChart* chart = activeChart())
-                CalendarCommands::open(*windows_, charts_->shared(chart), this);
-            updateCommandStates();
-        },
-        haveChart);
 }
 
 std::function<void()> CMainFrame::showKind(const char* kind) {

@@ -19,6 +19,7 @@ namespace orvanta {
 
 class ChartWindow;
 class CollectionWindow;
+class EventWindowCommands;
 class TextEditCommands;
 class TwoChartCommands;
 
@@ -115,6 +116,8 @@ class CMainFrame : public QMainWindow {
     QToolBar* mainToolBar_ = nullptr;
     std::unique_ptr<PrintCommands> printing_;
     std::unique_ptr<PictureExportCommands> exporting_;
+    // The handlers keep it: it must live as long as the frame.
+    std::unique_ptr<EventWindowCommands> eventCommands_;
     CollectionWindow* collection_ = nullptr;
 };
 
