@@ -149,6 +149,10 @@ bool AafBirthData::takeMoment(const AafRecord& record, Work& work) {
         Calendar::hoursSinceBase({universal->day, universal->month, universal->year},
                                  universal->hour + universal->minute / 60.0);
     if (localKnown) {
+        // Hours are counted day by day from the base year: a year far out would take ages.
+        if (!Calendar::isValidDate({birth.day, birth.month, birth.year})) {
+            return work.refuse("год " + std::to_string(birth.year) + " вне 1860–2130");
+        }
         const double localHours = Calendar::hoursSinceBase({birth.day, birth.month, birth.year},
                                                            birth.hour + birth.minute / 60.0);
         work.zone = std::round((localHours - universalHours) * 60.0) / 60.0;

@@ -181,6 +181,8 @@ TEST(AafBirthData, RefusesWhatCannotMakeAChart) {
         {"#A93:A,*,m,1.1.1700,12:00,X,*\n#B93:*,1n00,1e00,1he00,0\n", "1700"},
         {"#A93:A,*,m,3.1.1990,12:00,X,*\n#B93:2447893.125,1n00,1e00,*,0\n", "расходится"},
         {"#A93:A,*,m,*,*,X,*\n#B93:2447893.125,1n00,1e00,*,0\n", "местное время"},
+        // A year far out beside a Julian day is refused before any count of days reaches it.
+        {"#A93:A,*,m,1.1.1992447890,12:00,X,*\n#B93:2447893.125,1n00,1e00,*,0\n", "1992447890"},
     };
     for (const auto& [text, reason] : cases) {
         const auto outcome = birthOf(text);
