@@ -25,6 +25,13 @@ std::size_t characterLength(unsigned char lead) {
     return 1;
 }
 
+// U+00C0 to U+00FF: C3 and a continuation byte. Damaged text may put anything after C3.
+bool isLatinLetter(std::string_view character) {
+    if (character.size() != 2 || static_cast<unsigned char>(character[0]) != 0xC3) return false;
+    const auto second = static_cast<unsigned char>(character[1]);
+    return second >= 0x80 && second <= 0xBF;
+}
+
 std::string describeHours(double hours) {
     return std::to_string(static_cast<int>(std::lround(hours))) + " ч";
 }
@@ -71,7 +78,7 @@ std::string AafBirthData::storableText(const std::string& utf8) {
         at += length;
         if (Windows1251::canEncode(character)) {
             out += character;
-        } else if (length == 2 && static_cast<unsigned char>(character[0]) == 0xC3) {
+        } else if (isLatinLetter(character)) {
             out += kPlainLatin[static_cast<unsigned char>(character[1]) - 0x80];
         } else {
             out += '?';

@@ -194,6 +194,10 @@ TEST(AafBirthData, RefusesWhatCannotMakeAChart) {
 TEST(AafBirthData, ReplacesWhatAChartFileCannotHold) {
     EXPECT_EQ(AafBirthData::storableText("Müller Ærø Петров"), "Muller Aro Петров");
     EXPECT_EQ(AafBirthData::storableText("東京"), "??");
+    // A lead byte of the Latin letters followed by no continuation byte (a fuzz finding).
+    EXPECT_EQ(AafBirthData::storableText("\xC3"
+                                         "A"),
+              "?");
 }
 
 TEST(AafWriter, WritesTheRecordOfABirth) {
