@@ -23,12 +23,23 @@ extern "C" __attribute__((visibility("default"))) void EntryPoint_Version(char* 
 
 namespace {
 
+// A calling thread's Swiss Ephemeris state, closed when the thread ends: a thread that asked
+// for positions (the calendar's search, say) leaves no buffers behind.
+struct ThreadEphemeris {
+    bool ready = false;
+    ~ThreadEphemeris() {
+        if (!ready) return;
+        const SwissEphemerisGuard guard;
+        swe_close();
+    }
+};
+
 // The ephemeris files lie beside this library, in the application folder. The Swiss Ephemeris
 // build may keep its state per thread (Debian's does), so each calling thread sets the folder.
 void useEphemerisFilesBesideLibrary() {
-    thread_local bool done = false;
-    if (done) return;
-    done = true;
+    thread_local ThreadEphemeris state;
+    if (state.ready) return;
+    state.ready = true;
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&EntryPoint_Main), &info) != 0 && info.dli_fname) {
         const auto folder = std::filesystem::path(info.dli_fname).parent_path();
