@@ -166,7 +166,9 @@ TEST_F(AnalysisDialogTest, ClosingWithATypedObservationAsksToStoreIt) {
         testing::pressKey(dialog.observationEdit(), Qt::Key_Escape);
         EXPECT_EQ(asked, std::vector<QString>{"Сохранить наблюдения?"});
         EXPECT_EQ(dialog.isVisible(), c.visible);
-        if (c.visible) EXPECT_EQ(dialog.observationEdit()->toPlainText(), "Не сохранено");
+        if (c.visible) {
+            EXPECT_EQ(dialog.observationEdit()->toPlainText(), "Не сохранено");
+        }
         if (c.written == SIZE_MAX) {
             EXPECT_FALSE(std::filesystem::exists(file()));
             continue;
