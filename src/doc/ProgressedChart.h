@@ -16,7 +16,7 @@ class ProgressedChart {
     enum class Method { Progressions, SolarArc };
 
     struct Moved {
-        NatalChart chart;       // the natal chart's settings, aspects and birth, positions moved
+        NatalChart chart;       // the natal chart with its pictures, positions moved
         double arc = 0.0;       // the progressed Sun's arc, degrees
         double momentUt = 0.0;  // the progressed moment, Universal Time Julian day
     };

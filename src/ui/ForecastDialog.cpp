@@ -1,5 +1,6 @@
 #include "ui/ForecastDialog.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "birthdata/BirthDataEntry.h"
 #include "birthdata/PlaceFinder.h"
@@ -96,6 +98,18 @@ void ForecastDialog::offerPlaces(const QString& typed) {
          places_.suggest(typed.trimmed().toStdString(), BirthDataEntry::kSuggestionCount))
         labels << QString::fromStdString(place.label);
     offers_->setStringList(labels);
+    QAbstractItemView* list = place_->completer()->popup();
+    if (labels.isEmpty()) {
+        list->hide();
+        return;
+    }
+    // Wide enough for the longest "Город — область, страна", as the birth-data dialog's list.
+    int widest = place_->width();
+    for (const QString& label : labels)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(label) + 40);
+    list->setMinimumWidth(widest);
+    // The line edit asked its completer before the list was new: it shows the new one now.
+    place_->completer()->complete();
 }
 
 void ForecastDialog::follow() {
