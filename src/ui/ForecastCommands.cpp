@@ -103,14 +103,16 @@ SynastryChildFrame* ForecastCommands::openMoved(const std::shared_ptr<OpenChart>
         return nullptr;
     }
     SynastryChildFrame* made = nullptr;
-    windows_.openMade(SynastryChildFrame::kKind, chart,
-                      [&](std::shared_ptr<OpenChart> owner, const WindowServices& services) {
-                          ProgressedChartSource& kept = *source;
-                          made = SynastryChildFrame::make(std::move(owner), std::move(source),
-                                                          services);
-                          addStepBar(*made->toolBar(), kept, services.commands);
-                          return made;
-                      });
+    windows_.openMade(
+        SynastryChildFrame::kKind, chart,
+        [&](std::shared_ptr<OpenChart> owner, const WindowServices& services) {
+            ProgressedChartSource& kept = *source;
+            made = SynastryChildFrame::make(std::move(owner), std::move(source), services);
+            addStepBar(*made->toolBar(), kept, services.commands);
+            made->addViewActions({services.commands.action(Command::ForecastStepBack),
+                                  services.commands.action(Command::ForecastStepForward)});
+            return made;
+        });
     return made;
 }
 

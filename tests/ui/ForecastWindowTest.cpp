@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <filesystem>
 
 #include "WidgetInput.h"
@@ -76,6 +77,13 @@ TEST_F(ForecastWindowTest, ProgressionsOpenTheBiWheelThatStepsAndAReturnItsOwnCh
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(activeTitle(), "Прогрессии на 08.12.2026 — Анна");
     EXPECT_EQ(&window->charts().inner(), &anna_->doc().natal());
+
+    // The step is in the window's menu "Вид" too.
+    QList<QAction*> viewMenu;
+    for (QAction* menu : frame_->menuBar()->actions()) {
+        if (menu->text() == "&Вид") viewMenu = menu->menu()->actions();
+    }
+    EXPECT_TRUE(viewMenu.contains(frame_->action(Command::ForecastStepForward)));
 
     // A month on from the tool bar, the positions worked again.
     auto* unit = window->toolBar()->findChild<QComboBox*>("stepUnit");
