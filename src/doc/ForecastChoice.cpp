@@ -40,7 +40,8 @@ const std::vector<std::pair<ForecastChoice::Kind, std::string>>& ForecastChoice:
 std::string ForecastChoice::problem() const {
     const Date born{birth_.day, birth_.month, birth_.year};
     if (takesDate()) {
-        if (!Calendar::isValidDate(target)) return "Дата должна быть от 1860 до 2130 года.";
+        if (!Calendar::isValidDate(target))
+            return "Такой даты нет: нужна дата от 1860 до 2130 года.";
         if (Calendar::isBefore(target, born))
             return "Дата раньше даты рождения " + dateText(born) + ".";
         return {};
