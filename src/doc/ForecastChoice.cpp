@@ -46,7 +46,7 @@ std::string ForecastChoice::problem() const {
             return "Дата раньше даты рождения " + dateText(born) + ".";
         return {};
     }
-    const int year = takesMonth() ? lunarYear : solarYear;
+    const int year = this->year();
     if (year < Calendar::kFirstYear || year > Calendar::kLastYear)
         return "Год должен быть от 1860 до 2130.";
     if (!takesMonth()) {
@@ -92,7 +92,7 @@ ForecastRequest ForecastChoice::request(ForecastPlace at) const {
     ForecastRequest request;
     request.kind = kind;
     request.target = target;
-    request.year = takesMonth() ? lunarYear : solarYear;
+    request.year = year();
     request.month = lunarMonth;
     request.place = std::move(at);
     return request;

@@ -41,6 +41,10 @@ class ForecastChoice {
     bool takesMonth() const { return kind == Kind::LunarReturn; }
     bool takesPlace() const { return takesYear(); }
     const BirthData& birth() const { return birth_; }
+    // The year the kind takes: a solar return's, or a lunar return's (each keeps its own, so
+    // switching the kind back and forth shows each as it was left).
+    int year() const { return takesMonth() ? lunarYear : solarYear; }
+    void setYear(int value) { (takesMonth() ? lunarYear : solarYear) = value; }
 
     // What keeps the chart from being built, in the user's words; empty when nothing does.
     std::string problem() const;

@@ -53,16 +53,16 @@ QWidget* ForecastDialog::buildMoment() {
     date_->setDisplayFormat("dd.MM.yyyy");
     date_->setDateRange(QDate(Calendar::kFirstYear, 1, 1), QDate(Calendar::kLastYear, 12, 31));
     date_->setCalendarPopup(true);
-    year_ = spinBox(Calendar::kFirstYear, Calendar::kLastYear, choice_.solarYear, box);
+    year_ = spinBox(Calendar::kFirstYear, Calendar::kLastYear, choice_.year(), box);
     month_ = spinBox(1, 12, choice_.lunarMonth, box);
     form->addRow("Вид:", kind_);
     form->addRow("На дату:", date_);
     form->addRow("Год:", year_);
     form->addRow("Месяц:", month_);
     connect(kind_, &QComboBox::currentIndexChanged, this, [this] {
-        // The year shown is the kind's own: a solar year and a lunar month's year differ.
-        readControls();
-        year_->setValue(choice_.takesMonth() ? choice_.lunarYear : choice_.solarYear);
+        choice_.setYear(year_->value());  // the year of the kind shown until now
+        choice_.kind = static_cast<ForecastChoice::Kind>(kind_->currentData().toInt());
+        year_->setValue(choice_.year());
         follow();
     });
     return box;
@@ -123,10 +123,7 @@ void ForecastDialog::readControls() {
     choice_.kind = static_cast<ForecastChoice::Kind>(kind_->currentData().toInt());
     const QDate date = date_->date();
     choice_.target = {date.day(), date.month(), date.year()};
-    // The year box holds the year of the kind it was last shown for.
-    if (year_->isEnabled()) {
-        (month_->isEnabled() ? choice_.lunarYear : choice_.solarYear) = year_->value();
-    }
+    if (choice_.takesYear()) choice_.setYear(year_->value());
     choice_.lunarMonth = month_->value();
     choice_.placeKind = otherPlace_->isChecked() ? ForecastChoice::PlaceKind::Named
                                                  : ForecastChoice::PlaceKind::Birth;

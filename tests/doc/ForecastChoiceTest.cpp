@@ -109,6 +109,11 @@ TEST(ForecastChoiceTest, RequestTakesTheKindsOwnValuesAndThePlacesClock) {
     request = choice.request(*birthPlace);
     EXPECT_EQ(request.year, 2028);
     EXPECT_EQ(request.month, 3);
+    // The year entered goes to the kind's own year and leaves the other's.
+    choice.setYear(2030);
+    choice.kind = Kind::SolarReturn;
+    EXPECT_EQ(choice.year(), 2027);
+    EXPECT_EQ(choice.lunarYear, 2030);
 
     // With it, Moscow's clock and its history; another city gives its own.
     const PlaceFinder places(noPlaces, &WorldAtlas::shared());
