@@ -114,6 +114,20 @@ TEST_F(ForecastWindowTest, ProgressionsOpenTheBiWheelThatStepsAndAReturnItsOwnCh
     EXPECT_EQ(cast->doc().natal().birth.year, 2027);
     EXPECT_EQ(cast->doc().natal().birth.month, 4);
     EXPECT_TRUE(recorder_.messages.empty());
+
+    // A real chart: closing it unsaved asks first (Cancel keeps it), and it saves and reads
+    // back.
+    QStringList asked;
+    frame_->setSaveQuestion([&asked](const QString& title) {
+        asked << title;
+        return QMessageBox::Cancel;
+    });
+    EXPECT_FALSE(frame_->closeChart(*cast));
+    EXPECT_EQ(asked, QStringList{"Соляр 2027 — Анна"});
+    ASSERT_TRUE(cast->doc().save(scratch_ / "solar.map"));
+    CZodiacDoc reread;
+    ASSERT_TRUE(reread.open(scratch_ / "solar.map").loaded());
+    EXPECT_EQ(reread.natal().birth.name, "Соляр 2027 — Анна");
 }
 
 // Directions over a sky whose Sun moves a degree a day: the arc is the days from birth to the
