@@ -81,7 +81,7 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     menu->addAction(commands.action(Command::ZoomOut));
     menu->addAction(commands.action(Command::ShowPatterns));
     menu->addSeparator();
-    for (Command key : {Command::Synastry, Command::Composite, Command::Davison})
+    for (Command key : {Command::Synastry, Command::Composite, Command::Davison, Command::Forecast})
         menu->addAction(commands.action(key));
     menu->addSeparator();
     for (Command key :

@@ -20,6 +20,7 @@
 #include "ui/ChartWindow.h"
 #include "ui/CollectionWindow.h"
 #include "ui/EventWindowCommands.h"
+#include "ui/ForecastCommands.h"
 #include "ui/HelpWindow.h"
 #include "ui/NoticeDialog.h"
 #include "ui/SettingsCommands.h"
@@ -64,6 +65,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     eventCommands_->handle(*commands_, [this] { updateCommandStates(); });
     twoCharts_ = new TwoChartCommands(context_, *windows_, *charts_, this);
     twoCharts_->handle(*commands_);
+    forecasts_ = new ForecastCommands(*windows_, *charts_, this);
+    forecasts_->handle(*commands_);
     createRecentFileActions();
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());

@@ -20,6 +20,7 @@ namespace orvanta {
 class ChartWindow;
 class CollectionWindow;
 class EventWindowCommands;
+class ForecastCommands;
 class TextEditCommands;
 class TwoChartCommands;
 
@@ -38,6 +39,7 @@ class CMainFrame : public QMainWindow {
     ChartWindows& windows() { return *windows_; }
     CommandTable& commands() { return *commands_; }
     TwoChartCommands& twoCharts() { return *twoCharts_; }
+    ForecastCommands& forecasts() { return *forecasts_; }
 
     // File commands.
     void newChart() { charts_->newChart(); }
@@ -110,6 +112,7 @@ class CMainFrame : public QMainWindow {
     StatusPanes* statusPanes_ = nullptr;
     TextEditCommands* textEdit_ = nullptr;
     TwoChartCommands* twoCharts_ = nullptr;
+    ForecastCommands* forecasts_ = nullptr;
     QString menuKind_;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;

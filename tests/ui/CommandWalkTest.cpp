@@ -258,6 +258,9 @@ const Expected kExpected[] = {
     {Command::BirthMoment, kCommand, "-0--"},  // until the chart is stepped
     {Command::Help, kCommand, "++++"},
     {Command::DegreesMinutes, kCommand, "-+--"},
+    {Command::Forecast, kCommand, "-+--"},
+    {Command::ForecastStepBack, kCommand, "----"},  // in the progressions window only
+    {Command::ForecastStepForward, kCommand, "----"},
     {Command::Count, "undo", "--0-"},
     {Command::Count, "cut", "--+-"},
     {Command::Count, "copy", "--+-"},
