@@ -1,7 +1,6 @@
 #include "cli/BatchRecordParser.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "calc/Calendar.h"
@@ -19,31 +18,6 @@ std::string_view trimmed(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
-}
-
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// "DD.MM.YYYY" or "HH:MM" as whole numbers.
-std::optional<std::vector<int>> wholeNumbers(std::string_view text, char separator,
-                                             std::size_t count) {
-    std::vector<int> numbers;
-    for (std::size_t start = 0;;) {
-        const auto end = text.find(separator, start);
-        const auto part = wholeNumber(text.substr(start, end - start));
-        if (!part) return std::nullopt;
-        numbers.push_back(*part);
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    if (numbers.size() != count) return std::nullopt;
-    return numbers;
 }
 
 std::string quoted(std::string_view text) {
@@ -118,7 +92,7 @@ std::optional<BatchFieldError> BatchRecordParser::readDate(std::string_view text
 
 std::optional<BatchFieldError> BatchRecordParser::readTime(std::string_view text,
                                                            ChartRequest& request) {
-    const auto parts = wholeNumbers(text, ':', 2);
+    const auto parts = BirthFields::wholeNumbers(text, ':', 2);
     if (!parts) return BatchFieldError{"время", quoted(text) + " не в виде ЧЧ:ММ"};
     const int hour = (*parts)[0];
     const int minute = (*parts)[1];

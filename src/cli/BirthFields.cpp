@@ -8,15 +8,6 @@
 namespace orvanta::cli {
 namespace {
 
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::string fixed(double value, int decimals) {
     char buffer[64];
     const auto result =
@@ -25,6 +16,30 @@ std::string fixed(double value, int decimals) {
 }
 
 }  // namespace
+
+std::optional<int> BirthFields::wholeNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::vector<int>> BirthFields::wholeNumbers(std::string_view text, char separator,
+                                                          std::size_t count) {
+    std::vector<int> numbers;
+    for (std::size_t start = 0;;) {
+        const auto end = text.find(separator, start);
+        const auto part = wholeNumber(text.substr(start, end - start));
+        if (!part) return std::nullopt;
+        numbers.push_back(*part);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    if (numbers.size() != count) return std::nullopt;
+    return numbers;
+}
 
 std::optional<double> BirthFields::decimal(std::string_view text) {
     std::string plain(text);
