@@ -1,16 +1,15 @@
 #include "cli/ProgressCommand.h"
 
-#include <charconv>
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "calc/Calendar.h"
-#include "calc/EngineEphemeris.h"
 #include "cli/ChartCommand.h"
 #include "cli/ChartOpening.h"
+#include "cli/CommandEphemeris.h"
 #include "cli/CommandLine.h"
+#include "cli/DateText.h"
 #include "cli/InterAspectJson.h"
 #include "cli/JsonWriter.h"
 #include "cli/SynastryCommand.h"
@@ -32,25 +31,6 @@ struct Options {
     bool json = false;
 };
 
-Date readDate(const std::string& text) {
-    int parts[3] = {};
-    const char* at = text.data();
-    const char* end = text.data() + text.size();
-    for (int i = 0; i < 3; ++i) {
-        const auto result = std::from_chars(at, end, parts[i]);
-        const bool last = i == 2;
-        if (result.ec != std::errc() || (last ? result.ptr != end : *result.ptr != '.')) {
-            throw UsageError("--date: «" + text + "» не в виде ДД.ММ.ГГГГ");
-        }
-        at = result.ptr + 1;
-    }
-    const Date date{parts[0], parts[1], parts[2]};
-    if (!Calendar::isValidDate(date)) {
-        throw UsageError("--date: " + text + " не дата от 1860 до 2130 года");
-    }
-    return date;
-}
-
 Options readOptions(const std::vector<std::string>& arguments) {
     CommandLine line({"--date"}, {"--solar-arc", "--json"});
     line.parse(arguments);
@@ -58,7 +38,7 @@ Options readOptions(const std::vector<std::string>& arguments) {
     Options options;
     options.path = line.operands()[0];
     options.dateText = line.required("--date");
-    options.date = readDate(options.dateText);
+    options.date = DateText::readOption("--date", options.dateText);
     options.solarArc = line.has("--solar-arc");
     options.json = line.has("--json");
     return options;
@@ -118,15 +98,10 @@ int ProgressCommand::runOver(const std::vector<std::string>& arguments, const Ep
     }
     CZodiacDoc doc;
     if (!ChartOpening::open(doc, options.path, "progress", err)) return 1;
-    std::unique_ptr<EngineEphemeris> engine;
-    if (ephemeris == nullptr) {
-        engine = EngineEphemeris::openInApplicationFolder();
-        if (!engine) {
-            err << kPrefix << "не удалось загрузить библиотеку расчёта\n";
-            return 1;
-        }
-        ephemeris = engine.get();
-    }
+    CommandEphemeris engine;
+    ephemeris = engine.orEngine(
+        ephemeris, std::string(kPrefix) + "не удалось загрузить библиотеку расчёта", err);
+    if (ephemeris == nullptr) return 1;
     const NatalChart& natal = doc.natal();
     const auto method = options.solarArc ? ProgressedChart::Method::SolarArc
                                          : ProgressedChart::Method::Progressions;
@@ -136,7 +111,7 @@ int ProgressCommand::runOver(const std::vector<std::string>& arguments, const Ep
         return 1;
     }
     const auto aspects = InterAspects::all(moved->chart.chart, natal.chart, natal.aspects);
-    const int last = natal.hasHouses() ? Bodies::kLastCusp : Bodies::kBodyCount;
+    const int last = ChartCommand::lastObject(natal);
     out << (options.json ? json(*moved, natal, aspects, options, last)
                          : text(*moved, natal, aspects, options, last));
     return 0;
