@@ -9,9 +9,9 @@
 #include "birthdata/PlaceBase.h"
 #include "birthdata/PlaceFinder.h"
 #include "birthdata/WorldAtlas.h"
-#include "calc/EngineEphemeris.h"
 #include "cli/CalendarListing.h"
 #include "cli/ChartOpening.h"
+#include "cli/CommandEphemeris.h"
 #include "cli/CommandLine.h"
 #include "cli/DateText.h"
 #include "cli/JsonWriter.h"
@@ -238,15 +238,10 @@ int CalendarCommand::runOver(const std::vector<std::string>& arguments, const Ep
         err << "orvanta-cli calendar: " << error.what() << "\n";
         return 2;
     }
-    std::unique_ptr<EngineEphemeris> engine;
-    if (ephemeris == nullptr) {
-        engine = EngineEphemeris::openInApplicationFolder();
-        if (!engine) {
-            err << "orvanta-cli calendar: не удалось загрузить модуль эфемерид\n";
-            return 1;
-        }
-        ephemeris = engine.get();
-    }
+    CommandEphemeris engine;
+    ephemeris = engine.orEngine(ephemeris,
+                                "orvanta-cli calendar: не удалось загрузить модуль эфемерид", err);
+    if (ephemeris == nullptr) return 1;
     std::vector<CalendarEvent> events;
     try {
         events = TransitCalendar(*ephemeris, request).run();

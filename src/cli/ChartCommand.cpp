@@ -17,6 +17,7 @@
 #include "cli/TextTable.h"
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
+#include "doc/NatalChart.h"
 
 namespace orvanta::cli {
 namespace {
@@ -161,6 +162,10 @@ std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
                       std::to_string(object.retrograde)});
     }
     return table.render();
+}
+
+int ChartCommand::lastObject(const NatalChart& natal) {
+    return natal.hasHouses() ? Bodies::kLastCusp : Bodies::kBodyCount;
 }
 
 void ChartCommand::writeObjects(JsonWriter& json, const ChartData& chart, int lastObject) {

@@ -12,6 +12,10 @@
 #include "cli/CommandLine.h"
 #include "cli/JsonWriter.h"
 
+namespace orvanta {
+struct NatalChart;
+}
+
 namespace orvanta::cli {
 
 // Birth data as the chart command takes them from its options.
@@ -41,6 +45,9 @@ class ChartCommand {
                                   const std::optional<LookedUpPlace>& place = std::nullopt);
     // The "objects" member of the JSON form, objects 1 to lastObject.
     static void writeObjects(JsonWriter& json, const ChartData& chart, int lastObject);
+    // The last object a chart's table and JSON show: its last cusp, or without houses its last
+    // body.
+    static int lastObject(const NatalChart& natal);
 
   private:
     static void readDate(const std::string& text, ChartRequest& request);

@@ -39,7 +39,7 @@ int CompositeCommand::run(const std::vector<std::string>& arguments, std::ostrea
     if (!done) return 1;
 
     const NatalChart& natal = combined.natal();
-    const int last = natal.hasHouses() ? Bodies::kLastCusp : Bodies::kBodyCount;
+    const int last = ChartCommand::lastObject(natal);
     if (line.has("--json")) {
         out << ChartCommand::formatJson(natal.chart, last);
     } else {

@@ -2,14 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "calc/Calendar.h"
-#include "calc/EngineEphemeris.h"
 #include "cli/ChartCommand.h"
 #include "cli/ChartOpening.h"
+#include "cli/CommandEphemeris.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonWriter.h"
 #include "cli/PlacesCommand.h"
@@ -151,15 +150,10 @@ int ReturnCommand::runOver(const std::vector<std::string>& arguments, const Ephe
         err << kPrefix << error.what() << "\n";
         return 2;
     }
-    std::unique_ptr<EngineEphemeris> engine;
-    if (ephemeris == nullptr) {
-        engine = EngineEphemeris::openInApplicationFolder();
-        if (!engine) {
-            err << kPrefix << "не удалось загрузить библиотеку расчёта\n";
-            return 1;
-        }
-        ephemeris = engine.get();
-    }
+    CommandEphemeris engine;
+    ephemeris = engine.orEngine(
+        ephemeris, std::string(kPrefix) + "не удалось загрузить библиотеку расчёта", err);
+    if (ephemeris == nullptr) return 1;
     const ForecastRequest request = requestOf(options, *place);
     const auto moment = ReturnCasting::moment(*ephemeris, natal, request);
     if (!moment) {
@@ -173,7 +167,7 @@ int ReturnCommand::runOver(const std::vector<std::string>& arguments, const Ephe
     if (done && !options.outPath.empty()) done = cast.save(options.outPath);
     MessageSink::install(std::move(previous));
     if (!done) return 1;
-    const int last = cast.natal().hasHouses() ? Bodies::kLastCusp : Bodies::kBodyCount;
+    const int last = ChartCommand::lastObject(cast.natal());
     out << (options.json ? json(cast.natal(), *place, *moment, last)
                          : text(cast.natal(), *place, *moment, last));
     return 0;
