@@ -33,11 +33,22 @@ std::optional<std::pair<int, int>> RenderCommand::parseSize(const std::string& t
     }
 }
 
+std::pair<int, int> RenderCommand::readSize(const CommandLine& line) {
+    const auto text = line.value("--size");
+    if (!text) return {kDefaultSide, kDefaultSide};
+    const auto parsed = parseSize(*text);
+    if (!parsed) {
+        throw UsageError("--size: «" + *text + "» не ШxВ со сторонами от 1 до " +
+                         std::to_string(ChartImage::kLargestSide));
+    }
+    return *parsed;
+}
+
 int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
     CommandLine line({"--size", "--dial", "--date", "--steps", "--biwheel", "--synastry-table"},
                      {"--wheel", "--table"});
-    std::pair<int, int> size{kDefaultSide, kDefaultSide};
+    std::pair<int, int> size;
     try {
         line.parse(arguments);
         if (TwoChartRender::wanted(line)) return TwoChartRender::run(line, out, err);
@@ -50,14 +61,7 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         if (line.has("--wheel") == line.has("--table")) {
             throw UsageError("выберите одно из --wheel и --table");
         }
-        if (const auto text = line.value("--size")) {
-            const auto parsed = parseSize(*text);
-            if (!parsed) {
-                throw UsageError("--size: «" + *text + "» не ШxВ со сторонами от 1 до " +
-                                 std::to_string(ChartImage::kLargestSide));
-            }
-            size = *parsed;
-        }
+        size = readSize(line);
     } catch (const UsageError& error) {
         err << "orvanta-cli render: " << error.what() << "\n";
         return 2;

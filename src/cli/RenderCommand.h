@@ -19,6 +19,9 @@ class RenderCommand {
 
     // "WxH" with both sides from 1 to the largest side a picture may have.
     static std::optional<std::pair<int, int>> parseSize(const std::string& text);
+    // --size of a wheel, table or two-chart picture, the default side without it; throws
+    // UsageError naming the sides allowed.
+    static std::pair<int, int> readSize(const CommandLine& line);
 
   private:
     // --dial OUT: the event chart's dial of the day --date.

@@ -7,7 +7,6 @@
 #include "cli/DrawingSetup.h"
 #include "cli/RenderCommand.h"
 #include "doc/CZodiacDoc.h"
-#include "natal/paint/ChartImage.h"
 #include "natal/paint/TwoChartImage.h"
 
 namespace orvanta::cli {
@@ -17,7 +16,7 @@ bool TwoChartRender::wanted(const CommandLine& line) {
 }
 
 int TwoChartRender::run(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    std::pair<int, int> size{RenderCommand::kDefaultSide, RenderCommand::kDefaultSide};
+    std::pair<int, int> size;
     try {
         if (line.has("--biwheel") == line.has("--synastry-table") || line.has("--wheel") ||
             line.has("--table") || line.has("--dial") || line.operands().size() != 2) {
@@ -25,14 +24,7 @@ int TwoChartRender::run(const CommandLine& line, std::ostream& out, std::ostream
                 "укажите два файла карт и файл рисунка: render A.map (--biwheel | "
                 "--synastry-table) B.map OUT.(png|pdf|svg) [--size WxH]");
         }
-        if (const auto text = line.value("--size")) {
-            const auto parsed = RenderCommand::parseSize(*text);
-            if (!parsed) {
-                throw UsageError("--size: «" + *text + "» не ШxВ со сторонами от 1 до " +
-                                 std::to_string(ChartImage::kLargestSide));
-            }
-            size = *parsed;
-        }
+        size = RenderCommand::readSize(line);
     } catch (const UsageError& error) {
         err << "orvanta-cli render: " << error.what() << "\n";
         return 2;
