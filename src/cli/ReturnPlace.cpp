@@ -7,6 +7,7 @@
 #include "birthdata/WorldAtlas.h"
 #include "cli/BirthFields.h"
 #include "common/AppFolder.h"
+#include "doc/ForecastChoice.h"
 
 namespace orvanta::cli {
 namespace {
@@ -49,7 +50,6 @@ ReturnPlace ReturnPlace::read(const CommandLine& line, const BirthData& birth) {
     PlaceBase userPlaces;
     userPlaces.load(AppFolder::find(PlaceBase::kFileName));  // none or unreadable: atlas only
     const PlaceFinder finder(userPlaces, &WorldAtlas::shared());
-    ReturnPlace place;
     if (const auto text = line.value("--place")) {
         const auto found = finder.resolve(*text);
         if (!found) throw UsageError("--place: место «" + *text + "» не найдено");
@@ -57,24 +57,15 @@ ReturnPlace ReturnPlace::read(const CommandLine& line, const BirthData& birth) {
             throw UsageError("--place: у места «" + found->name +
                              "» нет часового пояса атласа; укажите --zone, --lat и --lon");
         }
-        place.name = found->name;
-        place.latitude = found->latitude;
-        place.longitude = found->longitude;
         const auto clock = CalendarZone::named(found->zone);
         if (!clock) {
             throw UsageError("--place: часовой пояс «" + found->zone + "» места «" + found->name +
                              "» не найден в базе поясов");
         }
-        place.zone = *clock;
-        return place;
+        return {found->name, found->latitude, found->longitude, *clock};
     }
-    place.name = birth.place;
-    place.latitude = birth.latitude;
-    place.longitude = birth.longitude;
-    const std::string zone = finder.zoneOf(birth.place, birth.latitude, birth.longitude);
-    const auto clock = zone.empty() ? std::nullopt : CalendarZone::named(zone);
-    place.zone = clock ? *clock : CalendarZone::fixed(birth.diffGreenwich);
-    return place;
+    const ForecastPlace at = ForecastChoice::birthPlaceOf(birth, finder);
+    return {at.name, at.latitude, at.longitude, at.zone};
 }
 
 }  // namespace orvanta::cli

@@ -63,14 +63,7 @@ std::string ForecastChoice::problem() const {
 
 std::optional<ForecastPlace> ForecastChoice::placeOf(const PlaceFinder& places,
                                                      std::string& reason) const {
-    if (placeKind == PlaceKind::Birth) {
-        ForecastPlace at{birth_.place, birth_.latitude, birth_.longitude,
-                         CalendarZone::fixed(birth_.diffGreenwich)};
-        const std::string zone = places.zoneOf(birth_.place, birth_.latitude, birth_.longitude);
-        if (const auto clock = zone.empty() ? std::nullopt : CalendarZone::named(zone))
-            at.zone = *clock;
-        return at;
-    }
+    if (placeKind == PlaceKind::Birth) return birthPlaceOf(birth_, places);
     const auto found = places.resolve(place);
     if (place.empty() || !found) {
         reason = "Место «" + place + "» не найдено ни в базе мест, ни в атласе.";
@@ -86,6 +79,15 @@ std::optional<ForecastPlace> ForecastChoice::placeOf(const PlaceFinder& places,
         return std::nullopt;
     }
     return ForecastPlace{found->name, found->latitude, found->longitude, *clock};
+}
+
+ForecastPlace ForecastChoice::birthPlaceOf(const BirthData& birth, const PlaceFinder& places) {
+    ForecastPlace at{birth.place, birth.latitude, birth.longitude,
+                     CalendarZone::fixed(birth.diffGreenwich)};
+    const std::string zone = places.zoneOf(birth.place, birth.latitude, birth.longitude);
+    if (const auto clock = zone.empty() ? std::nullopt : CalendarZone::named(zone))
+        at.zone = *clock;
+    return at;
 }
 
 ForecastRequest ForecastChoice::request(ForecastPlace at) const {

@@ -52,6 +52,9 @@ class ForecastChoice {
     // has no clock. The birth place takes the clock of an atlas city of its name nearby, or
     // else the birth's own difference from Greenwich.
     std::optional<ForecastPlace> placeOf(const PlaceFinder& places, std::string& reason) const;
+    // The birth place with the clock of an atlas city of its name nearby, or else with the
+    // birth's own difference from Greenwich.
+    static ForecastPlace birthPlaceOf(const BirthData& birth, const PlaceFinder& places);
     // The request for the choice, a return cast at `at`.
     ForecastRequest request(ForecastPlace at) const;
 
