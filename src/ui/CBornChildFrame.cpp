@@ -12,6 +12,7 @@
 #include "ui/CBornCircleView.h"
 #include "ui/CBornTableView.h"
 #include "ui/CommandTable.h"
+#include "ui/FrameParts.h"
 #include "ui/NatalPrintCommands.h"
 #include "ui/WindowServices.h"
 
@@ -20,15 +21,9 @@ namespace orvanta {
 CBornChildFrame::CBornChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                                  QWidget* parent)
     : QWidget(parent), chart_(std::move(chart)), resources_(resources) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    toolBar_ = new QToolBar(this);
-    toolBar_->setIconSize(QSize(16, 15));
+    const auto [layout, toolBar] = FrameParts::toolBarColumn(*this);
+    toolBar_ = toolBar;
     toolBar_->setToolTip("Toggle CBornBar");
-    layout->addWidget(toolBar_);
 
     buildInfoBar();
     layout->addWidget(infoBar_);
@@ -110,8 +105,7 @@ bool CBornChildFrame::savePicture(const std::filesystem::path& file, std::string
 
 void CBornChildFrame::buildInfoBar() {
     infoBar_ = new QWidget(this);
-    auto* bar = new QHBoxLayout(infoBar_);
-    bar->setContentsMargins(4, 2, 4, 2);
+    QHBoxLayout* bar = FrameParts::barRow(*infoBar_);
     stepButton_ = new QPushButton("± шаг", infoBar_);
     stepButton_->setStatusTip("Открыть диалог пошагового измения времени и даты");
     stepButton_->setToolTip("Пошаговое изменение");
@@ -120,12 +114,8 @@ void CBornChildFrame::buildInfoBar() {
     birthMomentButton_->setStatusTip(
         "Вернуть карту, сдвинутую по шагам, к введенному моменту рождения");
     birthMomentButton_->setEnabled(false);
-    dateField_ = new QLineEdit(infoBar_);
-    dateField_->setReadOnly(true);
-    dateField_->setPlaceholderText("<DATE>");
-    nameField_ = new QLineEdit(infoBar_);
-    nameField_->setReadOnly(true);
-    nameField_->setPlaceholderText("<NAME>");
+    dateField_ = FrameParts::readOnlyField(*infoBar_, "<DATE>");
+    nameField_ = FrameParts::readOnlyField(*infoBar_, "<NAME>");
     bar->addWidget(stepButton_);
     bar->addWidget(birthMomentButton_);
     dateField_->setMinimumWidth(

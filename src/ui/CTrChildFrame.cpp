@@ -12,6 +12,7 @@
 #include "ui/CommandTable.h"
 #include "ui/DialLegendView.h"
 #include "ui/EventChartCommands.h"
+#include "ui/FrameParts.h"
 #include "ui/PrintCommands.h"
 #include "ui/WindowServices.h"
 
@@ -20,13 +21,8 @@ namespace orvanta {
 CTrChildFrame::CTrChildFrame(std::shared_ptr<OpenChart> chart, const ChartResources& resources,
                              QWidget* parent)
     : QWidget(parent), chart_(std::move(chart)), resources_(resources) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    toolBar_ = new QToolBar(this);
-    toolBar_->setIconSize(QSize(16, 15));
-    layout->addWidget(toolBar_);
+    const auto [layout, toolBar] = FrameParts::toolBarColumn(*this);
+    toolBar_ = toolBar;
     buildBar();
     layout->addWidget(bar_);
     auto* dialRow = new QHBoxLayout;
@@ -91,8 +87,7 @@ bool CTrChildFrame::savePicture(const std::filesystem::path& file, std::string& 
 
 void CTrChildFrame::buildBar() {
     bar_ = new QWidget(this);
-    auto* row = new QHBoxLayout(bar_);
-    row->setContentsMargins(4, 2, 4, 2);
+    QHBoxLayout* row = FrameParts::barRow(*bar_);
     // The up-down control: its up arrow (+1) goes a day back, its down arrow (-1) a day on.
     dayBack_ = new QToolButton(bar_);
     dayBack_->setArrowType(Qt::UpArrow);
@@ -117,12 +112,8 @@ void CTrChildFrame::buildBar() {
     zoneButton_->setStatusTip(
         "Открыть календарь, изменить данные и пересчитать событийную карту на другой день");
     connect(zoneButton_, &QPushButton::clicked, this, &CTrChildFrame::dateSelectionRequested);
-    nameField_ = new QLineEdit(bar_);
-    nameField_->setReadOnly(true);
-    nameField_->setPlaceholderText("<NAME>");
-    dateField_ = new QLineEdit(bar_);
-    dateField_->setReadOnly(true);
-    dateField_->setPlaceholderText("<DATE>");
+    nameField_ = FrameParts::readOnlyField(*bar_, "<NAME>");
+    dateField_ = FrameParts::readOnlyField(*bar_, "<DATE>");
     dateField_->setMaximumWidth(dateField_->fontMetrics().horizontalAdvance("31.12.2130") + 24);
     row->addLayout(upDown);
     row->addWidget(dateField_);

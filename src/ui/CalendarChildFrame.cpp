@@ -17,6 +17,7 @@
 #include "ui/CalendarListModel.h"
 #include "ui/CalendarSearch.h"
 #include "ui/CommandTable.h"
+#include "ui/FrameParts.h"
 #include "ui/PrintCommands.h"
 #include "ui/WindowServices.h"
 
@@ -37,12 +38,8 @@ double now() {
 CalendarChildFrame::CalendarChildFrame(std::shared_ptr<OpenChart> chart,
                                        std::shared_ptr<const Ephemeris> ephemeris, QWidget* parent)
     : QWidget(parent), chart_(std::move(chart)) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    toolBar_ = new QToolBar(this);
-    toolBar_->setIconSize(QSize(16, 15));
+    const auto [layout, toolBar] = FrameParts::toolBarColumn(*this);
+    toolBar_ = toolBar;
     saveAs_ = toolBar_->addAction("Сохранить как...", this, &CalendarChildFrame::saveWithDialog);
     saveAs_->setStatusTip("Записать список в файл CSV или iCalendar (.ics)");
     toolBar_->addSeparator();
@@ -50,7 +47,6 @@ CalendarChildFrame::CalendarChildFrame(std::shared_ptr<OpenChart> chart,
     filter_->setPlaceholderText("Фильтр: планета, аспект или точка");
     filter_->setClearButtonEnabled(true);
     toolBar_->addWidget(filter_);
-    layout->addWidget(toolBar_);
     model_ = new CalendarListModel(this);
     table_ = new QTableView(this);
     table_->setModel(model_);

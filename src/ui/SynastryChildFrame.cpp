@@ -8,6 +8,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/CommandTable.h"
+#include "ui/FrameParts.h"
 #include "ui/PrintCommands.h"
 #include "ui/WindowServices.h"
 
@@ -24,13 +25,8 @@ SynastryChildFrame::SynastryChildFrame(std::shared_ptr<OpenChart> owner,
                                        std::unique_ptr<TwoChartSource> charts,
                                        const ChartResources& resources, QWidget* parent)
     : QWidget(parent), owner_(std::move(owner)), charts_(std::move(charts)), resources_(resources) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    toolBar_ = new QToolBar(this);
-    toolBar_->setIconSize(QSize(16, 15));
-    layout->addWidget(toolBar_);
+    const auto [layout, toolBar] = FrameParts::toolBarColumn(*this);
+    toolBar_ = toolBar;
 
     splitter_ = new QSplitter(Qt::Vertical, this);
     splitter_->setChildrenCollapsible(false);
