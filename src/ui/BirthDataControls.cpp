@@ -17,6 +17,12 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The cells of one grid row, column after column from `first`.
+void addRow(QGridLayout& grid, int row, std::initializer_list<QWidget*> cells, int first = 0) {
+    int column = first;
+    for (QWidget* cell : cells) grid.addWidget(cell, row, column++);
+}
+
 }  // namespace
 
 void BirthDataControls::build(QDialog& dialog, const MonthCalendarGrid& grid,
@@ -92,23 +98,10 @@ QGroupBox* BirthDataControls::buildTimeGroup() {
 
     auto* timeGroup = new QGroupBox("Время рождения", dialog_);
     auto* timeGrid = new QGridLayout(timeGroup);
-    timeGrid->addWidget(label("День"), 0, 1);
-    timeGrid->addWidget(label("Месяц"), 0, 2);
-    timeGrid->addWidget(label("Год"), 0, 3);
-    timeGrid->addWidget(label("Час."), 0, 4);
-    timeGrid->addWidget(label("Мин."), 0, 5);
-    timeGrid->addWidget(label("Местное:"), 1, 0);
-    timeGrid->addWidget(day, 1, 1);
-    timeGrid->addWidget(month, 1, 2);
-    timeGrid->addWidget(year, 1, 3);
-    timeGrid->addWidget(hour, 1, 4);
-    timeGrid->addWidget(minute, 1, 5);
-    timeGrid->addWidget(label("Гринвичское:"), 2, 0);
-    timeGrid->addWidget(gmtDay, 2, 1);
-    timeGrid->addWidget(gmtMonth, 2, 2);
-    timeGrid->addWidget(gmtYear, 2, 3);
-    timeGrid->addWidget(gmtHour, 2, 4);
-    timeGrid->addWidget(gmtMinute, 2, 5);
+    addRow(*timeGrid, 0,
+           {label("День"), label("Месяц"), label("Год"), label("Час."), label("Мин.")}, 1);
+    addRow(*timeGrid, 1, {label("Местное:"), day, month, year, hour, minute});
+    addRow(*timeGrid, 2, {label("Гринвичское:"), gmtDay, gmtMonth, gmtYear, gmtHour, gmtMinute});
     timeGrid->setColumnStretch(6, 1);
     return timeGroup;
 }
@@ -127,16 +120,10 @@ QGroupBox* BirthDataControls::buildDifferenceGroup() {
 
     auto* differenceGroup = new QGroupBox("Разница местного времени", dialog_);
     auto* differenceGrid = new QGridLayout(differenceGroup);
-    differenceGrid->addWidget(label("с Москвой"), 0, 0);
-    differenceGrid->addWidget(moscowHours, 0, 1);
-    differenceGrid->addWidget(label("ч."), 0, 2);
-    differenceGrid->addWidget(moscowMinutes, 0, 3);
-    differenceGrid->addWidget(label("м."), 0, 4);
-    differenceGrid->addWidget(label("с Гринвичем"), 1, 0);
-    differenceGrid->addWidget(greenwichHours, 1, 1);
-    differenceGrid->addWidget(label("ч."), 1, 2);
-    differenceGrid->addWidget(greenwichMinutes, 1, 3);
-    differenceGrid->addWidget(label("м."), 1, 4);
+    addRow(*differenceGrid, 0,
+           {label("с Москвой"), moscowHours, label("ч."), moscowMinutes, label("м.")});
+    addRow(*differenceGrid, 1,
+           {label("с Гринвичем"), greenwichHours, label("ч."), greenwichMinutes, label("м.")});
     differenceGrid->setColumnStretch(5, 1);
     differenceGrid->addWidget(automatic, 2, 0, 1, 6);
     differenceGrid->addWidget(timeChangesButton, 3, 0, 1, 2, Qt::AlignLeft);
@@ -184,20 +171,12 @@ QGroupBox* BirthDataControls::buildPlaceGroup() {
     placeGroup = group;
     auto* placeGrid = new QGridLayout(group);
     placeGrid->addWidget(place, 0, 0, 1, 7);
-    placeGrid->addWidget(label("Широта:"), 1, 0);
-    placeGrid->addWidget(latitudeDegrees, 1, 1);
-    placeGrid->addWidget(label("°"), 1, 2);
-    placeGrid->addWidget(latitudeMinutes, 1, 3);
-    placeGrid->addWidget(label("'"), 1, 4);
-    placeGrid->addWidget(north, 1, 5);
-    placeGrid->addWidget(south, 1, 6);
-    placeGrid->addWidget(label("Долгота:"), 2, 0);
-    placeGrid->addWidget(longitudeDegrees, 2, 1);
-    placeGrid->addWidget(label("°"), 2, 2);
-    placeGrid->addWidget(longitudeMinutes, 2, 3);
-    placeGrid->addWidget(label("'"), 2, 4);
-    placeGrid->addWidget(east, 2, 5);
-    placeGrid->addWidget(west, 2, 6);
+    addRow(
+        *placeGrid, 1,
+        {label("Широта:"), latitudeDegrees, label("°"), latitudeMinutes, label("'"), north, south});
+    addRow(*placeGrid, 2,
+           {label("Долгота:"), longitudeDegrees, label("°"), longitudeMinutes, label("'"), east,
+            west});
     auto* placeButtons = new QHBoxLayout;
     placeButtons->addWidget(storePlace);
     placeButtons->addWidget(removePlace);
