@@ -20,6 +20,8 @@ struct Row {
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
     std::optional<Icon> icon = std::nullopt;
     bool checkable = false;
+    // A key no standard key names, in portable text; the menu shows it beside the text.
+    const char* portableKey = nullptr;
 };
 
 // clang-format off
@@ -130,10 +132,13 @@ const Row kRows[] = {
     {Command::Forecast, 0, "Прогрессии и возвраты...",
      "Построить вторичные прогрессии или дирекции на дату, соляр года или лунар месяца\n"
      "Прогрессии и возвраты"},
+    // The keys point the way the arrows of the captions do.
     {Command::ForecastStepBack, 0, "« Шаг назад",
-     "Передвинуть дату прогрессий на шаг назад\nШаг назад"},
+     "Передвинуть дату прогрессий на шаг назад\nШаг назад", QKeySequence::UnknownKey,
+     std::nullopt, false, "Ctrl+Left"},
     {Command::ForecastStepForward, 0, "Шаг вперед »",
-     "Передвинуть дату прогрессий на шаг вперед\nШаг вперед"},
+     "Передвинуть дату прогрессий на шаг вперед\nШаг вперед", QKeySequence::UnknownKey,
+     std::nullopt, false, "Ctrl+Right"},
 };
 // clang-format on
 
@@ -143,6 +148,8 @@ QAction* makeAction(const Row& row, QObject* parent) {
     action->setStatusTip(parts.value(0));
     if (parts.size() > 1) action->setToolTip(parts.value(1));
     if (row.shortcut != QKeySequence::UnknownKey) action->setShortcut(row.shortcut);
+    if (row.portableKey != nullptr)
+        action->setShortcut(QKeySequence(row.portableKey, QKeySequence::PortableText));
     if (row.icon) action->setIcon(ToolIcons::icon(*row.icon));
     action->setCheckable(row.checkable);
     if (row.id != 0) {

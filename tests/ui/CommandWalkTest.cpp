@@ -13,6 +13,7 @@
 #include <map>
 
 #include "WidgetInput.h"
+#include "doc/ForecastChoice.h"
 #include "support/MessageRecorder.h"
 #include "support/ScratchFolder.h"
 #include "ui/AppContext.h"
@@ -23,8 +24,10 @@
 #include "ui/CTrChildFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/EventDateDialog.h"
+#include "ui/ForecastCommands.h"
 #include "ui/HelpWindow.h"
 #include "ui/StartUp.h"
+#include "ui/SynastryChildFrame.h"
 #include "ui/TextEditCommands.h"
 
 namespace orvanta {
@@ -168,6 +171,15 @@ class CommandWalkTest : public ::testing::Test {
             frame_->action(Command::EventWindow)->trigger();
         }
         QApplication::processEvents();
+    }
+
+    // The reachable actions the key triggers.
+    std::vector<QAction*> boundTo(const QKeySequence& key) const {
+        std::vector<QAction*> bound;
+        for (const auto& [action, place] : reachableActions(*frame_)) {
+            if (action->shortcuts().contains(key)) bound.push_back(action);
+        }
+        return bound;
     }
 
     QWidget* activeFrame() const {
@@ -326,14 +338,32 @@ TEST_F(CommandWalkTest, EveryAcceleratorReachesItsCommandInTheTextWindow) {
         {"Ctrl+V", edit.action("paste")},
         {"Shift+Ins", edit.action("paste")},
     };
-    const auto reachable = reachableActions(*frame_);
-    for (const auto& [key, command] : keys) {
-        std::vector<QAction*> bound;
-        for (const auto& [action, place] : reachable) {
-            if (action->shortcuts().contains(QKeySequence(key))) bound.push_back(action);
-        }
-        EXPECT_EQ(bound, std::vector<QAction*>{command}) << key;
+    for (const auto& [key, command] : keys)
+        EXPECT_EQ(boundTo(QKeySequence(key)), std::vector<QAction*>{command}) << key;
+}
+
+// The progressions window's step keys reach its step commands; the other windows, where the
+// commands are out of reach, leave the keys free.
+TEST_F(CommandWalkTest, TheStepKeysOfTheProgressionsWindowReachItsStepCommands) {
+    ASSERT_TRUE(openSample("sample.map"));
+    const std::pair<const char*, Command> keys[] = {{"Ctrl+Left", Command::ForecastStepBack},
+                                                    {"Ctrl+Right", Command::ForecastStepForward}};
+    for (Kind kind : {Kind::Natal, Kind::Text, Kind::Event}) {
+        activate(kind);
+        for (const auto& [key, command] : keys)
+            EXPECT_TRUE(boundTo(QKeySequence(key)).empty())
+                << kKindNames[static_cast<int>(kind)] << ": " << key;
     }
+    activate(Kind::Natal);
+    frame_->forecasts().setAsk([](const ForecastChoice&) {
+        return std::optional(ForecastRequest{ForecastRequest::Kind::Progressions, {8, 12, 2026}});
+    });
+    frame_->action(Command::Forecast)->trigger();
+    QApplication::processEvents();
+    ASSERT_NE(frame_->windows().active<SynastryChildFrame>(), nullptr);
+    for (const auto& [key, command] : keys)
+        EXPECT_EQ(boundTo(QKeySequence(key)), std::vector<QAction*>{frame_->action(command)})
+            << key;
 }
 
 TEST_F(CommandWalkTest, TheWindowMenuNamesTheKindOfEachWindowItsTitleStaysShort) {
@@ -358,10 +388,7 @@ TEST_F(CommandWalkTest, F1OpensTheGuideFromEveryWindowKind) {
         }
         activate(kind);
         const std::string what = kKindNames[static_cast<int>(kind)];
-        std::vector<QAction*> bound;
-        for (const auto& [action, place] : reachableActions(*frame_)) {
-            if (action->shortcuts().contains(QKeySequence(Qt::Key_F1))) bound.push_back(action);
-        }
+        const std::vector<QAction*> bound = boundTo(QKeySequence(Qt::Key_F1));
         ASSERT_EQ(bound, std::vector<QAction*>{frame_->action(Command::Help)}) << what;
         bound.front()->trigger();
         auto* help = frame_->findChild<HelpWindow*>();
