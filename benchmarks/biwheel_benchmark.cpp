@@ -4,16 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <memory>
 
+#include "PaintBench.h"
 #include "SampleBirth.h"
-#include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
-#include "draw/Canvas.h"
-#include "draw/ChartResources.h"
-#include "draw/FontMapping.h"
 #include "natal/BiWheelLayout.h"
 #include "natal/paint/BiWheelPainter.h"
 #include "natal/paint/WheelPainter.h"
@@ -43,10 +38,7 @@ struct Fixture {
     bool ready = false;
 
     Fixture() {
-        AppFolder::setOverride(ORVANTA_APP_DIR);
-        FontMapping::install(ChartResources::kDefaultSerif, ChartResources::kDefaultMonospace,
-                             ChartResources::kDefaultSans);
-        resources.loadSignPictures();
+        bench::loadPaintResources(resources);
         first = std::make_unique<CZodiacDoc>(ORVANTA_APP_DIR);
         second = std::make_unique<CZodiacDoc>(ORVANTA_APP_DIR);
         ready = first->newChart(bench::moscow1961(), 0, false, false) &&
@@ -59,33 +51,16 @@ Fixture& fixture() {
     return f;
 }
 
-template <typename Paint>
-void paintLoop(benchmark::State& state, Paint paint) {
-    if (!fixture().ready) {
-        state.SkipWithError("the charts could not be computed (engine missing?)");
-        return;
-    }
-    QImage image(1000, 1000, QImage::Format_RGB32);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        Canvas canvas(painter, Canvas::Units::Pixels);
-        paint(canvas);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
-
 void BM_NatalWheelPaint1000(benchmark::State& state) {
     Fixture& f = fixture();
-    paintLoop(state, [&](Canvas& canvas) {
+    bench::paintLoop(state, f.ready, [&](Canvas& canvas) {
         WheelPainter::paint(canvas, *f.first, f.resources, QRect(0, 0, 1000, 1000));
     });
 }
 
 void BM_BiWheelPaint1000(benchmark::State& state) {
     Fixture& f = fixture();
-    paintLoop(state, [&](Canvas& canvas) {
+    bench::paintLoop(state, f.ready, [&](Canvas& canvas) {
         const NatalChart& inner = f.first->natal();
         const NatalChart& outer = f.second->natal();
         const BiWheelLayout layout =

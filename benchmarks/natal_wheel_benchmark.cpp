@@ -3,16 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <memory>
 
+#include "PaintBench.h"
 #include "SampleBirth.h"
-#include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
-#include "draw/Canvas.h"
-#include "draw/ChartResources.h"
-#include "draw/FontMapping.h"
 #include "natal/WheelLayout.h"
 #include "natal/paint/WheelPainter.h"
 
@@ -26,10 +21,7 @@ struct Fixture {
     bool ready = false;
 
     Fixture() {
-        AppFolder::setOverride(ORVANTA_APP_DIR);
-        FontMapping::install(ChartResources::kDefaultSerif, ChartResources::kDefaultMonospace,
-                             ChartResources::kDefaultSans);
-        resources.loadSignPictures();
+        bench::loadPaintResources(resources);
         doc = std::make_unique<CZodiacDoc>(ORVANTA_APP_DIR);
         ready = doc->newChart(bench::moscow1961(), 0, false, false);
     }
@@ -57,19 +49,10 @@ void BM_WheelLayout(benchmark::State& state) {
 
 void BM_WheelPaint1000(benchmark::State& state) {
     Fixture& f = fixture();
-    if (!f.ready) {
-        state.SkipWithError("the chart could not be computed (engine missing?)");
-        return;
-    }
-    QImage image(1000, 1000, QImage::Format_RGB32);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        Canvas canvas(painter, Canvas::Units::Pixels);
+    bench::paintLoop(state, f.ready, [&](Canvas& canvas) {
         WheelPainter::paint(canvas, *f.doc, f.resources, QRect(0, 0, 1000, 1000));
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    });
+    if (!f.ready) return;
     state.counters["chords"] = static_cast<double>(
         WheelLayout::compute(f.doc->natal().chart, f.doc->natal().orientation,
                              f.doc->natal().aspects, WheelLayout::Frame::screen(0, 0, 1000, 1000))

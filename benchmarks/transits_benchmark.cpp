@@ -2,23 +2,16 @@
 // computations) and 1 step a day (4), with detection, ordering and marking.
 #include <benchmark/benchmark.h>
 
+#include "SampleBirth.h"
 #include "birthdata/TimeChangeBase.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
 
 namespace {
 
+// The sample birth at the longitude this benchmark's figures were first measured at.
 orvanta::BirthData moscow1961() {
-    orvanta::BirthData b;
-    b.entered = 1;
-    b.day = b.gmtDay = 12;
-    b.month = b.gmtMonth = 4;
-    b.year = b.gmtYear = 1961;
-    b.hour = 9;
-    b.gmtHour = 6;
-    b.minute = b.gmtMinute = 7;
-    b.diffGreenwich = 3;
-    b.latitude = 55.75;
+    orvanta::BirthData b = orvanta::bench::moscow1961();
     b.longitude = 37.62;
     return b;
 }
