@@ -4,19 +4,9 @@
 #include <cmath>
 
 #include "calc/HouseSystems.h"
+#include "cli/NumberText.h"
 
 namespace orvanta::cli {
-namespace {
-
-std::string fixed(double value, int decimals) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
-}
-
-}  // namespace
-
 std::optional<int> BirthFields::wholeNumber(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -72,9 +62,10 @@ std::optional<double> BirthFields::zoneHours(std::string_view text) {
 }
 
 std::string BirthFields::polarRefusal(int houseSystem, double latitude) {
-    return "широта " + fixed(latitude, 2) + "° лежит за полярным кругом (дальше " +
-           fixed(HouseSystems::kPolarLatitude, 2) + "° от экватора), где система домов " +
-           std::string(HouseSystems::name(houseSystem)) + " не строится";
+    return "широта " + NumberText::fixed(latitude, 2) + "° лежит за полярным кругом (дальше " +
+           NumberText::fixed(HouseSystems::kPolarLatitude, 2) +
+           "° от экватора), где система домов " + std::string(HouseSystems::name(houseSystem)) +
+           " не строится";
 }
 
 }  // namespace orvanta::cli

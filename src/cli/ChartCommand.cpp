@@ -1,6 +1,5 @@
 #include "cli/ChartCommand.h"
 
-#include <charconv>
 #include <cmath>
 #include <ostream>
 
@@ -13,6 +12,7 @@
 #include "cli/DateText.h"
 #include "cli/JsonWriter.h"
 #include "cli/LowerLayerMessage.h"
+#include "cli/NumberText.h"
 #include "cli/PlacesCommand.h"
 #include "cli/TextTable.h"
 #include "common/MessageSink.h"
@@ -35,13 +35,6 @@ std::vector<int> splitNumbers(const std::string& text, char separator, const std
         start = end + 1;
     }
     return numbers;
-}
-
-std::string fixed(double value, int decimals) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
 }
 
 // Through the message handler in force, as the chart file's saving reports.
@@ -83,8 +76,8 @@ double ChartCommand::readRanged(const CommandLine& line, const std::string& opti
     const std::string text = line.required(option);
     const double value = CommandLine::toDouble(option, text);
     if (std::fabs(value) > limit) {
-        throw UsageError(option + ": " + text + " вне пределов -" + fixed(limit, 0) + " .. " +
-                         fixed(limit, 0));
+        throw UsageError(option + ": " + text + " вне пределов -" + NumberText::fixed(limit, 0) +
+                         " .. " + NumberText::fixed(limit, 0));
     }
     return value;
 }
@@ -95,8 +88,9 @@ double ChartCommand::readZone(const CommandLine& line) {
     const auto hours = BirthFields::zoneHours(text);
     if (!hours) throw UsageError("--zone: «" + text + "» не часы (3, 5.75) и не ±Ч:ММ (+5:45)");
     if (std::fabs(*hours) > kLargestZone) {
-        throw UsageError("--zone: " + text + " вне пределов -" + fixed(kLargestZone, 0) + " .. " +
-                         fixed(kLargestZone, 0));
+        throw UsageError("--zone: " + text + " вне пределов -" +
+                         NumberText::fixed(kLargestZone, 0) + " .. " +
+                         NumberText::fixed(kLargestZone, 0));
     }
     return *hours;
 }
@@ -156,9 +150,9 @@ std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
         const ChartObject& object = chart[number];
         const std::string name =
             Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
-        table.addRow({std::to_string(number), name, fixed(object.longitude, 6),
-                      std::to_string(object.sign), fixed(object.degreeInSign, 6),
-                      fixed(object.minutes, 4), fixed(object.seconds, 2),
+        table.addRow({std::to_string(number), name, NumberText::fixed(object.longitude, 6),
+                      std::to_string(object.sign), NumberText::fixed(object.degreeInSign, 6),
+                      NumberText::fixed(object.minutes, 4), NumberText::fixed(object.seconds, 2),
                       std::to_string(object.retrograde)});
     }
     return table.render();

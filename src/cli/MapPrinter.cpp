@@ -1,21 +1,14 @@
 #include "cli/MapPrinter.h"
 
-#include <charconv>
 
 #include "calc/Bodies.h"
 #include "cli/JsonWriter.h"
+#include "cli/NumberText.h"
 #include "cli/TextTable.h"
 #include "events/Notebook.h"
 
 namespace orvanta::cli {
 namespace {
-
-std::string fixed(double value, int decimals) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
-}
 
 std::string twoDigits(int value) {
     return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
@@ -99,8 +92,8 @@ std::string notebookText(const MapFile::Content& content) {
     for (const NotebookEntry& entry : notebook.entries()) {
         const TransitSituation& s = entry.situation;
         out += "  " + Notebook::momentText(s.moment) + "  " + content.chart[s.body].name +
-               "  аспект " + std::to_string(s.aspectIndex) + " (" + fixed(s.aspectAngle, 2) +
-               "°)  " + content.chart[s.radix].name + ": ";
+               "  аспект " + std::to_string(s.aspectIndex) + " (" +
+               NumberText::fixed(s.aspectAngle, 2) + "°)  " + content.chart[s.radix].name + ": ";
         for (char c : entry.text) {
             if (c == '\r') continue;
             out += c;
@@ -139,14 +132,15 @@ std::string MapPrinter::text(const MapFile::Content& content) {
     const BirthData& b = content.birth;
     std::string out;
     out += "Имя: " + b.name + "\n";
-    out += "Место: " + b.place + " (широта " + fixed(b.latitude, 4) + ", долгота " +
-           fixed(b.longitude, 4) + ")\n";
+    out += "Место: " + b.place + " (широта " + NumberText::fixed(b.latitude, 4) + ", долгота " +
+           NumberText::fixed(b.longitude, 4) + ")\n";
     out += "Местное время: " + std::to_string(b.day) + "." + std::to_string(b.month) + "." +
            std::to_string(b.year) + " " + std::to_string(b.hour) + ":" + twoDigits(b.minute) + "\n";
     out += "По Гринвичу: " + std::to_string(b.gmtDay) + "." + std::to_string(b.gmtMonth) + "." +
            std::to_string(b.gmtYear) + " " + std::to_string(b.gmtHour) + ":" +
-           twoDigits(b.gmtMinute) + " (разница с Гринвичем " + fixed(b.diffGreenwich, 2) +
-           " ч, с Москвой " + fixed(b.diffMoscow, 2) + " ч)\n";
+           twoDigits(b.gmtMinute) + " (разница с Гринвичем " +
+           NumberText::fixed(b.diffGreenwich, 2) + " ч, с Москвой " +
+           NumberText::fixed(b.diffMoscow, 2) + " ч)\n";
     out += "Дома: " +
            (content.chart.housesUnavailable
                 ? std::string("нет (космограмма)")
@@ -155,15 +149,16 @@ std::string MapPrinter::text(const MapFile::Content& content) {
     out += "Ориентация: направление " + std::to_string(content.orientation.direction) +
            ", от Овна " + std::to_string(content.orientation.fromAries) + ", от Асцендента " +
            std::to_string(content.orientation.fromAscendant) + ", угол " +
-           fixed(content.orientation.angle, 2) + "\n";
+           NumberText::fixed(content.orientation.angle, 2) + "\n";
     out += "Записная книжка: " + std::to_string(content.notebook.size()) + " байт\n";
     out += notebookText(content);
     TextTable table(
         {"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R", "Ид.", "Метка"});
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
         const ChartObject& o = content.chart[number];
-        table.addRow({std::to_string(number), o.name, fixed(o.longitude, 6), std::to_string(o.sign),
-                      fixed(o.degreeInSign, 6), fixed(o.minutes, 4), fixed(o.seconds, 2),
+        table.addRow({std::to_string(number), o.name, NumberText::fixed(o.longitude, 6),
+                      std::to_string(o.sign), NumberText::fixed(o.degreeInSign, 6),
+                      NumberText::fixed(o.minutes, 4), NumberText::fixed(o.seconds, 2),
                       std::to_string(o.retrograde), std::to_string(o.identifier), o.label});
     }
     return out + table.render();

@@ -6,6 +6,7 @@
 #include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonWriter.h"
+#include "cli/NumberText.h"
 #include "cli/TextTable.h"
 #include "doc/CZodiacDoc.h"
 
@@ -13,10 +14,7 @@ namespace orvanta::cli {
 namespace {
 
 std::string fixed(double value, int decimals, bool sign = false) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, result.ptr);
+    std::string text = NumberText::fixed(value, decimals);
     if (sign && value >= 0.0) text.insert(0, 1, '+');
     return text;
 }
