@@ -44,6 +44,16 @@ std::pair<int, int> RenderCommand::readSize(const CommandLine& line) {
     return *parsed;
 }
 
+int RenderCommand::reportSaved(bool saved, const std::string& output, const std::string& error,
+                               std::ostream& out, std::ostream& err) {
+    if (!saved) {
+        err << "orvanta-cli render: " << error << "\n";
+        return 1;
+    }
+    out << output << "\n";
+    return 0;
+}
+
 int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
     CommandLine line({"--size", "--dial", "--date", "--steps", "--biwheel", "--synastry-table"},
@@ -79,12 +89,7 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
         line.has("--wheel")
             ? ChartImage::save(ChartImage::Kind::Wheel, doc, resources, area, output, &error)
             : ChartImage::save(ChartImage::Kind::Table, doc, resources, area, output, &error);
-    if (!saved) {
-        err << "orvanta-cli render: " << error << "\n";
-        return 1;
-    }
-    out << output << "\n";
-    return 0;
+    return reportSaved(saved, output, error, out, err);
 }
 
 int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -112,13 +117,9 @@ int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::o
     const ChartResources resources = DrawingSetup::loadResources();
     const std::string output = *line.value("--dial");
     std::string error;
-    if (!DialImage::save(doc, QString::fromStdString(resources.serifFace),
-                         QSize(size.first, size.second), output, &error)) {
-        err << "orvanta-cli render: " << error << "\n";
-        return 1;
-    }
-    out << output << "\n";
-    return 0;
+    const bool saved = DialImage::save(doc, QString::fromStdString(resources.serifFace),
+                                       QSize(size.first, size.second), output, &error);
+    return reportSaved(saved, output, error, out, err);
 }
 
 }  // namespace orvanta::cli

@@ -22,6 +22,10 @@ class RenderCommand {
     // --size of a wheel, table or two-chart picture, the default side without it; throws
     // UsageError naming the sides allowed.
     static std::pair<int, int> readSize(const CommandLine& line);
+    // The exit code once a picture is written or not: its file's name on out, or the reason
+    // on err.
+    static int reportSaved(bool saved, const std::string& output, const std::string& error,
+                           std::ostream& out, std::ostream& err);
 
   private:
     // --dial OUT: the event chart's dial of the day --date.

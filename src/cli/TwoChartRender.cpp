@@ -43,13 +43,9 @@ int TwoChartRender::run(const CommandLine& line, std::ostream& out, std::ostream
     const std::string output = line.operands()[1];
     std::string error;
     const auto kind = biWheel ? TwoChartImage::Kind::BiWheel : TwoChartImage::Kind::Table;
-    if (!TwoChartImage::save(kind, first.natal(), second.natal(), resources,
-                             QSize(size.first, size.second), output, &error)) {
-        err << "orvanta-cli render: " << error << "\n";
-        return 1;
-    }
-    out << output << "\n";
-    return 0;
+    const bool saved = TwoChartImage::save(kind, first.natal(), second.natal(), resources,
+                                           QSize(size.first, size.second), output, &error);
+    return RenderCommand::reportSaved(saved, output, error, out, err);
 }
 
 }  // namespace orvanta::cli
