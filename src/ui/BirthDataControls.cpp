@@ -3,11 +3,11 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "birthdata/BirthDataEntry.h"
 #include "calc/HouseSystems.h"
+#include "ui/DateFields.h"
 #include "ui/MonthCalendarView.h"
 
 namespace orvanta {
@@ -42,16 +42,6 @@ void BirthDataControls::build(QDialog& dialog, const MonthCalendarGrid& grid,
     arrange(time, difference, place, houses, errors);
 }
 
-QLineEdit* BirthDataControls::numberEdit(const char* objectName, int digits, bool signedNumber) {
-    auto* edit = new QLineEdit(dialog_);
-    edit->setObjectName(objectName);
-    const char* pattern = signedNumber ? "[+-]?[0-9]*" : "[0-9]*";
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
-    const int width = edit->fontMetrics().horizontalAdvance(QString(digits + 1, '0')) + 14;
-    edit->setFixedWidth(width);
-    return edit;
-}
-
 QLineEdit* BirthDataControls::shownEdit(const char* objectName, int width) {
     auto* edit = new QLineEdit(dialog_);
     edit->setObjectName(objectName);
@@ -81,15 +71,11 @@ void BirthDataControls::buildNameRow() {
 
 QGroupBox* BirthDataControls::buildTimeGroup() {
     // Время рождения: the local row is typed, the Greenwich row is derived.
-    day = numberEdit("day", 2);
-    month = new QComboBox(dialog_);
-    month->setObjectName("month");
-    for (int number = 1; number <= 12; ++number) {
-        month->addItem(text(std::string(BirthDataEntry::monthName(number))));
-    }
-    year = numberEdit("year", 4);
-    hour = numberEdit("hour", 2);
-    minute = numberEdit("minute", 2);
+    day = DateFields::numberEdit(*dialog_, "day", 2);
+    month = DateFields::monthBox(*dialog_);
+    year = DateFields::numberEdit(*dialog_, "year", 4);
+    hour = DateFields::numberEdit(*dialog_, "hour", 2);
+    minute = DateFields::numberEdit(*dialog_, "minute", 2);
     gmtDay = shownEdit("gmtDay", day->width());
     gmtMonth = shownEdit("gmtMonth", month->sizeHint().width());
     gmtYear = shownEdit("gmtYear", year->width());
@@ -108,10 +94,10 @@ QGroupBox* BirthDataControls::buildTimeGroup() {
 
 QGroupBox* BirthDataControls::buildDifferenceGroup() {
     // Разница местного времени.
-    moscowHours = numberEdit("moscowHours", 3, true);
-    moscowMinutes = numberEdit("moscowMinutes", 2);
-    greenwichHours = numberEdit("greenwichHours", 3, true);
-    greenwichMinutes = numberEdit("greenwichMinutes", 2);
+    moscowHours = DateFields::numberEdit(*dialog_, "moscowHours", 3, true);
+    moscowMinutes = DateFields::numberEdit(*dialog_, "moscowMinutes", 2);
+    greenwichHours = DateFields::numberEdit(*dialog_, "greenwichHours", 3, true);
+    greenwichMinutes = DateFields::numberEdit(*dialog_, "greenwichMinutes", 2);
     automatic = new QCheckBox("Автоматически определять\nГринвичское время", dialog_);
     automatic->setObjectName("automatic");
     timeChangesButton = new QPushButton("Изменения", dialog_);
@@ -139,10 +125,10 @@ QGroupBox* BirthDataControls::buildPlaceGroup() {
     place->setCompleter(nullptr);
     place->setMinimumContentsLength(22);
     place->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    latitudeDegrees = numberEdit("latitudeDegrees", 3);
-    latitudeMinutes = numberEdit("latitudeMinutes", 2);
-    longitudeDegrees = numberEdit("longitudeDegrees", 3);
-    longitudeMinutes = numberEdit("longitudeMinutes", 2);
+    latitudeDegrees = DateFields::numberEdit(*dialog_, "latitudeDegrees", 3);
+    latitudeMinutes = DateFields::numberEdit(*dialog_, "latitudeMinutes", 2);
+    longitudeDegrees = DateFields::numberEdit(*dialog_, "longitudeDegrees", 3);
+    longitudeMinutes = DateFields::numberEdit(*dialog_, "longitudeMinutes", 2);
     north = new QRadioButton("С.Ш.", dialog_);
     north->setObjectName("north");
     south = new QRadioButton("Ю.Ш.", dialog_);

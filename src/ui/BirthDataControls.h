@@ -73,7 +73,6 @@ class BirthDataControls {
     void arrange(QGroupBox* time, QGroupBox* difference, QGroupBox* place, QLayout* houses,
                  QGroupBox* errors);
 
-    QLineEdit* numberEdit(const char* objectName, int digits, bool signedNumber = false);
     QLineEdit* shownEdit(const char* objectName, int width);
     QLabel* label(const QString& caption);
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "birthdata/TimeChangeBase.h"
-#include "calc/MonthNames.h"
+#include "ui/DateFields.h"
 #include "ui/MonthCalendarView.h"
 #include "ui/TimeChangeDialog.h"
 
@@ -67,10 +67,8 @@ void EventDateDialog::buildControls(const QString& gridFont) {
 
 void EventDateDialog::createFields() {
     day_ = numberEdit("day", "Введите день");
-    month_ = new QComboBox(this);
-    month_->setObjectName("month");
+    month_ = DateFields::monthBox(*this);
     month_->setToolTip("Выберите месяц");
-    for (std::string_view name : MonthNames::kNames) month_->addItem(text(std::string(name)));
     connect(month_, &QComboBox::activated, this, [this] { run([] {}); });
     year_ = numberEdit("year", "Введите год");
     moscowHours_ = numberEdit("moscowHours", "Введите разницу во времени");

@@ -3,11 +3,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "birthdata/BirthDataEntry.h"
 #include "birthdata/TimeChangeBase.h"
+#include "ui/DateFields.h"
 
 namespace orvanta {
 namespace {
@@ -30,14 +29,6 @@ TimeChangeDialog::TimeChangeDialog(TimeChangeBase& base, DataFile file, QWidget*
 }
 
 void TimeChangeDialog::buildControls() {
-    const auto numberEdit = [this](const char* name, int digits) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(name);
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(digits + 1, '0')) + 14);
-        return edit;
-    };
-
     list_ = new QListWidget(this);
     list_->setObjectName("changes");
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -45,15 +36,11 @@ void TimeChangeDialog::buildControls() {
     list_->setMinimumWidth(
         list_->fontMetrics().horizontalAdvance("с 31.10.2130, 23:00, разн. +6ч.") + 40);
 
-    day_ = numberEdit("day", 2);
-    month_ = new QComboBox(this);
-    month_->setObjectName("month");
-    for (int month = 1; month <= 12; ++month) {
-        month_->addItem(QString::fromStdString(std::string(BirthDataEntry::monthName(month))));
-    }
-    year_ = numberEdit("year", 4);
-    hour_ = numberEdit("hour", 2);
-    difference_ = numberEdit("difference", 2);
+    day_ = DateFields::numberEdit(*this, "day", 2);
+    month_ = DateFields::monthBox(*this);
+    year_ = DateFields::numberEdit(*this, "year", 4);
+    hour_ = DateFields::numberEdit(*this, "hour", 2);
+    difference_ = DateFields::numberEdit(*this, "difference", 2);
 
     add_ = new QPushButton("Добавить", this);
     add_->setObjectName("add");
