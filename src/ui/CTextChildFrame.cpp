@@ -38,13 +38,20 @@ CTextChildFrame* CTextChildFrame::make(std::shared_ptr<OpenChart> chart,
 }
 
 void CTextChildFrame::addMenus(const Menus& menus) {
+    addTextMenus(menus, "Сохранить текст интерпретации в файл",
+                 "Закрыть окно с текстом интерпретации",
+                 {Command::NatalWindow, Command::TextWindow, Command::EventWindow});
+}
+
+void CTextChildFrame::addTextMenus(const Menus& menus, const char* saveTip, const char* closeTip,
+                                   std::initializer_list<Command> windows) {
     const CommandTable& commands = menus.commands;
     commands.action(Command::Open)->setText("&Загрузить из файла...\tCtrl+O");
     const std::pair<Command, const char*> tips[] = {
         {Command::Open, "Заменить текст окна текстом из файла"},
-        {Command::Save, "Сохранить текст интерпретации в файл"},
-        {Command::SaveAs, "Сохранить текст интерпретации в файл"},
-        {Command::Close, "Закрыть окно с текстом интерпретации"},
+        {Command::Save, saveTip},
+        {Command::SaveAs, saveTip},
+        {Command::Close, closeTip},
     };
     for (const auto& [key, tip] : tips) commands.action(key)->setStatusTip(tip);
 
@@ -52,8 +59,7 @@ void CTextChildFrame::addMenus(const Menus& menus) {
     QMenu* menu = menus.bar.addMenu("&Вид");
     commands.addAlias(*menu, "Изменить исходные данные...", Command::ChangeBirthData);
     menu->addSeparator();
-    for (Command key : {Command::NatalWindow, Command::TextWindow, Command::EventWindow})
-        menu->addAction(commands.action(key));
+    for (Command key : windows) menu->addAction(commands.action(key));
 }
 
 void CTextChildFrame::loadOwnFile() {

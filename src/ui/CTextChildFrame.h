@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 
 #include "texts/paint/TextPagePainter.h"
 #include "ui/ChartWindow.h"
+#include "ui/CommandTable.h"
 #include "ui/OpenChart.h"
 #include "ui/TextSource.h"
 
@@ -46,6 +48,10 @@ class CTextChildFrame : public QWidget, public ChartWindow {
     // A text window over another source of text.
     CTextChildFrame(std::shared_ptr<OpenChart> chart, std::unique_ptr<TextSource> source,
                     const ChartResources& resources, QWidget* parent);
+    // "Правка" and "Вид" of a text window: the file commands' tips say what the text is saved
+    // as and which window closes, and "Вид" offers the windows given.
+    static void addTextMenus(const Menus& menus, const char* saveTip, const char* closeTip,
+                             std::initializer_list<Command> windows);
 
   private:
     TextPagePainter::Job printJob(QPrinter& printer) const;
