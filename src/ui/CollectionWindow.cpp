@@ -127,10 +127,14 @@ void CollectionWindow::refresh() {
 void CollectionWindow::watchFolders() {
     QStringList folders;
     for (auto folder : folders_->folders().roots()) {
-        // A folder that is gone is watched for through the nearest folder that is there.
+        // A folder renamed or unmounted is seen in the folder that holds it (inotify tells the
+        // folder itself only of its deletion); a folder that is gone is watched for there too.
         std::error_code error;
-        while (!std::filesystem::is_directory(folder, error) && folder.has_relative_path())
+        if (std::filesystem::is_directory(folder, error))
+            folders << QString::fromStdString(folder.string());
+        do {
             folder = folder.parent_path();
+        } while (!std::filesystem::is_directory(folder, error) && folder.has_relative_path());
         folders << QString::fromStdString(folder.string());
     }
     for (const auto& listing : collection_.listings()) {
@@ -155,6 +159,7 @@ void CollectionWindow::showListings() {
         date->setData(kSortRole,
                       ((c.year * 100LL + c.month) * 100 + c.day) * 10000 + c.hour * 100 + c.minute);
         auto* place = new SortedItem(damaged ? qtext(c.damage) : qtext(c.place));
+        name->setToolTip(qtext(c.path));  // the file's own name, which the list does not show
         if (damaged) {
             name->setToolTip(qtext(c.damage));
             place->setToolTip(qtext(c.damage));
