@@ -105,6 +105,8 @@ void CollectionWindow::buildTable() {
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setWordWrap(false);
+    // Folders under one home differ at their end, and names in their numbers.
+    table_->setTextElideMode(Qt::ElideMiddle);
     table_->horizontalHeader()->setStretchLastSection(true);
     for (const auto [column, width] : {std::pair{kName, 200}, {kDate, 130}, {kPlace, 170}})
         table_->setColumnWidth(column, width);
