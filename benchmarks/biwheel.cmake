@@ -2,5 +2,5 @@
 # with the delivered settings and pictures:   build/benchmarks/bench_biwheel
 if(TARGET orvanta_natal_paint)
   orvanta_add_benchmark(bench_biwheel ${CMAKE_CURRENT_LIST_DIR}/biwheel_benchmark.cpp
-    LIBRARIES orvanta_natal_paint NEEDS orvanta_engine orvanta_defaults orvanta_pictures)
+    LIBRARIES orvanta_natal_paint orvanta_doc NEEDS orvanta_engine orvanta_defaults orvanta_pictures)
 endif()

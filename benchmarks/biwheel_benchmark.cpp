@@ -54,7 +54,7 @@ Fixture& fixture() {
 void BM_NatalWheelPaint1000(benchmark::State& state) {
     Fixture& f = fixture();
     bench::paintLoop(state, f.ready, [&](Canvas& canvas) {
-        WheelPainter::paint(canvas, *f.first, f.resources, QRect(0, 0, 1000, 1000));
+        WheelPainter::paint(canvas, f.first->natal(), f.resources, QRect(0, 0, 1000, 1000));
     });
 }
 

@@ -2,5 +2,5 @@
 # from the delivered settings and pictures:   build/benchmarks/bench_natal_wheel
 if(TARGET orvanta_natal_paint)
   orvanta_add_benchmark(bench_natal_wheel ${CMAKE_CURRENT_LIST_DIR}/natal_wheel_benchmark.cpp
-    LIBRARIES orvanta_natal_paint NEEDS orvanta_engine orvanta_defaults orvanta_pictures)
+    LIBRARIES orvanta_natal_paint orvanta_doc NEEDS orvanta_engine orvanta_defaults orvanta_pictures)
 endif()

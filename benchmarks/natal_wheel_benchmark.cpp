@@ -50,7 +50,7 @@ void BM_WheelLayout(benchmark::State& state) {
 void BM_WheelPaint1000(benchmark::State& state) {
     Fixture& f = fixture();
     bench::paintLoop(state, f.ready, [&](Canvas& canvas) {
-        WheelPainter::paint(canvas, *f.doc, f.resources, QRect(0, 0, 1000, 1000));
+        WheelPainter::paint(canvas, f.doc->natal(), f.resources, QRect(0, 0, 1000, 1000));
     });
     if (!f.ready) return;
     state.counters["chords"] = static_cast<double>(

@@ -2,4 +2,4 @@
 # table of a 1000 x 1000 natal window painted:
 #   build/benchmarks/bench_step_recalculation
 orvanta_add_benchmark(bench_step_recalculation ${CMAKE_CURRENT_SOURCE_DIR}/step_recalculation_benchmark.cpp
-  LIBRARIES orvanta_natal_paint NEEDS orvanta_engine)
+  LIBRARIES orvanta_natal_paint orvanta_doc NEEDS orvanta_engine)

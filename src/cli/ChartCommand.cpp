@@ -17,7 +17,7 @@
 #include "cli/TextTable.h"
 #include "common/MessageSink.h"
 #include "common/Windows1251.h"
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta::cli {
 namespace {

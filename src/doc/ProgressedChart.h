@@ -4,7 +4,7 @@
 
 #include "calc/Calendar.h"
 #include "calc/Ephemeris.h"
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

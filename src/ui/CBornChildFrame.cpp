@@ -99,8 +99,8 @@ bool CBornChildFrame::savePicture(const std::filesystem::path& file, std::string
     const auto kind = pictureView() == PictureExportChoice::View::Table ? ChartImage::Kind::Table
                                                                         : ChartImage::Kind::Wheel;
     const DrawingArea& area = chart_->drawingArea();
-    return ChartImage::save(kind, chart_->doc(), resources_, QSize(area.width(), area.height()),
-                            file, &reason);
+    return ChartImage::save(kind, chart_->doc().natal(), resources_,
+                            QSize(area.width(), area.height()), file, &reason);
 }
 
 void CBornChildFrame::buildInfoBar() {

@@ -109,11 +109,7 @@ void CMainFrame::handleFileCommands() {
     commands_->handle(Command::SaveAs, ownOr(saveOwn, onActive(&ChartLifecycle::saveChartAs)),
                       haveChart);
     commands_->handle(Command::Exit, [this] { close(); });
-    commands_->handle(Command::Collection, [this] {
-        collection().show();
-        collection().raise();
-        collection().activateWindow();
-    });
+    commands_->handle(Command::Collection, [this] { showCollection(); });
     commands_->handle(Command::ImportAaf, [this] { collection().importAaf(); });
     commands_->handle(Command::ExportAaf, [this] { collection().exportAaf(); });
     commands_->handle(Command::About, [this] { showAbout(); });
@@ -421,10 +417,16 @@ void CMainFrame::togglePatterns() {
     updateCommandStates();
 }
 
+void CMainFrame::showCollection() {
+    collection().show();
+    collection().raise();
+    collection().activateWindow();
+}
+
 CollectionWindow& CMainFrame::collection() {
     if (!collection_) {
-        collection_ =
-            new CollectionWindow([this](const QString& path) { charts_->openChart(path); }, this);
+        collection_ = new CollectionWindow(
+            [this](const QString& path) { charts_->openChart(path); }, context_, this);
     }
     return *collection_;
 }

@@ -47,6 +47,8 @@ class CMainFrame : public QMainWindow {
     bool saveChart(OpenChart& chart) { return charts_->saveChart(chart); }
     bool closeChart(OpenChart& chart) { return charts_->closeChart(chart); }
     void newWindow() { windows_->newWindow(); }
+    // "Картотека", over the frame.
+    void showCollection();
 
     OpenChart* activeChart() const;
     TextEditCommands* textEditCommands() const { return textEdit_; }

@@ -163,7 +163,7 @@ class CommandWalkTest : public ::testing::Test {
         if (kind == Kind::Natal) frame_->action(Command::NatalWindow)->trigger();
         if (kind == Kind::Text) frame_->action(Command::TextWindow)->trigger();
         if (kind == Kind::Event) {
-            if (!frame_->activeChart()->doc().eventChart().computed) {
+            if (!frame_->activeChart()->doc().eventChart().state().computed) {
                 whenModal<EventDateDialog>([](EventDateDialog& dialog) {
                     testing::click(dialog.findChild<QPushButton*>("ok"));
                 });
