@@ -1,6 +1,5 @@
 #include "cli/MapPrinter.h"
 
-
 #include "calc/Bodies.h"
 #include "cli/JsonWriter.h"
 #include "cli/NumberText.h"
