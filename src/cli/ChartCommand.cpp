@@ -152,9 +152,10 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
 std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
     TextTable table({"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R"});
     for (int number = 1; number <= lastObject; ++number) {
-        const ChartObject& object = chart[number];
-        const std::string name =
-            Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
+        const ObjectPosition& object = chart[number];
+        const std::string name = Bodies::isBody(number)
+                                     ? chart.style[number].name
+                                     : "Дом " + std::to_string(Bodies::houseOfCusp(number));
         table.addRow({std::to_string(number), name, fixed(object.longitude, 6),
                       std::to_string(object.sign), fixed(object.degreeInSign, 6),
                       fixed(object.minutes, 4), fixed(object.seconds, 2),
@@ -166,9 +167,10 @@ std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
 void ChartCommand::writeObjects(JsonWriter& json, const ChartData& chart, int lastObject) {
     json.key("objects").beginArray();
     for (int number = 1; number <= lastObject; ++number) {
-        const ChartObject& object = chart[number];
-        const std::string name =
-            Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
+        const ObjectPosition& object = chart[number];
+        const std::string name = Bodies::isBody(number)
+                                     ? chart.style[number].name
+                                     : "Дом " + std::to_string(Bodies::houseOfCusp(number));
         json.beginObject()
             .key("number")
             .value(number)

@@ -31,8 +31,8 @@ std::string quoted(const std::filesystem::path& path) {
 }  // namespace
 
 CZodiacDoc::CZodiacDoc(std::filesystem::path dataFolder) : dataFolder_(std::move(dataFolder)) {
-    natal_.chart.assignBodyNames();
-    transitBodies_.assignBodyNames();
+    natal_.chart.style.assignBodyNames();
+    transitBodies_.style.assignBodyNames();
     eventChart_.date = today();
     eventChart_.calendarMonth = eventChart_.date.month;
     eventChart_.calendarYear = eventChart_.date.year;

@@ -16,7 +16,7 @@ bool InstantChart::placeBodies(const Ephemeris& ephemeris, double julianDayUt, C
 void InstantChart::placeCusps(const HouseCusps& cusps, ChartData& chart) {
     if (chart.housesUnavailable != 0) return;
     for (int house = 1; house <= Bodies::kHouseCount; ++house) {
-        ChartObject& cusp = chart[Bodies::kBodyCount + house];
+        ObjectPosition& cusp = chart[Bodies::kBodyCount + house];
         cusp.setLongitude(cusps.cusp[static_cast<std::size_t>(house)]);
         cusp.retrograde = 0;
     }

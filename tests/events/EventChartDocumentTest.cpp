@@ -106,7 +106,7 @@ TEST(EventChartOfARealChart, BuiltOnceForADateRebuiltForAnotherAndAfterChangedBi
     EXPECT_NE(state.situations, before);
 
     // Switching the Sun off as a transiting body switches its records off.
-    doc.transitBodies()[1].transitUse = 0;
+    doc.transitBodies().style[1].transitUse = 0;
     doc.MarkTransitSituations();
     for (const auto& record : state.situations)
         EXPECT_EQ(record.isShown(), record.body != 1 && record.orb > 0);

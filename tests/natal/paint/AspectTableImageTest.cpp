@@ -19,8 +19,8 @@ void fillChart(CZodiacDoc& doc) {
     ChartData& chart = doc.natal().chart;
     chart.housesUnavailable = 0;
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
-        chart[i].shown = 1;
+        chart.style[i].identifier = i;
+        chart.style[i].shown = 1;
         chart[i].setLongitude(12.5 * i);
     }
 }
