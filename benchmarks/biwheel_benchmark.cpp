@@ -79,7 +79,7 @@ void paintLoop(benchmark::State& state, Paint paint) {
 void BM_NatalWheelPaint1000(benchmark::State& state) {
     Fixture& f = fixture();
     paintLoop(state, [&](Canvas& canvas) {
-        WheelPainter::paint(canvas, *f.first, f.resources, QRect(0, 0, 1000, 1000));
+        WheelPainter::paint(canvas, f.first->natal(), f.resources, QRect(0, 0, 1000, 1000));
     });
 }
 

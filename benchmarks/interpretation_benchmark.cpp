@@ -19,12 +19,12 @@ void BM_SampleInterpretation(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        doc.markTextOutOfDate();
+        doc.interpretation().markOutOfDate();
         doc.refreshInterpretation();
-        benchmark::DoNotOptimize(doc.interpretation().data());
+        benchmark::DoNotOptimize(doc.interpretation().text().data());
     }
-    if (!doc.isInterpretationComplete()) state.SkipWithError("the text library is incomplete");
-    state.counters["bytes"] = static_cast<double>(doc.interpretation().size());
+    if (!doc.interpretation().isComplete()) state.SkipWithError("the text library is incomplete");
+    state.counters["bytes"] = static_cast<double>(doc.interpretation().text().size());
 }
 BENCHMARK(BM_SampleInterpretation)->Unit(benchmark::kMillisecond);
 

@@ -48,7 +48,7 @@ void paintInto(QImage& image) {
     image.fill(Qt::white);
     QPainter painter(&image);
     orvanta::Canvas canvas(painter, orvanta::Canvas::Units::Pixels);
-    orvanta::AspectTablePainter::paintScreen(canvas, *sample().doc, sample().resources,
+    orvanta::AspectTablePainter::paintScreen(canvas, sample().doc->natal(), sample().resources,
                                              {0, 0, image.width(), image.height()}, 1);
 }
 

@@ -66,7 +66,7 @@ void BM_WheelPaint1000(benchmark::State& state) {
         image.fill(Qt::white);
         QPainter painter(&image);
         Canvas canvas(painter, Canvas::Units::Pixels);
-        WheelPainter::paint(canvas, *f.doc, f.resources, QRect(0, 0, 1000, 1000));
+        WheelPainter::paint(canvas, f.doc->natal(), f.resources, QRect(0, 0, 1000, 1000));
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

@@ -47,14 +47,14 @@ void BM_StepRecalculation(benchmark::State& state) {
             QPainter painter(&wheel);
             painter.setRenderHint(QPainter::Antialiasing, true);
             orvanta::Canvas canvas(painter, orvanta::Canvas::Units::Pixels);
-            orvanta::WheelPainter::paint(canvas, doc, resources, QRect(0, 0, kSide, kSide));
+            orvanta::WheelPainter::paint(canvas, doc.natal(), resources, QRect(0, 0, kSide, kSide));
         }
         table.fill(Qt::white);
         {
             QPainter painter(&table);
             orvanta::Canvas canvas(painter, orvanta::Canvas::Units::Pixels);
-            orvanta::AspectTablePainter::paintScreen(canvas, doc, resources, {0, 0, kSide, kSide},
-                                                     1);
+            orvanta::AspectTablePainter::paintScreen(canvas, doc.natal(), resources,
+                                                     {0, 0, kSide, kSide}, 1);
         }
         benchmark::DoNotOptimize(wheel.constBits());
         benchmark::DoNotOptimize(table.constBits());

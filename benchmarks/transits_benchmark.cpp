@@ -33,13 +33,13 @@ void runEventChart(benchmark::State& state, int precisionIndex) {
         return;
     }
     doc.setTimeChanges(&changes);
-    doc.eventChart().date = {15, 6, 2024};
-    doc.eventChart().precisionIndex = precisionIndex;
+    doc.eventChart().state().date = {15, 6, 2024};
+    doc.eventChart().state().precisionIndex = precisionIndex;
     for (auto _ : state) {
         doc.rebuildEventChart();
-        benchmark::DoNotOptimize(doc.eventChart().situations.data());
+        benchmark::DoNotOptimize(doc.eventChart().state().situations.data());
     }
-    state.counters["situations"] = static_cast<double>(doc.eventChart().situations.size());
+    state.counters["situations"] = static_cast<double>(doc.eventChart().state().situations.size());
 }
 
 void BM_EventChartDay24Steps(benchmark::State& state) {

@@ -181,7 +181,7 @@ CalendarRequest CalendarCommand::requestFor(const Options& options, const CZodia
     request.from = zone.startOfDay(options.from.day, options.from.month, options.from.year);
     const Date after = Calendar::nextDay(options.to);
     request.to = zone.startOfDay(after.day, after.month, after.year);
-    request.bodies = CalendarRequest::bodiesOf(doc.transitBodies(), options.moon);
+    request.bodies = CalendarRequest::bodiesOf(doc.eventChart().bodies(), options.moon);
     if (options.bodies) {
         request.bodies = *options.bodies;
         if (options.moon &&
@@ -198,11 +198,11 @@ CalendarRequest CalendarCommand::requestFor(const Options& options, const CZodia
         }
         request.points = *points;
     }
-    request.aspects = CalendarRequest::aspectsOf(doc.transitAspects());
+    request.aspects = CalendarRequest::aspectsOf(doc.eventChart().aspects());
     if (options.aspects) {
         request.aspects.clear();
         for (const double angle : *options.aspects) {
-            const auto aspect = CalendarRequest::aspectOf(doc.transitAspects(), angle);
+            const auto aspect = CalendarRequest::aspectOf(doc.eventChart().aspects(), angle);
             if (!aspect) {
                 throw UsageError("--aspects: " + JsonWriter::number(angle) +
                                  " не угол таблицы транзитных аспектов");

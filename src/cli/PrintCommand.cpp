@@ -96,7 +96,7 @@ int PrintCommand::run(const std::vector<std::string>& arguments, std::ostream& o
             : openChart(request.chart, request.kind == "--text", doc, err);
     if (!ready) return 1;
     // A missing library file has been named already; half a text is not printed.
-    if (request.kind == "--text" && !doc.isInterpretationComplete()) return 1;
+    if (request.kind == "--text" && !doc.interpretation().isComplete()) return 1;
 
     std::string error;
     if (!printInto(request, doc, DrawingSetup::loadResources(), &error)) {
@@ -111,18 +111,18 @@ bool PrintCommand::printInto(const Request& request, const CZodiacDoc& doc,
                              const ChartResources& resources, std::string* error) {
     const QString face = QString::fromStdString(resources.serifFace);
     if (request.kind == "--text") {
-        return TextPagePainter::savePdf(doc.interpretation(), face,
+        return TextPagePainter::savePdf(doc.interpretation().text(), face,
                                         QString::fromStdString(doc.natal().birth.name),
                                         request.paper, request.orientation, request.output, error);
     }
     if (request.kind == "--dial") {
-        return DialImage::savePdf(doc, face, request.paper, request.orientation, request.output,
-                                  error);
+        return DialImage::savePdf(doc.eventChart(), doc.natal().birth.name, face, request.paper,
+                                  request.orientation, request.output, error);
     }
     const auto kind =
         request.kind == "--wheel" ? NatalPagePainter::Kind::Wheel : NatalPagePainter::Kind::Table;
-    return NatalPagePainter::savePdf(kind, doc, resources, request.paper, request.orientation,
-                                     request.output, error);
+    return NatalPagePainter::savePdf(kind, doc.natal(), resources, request.paper,
+                                     request.orientation, request.output, error);
 }
 
 }  // namespace orvanta::cli

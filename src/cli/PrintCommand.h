@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "doc/EventChartState.h"
 #include "draw/ChartResources.h"
+#include "events/EventChartState.h"
 
 namespace orvanta {
 class CZodiacDoc;

@@ -8,7 +8,6 @@
 
 #include "calc/Calendar.h"
 #include "calc/EngineEphemeris.h"
-#include "calc/HouseSystems.h"
 #include "cli/ChartCommand.h"
 #include "cli/ChartOpening.h"
 #include "cli/CommandLine.h"
@@ -16,8 +15,8 @@
 #include "cli/JsonWriter.h"
 #include "cli/SynastryCommand.h"
 #include "doc/CZodiacDoc.h"
+#include "doc/ProgressedChart.h"
 #include "events/CalendarMoment.h"
-#include "events/Progressions.h"
 #include "natal/InterAspects.h"
 
 namespace orvanta::cli {
@@ -65,38 +64,7 @@ Options readOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
-double birthMomentUt(const BirthData& birth) {
-    return CalendarMoment::julianDay(birth.gmtDay, birth.gmtMonth, birth.gmtYear,
-                                     birth.gmtHour + birth.gmtMinute / 60.0);
-}
-
-// What the command shows: the moved chart, the arc and the progressed moment.
-struct Moved {
-    ChartData chart;
-    double arc = 0.0;
-    double momentUt = 0.0;
-};
-
-std::optional<Moved> movedChart(const Ephemeris& ephemeris, const NatalChart& natal,
-                                const Options& options) {
-    const BirthData& birth = natal.birth;
-    ProgressionBase base{birthMomentUt(birth), birth.latitude, birth.longitude,
-                         natal.hasHouses() ? natal.houseSystem : HouseSystems::kNone};
-    // The target date at the birth's time of day: on each birthday a whole day more.
-    const double targetUt =
-        CalendarMoment::julianDay(options.date.day, options.date.month, options.date.year,
-                                  birth.gmtHour + birth.gmtMinute / 60.0);
-    Moved moved{natal.chart, 0.0, Progressions::progressedMoment(base.birthUt, targetUt)};
-    const auto arc = Progressions::solarArc(ephemeris, base.birthUt, moved.momentUt);
-    if (!arc) return std::nullopt;
-    moved.arc = *arc;
-    if (options.solarArc) {
-        Progressions::direct(moved.chart, moved.arc);
-    } else if (!Progressions::progress(ephemeris, base, targetUt, moved.chart)) {
-        return std::nullopt;
-    }
-    return moved;
-}
+using Moved = ProgressedChart::Moved;
 
 std::string json(const Moved& moved, const NatalChart& natal,
                  const std::vector<InterAspect>& aspects, const Options& options, int last) {
@@ -107,8 +75,8 @@ std::string json(const Moved& moved, const NatalChart& natal,
             .value(CalendarMoment::isoText(CalendarMoment::toSecond(moved.momentUt)));
     }
     json.key("solar_arc").value(moved.arc);
-    ChartCommand::writeObjects(json, moved.chart, last);
-    InterAspectJson::write(json, aspects, moved.chart, natal.chart, natal.aspects);
+    ChartCommand::writeObjects(json, moved.chart.chart, last);
+    InterAspectJson::write(json, aspects, moved.chart.chart, natal.chart, natal.aspects);
     json.endObject();
     return json.text() + "\n";
 }
@@ -126,9 +94,9 @@ std::string text(const Moved& moved, const NatalChart& natal,
     char arc[32];
     std::snprintf(arc, sizeof arc, "%.6f°", moved.arc);
     text += std::string("Солнечная дуга: ") + arc + "\n";
-    text += ChartCommand::formatTable(moved.chart, last);
+    text += ChartCommand::formatTable(moved.chart.chart, last);
     text += "Аспекты к натальной карте:\n";
-    text += SynastryCommand::formatTable(aspects, moved.chart, natal.chart, natal.aspects);
+    text += SynastryCommand::formatTable(aspects, moved.chart.chart, natal.chart, natal.aspects);
     return text;
 }
 
@@ -160,12 +128,14 @@ int ProgressCommand::runOver(const std::vector<std::string>& arguments, const Ep
         ephemeris = engine.get();
     }
     const NatalChart& natal = doc.natal();
-    const auto moved = movedChart(*ephemeris, natal, options);
+    const auto method = options.solarArc ? ProgressedChart::Method::SolarArc
+                                         : ProgressedChart::Method::Progressions;
+    const auto moved = ProgressedChart::of(*ephemeris, natal, options.date, method);
     if (!moved) {
         err << kPrefix << "положения на " << options.dateText << " не вычисляются\n";
         return 1;
     }
-    const auto aspects = InterAspects::all(moved->chart, natal.chart, natal.aspects);
+    const auto aspects = InterAspects::all(moved->chart.chart, natal.chart, natal.aspects);
     const int last = natal.hasHouses() ? Bodies::kLastCusp : Bodies::kBodyCount;
     out << (options.json ? json(*moved, natal, aspects, options, last)
                          : text(*moved, natal, aspects, options, last));

@@ -71,10 +71,10 @@ int RenderCommand::run(const std::vector<std::string>& arguments, std::ostream& 
     const QSize area(size.first, size.second);
     const std::string output = line.operands()[1];
     std::string error;
-    const bool saved =
-        line.has("--wheel")
-            ? ChartImage::save(ChartImage::Kind::Wheel, doc, resources, area, output, &error)
-            : ChartImage::save(ChartImage::Kind::Table, doc, resources, area, output, &error);
+    const bool saved = line.has("--wheel") ? ChartImage::save(ChartImage::Kind::Wheel, doc.natal(),
+                                                              resources, area, output, &error)
+                                           : ChartImage::save(ChartImage::Kind::Table, doc.natal(),
+                                                              resources, area, output, &error);
     if (!saved) {
         err << "orvanta-cli render: " << error << "\n";
         return 1;
@@ -108,7 +108,7 @@ int RenderCommand::renderDial(const CommandLine& line, std::ostream& out, std::o
     const ChartResources resources = DrawingSetup::loadResources();
     const std::string output = *line.value("--dial");
     std::string error;
-    if (!DialImage::save(doc, QString::fromStdString(resources.serifFace),
+    if (!DialImage::save(doc.eventChart(), QString::fromStdString(resources.serifFace),
                          QSize(size.first, size.second), output, &error)) {
         err << "orvanta-cli render: " << error << "\n";
         return 1;

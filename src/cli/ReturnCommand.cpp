@@ -16,9 +16,8 @@
 #include "cli/ReturnPlace.h"
 #include "common/MessageSink.h"
 #include "doc/CZodiacDoc.h"
-#include "doc/ReturnChart.h"
+#include "doc/ReturnCasting.h"
 #include "events/CalendarMoment.h"
-#include "events/ReturnSearch.h"
 
 namespace orvanta::cli {
 namespace {
@@ -61,14 +60,14 @@ Options readOptions(const CommandLine& line) {
     return options;
 }
 
-std::optional<double> findReturn(const Ephemeris& ephemeris, const NatalChart& natal,
-                                 const Options& options, const ReturnPlace& place) {
-    if (!options.month) {
-        return ReturnSearch::solar(ephemeris, natal.chart[Bodies::Sun].longitude, natal.birth.day,
-                                   natal.birth.month, options.year);
-    }
-    const double monthStart = place.zone.startOfDay(1, *options.month, options.year);
-    return ReturnSearch::lunar(ephemeris, natal.chart[Bodies::Moon].longitude, monthStart);
+ForecastRequest requestOf(const Options& options, const ReturnPlace& place) {
+    ForecastRequest request;
+    request.kind =
+        options.month ? ForecastRequest::Kind::LunarReturn : ForecastRequest::Kind::SolarReturn;
+    request.year = options.year;
+    request.month = options.month.value_or(1);
+    request.place = {place.name, place.latitude, place.longitude, place.zone};
+    return request;
 }
 
 std::string localIso(double momentUt, double offset) {
@@ -161,7 +160,8 @@ int ReturnCommand::runOver(const std::vector<std::string>& arguments, const Ephe
         }
         ephemeris = engine.get();
     }
-    const auto moment = findReturn(*ephemeris, natal, options, *place);
+    const ForecastRequest request = requestOf(options, *place);
+    const auto moment = ReturnCasting::moment(*ephemeris, natal, request);
     if (!moment) {
         err << kPrefix << "момент возвращения не найден\n";
         return 1;
@@ -169,11 +169,7 @@ int ReturnCommand::runOver(const std::vector<std::string>& arguments, const Ephe
     auto previous = MessageSink::install(
         [&err](std::string_view message) { err << kPrefix << message << "\n"; });
     CZodiacDoc cast;
-    const ReturnPlaceAt at{place->name, place->latitude, place->longitude,
-                           place->zone.offsetAt(*moment)};
-    const BirthData birth = ReturnChart::birthData(
-        natal, at, *moment, ReturnChart::name(natal.birth.name, options.year, options.month));
-    bool done = ReturnChart::cast(*ephemeris, natal, birth, *moment, cast);
+    bool done = ReturnCasting::cast(*ephemeris, natal, request, *moment, cast);
     if (done && !options.outPath.empty()) done = cast.save(options.outPath);
     MessageSink::install(std::move(previous));
     if (!done) return 1;

@@ -91,16 +91,17 @@ int TextCommand::run(const std::vector<std::string>& arguments, std::ostream& ou
     if (!opened) return 1;
     if (full) return writeFullReading(doc, line, out, err);
     // A missing library file has been named already; half a text is not given out.
-    if (!doc.isInterpretationComplete()) return 1;
+    if (!doc.interpretation().isComplete()) return 1;
 
     const auto output = line.value("-o");
     if (!output) {
-        out << LineEnds::toLf(doc.interpretation());
+        out << LineEnds::toLf(doc.interpretation().text());
         return 0;
     }
-    const auto bytes = Windows1251::fromUtf8(doc.interpretation());
+    const auto bytes = Windows1251::fromUtf8(doc.interpretation().text());
     if (!bytes) {
-        err << "orvanta-cli text: символ «" << Windows1251::firstUnencodable(doc.interpretation())
+        err << "orvanta-cli text: символ «"
+            << Windows1251::firstUnencodable(doc.interpretation().text())
             << "» нельзя записать в Windows-1251\n";
         return 1;
     }

@@ -43,8 +43,8 @@ std::string situationLine(const CZodiacDoc& doc, const TransitSituation& record,
                           bool withTime) {
     std::string line = "  ";
     if (withTime) line += TransitDay::timeText(record.moment - dayStart) + "  ";
-    line += doc.transitBodies().style[record.body].name + "  ";
-    line += doc.transitAspects()[static_cast<std::size_t>(record.aspectIndex)].label + "  ";
+    line += doc.eventChart().bodies().style[record.body].name + "  ";
+    line += doc.eventChart().aspects()[static_cast<std::size_t>(record.aspectIndex)].label + "  ";
     line += doc.natal().chart.style[record.radix].name;
     return line + "\n";
 }
@@ -85,8 +85,8 @@ void writeDayList(JsonWriter& json, const CZodiacDoc& doc,
     for (const auto* record : list) {
         json.beginObject();
         writeFields(json, *record);
-        const auto labels = TransitPhrase::labelsOf(*record, doc.transitBodies(),
-                                                    doc.transitAspects(), doc.natal().chart);
+        const auto labels = TransitPhrase::labelsOf(*record, doc.eventChart().bodies(),
+                                                    doc.eventChart().aspects(), doc.natal().chart);
         json.key("phrase").value(TransitPhrase::build(kind, *record, labels));
         json.endObject();
     }
@@ -120,13 +120,13 @@ bool TransitsCommand::build(const std::string& path, const EventChartSettings& s
     }
     return ChartOpening::open(doc, path, command, err, [&] {
         doc.setTimeChanges(&timeChanges);
-        doc.eventChart().setSettings(settings);
+        doc.eventChart().state().setSettings(settings);
         return doc.rebuildEventChart();
     });
 }
 
 std::string TransitsCommand::formatText(const CZodiacDoc& doc) {
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     std::string text = "Карта событий на " + dateText(state.date) + ", шагов в день: " +
                        std::to_string(TransitRequest::stepsPerDay(state.precisionIndex)) + "\n";
@@ -143,7 +143,7 @@ std::string TransitsCommand::formatText(const CZodiacDoc& doc) {
 }
 
 std::string TransitsCommand::formatJson(const CZodiacDoc& doc) {
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     JsonWriter json;
     json.beginObject()

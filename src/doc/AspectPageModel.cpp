@@ -59,7 +59,7 @@ void AspectPageModel::applyToTable() {
 }
 
 void AspectPageModel::tellViews() {
-    if ((hint_ & CZodiacDoc::kHintNatal) != 0) doc_.markTextOutOfDate();
+    if ((hint_ & CZodiacDoc::kHintNatal) != 0) doc_.interpretation().markOutOfDate();
     doc_.updateAllViews(hint_);
 }
 

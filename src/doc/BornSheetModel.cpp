@@ -21,7 +21,7 @@ void BornSheetModel::confirm() {
     aspects.applyToTable();
     OrientationFile::apply(orientation.values(), doc_.natal().orientation);
     markModifiedIfChanged();
-    doc_.markTextOutOfDate();
+    doc_.interpretation().markOutOfDate();
     doc_.updateAllViews(CZodiacDoc::kHintNatal);
 }
 

@@ -1,6 +1,5 @@
 #include "doc/CZodiacDoc.h"
 
-#include <ctime>
 #include <system_error>
 #include <vector>
 
@@ -14,11 +13,8 @@
 #include "doc/OrientationFile.h"
 #include "doc/PlanetRecords.h"
 #include "doc/SettingsFile.h"
-#include "events/ComputeTransits.h"
 #include "events/Notebook.h"
-#include "events/TransitMarking.h"
 #include "natal/CompositeChart.h"
-#include "texts/NatalInterpretation.h"
 #include "texts/TextLibrary.h"
 
 namespace orvanta {
@@ -32,10 +28,6 @@ std::string quoted(const std::filesystem::path& path) {
 
 CZodiacDoc::CZodiacDoc(std::filesystem::path dataFolder) : dataFolder_(std::move(dataFolder)) {
     natal_.chart.style.assignBodyNames();
-    transitBodies_.style.assignBodyNames();
-    eventChart_.date = today();
-    eventChart_.calendarMonth = eventChart_.date.month;
-    eventChart_.calendarYear = eventChart_.date.year;
 }
 
 std::filesystem::path CZodiacDoc::dataFile(std::string_view name) const {
@@ -46,21 +38,14 @@ std::filesystem::path CZodiacDoc::writableDataFile(std::string_view name) const 
     return dataFolder_.empty() ? AppFolder::writable(name) : dataFile(name);
 }
 
-Date CZodiacDoc::today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
-}
-
 void CZodiacDoc::readSettingsDefaults() {
     // A missing settings file leaves the built-in values silently; a damaged one is told of.
     for (const auto& read :
          {AspectRecords::read(dataFile(SettingsFile::kNatalAspects), natal_.aspects),
-          AspectRecords::read(dataFile(SettingsFile::kTransitAspects), transitAspects_),
+          AspectRecords::read(dataFile(SettingsFile::kTransitAspects), eventChart_.aspects()),
           PlanetRecords::read(dataFile(SettingsFile::kRadixPlanets), natal_.chart,
                               Bodies::kLastCusp),
-          PlanetRecords::read(dataFile(SettingsFile::kTransitPlanets), transitBodies_,
+          PlanetRecords::read(dataFile(SettingsFile::kTransitPlanets), eventChart_.bodies(),
                               Bodies::kBodyCount)}) {
         for (const auto& message : read.messages) MessageSink::report(message);
     }
@@ -85,12 +70,8 @@ void CZodiacDoc::setBirthData(const BirthData& birth, int houseSystem, bool hous
 // What a chart shows after it is created or loaded: today's event chart and an
 // interpretation that has to be written again.
 void CZodiacDoc::startFresh() {
-    eventChart_.date = today();
-    eventChart_.calendarMonth = eventChart_.date.month;
-    eventChart_.calendarYear = eventChart_.date.year;
-    eventChart_.computed = false;
-    discardEventChart();
-    markTextOutOfDate();
+    eventChart_.startToday();
+    interpretation_.markOutOfDate();
 }
 
 bool CZodiacDoc::recompute() {
@@ -117,9 +98,9 @@ bool CZodiacDoc::changeBirthData(const BirthData& birth, int houseSystem, bool h
     setBirthData(birth, houseSystem, housesUnavailable, autoGreenwich);
     modified_ = true;
     const bool computed = recompute();
-    markTextOutOfDate();
+    interpretation_.markOutOfDate();
     // An event chart that was computed is built again for the new natal chart.
-    if (eventChart_.computed) rebuildEventChart();
+    if (eventChart_.state().computed) rebuildEventChart();
     updateAllViews(kHintNatal | kHintEventChart);
     return computed;
 }
@@ -152,9 +133,9 @@ bool CZodiacDoc::returnToBirthMoment() {
 void CZodiacDoc::recomputeAfterMove() {
     recompute();
     modified_ = true;
-    markTextOutOfDate();
+    interpretation_.markOutOfDate();
     // As after changed birth data: an event chart that was computed follows the new chart.
-    if (eventChart_.computed) rebuildEventChart();
+    if (eventChart_.state().computed) rebuildEventChart();
     updateAllViews(kHintNatal | kHintEventChart);
 }
 
@@ -177,7 +158,7 @@ LoadResult CZodiacDoc::open(const std::filesystem::path& path) {
     std::move(content).applyTo(natal_);
     birthBeforeSteps_.reset();
     natal_.chart[0].longitude = 0.0;
-    transitBodies_[0].longitude = 0.0;
+    eventChart_.bodies()[0].longitude = 0.0;
     startFresh();
     path_ = path;
     modified_ = false;
@@ -237,81 +218,39 @@ bool CZodiacDoc::importNotebook() {
     return true;
 }
 
+void CZodiacDoc::report(const EventChart::Build& build) {
+    for (const auto& message : build.messages) MessageSink::report(message);
+}
+
 bool CZodiacDoc::rebuildEventChart() {
-    discardEventChart();
-    TransitRequest request;
-    request.moscowDifference = eventChart_.moscowDifference;
-    request.greenwichDifference = eventChart_.greenwichDifference;
-    request.autoGreenwich = eventChart_.autoGreenwich != 0;
-    request.precisionIndex = eventChart_.precisionIndex;
-    request.natal = &natal_.chart;
-    request.aspects = &transitAspects_;
-    request.timeChanges = timeChanges_;
-    request.start = eventChart_.date;
-    request.end = eventChart_.date;
-    TransitResults results;
-    eventChart_.allocationFailed = ComputeTransits(request, results);
-    eventChart_.situations = std::move(results.situations);
-    eventChart_.orbTransits = std::move(results.orbTransits);
-    eventChart_.dayCounter = results.dayCounter;
-    if (!results.positionsMessage.empty()) MessageSink::report(results.positionsMessage);
-    if (!results.skippedTimeChanges.empty()) {
-        MessageSink::report(timeChanges_->skippedWarning(results.skippedTimeChanges));
-    }
-    eventChart_.computed = true;
-    eventChart_.builtFor = eventChart_.date;
-    MarkTransitSituations();
-    return !results.positionsFailed;
+    const auto build = eventChart_.rebuild(natal_.chart, timeChanges_);
+    report(build);
+    return build.positionsComputed;
 }
 
 bool CZodiacDoc::ensureEventChart() {
-    if (eventChart_.builtFor && *eventChart_.builtFor == eventChart_.date) return false;
-    rebuildEventChart();
-    return true;
-}
-
-void CZodiacDoc::discardEventChart() {
-    eventChart_.situations.clear();
-    eventChart_.situations.shrink_to_fit();
-    eventChart_.orbTransits.clear();
-    eventChart_.orbTransits.shrink_to_fit();
-    eventChart_.builtFor.reset();
-}
-
-void CZodiacDoc::MarkTransitSituations() {
-    TransitMarking::mark(natal_.chart, transitAspects_, transitBodies_, eventChart_.situations,
-                         eventChart_.orbTransits);
+    const auto build = eventChart_.ensure(natal_.chart, timeChanges_);
+    if (build) report(*build);
+    return build.has_value();
 }
 
 void CZodiacDoc::shiftEventChartDay(int days) {
-    Date date = eventChart_.date;
-    for (int i = 0; i < days; ++i) date = Calendar::nextDay(date);
-    for (int i = 0; i > days; --i) date = Calendar::previousDay(date);
-    if (Calendar::isBefore({31, 12, Calendar::kLastYear}, date))
-        date = {31, 12, Calendar::kLastYear};
-    if (Calendar::isBefore(date, {1, 1, Calendar::kFirstYear})) date = {1, 1, Calendar::kFirstYear};
-    eventChart_.date = date;
-    discardEventChart();
+    eventChart_.shiftDay(days);
     updateAllViews(kHintEventChart);
 }
 
 bool CZodiacDoc::applyEventChartSettings(const EventChartSettings& settings) {
-    if (settings == eventChart_.settings()) return false;
-    eventChart_.setSettings(settings);
-    eventChart_.builtFor.reset();
+    if (!eventChart_.applySettings(settings)) return false;
     updateAllViews(kHintEventChart);
     return true;
 }
 
 bool CZodiacDoc::refreshInterpretation() {
-    if (!textOutOfDate_) return false;
+    if (!interpretation_.isOutOfDate()) return false;
     const TextLibrary library =
         dataFolder_.empty() ? TextLibrary() : TextLibrary(dataFile(TextLibrary::kFolderName));
-    auto result = NatalInterpretation(library).build(natal_.birth, natal_.chart, natal_.aspects);
-    interpretation_ = std::move(result.text);
-    interpretationComplete_ = result.complete;
-    if (!result.complete) MessageSink::report(result.message);
-    textOutOfDate_ = false;
+    interpretation_.refresh(library, natal_);
+    if (!interpretation_.isComplete()) MessageSink::report(interpretation_.message());
     return true;
 }
 

@@ -7,22 +7,23 @@
 #include <string>
 #include <string_view>
 
-#include "calc/AspectSetting.h"
 #include "calc/BirthData.h"
-#include "calc/ChartData.h"
 #include "common/LoadStatus.h"
 #include "doc/ChartStep.h"
 #include "doc/ChartStepper.h"
-#include "doc/EventChartState.h"
-#include "doc/NatalChart.h"
+#include "events/EventChart.h"
+#include "natal/NatalChart.h"
+#include "texts/Interpretation.h"
 
 namespace orvanta {
 
 class TimeChangeBase;
 
-// One person's birth chart: the natal chart record, the display settings of the event chart,
-// the step of the step recalculation and the state of the event chart. Every window of a
-// chart is a view of one document; views subscribe to its update hints.
+// One person's chart file: its path and modified mark, the views of its windows and their
+// update hints, and the parts it is made of (the natal chart, its event chart and its
+// interpretation) with the step that moves the natal chart. Every window of a chart is a view
+// of one document; views subscribe to its update hints. The parts do the work; the document
+// gives each the others it needs, shows what failed and tells the views.
 class CZodiacDoc {
   public:
     static constexpr int kHintNatal = 1;       // wheel and table
@@ -75,49 +76,31 @@ class CZodiacDoc {
 
     NatalChart& natal() { return natal_; }
     const NatalChart& natal() const { return natal_; }
-    ChartData& transitBodies() { return transitBodies_; }
-    const ChartData& transitBodies() const { return transitBodies_; }
-    TransitAspectTable& transitAspects() { return transitAspects_; }
-    const TransitAspectTable& transitAspects() const { return transitAspects_; }
+    EventChart& eventChart() { return eventChart_; }
+    const EventChart& eventChart() const { return eventChart_; }
+    Interpretation& interpretation() { return interpretation_; }
+    const Interpretation& interpretation() const { return interpretation_; }
     ChartStep& step() { return step_; }
     const ChartStep& step() const { return step_; }
-    EventChartState& eventChart() { return eventChart_; }
-    const EventChartState& eventChart() const { return eventChart_; }
 
-    // The event chart. The time-change base (held by the application) turns Universal Time
-    // into local time while the automatic-Greenwich flag is set; without one the Greenwich
-    // difference holds throughout.
+    // The time-change base (held by the application) the event chart is built with.
     void setTimeChanges(const TimeChangeBase* timeChanges) { timeChanges_ = timeChanges; }
-    // Discards both lists, computes them for the event chart's date and switches the records
-    // on and off. False when the positions could not be computed (already reported).
+    // The event chart built again for the natal chart, what failed reported. False when the
+    // positions could not be computed.
     bool rebuildEventChart();
-    // Builds the lists when they were not built for the event chart's date; true when it did.
+    // Builds the event chart's lists when they were not built for its date; true when it did.
     bool ensureEventChart();
-    // Discards both lists; the next drawing builds them again.
-    void discardEventChart();
-    // Switches every record on or off by the include flags and the radix and transit use.
-    void MarkTransitSituations();
-    // One day forward (+1) or back (-1), held to 1.1.1860 ... 31.12.2130; the lists are
-    // discarded and the event chart views redrawn.
+    // One day forward (+1) or back (-1); the event chart views are redrawn.
     void shiftEventChartDay(int days);
-    // The date selection's OK: nothing happens when every field is as it was; otherwise the
-    // fields are stored, the lists discarded and the views redrawn. True when it changed.
+    // The date selection's OK; the event chart views are redrawn when it changed anything.
     bool applyEventChartSettings(const EventChartSettings& settings);
 
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
-    // The interpretation text (UTF-8, CR LF line ends) and its out-of-date mark. Every change
-    // that alters the text marks it: a new chart, opening, changed birth data, a step, a
-    // settings change. The text window writes it again before showing it.
-    const std::string& interpretation() const { return interpretation_; }
-    bool isTextOutOfDate() const { return textOutOfDate_; }
-    void markTextOutOfDate() { textOutOfDate_ = true; }
-    // Writes the interpretation from the text library when it is out of date and clears the
-    // mark; true when it wrote it. A missing library file is reported and leaves the text
-    // partial or empty, and isInterpretationComplete() false.
+    // Writes the interpretation from the text library when it is out of date; true when it
+    // wrote it. A missing library file is reported.
     bool refreshInterpretation();
-    bool isInterpretationComplete() const { return interpretationComplete_; }
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path dataFile(std::string_view name) const;
@@ -135,22 +118,18 @@ class CZodiacDoc {
     void startFresh();
     // After the birth moment moved: the chart, the text and the event chart follow.
     void recomputeAfterMove();
-    static Date today();
+    void report(const EventChart::Build& build);
 
     std::filesystem::path dataFolder_;
     std::filesystem::path path_;
     NatalChart natal_;
-    ChartData transitBodies_;
-    TransitAspectTable transitAspects_;
+    EventChart eventChart_;
+    Interpretation interpretation_;
     ChartStep step_;
     // The birth data as entered or opened, kept while steps move the chart away from it.
     std::optional<BirthData> birthBeforeSteps_;
-    EventChartState eventChart_;
     const TimeChangeBase* timeChanges_ = nullptr;
     bool modified_ = false;
-    bool textOutOfDate_ = true;
-    std::string interpretation_;
-    bool interpretationComplete_ = false;
     std::map<int, View> views_;
     int nextViewId_ = 1;
 };

@@ -29,7 +29,7 @@ double startOf(const Date& date) {
 }  // namespace
 
 CalendarChoice::CalendarChoice(const CZodiacDoc& doc, Date today) : from(today), to(yearOn(today)) {
-    const auto used = CalendarRequest::bodiesOf(doc.transitBodies(), false);
+    const auto used = CalendarRequest::bodiesOf(doc.eventChart().bodies(), false);
     for (int body = 1; body <= Bodies::kBodyCount; ++body) {
         if (body == Bodies::Moon) continue;
         bodies.push_back({body, CalendarWording::bodyName(body), holds(used, body)});
@@ -46,8 +46,8 @@ CalendarChoice::CalendarChoice(const CZodiacDoc& doc, Date today) : from(today),
             points.push_back({point, CalendarWording::pointName(point), holds(chosen, point)});
         }
     }
-    const auto included = CalendarRequest::aspectsOf(doc.transitAspects());
-    for (const AspectSetting& setting : doc.transitAspects()) {
+    const auto included = CalendarRequest::aspectsOf(doc.eventChart().aspects());
+    for (const AspectSetting& setting : doc.eventChart().aspects()) {
         const bool known = std::any_of(aspects.begin(), aspects.end(), [&](const AspectItem& a) {
             return a.aspect.angle == setting.angle;
         });

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "calc/Calendar.h"
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

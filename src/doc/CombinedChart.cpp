@@ -23,7 +23,7 @@ bool CombinedChart::build(Kind kind, const NatalChart& first, const NatalChart& 
                                  ChartComputation::shared(), natal.chart)) {
         return false;
     }
-    out.markTextOutOfDate();
+    out.interpretation().markOutOfDate();
     out.updateAllViews(CZodiacDoc::kHintNatal | CZodiacDoc::kHintEventChart);
     return true;
 }

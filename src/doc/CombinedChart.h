@@ -1,7 +1,7 @@
 #pragma once
 
 #include "doc/CZodiacDoc.h"
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

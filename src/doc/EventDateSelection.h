@@ -6,7 +6,7 @@
 
 #include "birthdata/MonthCalendarGrid.h"
 #include "calc/Calendar.h"
-#include "doc/EventChartState.h"
+#include "events/EventChartState.h"
 
 namespace orvanta {
 

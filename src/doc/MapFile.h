@@ -9,7 +9,7 @@
 #include "calc/ZodiacOrientation.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

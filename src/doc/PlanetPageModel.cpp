@@ -16,7 +16,7 @@ int PlanetPageModel::count() const {
 }
 
 ChartData& PlanetPageModel::objects() {
-    return kind_ == Kind::TransitPlanets ? doc_.transitBodies() : doc_.natal().chart;
+    return kind_ == Kind::TransitPlanets ? doc_.eventChart().bodies() : doc_.natal().chart;
 }
 
 std::string_view PlanetPageModel::fileName() const {
@@ -68,7 +68,7 @@ void PlanetPageModel::applyToObjects() {
 
 bool PlanetPageModel::remember() {
     applyToObjects();
-    if (kind_ == Kind::NatalPlanets) doc_.markTextOutOfDate();
+    if (kind_ == Kind::NatalPlanets) doc_.interpretation().markOutOfDate();
     doc_.updateAllViews(hint());
     // The natal page stores the bodies; the cusp records the radix page stored stay.
     if (kind_ == Kind::NatalPlanets) {
@@ -81,7 +81,7 @@ bool PlanetPageModel::restore() {
     if (!SettingsDefaults::readPlanets(doc_, fileName(), objects(), count())) return false;
     clearHousesWithoutHouses();
     loadFromObjects();
-    if (kind_ == Kind::NatalPlanets) doc_.markTextOutOfDate();
+    if (kind_ == Kind::NatalPlanets) doc_.interpretation().markOutOfDate();
     doc_.updateAllViews(hint());
     return true;
 }

@@ -53,7 +53,7 @@ bool ReturnChart::cast(const Ephemeris& ephemeris, const NatalChart& natal, cons
                             cast.chart)) {
         return false;
     }
-    out.markTextOutOfDate();
+    out.interpretation().markOutOfDate();
     return true;
 }
 

@@ -5,7 +5,7 @@
 
 #include "calc/BirthData.h"
 #include "calc/Ephemeris.h"
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

@@ -14,6 +14,7 @@ void StartupSettings::readFrom(const IniFile& ini) {
     monospaceFace = ini.value(kSection, kMonospaceKey, monospaceFace);
     sansFace = ini.value(kSection, kSansKey, sansFace);
     degreesMinutes = ini.value(kSection, kDegreesMinutesKey, "0") == "1";
+    showCollection = ini.value(kSection, kCollectionKey, "0") == "1";
 }
 
 void StartupSettings::writeTo(IniFile& ini) const {
@@ -21,8 +22,10 @@ void StartupSettings::writeTo(IniFile& ini) const {
     ini.setValue(kSection, kMonospaceKey, monospaceFace);
     ini.setValue(kSection, kSansKey, sansFace);
     // The key appears once the user chose the minutes, so a file never changed stays as it was.
-    if (degreesMinutes || ini.value(kSection, kDegreesMinutesKey))
-        ini.setValue(kSection, kDegreesMinutesKey, degreesMinutes ? "1" : "0");
+    for (const auto& [key, on] : {std::pair{kDegreesMinutesKey, degreesMinutes},
+                                  std::pair{kCollectionKey, showCollection}}) {
+        if (on || ini.value(kSection, key)) ini.setValue(kSection, key, on ? "1" : "0");
+    }
 }
 
 StartupSettings StartupSettings::load() {

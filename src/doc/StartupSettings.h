@@ -7,8 +7,8 @@ namespace orvanta {
 
 class IniFile;
 
-// The face names the drawings use and how they write positions, kept in section "Last" of
-// "ORVANTA.INI": read at start, written back at exit.
+// The face names the drawings use, how they write positions and what shows at start-up, kept
+// in section "Last" of "ORVANTA.INI": read at start, written back at exit.
 struct StartupSettings {
     static constexpr const char* kIniFileName = "ORVANTA.INI";
     static constexpr const char* kSection = "Last";
@@ -16,12 +16,16 @@ struct StartupSettings {
     static constexpr const char* kMonospaceKey = "f_CourierNewCyr";
     static constexpr const char* kSansKey = "f_MSSansSerif";
     static constexpr const char* kDegreesMinutesKey = "DegreesMinutes";
+    static constexpr const char* kCollectionKey = "ShowCollection";
 
     std::string serifFace = "Times New Roman Cyr";
     std::string monospaceFace = "Courier New Cyr";
     std::string sansFace = "MS Sans Serif";
     // Positions in degrees and minutes instead of decimal degrees ("Вид → Градусы и минуты").
     bool degreesMinutes = false;
+    // The collection ("Картотека") shown at start-up; off, a plain start shows the main frame
+    // alone.
+    bool showCollection = false;
 
     // "ORVANTA.INI" in the application folder.
     static std::filesystem::path iniPath();

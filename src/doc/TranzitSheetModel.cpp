@@ -6,12 +6,12 @@ namespace orvanta {
 
 TranzitSheetModel::TranzitSheetModel(CZodiacDoc& doc)
     : transitPlanets(doc, PlanetPageModel::Kind::TransitPlanets),
-      aspects(doc, doc.transitAspects(), SettingsFile::kTransitAspects,
+      aspects(doc, doc.eventChart().aspects(), SettingsFile::kTransitAspects,
               CZodiacDoc::kHintEventChart),
       radixPlanets(doc, PlanetPageModel::Kind::RadixObjects),
       doc_(doc) {
     // The pages open on the lists as the current settings switch them.
-    doc_.MarkTransitSituations();
+    doc_.eventChart().mark(doc_.natal().chart);
 }
 
 // OK builds the event chart again for the settings as they now are, and marks the situations

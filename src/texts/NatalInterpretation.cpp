@@ -113,9 +113,9 @@ class Writer {
         for (auto [name, file] : {std::pair{TextLibrary::kShortTraits, &short_},
                                   std::pair{TextLibrary::kPlanetTraits, &traits_},
                                   std::pair{TextLibrary::kAspects, &aspectTexts_}}) {
-            *file = library_.loadKeyedFile(name);
-            if (!*file) {
-                failure_ = TextLibrary::missingMessage(name) + ". Текст интерпретации не построен.";
+            const auto loaded = library_.loadKeyedFile(name, *file);
+            if (!loaded) {
+                failure_ = loaded.messages.front() + ". Текст интерпретации не построен.";
                 return false;
             }
         }

@@ -6,10 +6,11 @@ LoadResult ReadingTexts::load(const TextLibrary& library) {
     std::vector<KeyedTextFile> files;
     for (auto name : {TextLibrary::kFullReading, TextLibrary::kFullReadingPlanets,
                       TextLibrary::kFullReadingAspects}) {
-        auto file = library.loadKeyedFile(name);
-        if (!file) {
-            return LoadResult::failed(LoadStatus::Missing, TextLibrary::missingMessage(name) +
-                                                               ". Подробный разбор не построен.");
+        std::optional<KeyedTextFile> file;
+        const auto loaded = library.loadKeyedFile(name, file);
+        if (!loaded) {
+            return LoadResult::failed(loaded.status,
+                                      loaded.messages.front() + ". Подробный разбор не построен.");
         }
         files.push_back(std::move(*file));
     }

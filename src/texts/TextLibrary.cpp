@@ -41,10 +41,12 @@ LoadResult TextLibrary::appendWholeFile(std::string_view name, std::string& text
     return {};
 }
 
-std::optional<KeyedTextFile> TextLibrary::loadKeyedFile(std::string_view name) const {
+LoadResult TextLibrary::loadKeyedFile(std::string_view name,
+                                      std::optional<KeyedTextFile>& file) const {
     const auto bytes = readBytes(name);
-    if (!bytes) return std::nullopt;
-    return KeyedTextFile(*bytes);
+    if (!bytes) return LoadResult::failed(LoadStatus::Missing, missingMessage(name));
+    file.emplace(*bytes);
+    return {};
 }
 
 }  // namespace orvanta

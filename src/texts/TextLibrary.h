@@ -60,8 +60,9 @@ class TextLibrary {
     // "Не найден файл 'cup.txt'": what the user is told of a library file that cannot be read.
     static std::string missingMessage(std::string_view name);
 
-    // Empty when the file cannot be read; the caller decides how to tell the user.
-    std::optional<KeyedTextFile> loadKeyedFile(std::string_view name) const;
+    // Loads a keyed file into file. A file that cannot be read leaves file as it was and
+    // answers with its missingMessage; the caller decides how to tell the user.
+    LoadResult loadKeyedFile(std::string_view name, std::optional<KeyedTextFile>& file) const;
 
   private:
     std::optional<std::string> readBytes(std::string_view name) const;

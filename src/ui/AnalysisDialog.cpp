@@ -319,15 +319,17 @@ void AnalysisDialog::showSelection(bool withInterpretation) {
     panel_->showSituation(situation);
     if (withInterpretation && situation != nullptr) {
         const SituationKind kind = AnalysisSession::kindOf(session_.selection());
-        const auto labels = TransitPhrase::labelsOf(*situation, doc_.transitBodies(),
-                                                    doc_.transitAspects(), doc_.natal().chart);
+        const auto labels =
+            TransitPhrase::labelsOf(*situation, doc_.eventChart().bodies(),
+                                    doc_.eventChart().aspects(), doc_.natal().chart);
         interpretation_->setPlainText(
             fromUtf8(TransitPhrase::build(kind, *situation, labels)).replace("\r\n", "\n"));
         QPalette palette = swatch_->palette();
         palette.setColor(
             QPalette::Window,
-            windowsColour(
-                doc_.transitAspects()[static_cast<std::size_t>(situation->aspectIndex)].colour));
+            windowsColour(doc_.eventChart()
+                              .aspects()[static_cast<std::size_t>(situation->aspectIndex)]
+                              .colour));
         swatch_->setPalette(palette);
         colourCaption_->setText(fromUtf8(std::string(TransitPhrase::colourCaption(kind))));
     }
@@ -398,7 +400,7 @@ void AnalysisDialog::run(CZodiacDoc& doc, QWidget* parent, const std::function<v
     } restore{previous};
 
     doc.ensureEventChart();
-    doc.MarkTransitSituations();
+    doc.eventChart().mark(doc.natal().chart);
     Notebook notebook;
     try {
         notebook = Notebook::parse(doc.natal().notebook);
@@ -407,7 +409,7 @@ void AnalysisDialog::run(CZodiacDoc& doc, QWidget* parent, const std::function<v
         return;
     }
     if (!doc.exportNotebook()) return;
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.builtFor.value_or(state.date));
     AnalysisDialog dialog(doc, day, std::move(notebook),
                           doc.dataFile(CZodiacDoc::kNotebookFileName), parent);

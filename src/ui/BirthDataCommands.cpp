@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 #include "ui/AppContext.h"
 #include "ui/BirthDataDialog.h"
 #include "ui/OpenChart.h"

@@ -81,7 +81,7 @@ void CBornChildFrame::addMenus(const Menus& menus) {
     menu->addAction(commands.action(Command::ZoomOut));
     menu->addAction(commands.action(Command::ShowPatterns));
     menu->addSeparator();
-    for (Command key : {Command::Synastry, Command::Composite, Command::Davison})
+    for (Command key : {Command::Synastry, Command::Composite, Command::Davison, Command::Forecast})
         menu->addAction(commands.action(key));
     menu->addSeparator();
     for (Command key :
@@ -104,8 +104,8 @@ bool CBornChildFrame::savePicture(const std::filesystem::path& file, std::string
     const auto kind = pictureView() == PictureExportChoice::View::Table ? ChartImage::Kind::Table
                                                                         : ChartImage::Kind::Wheel;
     const DrawingArea& area = chart_->drawingArea();
-    return ChartImage::save(kind, chart_->doc(), resources_, QSize(area.width(), area.height()),
-                            file, &reason);
+    return ChartImage::save(kind, chart_->doc().natal(), resources_,
+                            QSize(area.width(), area.height()), file, &reason);
 }
 
 void CBornChildFrame::buildInfoBar() {

@@ -20,6 +20,7 @@
 #include "ui/ChartWindow.h"
 #include "ui/CollectionWindow.h"
 #include "ui/EventWindowCommands.h"
+#include "ui/ForecastCommands.h"
 #include "ui/HelpWindow.h"
 #include "ui/NoticeDialog.h"
 #include "ui/SettingsCommands.h"
@@ -64,6 +65,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     eventCommands_->handle(*commands_, [this] { updateCommandStates(); });
     twoCharts_ = new TwoChartCommands(context_, *windows_, *charts_, this);
     twoCharts_->handle(*commands_);
+    forecasts_ = new ForecastCommands(*windows_, *charts_, this);
+    forecasts_->handle(*commands_);
     createRecentFileActions();
     createToolBar();
     statusPanes_ = new StatusPanes(*statusBar());
@@ -106,11 +109,7 @@ void CMainFrame::handleFileCommands() {
     commands_->handle(Command::SaveAs, ownOr(saveOwn, onActive(&ChartLifecycle::saveChartAs)),
                       haveChart);
     commands_->handle(Command::Exit, [this] { close(); });
-    commands_->handle(Command::Collection, [this] {
-        collection().show();
-        collection().raise();
-        collection().activateWindow();
-    });
+    commands_->handle(Command::Collection, [this] { showCollection(); });
     commands_->handle(Command::ImportAaf, [this] { collection().importAaf(); });
     commands_->handle(Command::ExportAaf, [this] { collection().exportAaf(); });
     commands_->handle(Command::About, [this] { showAbout(); });
@@ -418,10 +417,16 @@ void CMainFrame::togglePatterns() {
     updateCommandStates();
 }
 
+void CMainFrame::showCollection() {
+    collection().show();
+    collection().raise();
+    collection().activateWindow();
+}
+
 CollectionWindow& CMainFrame::collection() {
     if (!collection_) {
-        collection_ =
-            new CollectionWindow([this](const QString& path) { charts_->openChart(path); }, this);
+        collection_ = new CollectionWindow(
+            [this](const QString& path) { charts_->openChart(path); }, context_, this);
     }
     return *collection_;
 }

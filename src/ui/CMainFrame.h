@@ -20,6 +20,7 @@ namespace orvanta {
 class ChartWindow;
 class CollectionWindow;
 class EventWindowCommands;
+class ForecastCommands;
 class TextEditCommands;
 class TwoChartCommands;
 
@@ -38,6 +39,7 @@ class CMainFrame : public QMainWindow {
     ChartWindows& windows() { return *windows_; }
     CommandTable& commands() { return *commands_; }
     TwoChartCommands& twoCharts() { return *twoCharts_; }
+    ForecastCommands& forecasts() { return *forecasts_; }
 
     // File commands.
     void newChart() { charts_->newChart(); }
@@ -45,6 +47,8 @@ class CMainFrame : public QMainWindow {
     bool saveChart(OpenChart& chart) { return charts_->saveChart(chart); }
     bool closeChart(OpenChart& chart) { return charts_->closeChart(chart); }
     void newWindow() { windows_->newWindow(); }
+    // "Картотека", over the frame.
+    void showCollection();
 
     OpenChart* activeChart() const;
     TextEditCommands* textEditCommands() const { return textEdit_; }
@@ -110,6 +114,7 @@ class CMainFrame : public QMainWindow {
     StatusPanes* statusPanes_ = nullptr;
     TextEditCommands* textEdit_ = nullptr;
     TwoChartCommands* twoCharts_ = nullptr;
+    ForecastCommands* forecasts_ = nullptr;
     QString menuKind_;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> windowListActions_;

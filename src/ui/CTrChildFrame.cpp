@@ -56,7 +56,7 @@ CTrChildFrame* CTrChildFrame::make(std::shared_ptr<OpenChart> chart,
 }
 
 bool CTrChildFrame::mayOpenFirst(OpenChart& chart, const WindowServices& services) {
-    return chart.doc().eventChart().computed ||
+    return chart.doc().eventChart().state().computed ||
            EventChartCommands::confirmFirstDate(chart, services.context, services.dialogParent);
 }
 
@@ -77,7 +77,7 @@ bool CTrChildFrame::print(QPrinter& printer, QWidget* dialogParent) {
     chart_->doc().ensureEventChart();
     QPainter painter;
     if (!PrintCommands::begin(painter, printer, dialogParent)) return false;
-    DialImage::paintPrinterPage(painter, chart_->doc(),
+    DialImage::paintPrinterPage(painter, chart_->doc().eventChart(),
                                 QString::fromStdString(resources_.serifFace));
     painter.end();
     return true;
@@ -85,7 +85,7 @@ bool CTrChildFrame::print(QPrinter& printer, QWidget* dialogParent) {
 
 bool CTrChildFrame::savePicture(const std::filesystem::path& file, std::string& reason) {
     chart_->doc().ensureEventChart();
-    return DialImage::save(chart_->doc(), QString::fromStdString(resources_.serifFace),
+    return DialImage::save(chart_->doc().eventChart(), QString::fromStdString(resources_.serifFace),
                            view_->size(), file, &reason);
 }
 
@@ -132,7 +132,7 @@ void CTrChildFrame::buildBar() {
 
 void CTrChildFrame::refreshBar() {
     const CZodiacDoc& doc = chart_->doc();
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     nameField_->setText(QString::fromStdString(ChartBarTexts::name(doc.natal())));
     nameField_->setCursorPosition(0);
     dateField_->setText(QString::fromStdString(EventBarTexts::date(state.date)));

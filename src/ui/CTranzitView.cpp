@@ -43,7 +43,8 @@ void CTranzitView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     const int margin = DialLayout::screenMargin(width(), height());
     painter.translate(margin, margin);
-    DialImage::paint(painter, chart_.doc(), QString::fromStdString(resources_.serifFace),
+    DialImage::paint(painter, chart_.doc().eventChart(),
+                     QString::fromStdString(resources_.serifFace),
                      size() - QSize(2 * margin, 2 * margin));
 }
 
@@ -52,7 +53,7 @@ void CTranzitView::paintEvent(QPaintEvent*) {
 std::optional<DialLayout::Hit> CTranzitView::hitAt(QPoint point) {
     CZodiacDoc& doc = chart_.doc();
     doc.ensureEventChart();
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     const int margin = DialLayout::screenMargin(width(), height());
     const DialLayout layout =
@@ -64,10 +65,10 @@ QString CTranzitView::situationTextAt(QPoint point) {
     const auto hit = hitAt(point);
     if (!hit) return {};
     const CZodiacDoc& doc = chart_.doc();
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     return QString::fromStdString(DialHitText::describe(
-        *hit, day, {doc.transitBodies(), doc.transitAspects(), doc.natal().chart}));
+        *hit, day, {doc.eventChart().bodies(), doc.eventChart().aspects(), doc.natal().chart}));
 }
 
 bool CTranzitView::event(QEvent* event) {

@@ -125,7 +125,7 @@ void CalendarChildFrame::openEventDay(int row) {
     if (list == nullptr || row < 0 || row >= static_cast<int>(list->rowCount())) return;
     const auto local = list->localMoment(static_cast<std::size_t>(row));
     CZodiacDoc& doc = chart_->doc();
-    EventChartSettings settings = doc.eventChart().settings();
+    EventChartSettings settings = doc.eventChart().state().settings();
     settings.date = {local.day, local.month, local.year};
     doc.applyEventChartSettings(settings);
     doc.ensureEventChart();

@@ -25,6 +25,9 @@
 #include "doc/AafImport.h"
 #include "doc/AafWriter.h"
 #include "doc/MapFile.h"
+#include "ui/AppContext.h"
+#include "ui/CollectionFolderPanel.h"
+#include "ui/NaturalTextOrder.h"
 
 namespace orvanta {
 namespace {
@@ -33,14 +36,14 @@ constexpr int kPathRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
 enum Column { kName, kDate, kPlace, kHouses, kFolder, kColumns };
 
-// Sorts by the key it carries (the date as a number), else by its text.
+// Sorts by the key it carries (the date as a number), else by its text in natural order.
 class SortedItem : public QTableWidgetItem {
   public:
     using QTableWidgetItem::QTableWidgetItem;
     bool operator<(const QTableWidgetItem& other) const override {
         const QVariant mine = data(kSortRole);
         if (mine.isValid()) return mine.toLongLong() < other.data(kSortRole).toLongLong();
-        return text().localeAwareCompare(other.text()) < 0;
+        return NaturalTextOrder::less(text(), other.text());
     }
 };
 
@@ -59,21 +62,24 @@ QString dateText(const ChartListing& c) {
 
 }  // namespace
 
-CollectionWindow::CollectionWindow(OpenChart open, QWidget* parent)
+CollectionWindow::CollectionWindow(OpenChart open, AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window),
       open_(std::move(open)),
-      collection_(AppFolder::userFolder() / ChartCollection::kIndexFileName),
-      folders_{defaultFolder()} {
+      collection_(AppFolder::userFolder() / ChartCollection::kIndexFileName) {
     setWindowTitle("Картотека");
-    resize(760, 480);
+    resize(760, 560);
     filter_ = new QLineEdit(this);
     filter_->setPlaceholderText("Имя, место или год");
     filter_->setClearButtonEnabled(true);
     buildTable();
+    folders_ = new CollectionFolderPanel(defaultFolder(), context.iniFile,
+                                         context.settings.showCollection, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filter_);
     layout->addWidget(table_);
+    layout->addWidget(folders_);
     connect(filter_, &QLineEdit::textChanged, this, [this] { showListings(); });
+    connect(folders_, &CollectionFolderPanel::foldersChanged, this, &CollectionWindow::refresh);
     // A save writes a temporary file and renames it: one listing after the burst.
     changed_.setSingleShot(true);
     changed_.setInterval(300);
@@ -99,6 +105,8 @@ void CollectionWindow::buildTable() {
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setWordWrap(false);
+    // Folders under one home differ at their end, and names in their numbers.
+    table_->setTextElideMode(Qt::ElideMiddle);
     table_->horizontalHeader()->setStretchLastSection(true);
     for (const auto [column, width] : {std::pair{kName, 200}, {kDate, 130}, {kPlace, 170}})
         table_->setColumnWidth(column, width);
@@ -112,20 +120,31 @@ void CollectionWindow::buildTable() {
 }
 
 void CollectionWindow::refresh() {
-    std::vector<std::filesystem::path> folders;
-    for (const QString& folder : folders_) folders.emplace_back(folder.toStdString());
-    collection_.refresh(folders);
+    collection_.refresh(folders_->folders().roots());
+    folders_->showFolders();
     watchFolders();
     showListings();
 }
 
 void CollectionWindow::watchFolders() {
-    QStringList folders = folders_;
+    QStringList folders;
+    for (auto folder : folders_->folders().roots()) {
+        // A folder renamed or unmounted is seen in the folder that holds it (inotify tells the
+        // folder itself only of its deletion); a folder that is gone is watched for there too.
+        std::error_code error;
+        if (std::filesystem::is_directory(folder, error))
+            folders << QString::fromStdString(folder.string());
+        do {
+            folder = folder.parent_path();
+        } while (!std::filesystem::is_directory(folder, error) && folder.has_relative_path());
+        folders << QString::fromStdString(folder.string());
+    }
     for (const auto& listing : collection_.listings()) {
         const QString folder = QFileInfo(qtext(listing.path)).absolutePath();
         if (!folders.contains(folder)) folders << folder;
     }
     if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    folders.removeDuplicates();
     watcher_.addPaths(folders);
 }
 
@@ -142,6 +161,7 @@ void CollectionWindow::showListings() {
         date->setData(kSortRole,
                       ((c.year * 100LL + c.month) * 100 + c.day) * 10000 + c.hour * 100 + c.minute);
         auto* place = new SortedItem(damaged ? qtext(c.damage) : qtext(c.place));
+        name->setToolTip(qtext(c.path));  // the file's own name, which the list does not show
         if (damaged) {
             name->setToolTip(qtext(c.damage));
             place->setToolTip(qtext(c.damage));

@@ -13,15 +13,21 @@ class QTableWidget;
 
 namespace orvanta {
 
+struct AppContext;
+class CollectionFolderPanel;
+
 // "Картотека": every chart of the user's chart folders in a table that narrows as the filter
 // text is typed. What it lists and how it filters is ChartCollection's; the window shows it,
-// opens, renames, duplicates and deletes files, and lists again when a folder changes.
+// opens, renames, duplicates and deletes files, and lists again when a folder changes or the
+// user adds or removes one.
 class CollectionWindow : public QWidget {
     Q_OBJECT
   public:
     using OpenChart = std::function<void(const QString& path)>;
 
-    CollectionWindow(OpenChart open, QWidget* parent = nullptr);
+    // The added folders are kept in the context's settings file; the start-up check box sets
+    // its start-up settings.
+    CollectionWindow(OpenChart open, AppContext& context, QWidget* parent = nullptr);
 
     // The default chart folder under the user's documents, created when missing.
     static QString defaultFolder();
@@ -45,7 +51,7 @@ class CollectionWindow : public QWidget {
 
     OpenChart open_;
     ChartCollection collection_;
-    QStringList folders_;
+    CollectionFolderPanel* folders_ = nullptr;
     QLineEdit* filter_ = nullptr;
     QTableWidget* table_ = nullptr;
     QFileSystemWatcher watcher_;

@@ -61,6 +61,9 @@ enum class Command {
     BirthMoment,
     Help,
     DegreesMinutes,
+    Forecast,
+    ForecastStepBack,
+    ForecastStepForward,
     Count  // the number of commands; stays last
 };
 

@@ -19,14 +19,14 @@ DialLegendView::DialLegendView(OpenChart& chart, QWidget* parent) : QWidget(pare
 void DialLegendView::paintEvent(QPaintEvent*) {
     CZodiacDoc& doc = chart_.doc();
     doc.ensureEventChart();
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     QPainter painter(this);
     painter.setPen(Qt::black);
     const int line = fontMetrics().height() + 2;
     const int swatch = line - 6;
     int y = 6;
-    for (const DialLegend::Row& row : DialLegend::rows(doc.transitAspects(), day)) {
+    for (const DialLegend::Row& row : DialLegend::rows(doc.eventChart().aspects(), day)) {
         int x = 6;
         if (row.swatch) {
             const QColor colour(static_cast<int>(row.colour & 0xFF),

@@ -16,7 +16,7 @@ namespace {
 // so had the event chart built again).
 std::optional<bool> runDateSelection(OpenChart& chart, AppContext& context, QWidget* parent) {
     CZodiacDoc& doc = chart.doc();
-    auto& state = doc.eventChart();
+    auto& state = doc.eventChart().state();
     doc.setTimeChanges(&context.timeChanges);
     EventDateDialog dialog(state.settings(), state.calendarMonth, state.calendarYear,
                            context.timeChanges, DataFile::named(TimeChangeBase::kFileName),

@@ -6,7 +6,7 @@
 namespace orvanta {
 
 bool InterpretationSource::isOutOfDate() const {
-    return chart_.doc().isTextOutOfDate();
+    return chart_.doc().interpretation().isOutOfDate();
 }
 
 void InterpretationSource::refresh() {
@@ -14,7 +14,7 @@ void InterpretationSource::refresh() {
 }
 
 const std::string& InterpretationSource::text() const {
-    return chart_.doc().interpretation();
+    return chart_.doc().interpretation().text();
 }
 
 std::string InterpretationSource::fileText(const std::string& text, bool edited) const {

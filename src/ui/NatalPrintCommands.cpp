@@ -21,7 +21,7 @@ bool NatalPrintCommands::paint(CBornChildFrame& frame, QPrinter& printer, QWidge
         return false;
     }
     const bool drawn =
-        NatalPagePainter::paint(kindOf(frame), painter, frame.chart().doc(), resources_);
+        NatalPagePainter::paint(kindOf(frame), painter, frame.chart().doc().natal(), resources_);
     painter.end();
     if (!drawn) {
         QMessageBox::warning(parent, "Печать",

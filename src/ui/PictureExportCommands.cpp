@@ -34,7 +34,7 @@ QString PictureExportCommands::proposedName(ChartWindow& window) const {
     const CZodiacDoc& doc = window.chart().doc();
     return QString::fromStdString(
         PictureExportChoice::defaultName(doc.path().string(), doc.natal().birth.name, *view,
-                                         doc.eventChart().settings().date, lastFormat_));
+                                         doc.eventChart().state().settings().date, lastFormat_));
 }
 
 bool PictureExportCommands::exportTo(ChartWindow& window, const QString& path, QString* error) {

@@ -91,6 +91,8 @@ CMainFrame* StartUp::showMainFrame(AppContext& context, const Options& options) 
     }
     frame->showMaximized();
     for (const QString& file : options.files) frame->openChart(file);
+    // After the charts named on the command line, so that it stands over them.
+    if (context.settings.showCollection) frame->showCollection();
     if (options.splash) {
         auto* splash = new SplashWindow(splashPicture());
         splash->showCentred();

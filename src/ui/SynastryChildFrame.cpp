@@ -60,6 +60,7 @@ SynastryChildFrame* SynastryChildFrame::make(std::shared_ptr<OpenChart> owner,
 void SynastryChildFrame::addMenus(const Menus& menus) {
     QMenu* menu = menus.bar.addMenu("&Вид");
     menu->addAction(menus.commands.action(Command::SwapCharts));
+    menu->addActions(viewActions_);
     menu->addSeparator();
     menu->addAction(menus.commands.action(Command::NatalWindow));
 }

@@ -45,6 +45,8 @@ class SynastryChildFrame : public QWidget, public ChartWindow {
     TwoChartView* wheelView() const { return wheel_; }
     TwoChartView* tableView() const { return table_; }
     QToolBar* toolBar() const { return toolBar_; }
+    // Commands of the source's own (the step of progressions) for the menu "Вид".
+    void addViewActions(const QList<QAction*>& actions) { viewActions_ += actions; }
 
     // Paints one printed page (0 the bi-wheel, 1 the table) scaled to fit the page's size in
     // device pixels.
@@ -61,6 +63,7 @@ class SynastryChildFrame : public QWidget, public ChartWindow {
     QSplitter* splitter_ = nullptr;
     TwoChartView* wheel_ = nullptr;
     TwoChartView* table_ = nullptr;
+    QList<QAction*> viewActions_;
 };
 
 }  // namespace orvanta

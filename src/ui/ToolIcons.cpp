@@ -62,6 +62,14 @@ void drawFrameKind(QPainter& p, ToolIcons::Kind kind) {
             p.drawRect(QRectF(1.5, 2.5, 10, 11));
             sheet(p, {6.5, 5.5, 8, 8});
             break;
+        case ToolIcons::Kind::Collection:  // index cards standing in a drawer with a label
+            sheet(p, {2.5, 1.5, 9, 8});
+            sheet(p, {4.5, 3.5, 9, 8});
+            p.setBrush(QColor(190, 140, 80));
+            p.drawRect(QRectF(1.5, 7.5, 13, 6));
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(6, 9.5, 4, 2));
+            break;
         case ToolIcons::Kind::About:
             p.setBrush(kAccent);
             p.drawEllipse(QRectF(1.5, 1.5, 13, 12));

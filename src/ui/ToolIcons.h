@@ -24,6 +24,7 @@ class ToolIcons {
         ZoomOut,
         ZoomIn,
         Calendar,
+        Collection,
     };
     static QIcon icon(Kind kind);
 };

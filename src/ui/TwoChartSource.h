@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "doc/NatalChart.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

@@ -165,7 +165,9 @@ TEST(CalendarCommand, IcsLinesFoldAtSeventyFiveOctetsWithoutCuttingACharacter) {
         const std::string physical = folded.substr(start, end - start);
         EXPECT_LE(physical.size(), 75u);
         const std::string content = start == 0 ? physical : physical.substr(1);
-        if (start != 0) EXPECT_EQ(physical[0], ' ');
+        if (start != 0) {
+            EXPECT_EQ(physical[0], ' ');
+        }
         EXPECT_NE(static_cast<unsigned char>(content[0]) & 0xC0, 0x80);
         unfolded += content;
         start = end + 2;

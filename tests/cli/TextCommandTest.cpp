@@ -42,9 +42,9 @@ TEST_F(TextCommandTest, FileHoldsTheDocumentsBytesAndTheTerminalGetsUtf8WithLf) 
     CZodiacDoc doc;
     ASSERT_TRUE(doc.open(ORVANTA_SAMPLE_MAP).loaded());
     ASSERT_TRUE(doc.refreshInterpretation());
-    ASSERT_TRUE(doc.isInterpretationComplete());
+    ASSERT_TRUE(doc.interpretation().isComplete());
     const std::string bytes = readWholeFile(out);
-    EXPECT_EQ(bytes, Windows1251::fromUtf8(doc.interpretation()));
+    EXPECT_EQ(bytes, Windows1251::fromUtf8(doc.interpretation().text()));
     EXPECT_NE(bytes.find("\r\r\n"), std::string::npos);  // the traits entries keep their CR
 
     const auto printed = runCli("text " + std::string(ORVANTA_SAMPLE_MAP));

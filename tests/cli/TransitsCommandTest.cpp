@@ -38,7 +38,7 @@ TEST(TransitsCommand, JsonListsAreTheDocumentsListsAndTheDayListsTheirShownRecor
     CZodiacDoc doc;
     std::ostringstream err;
     ASSERT_TRUE(cli::TransitsCommand::build(ORVANTA_SAMPLE_MAP, settings, doc, "transits", err));
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const double dayStart = Calendar::hoursSinceBase({15, 6, 2024}, 0.0);
     EXPECT_EQ(json["day_start"].toDouble(), dayStart);
 

@@ -15,10 +15,10 @@ namespace {
 CZodiacDoc handChart() {
     CZodiacDoc doc;
     for (int n = 1; n <= Bodies::kLastCusp; ++n) doc.natal().chart[n].setLongitude(10.0 * n);
-    doc.transitBodies().style[Bodies::Mars].transitUse = 0;
-    doc.transitBodies().style[10].transitUse = 0;
+    doc.eventChart().bodies().style[Bodies::Mars].transitUse = 0;
+    doc.eventChart().bodies().style[10].transitUse = 0;
     doc.natal().chart.style[21].radixUse = 0;
-    TransitAspectTable& aspects = doc.transitAspects();
+    TransitAspectTable& aspects = doc.eventChart().aspects();
     for (AspectSetting& aspect : aspects) aspect.orb = 0.0;  // unused rows
     aspects[0] = {.angle = 0.0, .orb = 8.0, .included = 1};
     aspects[1] = {.angle = 60.0, .orb = 4.0, .included = 0};

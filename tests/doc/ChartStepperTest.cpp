@@ -252,7 +252,7 @@ TEST(ChartStepper, AStepComputesTheChartAgainAndMarksTheTextOutOfDate) {
     EXPECT_GT(moved, 10.0);
     EXPECT_LT(moved, 16.0);
     EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(doc.isTextOutOfDate());
+    EXPECT_TRUE(doc.interpretation().isOutOfDate());
     EXPECT_EQ(hints, std::vector<int>{CZodiacDoc::kHintNatal | CZodiacDoc::kHintEventChart});
 }
 

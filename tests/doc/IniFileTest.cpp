@@ -87,7 +87,7 @@ TEST_F(IniFileTest, FontNamesHaveDefaultsAndGoBackAtExit) {
     EXPECT_EQ(StartupSettings::load().sansFace, "Tahoma");
 }
 
-TEST_F(IniFileTest, DegreesAndMinutesAreWrittenOnlyOnceChosen) {
+TEST_F(IniFileTest, DegreesAndMinutesAndTheCollectionAreWrittenOnlyOnceChosen) {
     AppFolder::setOverride(folder_);
     const std::string faces =
         "[Last]\r\nf_TimesNewRomanCyr=Times New Roman Cyr\r\nf_CourierNewCyr=Courier New Cyr\r\n"
@@ -101,6 +101,16 @@ TEST_F(IniFileTest, DegreesAndMinutesAreWrittenOnlyOnceChosen) {
     ASSERT_TRUE(settings.store());
     EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"), faces + "DegreesMinutes=1\r\n");
     EXPECT_TRUE(StartupSettings::load().degreesMinutes);
+
+    // The collection at start-up likewise: off by default, kept once turned on, and off again.
+    EXPECT_FALSE(settings.showCollection);
+    settings.showCollection = true;
+    ASSERT_TRUE(settings.store());
+    EXPECT_TRUE(StartupSettings::load().showCollection);
+    settings.showCollection = false;
+    ASSERT_TRUE(settings.store());
+    EXPECT_EQ(fileText(folder_ / "ORVANTA.INI"),
+              faces + "DegreesMinutes=1\r\nShowCollection=0\r\n");
 }
 
 }  // namespace

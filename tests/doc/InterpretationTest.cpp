@@ -29,11 +29,11 @@ bool endsWith(const std::string& text, const std::string& end) {
 TEST(Interpretation, DeliveredLibraryWritesTheWholeTextOfTheSampleChart) {
     CZodiacDoc doc;
     ASSERT_TRUE(doc.open(ORVANTA_SAMPLE_MAP).loaded());
-    ASSERT_TRUE(doc.isTextOutOfDate());
+    ASSERT_TRUE(doc.interpretation().isOutOfDate());
     ASSERT_TRUE(doc.refreshInterpretation());
-    EXPECT_FALSE(doc.isTextOutOfDate());
-    EXPECT_TRUE(doc.isInterpretationComplete());
-    const std::string text = doc.interpretation();
+    EXPECT_FALSE(doc.interpretation().isOutOfDate());
+    EXPECT_TRUE(doc.interpretation().isComplete());
+    const std::string text = doc.interpretation().text();
 
     EXPECT_TRUE(startsWith(text, deliveredText("cup.txt") + "\r\n\r\n\r\nИмя: "));
     EXPECT_TRUE(endsWith(text, "*  *  *  *  *\r\n\r\n\r\n" + deliveredText("END.txt")));
@@ -56,9 +56,9 @@ TEST(Interpretation, DeliveredLibraryWritesTheWholeTextOfTheSampleChart) {
 
     // Written once; only a change that marks it out of date writes it again.
     EXPECT_FALSE(doc.refreshInterpretation());
-    EXPECT_EQ(doc.interpretation(), text);
+    EXPECT_EQ(doc.interpretation().text(), text);
     ASSERT_TRUE(doc.open(ORVANTA_SAMPLE_MAP).loaded());
-    EXPECT_TRUE(doc.isTextOutOfDate());
+    EXPECT_TRUE(doc.interpretation().isOutOfDate());
 }
 
 }  // namespace

@@ -104,15 +104,16 @@ void appendRecord(ByteLayout& out, const AspectSetting& a) {
 TEST(AspectPageModel, RememberWritesEighteenRecordsThatRestoreGivesBackUnchanged) {
     ScratchFolder folder;
     CZodiacDoc doc(folder.path());
-    fillAspects(doc.transitAspects());
+    fillAspects(doc.eventChart().aspects());
     int hints = 0;
     doc.subscribe([&](int hint) { hints |= hint; });
-    AspectPageModel page(doc, doc.transitAspects(), "default.ta", CZodiacDoc::kHintEventChart);
+    AspectPageModel page(doc, doc.eventChart().aspects(), "default.ta",
+                         CZodiacDoc::kHintEventChart);
     auto texts = page.texts();
     texts[11] = {true, "150", "3"};
     ASSERT_FALSE(page.remember(texts));
     EXPECT_EQ(hints, CZodiacDoc::kHintEventChart);
-    EXPECT_EQ(doc.transitAspects()[11].angle, 150.0);
+    EXPECT_EQ(doc.eventChart().aspects()[11].angle, 150.0);
 
     ByteLayout expected;
     for (int i = 0; i < kAspectCount; ++i) {
@@ -130,7 +131,7 @@ TEST(AspectPageModel, RememberWritesEighteenRecordsThatRestoreGivesBackUnchanged
 
     ASSERT_TRUE(page.restore());
     ByteLayout again;
-    for (const AspectSetting& a : doc.transitAspects()) appendRecord(again, a);
+    for (const AspectSetting& a : doc.eventChart().aspects()) appendRecord(again, a);
     EXPECT_EQ(again.bytes(), expected.bytes());
     EXPECT_EQ(page.rows()[11].angle, 150.0);
 }
@@ -321,29 +322,30 @@ TEST(BornSheetModel, OkGivesThePagesToTheChartAndCancelReturnsToTheDefaultsFiles
 TEST(TranzitSheetModel, OkBuildsTheEventChartAgainAndCancelDoesNot) {
     ScratchFolder folder;
     CZodiacDoc doc(folder.path());
-    doc.eventChart().computed = true;
+    doc.eventChart().state().computed = true;
     TranzitSheetModel cancelled(doc);
     cancelled.transitPlanets.setFlag(2, false);
     cancelled.cancel({});
-    EXPECT_FALSE(doc.eventChart().builtFor.has_value());
-    EXPECT_EQ(doc.transitBodies().style[2].transitUse, 1) << "a page never shown keeps its objects";
+    EXPECT_FALSE(doc.eventChart().state().builtFor.has_value());
+    EXPECT_EQ(doc.eventChart().bodies().style[2].transitUse, 1)
+        << "a page never shown keeps its objects";
 
     // A colour changed in the table and a sheet cancelled with the aspects page shown: the
     // colour stored in "default.ta" comes back, and the event chart is not built again.
-    fillAspects(doc.transitAspects());
-    ASSERT_TRUE(AspectRecords::write(folder / "default.ta", doc.transitAspects()));
+    fillAspects(doc.eventChart().aspects());
+    ASSERT_TRUE(AspectRecords::write(folder / "default.ta", doc.eventChart().aspects()));
     TranzitSheetModel coloured(doc);
-    doc.transitAspects()[4].colour = 0x00123456;
+    doc.eventChart().aspects()[4].colour = 0x00123456;
     coloured.cancel({TranzitSheetModel::Aspects});
-    EXPECT_EQ(doc.transitAspects()[4].colour, 0x0000FFu + 4);
-    EXPECT_FALSE(doc.eventChart().builtFor.has_value());
+    EXPECT_EQ(doc.eventChart().aspects()[4].colour, 0x0000FFu + 4);
+    EXPECT_FALSE(doc.eventChart().state().builtFor.has_value());
 
     TranzitSheetModel sheet(doc);
     sheet.transitPlanets.setFlag(2, false);
     sheet.radixPlanets.setFlag(21, false);
     sheet.confirm();
-    EXPECT_TRUE(doc.eventChart().builtFor.has_value());
-    EXPECT_EQ(doc.transitBodies().style[2].transitUse, 0);
+    EXPECT_TRUE(doc.eventChart().state().builtFor.has_value());
+    EXPECT_EQ(doc.eventChart().bodies().style[2].transitUse, 0);
     EXPECT_EQ(doc.natal().chart.style[21].radixUse, 0);
 }
 

@@ -75,7 +75,7 @@ TEST(CZodiacDoc, NewChartWithoutSettingsFilesKeepsTheRecordDefaults) {
         EXPECT_EQ(o.label, "<not defined>");
         EXPECT_TRUE(o.symbol.isEmpty());
     }
-    EXPECT_EQ(doc.transitBodies().style[16].name, "Лилит");
+    EXPECT_EQ(doc.eventChart().bodies().style[16].name, "Лилит");
     EXPECT_EQ(doc.natal().orientation.direction, 0);
     EXPECT_EQ(doc.natal().orientation.fromAries, 1);
     EXPECT_EQ(doc.natal().orientation.angle, 0.0);
@@ -84,8 +84,8 @@ TEST(CZodiacDoc, NewChartWithoutSettingsFilesKeepsTheRecordDefaults) {
     EXPECT_LT(doc.natal().chart[1].longitude, 24.0);
     EXPECT_EQ(doc.natal().chart.style[17].identifier, 17);
     EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(doc.isTextOutOfDate());
-    EXPECT_EQ(doc.eventChart().date, todayByTheClock());
+    EXPECT_TRUE(doc.interpretation().isOutOfDate());
+    EXPECT_EQ(doc.eventChart().state().date, todayByTheClock());
     EXPECT_EQ(hints, std::vector<int>{CZodiacDoc::kHintNatal | CZodiacDoc::kHintEventChart});
 }
 
@@ -96,8 +96,8 @@ TEST(CZodiacDoc, NewChartTakesTheDeliveredSettings) {
     EXPECT_FALSE(doc.natal().aspects[0].symbol.isEmpty());
     EXPECT_FALSE(doc.natal().chart.style[28].symbol.isEmpty());
     EXPECT_NE(doc.natal().chart.style[1].label, "<not defined>");
-    EXPECT_NE(doc.transitBodies().style[1].label, "<not defined>");
-    EXPECT_EQ(doc.transitAspects()[0].angle, 0.0);
+    EXPECT_NE(doc.eventChart().bodies().style[1].label, "<not defined>");
+    EXPECT_EQ(doc.eventChart().aspects()[0].angle, 0.0);
     EXPECT_EQ(doc.natal().orientation.fromAscendant, 1);  // "Default.rnd": from the Ascendant
 
     // A chart without houses cannot count from the Ascendant: it counts from Aries.
@@ -143,7 +143,7 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     const auto saved = ScratchFolder::read(path);
 
     CZodiacDoc reopened(folder.path());
-    reopened.eventChart().date = {1, 1, 2000};
+    reopened.eventChart().state().date = {1, 1, 2000};
     ASSERT_TRUE(reopened.open(path).loaded());
     EXPECT_EQ(reopened.natal().chart[1].longitude, 123.0);
     EXPECT_EQ(reopened.natal().chart.style[1].label, "из карты");
@@ -151,7 +151,7 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     EXPECT_EQ(reopened.natal().birth.name, birth.name);
     EXPECT_EQ(reopened.natal().autoGreenwich, 1);
     EXPECT_EQ(reopened.natal().notebook, (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_EQ(reopened.eventChart().date, todayByTheClock());
+    EXPECT_EQ(reopened.eventChart().state().date, todayByTheClock());
     EXPECT_EQ(reopened.path(), path);
     ASSERT_TRUE(reopened.save(folder / "again.map"));
     EXPECT_EQ(ScratchFolder::read(folder / "again.map"), saved);
@@ -268,7 +268,7 @@ TEST(CZodiacDoc, ChangedBirthDataRecomputeAndRedrawEverything) {
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
     doc.setModified(false);
     EXPECT_TRUE(doc.refreshInterpretation());
-    EXPECT_FALSE(doc.isTextOutOfDate());
+    EXPECT_FALSE(doc.interpretation().isOutOfDate());
     std::vector<int> hints;
     doc.subscribe([&](int hint) { hints.push_back(hint); });
     BirthData later = moscow1961();
@@ -277,8 +277,8 @@ TEST(CZodiacDoc, ChangedBirthDataRecomputeAndRedrawEverything) {
     ASSERT_TRUE(doc.changeBirthData(later, 0, false, false));
     EXPECT_EQ(doc.natal().chart[1].sign, 7);
     EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(doc.isTextOutOfDate());
-    EXPECT_FALSE(doc.eventChart().computed);  // never built, so not built now either
+    EXPECT_TRUE(doc.interpretation().isOutOfDate());
+    EXPECT_FALSE(doc.eventChart().state().computed);  // never built, so not built now either
     EXPECT_EQ(hints, std::vector<int>{3});
 }
 
@@ -303,7 +303,7 @@ TEST(CZodiacDoc, ReturnToBirthMomentUndoesEveryStepUntilNewBirthDataAreEntered) 
               std::vector<int>({12, 4, 6}));
     EXPECT_DOUBLE_EQ(doc.natal().chart[1].longitude, sunAtBirth);
     EXPECT_TRUE(doc.isModified());
-    EXPECT_TRUE(doc.isTextOutOfDate());
+    EXPECT_TRUE(doc.interpretation().isOutOfDate());
     EXPECT_FALSE(doc.isStepped());
 
     // Birth data entered after a step are the new birth moment.

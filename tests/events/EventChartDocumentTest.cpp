@@ -5,6 +5,7 @@
 #include "calc/ChartComputation.h"
 #include "common/AppFolder.h"
 #include "doc/CZodiacDoc.h"
+#include "events/EventChart.h"
 
 namespace orvanta {
 namespace {
@@ -51,7 +52,7 @@ double longitudeAt(int body, double universalHours) {
 TEST(EventChartOfARealChart, EveryBodyStandsOnItsAspectPointAtTheMoment) {
     CZodiacDoc doc(AppFolder::path());
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
-    auto& state = doc.eventChart();
+    auto& state = doc.eventChart().state();
     state.date = {15, 6, 2024};
     state.autoGreenwich = 0;
     state.greenwichDifference = 0.0;  // moments are Universal Time
@@ -82,7 +83,7 @@ TEST(EventChartOfARealChart, BuiltOnceForADateRebuiltForAnotherAndAfterChangedBi
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
     std::vector<int> hints;
     doc.subscribe([&](int hint) { hints.push_back(hint); });
-    auto& state = doc.eventChart();
+    auto& state = doc.eventChart().state();
     state.date = {1, 3, 2000};
     EXPECT_TRUE(doc.ensureEventChart());
     EXPECT_FALSE(doc.ensureEventChart());
@@ -106,22 +107,22 @@ TEST(EventChartOfARealChart, BuiltOnceForADateRebuiltForAnotherAndAfterChangedBi
     EXPECT_NE(state.situations, before);
 
     // Switching the Sun off as a transiting body switches its records off.
-    doc.transitBodies().style[1].transitUse = 0;
-    doc.MarkTransitSituations();
+    doc.eventChart().bodies().style[1].transitUse = 0;
+    doc.eventChart().mark(doc.natal().chart);
     for (const auto& record : state.situations)
         EXPECT_EQ(record.isShown(), record.body != 1 && record.orb > 0);
 }
 
-TEST(EventChartOfARealChart, DayStepsStayWithin1860And2130) {
-    CZodiacDoc doc(AppFolder::path());
-    auto& state = doc.eventChart();
+TEST(EventChart, DayStepsStayWithin1860And2130) {
+    EventChart events;
+    auto& state = events.state();
     state.date = {31, 12, 2130};
-    doc.shiftEventChartDay(1);
+    events.shiftDay(1);
     EXPECT_EQ(state.date, (Date{31, 12, 2130}));
     state.date = {1, 1, 1860};
-    doc.shiftEventChartDay(-1);
+    events.shiftDay(-1);
     EXPECT_EQ(state.date, (Date{1, 1, 1860}));
-    doc.shiftEventChartDay(1);
+    events.shiftDay(1);
     EXPECT_EQ(state.date, (Date{2, 1, 1860}));
     EXPECT_FALSE(state.builtFor.has_value());
 }

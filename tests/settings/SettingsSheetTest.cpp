@@ -155,7 +155,7 @@ TEST_F(SettingsSheetTest, LineDialogKeepsTheWidthInRangeAndWritesOnlyOnOk) {
 
 TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChart) {
     doc_->natal().chart.housesUnavailable = 1;
-    doc_->eventChart().computed = true;
+    doc_->eventChart().state().computed = true;
     CTranzitSheet sheet(*doc_);
     EXPECT_FALSE(sheet.radixPage()->tickBox(17)->isEnabled());
     EXPECT_TRUE(sheet.radixPage()->tickBox(16)->isEnabled());
@@ -163,10 +163,11 @@ TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChar
     sheet.aspectPage()->includeBox(0)->setChecked(false);
     sheet.transitPage()->tickBox(2)->setChecked(false);
     sheet.accept();
-    EXPECT_EQ(doc_->transitAspects()[0].included, 0);
-    EXPECT_EQ(doc_->transitBodies().style[2].transitUse, 0);
-    EXPECT_TRUE(doc_->eventChart().builtFor.has_value()) << "the event chart is built again";
-    for (const TransitSituation& situation : doc_->eventChart().situations) {
+    EXPECT_EQ(doc_->eventChart().aspects()[0].included, 0);
+    EXPECT_EQ(doc_->eventChart().bodies().style[2].transitUse, 0);
+    EXPECT_TRUE(doc_->eventChart().state().builtFor.has_value())
+        << "the event chart is built again";
+    for (const TransitSituation& situation : doc_->eventChart().state().situations) {
         if (situation.aspectIndex == 0) EXPECT_LT(situation.orb, 0.0);
     }
     EXPECT_TRUE(hints_ & CZodiacDoc::kHintEventChart);

@@ -77,8 +77,7 @@ class KeyedFileCheck {
     KeyedFileCheck(std::string_view name, std::size_t cut, std::vector<std::string> keys,
                    std::vector<std::string> titles = {})
         : name_(name), cut_(cut), keys_(std::move(keys)), titles_(std::move(titles)) {
-        const auto file = TextLibrary().loadKeyedFile(name);
-        if (file) file_.emplace(*file);
+        TextLibrary().loadKeyedFile(name, file_);
         for (const auto& key : allKeys()) encoded_.push_back(*Windows1251::fromUtf8(key));
     }
 
@@ -215,8 +214,8 @@ TEST(DeliveredLibrary, PlanetTraitsHoldEveryBodyInEverySignAndSelenaWithLilith) 
 // The synthesis writes the traits heading, which ends "...которые формирует", right before the
 // entry, so the key has to stand alone on its line as the end of that heading.
 TEST(DeliveredLibrary, PlanetTraitsKeysStandAloneOnTheirLines) {
-    const auto file = TextLibrary().loadKeyedFile(TextLibrary::kPlanetTraits);
-    ASSERT_TRUE(file);
+    std::optional<KeyedTextFile> file;
+    ASSERT_TRUE(TextLibrary().loadKeyedFile(TextLibrary::kPlanetTraits, file));
     auto keys = bodyInSignKeys(true);
     keys.emplace_back(TextKeys::kSelenaAndLilith);
     for (const auto& key : keys) {

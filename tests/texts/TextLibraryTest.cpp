@@ -33,8 +33,8 @@ TEST_F(TextLibraryTest, FolderAndFileNamesIgnoreLetterCase) {
     EXPECT_TRUE(library.appendWholeFile(TextLibrary::kOpening, text).loaded());
     EXPECT_EQ(text, "Астрологический портрет\r\n");
 
-    const auto shortTraits = library.loadKeyedFile(TextLibrary::kShortTraits);
-    ASSERT_TRUE(shortTraits);
+    std::optional<KeyedTextFile> shortTraits;
+    ASSERT_TRUE(library.loadKeyedFile(TextLibrary::kShortTraits, shortTraits));
     EXPECT_EQ(shortTraits->findEntry("Луна в Раке", TextLibrary::kShortTraitsCut),
               "Луна в Раке бережёт дом");
     EXPECT_TRUE(messages_.empty());
@@ -56,7 +56,7 @@ TEST_F(TextLibraryTest, EmptyWholeFileAppendsNothingAndIsNoError) {
     EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(TextLibraryTest, MissingFilesAreReportedOnlyForWholeTexts) {
+TEST_F(TextLibraryTest, MissingFilesAnswerWithTheMessageTheCallerShows) {
     folder_.write("TXT_OR/cup.txt", "x");
     const TextLibrary library;
     std::string text = "текст";
@@ -66,7 +66,11 @@ TEST_F(TextLibraryTest, MissingFilesAreReportedOnlyForWholeTexts) {
               std::vector<std::string>{"Не найден файл 'kos_end.txt'"});
     EXPECT_EQ(text, "текст");
 
-    EXPECT_FALSE(library.loadKeyedFile(TextLibrary::kPlanetTraits));
+    std::optional<KeyedTextFile> traits;
+    const auto loaded = library.loadKeyedFile(TextLibrary::kPlanetTraits, traits);
+    EXPECT_EQ(loaded.status, LoadStatus::Missing);
+    EXPECT_EQ(loaded.messages, std::vector<std::string>{"Не найден файл 'Pl_Zz.txt'"});
+    EXPECT_FALSE(traits);
     EXPECT_TRUE(messages_.empty());  // the caller decides what to show
 }
 
@@ -74,15 +78,16 @@ TEST_F(TextLibraryTest, MissingFolderMakesEveryFileMissing) {
     std::string text;
     EXPECT_EQ(TextLibrary().appendWholeFile(TextLibrary::kOpening, text).messages,
               std::vector<std::string>{"Не найден файл 'cup.txt'"});
-    EXPECT_FALSE(TextLibrary().loadKeyedFile(TextLibrary::kAspects));
+    std::optional<KeyedTextFile> aspects;
+    EXPECT_FALSE(TextLibrary().loadKeyedFile(TextLibrary::kAspects, aspects));
 }
 
 TEST_F(TextLibraryTest, TraitsEntriesKeepTheirCarriageReturn) {
     folder_.write(
         "TXT_OR/Pl_Zz.txt",
         cp1251("Черты характера\r\n#\r\nВ.Узел (Раху) в Овне зовёт к смелости.\r\n#\r\n"));
-    const auto traits = TextLibrary().loadKeyedFile(TextLibrary::kPlanetTraits);
-    ASSERT_TRUE(traits);
+    std::optional<KeyedTextFile> traits;
+    ASSERT_TRUE(TextLibrary().loadKeyedFile(TextLibrary::kPlanetTraits, traits));
     EXPECT_EQ(traits->findEntry("В.Узел (Раху) в Овне", TextLibrary::kPlanetTraitsCut),
               "В.Узел (Раху) в Овне зовёт к смелости.\r");
 }
@@ -113,8 +118,8 @@ TEST_F(TextLibraryTest, AUsersFileReplacesOnlyThatFileOfTheDeliveredLibrary) {
     EXPECT_TRUE(library.appendWholeFile(TextLibrary::kOpening, text).loaded());
     EXPECT_TRUE(library.appendWholeFile(TextLibrary::kClosing, text).loaded());
     EXPECT_EQ(text, "Мой портрет\r\nКонец из поставки\r\n");
-    const auto aspects = library.loadKeyedFile(TextLibrary::kAspects);
-    ASSERT_TRUE(aspects);
+    std::optional<KeyedTextFile> aspects;
+    ASSERT_TRUE(library.loadKeyedFile(TextLibrary::kAspects, aspects));
     EXPECT_EQ(aspects->findEntry("Солнце трин Луна", TextLibrary::kAspectsCut),
               "Солнце трин Луна свой");
 

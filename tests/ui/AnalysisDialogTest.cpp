@@ -36,9 +36,9 @@ class AnalysisDialogTest : public ::testing::Test {
         EventChartSettings settings;
         settings.date = {15, 6, 2024};
         settings.precisionIndex = 7;
-        doc_->eventChart().setSettings(settings);
+        doc_->eventChart().state().setSettings(settings);
         ASSERT_TRUE(doc_->rebuildEventChart());
-        const auto& state = doc_->eventChart();
+        const auto& state = doc_->eventChart().state();
         day_ = std::make_unique<TransitDay>(state.situations, state.orbTransits, settings.date);
         ASSERT_FALSE(day_->situations().empty());
     }
@@ -166,7 +166,9 @@ TEST_F(AnalysisDialogTest, ClosingWithATypedObservationAsksToStoreIt) {
         testing::pressKey(dialog.observationEdit(), Qt::Key_Escape);
         EXPECT_EQ(asked, std::vector<QString>{"Сохранить наблюдения?"});
         EXPECT_EQ(dialog.isVisible(), c.visible);
-        if (c.visible) EXPECT_EQ(dialog.observationEdit()->toPlainText(), "Не сохранено");
+        if (c.visible) {
+            EXPECT_EQ(dialog.observationEdit()->toPlainText(), "Не сохранено");
+        }
         if (c.written == SIZE_MAX) {
             EXPECT_FALSE(std::filesystem::exists(file()));
             continue;

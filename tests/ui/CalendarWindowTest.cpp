@@ -87,8 +87,9 @@ TEST(CalendarWindowTest, OpensFromTheCommandAndItsRowOpensTheEventChartOfThatDay
     auto* event = frame.windows().active<CTrChildFrame>();
     ASSERT_NE(event, nullptr);
     EXPECT_EQ(&event->chart(), &window->chart());
-    EXPECT_EQ(event->chart().doc().eventChart().date, (Date{local.day, local.month, local.year}));
-    EXPECT_TRUE(event->chart().doc().eventChart().computed);
+    EXPECT_EQ(event->chart().doc().eventChart().state().date,
+              (Date{local.day, local.month, local.year}));
+    EXPECT_TRUE(event->chart().doc().eventChart().state().computed);
     MessageSink::install(std::move(previous));
 }
 

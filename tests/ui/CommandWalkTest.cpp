@@ -160,7 +160,7 @@ class CommandWalkTest : public ::testing::Test {
         if (kind == Kind::Natal) frame_->action(Command::NatalWindow)->trigger();
         if (kind == Kind::Text) frame_->action(Command::TextWindow)->trigger();
         if (kind == Kind::Event) {
-            if (!frame_->activeChart()->doc().eventChart().computed) {
+            if (!frame_->activeChart()->doc().eventChart().state().computed) {
                 whenModal<EventDateDialog>([](EventDateDialog& dialog) {
                     testing::click(dialog.findChild<QPushButton*>("ok"));
                 });
@@ -258,6 +258,9 @@ const Expected kExpected[] = {
     {Command::BirthMoment, kCommand, "-0--"},  // until the chart is stepped
     {Command::Help, kCommand, "++++"},
     {Command::DegreesMinutes, kCommand, "-+--"},
+    {Command::Forecast, kCommand, "-+--"},
+    {Command::ForecastStepBack, kCommand, "----"},  // in the progressions window only
+    {Command::ForecastStepForward, kCommand, "----"},
     {Command::Count, "undo", "--0-"},
     {Command::Count, "cut", "--+-"},
     {Command::Count, "copy", "--+-"},

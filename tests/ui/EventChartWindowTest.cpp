@@ -85,18 +85,18 @@ TEST_F(EventChartWindowTest, OpensFromTheNatalWindowWithItsMenuBarAndDaySteps) {
                            "Текст интерпретации", "Карта событий", "", "Легенда циферблата"}));
 
     CZodiacDoc& doc = event->chart().doc();
-    doc.eventChart().date = {15, 6, 2024};
+    doc.eventChart().state().date = {15, 6, 2024};
     event->view()->grab();  // a paint builds the lists for the date
-    ASSERT_EQ(doc.eventChart().builtFor, (Date{15, 6, 2024}));
+    ASSERT_EQ(doc.eventChart().state().builtFor, (Date{15, 6, 2024}));
     click(event->dayForwardButton());
-    EXPECT_EQ(doc.eventChart().date, (Date{16, 6, 2024}));
-    EXPECT_FALSE(doc.eventChart().builtFor.has_value());
+    EXPECT_EQ(doc.eventChart().state().date, (Date{16, 6, 2024}));
+    EXPECT_FALSE(doc.eventChart().state().builtFor.has_value());
     EXPECT_EQ(event->dateField()->text(), "16.6.2024");
     click(event->dayBackButton());
     click(event->dayBackButton());
     EXPECT_EQ(event->dateField()->text(), "14.6.2024");
     event->view()->grab();
-    EXPECT_EQ(doc.eventChart().builtFor, (Date{14, 6, 2024}));
+    EXPECT_EQ(doc.eventChart().state().builtFor, (Date{14, 6, 2024}));
 
     // "Новое окно" on the event chart opens a second event chart window of the same chart.
     const auto windows = frame.mdiArea()->subWindowList().size();
@@ -130,7 +130,7 @@ TEST_F(EventChartWindowTest, TheDialExplainsItselfByLegendTooltipAndClick) {
     auto* event = qobject_cast<CTrChildFrame*>(frame.mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(event, nullptr);
     CZodiacDoc& doc = event->chart().doc();
-    doc.eventChart().date = {15, 6, 2024};
+    doc.eventChart().state().date = {15, 6, 2024};
     event->view()->grab();
 
     QAction* legend = viewItem(frame, "Легенда циферблата");
@@ -144,7 +144,7 @@ TEST_F(EventChartWindowTest, TheDialExplainsItselfByLegendTooltipAndClick) {
     QApplication::processEvents();
 
     // The middle of the first arc, as the dial lays itself out in the view.
-    const auto& state = doc.eventChart();
+    const auto& state = doc.eventChart().state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     const QSize area = event->view()->size();
     const DialLayout layout =
@@ -155,8 +155,8 @@ TEST_F(EventChartWindowTest, TheDialExplainsItselfByLegendTooltipAndClick) {
                                                (arc.from + arc.to) / 2.0, 1);
     const TransitSituation& record = *day.situations()[static_cast<std::size_t>(arc.record)];
     const QString tip = event->view()->situationTextAt({middle.x, middle.y});
-    EXPECT_TRUE(tip.startsWith("Транзит: " +
-                               QString::fromStdString(doc.transitBodies().style[record.body].name)))
+    EXPECT_TRUE(tip.startsWith(
+        "Транзит: " + QString::fromStdString(doc.eventChart().bodies().style[record.body].name)))
         << tip.toStdString();
     EXPECT_TRUE(event->view()->situationTextAt({2, 2}).isEmpty());  // the corner: no situation
 
@@ -194,16 +194,16 @@ TEST_F(EventChartWindowTest, WindowMovesKeepTheDateInsideAndAnInvalidDateIsNotAc
 TEST_F(EventChartWindowTest, MoscowMinusOneAndAHalfHoursRoundTripsAndAnUnchangedOkDoesNotRebuild) {
     OpenChart chart("New 1");
     ASSERT_TRUE(chart.doc().open(sample()).loaded());
-    chart.doc().eventChart().date = {15, 6, 2024};
+    chart.doc().eventChart().state().date = {15, 6, 2024};
     whenModal<EventDateDialog>([](EventDateDialog& dialog) {
         retype(child<QLineEdit>(dialog, "moscowHours"), "-1");
         retype(child<QLineEdit>(dialog, "moscowMinutes"), "30");
         click(child<QPushButton>(dialog, "ok"));
     });
     ASSERT_TRUE(EventChartCommands::selectDate(chart, context_, nullptr));
-    EXPECT_EQ(chart.doc().eventChart().moscowDifference, -1.5);
+    EXPECT_EQ(chart.doc().eventChart().state().moscowDifference, -1.5);
     // Moscow is 3 hours ahead of Greenwich in June 2024.
-    EXPECT_EQ(chart.doc().eventChart().greenwichDifference, 1.5);
+    EXPECT_EQ(chart.doc().eventChart().state().greenwichDifference, 1.5);
 
     chart.doc().ensureEventChart();
     int hints = 0;
@@ -217,7 +217,7 @@ TEST_F(EventChartWindowTest, MoscowMinusOneAndAHalfHoursRoundTripsAndAnUnchanged
     EXPECT_FALSE(EventChartCommands::selectDate(chart, context_, nullptr));
     EXPECT_EQ(shown, "-1 30");
     EXPECT_EQ(hints, 0);
-    EXPECT_TRUE(chart.doc().eventChart().builtFor.has_value());
+    EXPECT_TRUE(chart.doc().eventChart().state().builtFor.has_value());
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(PrintCommandsTest, TheChartWindowsPrintAndExportTheirPictures) {
     const auto svg = scratch_ / "dial.svg";
     ASSERT_TRUE(exporting.exportTo(*event, QString::fromStdString(svg.string()), &error));
     EXPECT_NE(fileBytes(svg).find("<svg"), std::string::npos);
-    const Date day = event->chart().doc().eventChart().date;
+    const Date day = event->chart().doc().eventChart().state().date;
     EXPECT_EQ(exporting.proposedName(*event), QString("sample-события-%1.%2.%3.png")
                                                   .arg(day.day, 2, 10, QChar('0'))
                                                   .arg(day.month, 2, 10, QChar('0'))

@@ -73,7 +73,7 @@ class TextWindowTest : public ::testing::Test {
                            },
                            [this](const QString& text) { warnings_.push_back(text); }});
     }
-    std::string interpretation() const { return text_->chart().doc().interpretation(); }
+    std::string interpretation() const { return text_->chart().doc().interpretation().text(); }
     QMdiSubWindow* textWindow() const {
         for (QMdiSubWindow* window : frame_->mdiArea()->subWindowList()) {
             if (qobject_cast<CTextChildFrame*>(window->widget())) return window;
@@ -194,12 +194,12 @@ TEST_F(TextWindowTest, StaleTextReplacesTheWindowsTextAfterAskingAboutEdits) {
     EXPECT_TRUE(questions_.empty());
 
     // Out of date with edits: asked; Yes with a cancelled save keeps them for now.
-    text_->chart().doc().markTextOutOfDate();
+    text_->chart().doc().interpretation().markOutOfDate();
     answer_ = QMessageBox::Yes;
     text_->chart().updateAllViews(CZodiacDoc::kHintNatal);
     EXPECT_EQ(questions_, std::vector<std::string>{CTextView::kUnsavedQuestion});
     EXPECT_TRUE(view_->toPlainText().startsWith("моё "));
-    EXPECT_TRUE(text_->chart().doc().isTextOutOfDate());
+    EXPECT_TRUE(text_->chart().doc().interpretation().isOutOfDate());
 
     // No: the new text replaces them and counts as unsaved.
     answer_ = QMessageBox::No;
@@ -207,10 +207,10 @@ TEST_F(TextWindowTest, StaleTextReplacesTheWindowsTextAfterAskingAboutEdits) {
     EXPECT_EQ(questions_.size(), 2u);
     EXPECT_EQ(view_->toPlainText().toStdString(), oneBreakEach(interpretation()));
     EXPECT_TRUE(view_->document()->isModified());
-    EXPECT_FALSE(text_->chart().doc().isTextOutOfDate());
+    EXPECT_FALSE(text_->chart().doc().interpretation().isOutOfDate());
 
     // Without edits the new text comes without a question.
-    text_->chart().doc().markTextOutOfDate();
+    text_->chart().doc().interpretation().markOutOfDate();
     text_->chart().updateAllViews(CZodiacDoc::kHintNatal);
     EXPECT_EQ(questions_.size(), 2u);
 }

@@ -13,13 +13,13 @@
 namespace orvanta {
 namespace {
 
-void paintDial(Canvas& canvas, const CZodiacDoc& doc, const QString& fontFace, int width,
+void paintDial(Canvas& canvas, const EventChart& events, const QString& fontFace, int width,
                int height, bool paper) {
-    const auto& state = doc.eventChart();
+    const auto& state = events.state();
     const TransitDay day(state.situations, state.orbTransits, state.date);
     const DialLayout layout = DialLayout::compute({width, height, paper, state.date, &day});
     const QColor background = DialPainter::backgroundAt(canvas, layout.centre);
-    DialPainter::paint(canvas, layout, doc.transitAspects(), fontFace, background);
+    DialPainter::paint(canvas, layout, events.aspects(), fontFace, background);
 }
 
 // The printed size of what the device shows, in hundredths of a millimetre.
@@ -29,46 +29,46 @@ int hundredthsOfMm(int pixels, int dpi) {
 
 }  // namespace
 
-void DialImage::paint(QPainter& painter, const CZodiacDoc& doc, const QString& fontFace,
+void DialImage::paint(QPainter& painter, const EventChart& events, const QString& fontFace,
                       QSize area) {
     painter.fillRect(QRect(QPoint(0, 0), area), Qt::white);
     Canvas canvas(painter, Canvas::Units::Pixels);
-    paintDial(canvas, doc, fontFace, area.width(), area.height(), false);
+    paintDial(canvas, events, fontFace, area.width(), area.height(), false);
 }
 
-void DialImage::paintPage(QPainter& painter, const CZodiacDoc& doc, const QString& fontFace,
+void DialImage::paintPage(QPainter& painter, const EventChart& events, const QString& fontFace,
                           QSize pageSize) {
     Canvas canvas(painter, Canvas::Units::HundredthsOfMm);
-    paintDial(canvas, doc, fontFace, pageSize.width(), -pageSize.height(), true);
+    paintDial(canvas, events, fontFace, pageSize.width(), -pageSize.height(), true);
 }
 
-void DialImage::paintPrinterPage(QPainter& painter, const CZodiacDoc& doc,
+void DialImage::paintPrinterPage(QPainter& painter, const EventChart& events,
                                  const QString& fontFace) {
     const QPaintDevice* device = painter.device();
-    paintPage(painter, doc, fontFace,
+    paintPage(painter, events, fontFace,
               QSize(hundredthsOfMm(device->width(), device->logicalDpiX()),
                     hundredthsOfMm(device->height(), device->logicalDpiY())));
 }
 
-bool DialImage::savePdf(const CZodiacDoc& doc, const QString& fontFace, const QPageSize& pageSize,
-                        QPageLayout::Orientation orientation, const std::filesystem::path& path,
-                        std::string* error) {
+bool DialImage::savePdf(const EventChart& events, const std::string& title, const QString& fontFace,
+                        const QPageSize& pageSize, QPageLayout::Orientation orientation,
+                        const std::filesystem::path& path, std::string* error) {
     const auto paint = [&](QPdfWriter&, QPainter& painter, std::string*) {
-        paintPrinterPage(painter, doc, fontFace);
+        paintPrinterPage(painter, events, fontFace);
         return true;
     };
-    return PrintedPdf::write(pageSize, orientation, QString::fromStdString(doc.natal().birth.name),
-                             paint, path, error);
+    return PrintedPdf::write(pageSize, orientation, QString::fromStdString(title), paint, path,
+                             error);
 }
 
-bool DialImage::save(const CZodiacDoc& doc, const QString& fontFace, QSize area,
+bool DialImage::save(const EventChart& events, const QString& fontFace, QSize area,
                      const std::filesystem::path& path, std::string* error) {
     if (area.width() > kLargestSide || area.height() > kLargestSide) {
         if (error != nullptr) *error = "the picture may be at most 16384 pixels wide and high";
         return false;
     }
     return PictureExport::save(
-        area, [&](QPainter& painter) { paint(painter, doc, fontFace, area); }, path, error);
+        area, [&](QPainter& painter) { paint(painter, events, fontFace, area); }, path, error);
 }
 
 }  // namespace orvanta

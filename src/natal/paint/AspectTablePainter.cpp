@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "doc/CZodiacDoc.h"
 #include "draw/Canvas.h"
 #include "draw/ChartResources.h"
 #include "draw/PicturePainter.h"
@@ -150,18 +149,16 @@ void AspectTablePainter::drawGridLine(Canvas& canvas, const Line& line, bool who
     canvas.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
 }
 
-void AspectTablePainter::paintScreen(Canvas& canvas, const CZodiacDoc& doc,
+void AspectTablePainter::paintScreen(Canvas& canvas, const NatalChart& natal,
                                      const ChartResources& resources, const Rect& target,
                                      int zoom) {
-    const NatalChart& natal = doc.natal();
     paint(canvas, natal.chart, natal.aspects, resources,
           AspectTableLayout::screenArea(target, zoom));
 }
 
-void AspectTablePainter::paintPrinter(Canvas& canvas, const CZodiacDoc& doc,
+void AspectTablePainter::paintPrinter(Canvas& canvas, const NatalChart& natal,
                                       const ChartResources& resources, int pageWidth,
                                       int pageHeight) {
-    const NatalChart& natal = doc.natal();
     paint(canvas, natal.chart, natal.aspects, resources,
           AspectTableLayout::printerArea(pageWidth, pageHeight));
 }

@@ -7,12 +7,12 @@
 #include "calc/AspectSetting.h"
 #include "calc/ChartData.h"
 #include "natal/AspectTableLayout.h"
+#include "natal/NatalChart.h"
 #include "natal/paint/ShapedTextStore.h"
 
 namespace orvanta {
 
 class Canvas;
-class CZodiacDoc;
 struct ChartResources;
 
 // Draws the aspect table of a natal chart. The table is always drawn in device pixels with y
@@ -24,13 +24,13 @@ class AspectTablePainter {
     // The table view's paint: target is the view's drawing rectangle, its top left corner at
     // the client area's top left and its size the document's base size times the zoom (1 or
     // 2). The screen margins are taken off here.
-    static void paintScreen(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
-                            const Rect& target, int zoom);
+    static void paintScreen(Canvas& canvas, const NatalChart& natal,
+                            const ChartResources& resources, const Rect& target, int zoom);
 
     // A printed table: the printable area of the page in device pixels. The table fills a 4:3
     // box at its top left corner, less the printer margins.
-    static void paintPrinter(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
-                             int pageWidth, int pageHeight);
+    static void paintPrinter(Canvas& canvas, const NatalChart& natal,
+                             const ChartResources& resources, int pageWidth, int pageHeight);
 
     // The table in a drawing area whose margins are already taken off.
     static void paint(Canvas& canvas, const ChartData& chart, const NatalAspectTable& aspects,

@@ -45,36 +45,36 @@ ChartImage::Placement ChartImage::placement(Kind kind, const NatalChart& natal, 
     return {QSize(right - left, bottom - top), QPoint(-left, -top)};
 }
 
-void ChartImage::draw(Kind kind, Canvas& canvas, const CZodiacDoc& doc,
+void ChartImage::draw(Kind kind, Canvas& canvas, const NatalChart& natal,
                       const ChartResources& resources, QSize area) {
     const Rect whole = areaRect(area);
     if (kind == Kind::Wheel) {
-        WheelPainter::paint(canvas, doc, resources, QRect(0, 0, whole.right, whole.bottom));
+        WheelPainter::paint(canvas, natal, resources, QRect(0, 0, whole.right, whole.bottom));
     } else {
-        AspectTablePainter::paintScreen(canvas, doc, resources, whole, 1);
+        AspectTablePainter::paintScreen(canvas, natal, resources, whole, 1);
     }
 }
 
-void ChartImage::paint(Kind kind, QPainter& painter, const CZodiacDoc& doc,
+void ChartImage::paint(Kind kind, QPainter& painter, const NatalChart& natal,
                        const ChartResources& resources, QSize area) {
-    const Placement place = placement(kind, doc.natal(), area);
+    const Placement place = placement(kind, natal, area);
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), place.size), Qt::white);
     painter.translate(place.origin);
     Canvas canvas(painter, Canvas::Units::Pixels);
-    draw(kind, canvas, doc, resources, area);
+    draw(kind, canvas, natal, resources, area);
     painter.restore();
 }
 
-bool ChartImage::save(Kind kind, const CZodiacDoc& doc, const ChartResources& resources, QSize area,
-                      const std::filesystem::path& path, std::string* error) {
+bool ChartImage::save(Kind kind, const NatalChart& natal, const ChartResources& resources,
+                      QSize area, const std::filesystem::path& path, std::string* error) {
     if (area.width() > kLargestSide || area.height() > kLargestSide) {
         if (error != nullptr) *error = "the picture may be at most 16384 pixels wide and high";
         return false;
     }
     return PictureExport::save(
-        placement(kind, doc.natal(), area).size,
-        [&](QPainter& painter) { paint(kind, painter, doc, resources, area); }, path, error);
+        placement(kind, natal, area).size,
+        [&](QPainter& painter) { paint(kind, painter, natal, resources, area); }, path, error);
 }
 
 }  // namespace orvanta

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "doc/CZodiacDoc.h"
 #include "draw/ChartResources.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 
@@ -32,17 +32,17 @@ class ChartImage {
     static Placement placement(Kind kind, const NatalChart& natal, QSize area);
 
     // Paints the white ground and the drawing onto a device of placement(...).size.
-    static void paint(Kind kind, QPainter& painter, const CZodiacDoc& doc,
+    static void paint(Kind kind, QPainter& painter, const NatalChart& natal,
                       const ChartResources& resources, QSize area);
 
     // Writes the picture through a temporary file; the format follows the extension (".png",
     // ".pdf" or ".svg", in any letter case). False, with the reason in error when given, for
     // another extension, a side above kLargestSide, or a file that cannot be written.
-    static bool save(Kind kind, const CZodiacDoc& doc, const ChartResources& resources, QSize area,
-                     const std::filesystem::path& path, std::string* error = nullptr);
+    static bool save(Kind kind, const NatalChart& natal, const ChartResources& resources,
+                     QSize area, const std::filesystem::path& path, std::string* error = nullptr);
 
   private:
-    static void draw(Kind kind, Canvas& canvas, const CZodiacDoc& doc,
+    static void draw(Kind kind, Canvas& canvas, const NatalChart& natal,
                      const ChartResources& resources, QSize area);
 };
 

@@ -78,29 +78,30 @@ bool NatalPagePainter::paintWheelPage(Canvas& canvas, const NatalChart& natal,
     return true;
 }
 
-bool NatalPagePainter::paint(Kind kind, QPainter& painter, const CZodiacDoc& doc,
+bool NatalPagePainter::paint(Kind kind, QPainter& painter, const NatalChart& natal,
                              const ChartResources& resources) {
     const QPaintDevice* device = painter.device();
     if (kind == Kind::Table) {
         Canvas canvas(painter, Canvas::Units::Pixels);
-        AspectTablePainter::paintPrinter(canvas, doc, resources, device->width(), device->height());
+        AspectTablePainter::paintPrinter(canvas, natal, resources, device->width(),
+                                         device->height());
         return true;
     }
     Canvas canvas(painter, Canvas::Units::HundredthsOfMm);
-    return paintWheelPage(canvas, doc.natal(), resources,
+    return paintWheelPage(canvas, natal, resources,
                           hundredthsOfMm(device->width(), device->logicalDpiX()),
                           hundredthsOfMm(device->height(), device->logicalDpiY()));
 }
 
-bool NatalPagePainter::savePdf(Kind kind, const CZodiacDoc& doc, const ChartResources& resources,
+bool NatalPagePainter::savePdf(Kind kind, const NatalChart& natal, const ChartResources& resources,
                                const QPageSize& pageSize, QPageLayout::Orientation orientation,
                                const std::filesystem::path& path, std::string* error) {
     const auto paintPage = [&](QPdfWriter&, QPainter& painter, std::string* reason) {
-        if (paint(kind, painter, doc, resources)) return true;
+        if (paint(kind, painter, natal, resources)) return true;
         if (reason != nullptr) *reason = "the page is too small for the chart";
         return false;
     };
-    return PrintedPdf::write(pageSize, orientation, QString::fromStdString(doc.natal().birth.name),
+    return PrintedPdf::write(pageSize, orientation, QString::fromStdString(natal.birth.name),
                              paintPage, path, error);
 }
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "doc/CZodiacDoc.h"
 #include "draw/ChartResources.h"
+#include "natal/NatalChart.h"
 #include "natal/NatalPageLayout.h"
 
 namespace orvanta {
@@ -23,7 +23,7 @@ class NatalPagePainter {
 
     // Paints one page. False when the page is too small for the wheel's margins (nothing is
     // drawn then).
-    static bool paint(Kind kind, QPainter& painter, const CZodiacDoc& doc,
+    static bool paint(Kind kind, QPainter& painter, const NatalChart& natal,
                       const ChartResources& resources);
 
     // The wheel's page of the given size in hundredths of a millimetre on a canvas in those
@@ -33,7 +33,7 @@ class NatalPagePainter {
 
     // Writes the page as a one-page PDF through a temporary file. False, with the reason in
     // error when given, when it cannot be drawn or written.
-    static bool savePdf(Kind kind, const CZodiacDoc& doc, const ChartResources& resources,
+    static bool savePdf(Kind kind, const NatalChart& natal, const ChartResources& resources,
                         const QPageSize& pageSize, QPageLayout::Orientation orientation,
                         const std::filesystem::path& path, std::string* error = nullptr);
 

@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QRect>
 
-#include "doc/NatalChart.h"
 #include "draw/Canvas.h"
 #include "draw/ChartResources.h"
+#include "natal/NatalChart.h"
 #include "natal/PatternHighlight.h"
 
 namespace orvanta {

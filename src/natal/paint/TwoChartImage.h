@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "doc/NatalChart.h"
 #include "draw/ChartResources.h"
+#include "natal/NatalChart.h"
 
 namespace orvanta {
 

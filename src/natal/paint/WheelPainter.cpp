@@ -41,9 +41,9 @@ Qt::PenStyle WheelPainter::penStyleOf(std::int32_t lineStyle) {
     }
 }
 
-void WheelPainter::paint(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
+void WheelPainter::paint(Canvas& canvas, const NatalChart& natal, const ChartResources& resources,
                          const QRect& target) {
-    paint(canvas, doc.natal(), resources,
+    paint(canvas, natal, resources,
           WheelLayout::Frame::screen(target.left(), target.top(), target.width(), target.height()));
 }
 

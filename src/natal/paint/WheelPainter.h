@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "calc/AspectSetting.h"
-#include "doc/CZodiacDoc.h"
-#include "doc/NatalChart.h"
 #include "draw/Canvas.h"
 #include "draw/ChartResources.h"
+#include "natal/NatalChart.h"
 #include "natal/WheelLayout.h"
 
 namespace orvanta {
@@ -20,9 +19,9 @@ namespace orvanta {
 class WheelPainter {
   public:
     // The wheel on the screen: target is the drawing area in pixels, from the view's top-left
-    // corner (0, 0) to the document's base size times the zoom, so zoom 2 draws the wheel
+    // corner (0, 0) to the view's base size times the zoom, so zoom 2 draws the wheel
     // twice as large. The canvas must work in pixels.
-    static void paint(Canvas& canvas, const CZodiacDoc& doc, const ChartResources& resources,
+    static void paint(Canvas& canvas, const NatalChart& natal, const ChartResources& resources,
                       const QRect& target);
 
     // The wheel in any frame: the screen frame above, or the centre and R0 that a printed

@@ -60,11 +60,11 @@ TEST_F(WheelImageTest, PictureGrowsToHoldEveryPartTheScreenGeometryPutsOutside) 
 }
 
 TEST_F(WheelImageTest, SavesPngPdfAndSvgByTheirExtension) {
-    CZodiacDoc doc(folder);
-    doc.natal() = quarteredChart();
+    const NatalChart natal = quarteredChart();
 
     const auto png = folder / "wheel.PNG";
-    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(1000, 1000), png));
+    ASSERT_TRUE(
+        ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(1000, 1000), png));
     const QImage image(QString::fromStdString(png.string()));
     ASSERT_EQ(image.size(), QSize(1051, 1051));
     // The area's origin lies 25 pixels in: the centre dot at (525, 525), the Ascendant's
@@ -74,13 +74,13 @@ TEST_F(WheelImageTest, SavesPngPdfAndSvgByTheirExtension) {
     EXPECT_EQ(image.pixel(3, 3), 0xFFFFFFFFu);
 
     const auto pdf = folder / "wheel.pdf";
-    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(400, 300), pdf));
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(400, 300), pdf));
     QFile pdfFile(QString::fromStdString(pdf.string()));
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdfFile.read(5).startsWith("%PDF-"));
 
     const auto svg = folder / "wheel.svg";
-    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(400, 300), svg));
+    ASSERT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(400, 300), svg));
     QFile svgFile(QString::fromStdString(svg.string()));
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QByteArray text = svgFile.readAll();
@@ -89,28 +89,27 @@ TEST_F(WheelImageTest, SavesPngPdfAndSvgByTheirExtension) {
 }
 
 TEST_F(WheelImageTest, RefusesOtherExtensionsAndUnwritablePlacesWithoutTouchingOldFiles) {
-    CZodiacDoc doc(folder);
-    doc.natal() = quarteredChart();
+    const NatalChart natal = quarteredChart();
     std::string error;
-    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(300, 300),
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(300, 300),
                                   folder / "wheel.bmp", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "wheel.bmp"));
 
     error.clear();
-    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(300, 300),
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(300, 300),
                                   folder / "missing" / "wheel.png", &error));
     EXPECT_FALSE(error.empty());
 
     // An area too large to make in memory is refused before anything is allocated.
     error.clear();
-    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(100000, 100000),
+    EXPECT_FALSE(ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(100000, 100000),
                                   folder / "big.png", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "big.png"));
 
     // A degenerate area still gives a picture, of at least one pixel.
-    EXPECT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, doc, resources, QSize(0, 0),
+    EXPECT_TRUE(ChartImage::save(ChartImage::Kind::Wheel, natal, resources, QSize(0, 0),
                                  folder / "tiny.png"));
 }
 

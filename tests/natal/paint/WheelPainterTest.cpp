@@ -8,7 +8,6 @@
 
 #include "natal/paint/WheelPainter.h"
 #include "support/BitmapBuilder.h"
-#include "support/ScratchFolder.h"
 #include "support/TestApplication.h"
 
 namespace orvanta {
@@ -343,10 +342,8 @@ TEST_F(WheelPainterTest, PageIsDrawnWithYUpwardToTheSamePicture) {
     EXPECT_EQ(at(image, polar(412, 112)), kRed);
 }
 
-TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainter) {
-    const testing::ScratchFolder folder;
-    CZodiacDoc doc(folder.path());
-    doc.natal() = testChart(kCounterClockwise, kFromAscendant);
+TEST_F(WheelPainterTest, ScreenEntryDrawsIntoTheZoomedAreaAndRestoresThePainter) {
+    const NatalChart natal = testChart(kCounterClockwise, kFromAscendant);
 
     // Zoom 2 of a 500 x 500 drawing area: the wheel of a 1000 x 1000 target.
     QImage image(1000, 1100, QImage::Format_RGB32);
@@ -356,7 +353,7 @@ TEST_F(WheelPainterTest, DocumentEntryDrawsIntoTheZoomedAreaAndRestoresThePainte
     painter.setPen(before);
     painter.setBrush(QColor(4, 5, 6));
     Canvas canvas(painter, Canvas::Units::Pixels);
-    WheelPainter::paint(canvas, doc, resources, QRect(0, 0, 500 * 2, 500 * 2));
+    WheelPainter::paint(canvas, natal, resources, QRect(0, 0, 500 * 2, 500 * 2));
     EXPECT_EQ(painter.pen(), before);
     EXPECT_EQ(painter.brush().color(), QColor(4, 5, 6));
     painter.end();

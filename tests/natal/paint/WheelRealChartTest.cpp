@@ -87,7 +87,7 @@ TEST_F(WheelRealChartTest, WesternWheelFromTheAscendantOfAComputedChart) {
     {
         QPainter painter(&image);
         Canvas canvas(painter, Canvas::Units::Pixels);
-        WheelPainter::paint(canvas, doc, resources, QRect(0, 0, 1000, 1000));
+        WheelPainter::paint(canvas, natal, resources, QRect(0, 0, 1000, 1000));
     }
     image.save(QString::fromUtf8(ORVANTA_WHEEL_PICTURE));
 

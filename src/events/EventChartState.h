@@ -18,7 +18,7 @@ struct EventChartSettings {
     friend bool operator==(const EventChartSettings&, const EventChartSettings&) = default;
 };
 
-// What the document keeps of its event chart: its settings, the two lists of the last run
+// What an event chart keeps: its settings, the two lists of the last run
 // with its day counter, the date they were built for, and whether they were ever built.
 struct EventChartState {
     Date date;

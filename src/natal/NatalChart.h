@@ -11,7 +11,7 @@
 
 namespace orvanta {
 
-// The natal chart record of a document: what a ".map" file holds, and the natal aspects,
+// One natal chart: what a ".map" file holds, and the natal aspects,
 // which come from the settings file instead.
 struct NatalChart {
     BirthData birth;
