@@ -12,7 +12,9 @@
 #include "doc/MapFile.h"
 #include "support/ScratchFolder.h"
 #include "ui/AppContext.h"
+#include "ui/CBornChildFrame.h"
 #include "ui/CMainFrame.h"
+#include "ui/ChartWindows.h"
 #include "ui/CollectionFolderPanel.h"
 #include "ui/CollectionWindow.h"
 #include "ui/NaturalTextOrder.h"
@@ -158,11 +160,13 @@ TEST(CollectionWindow, ShowsAtStartUpWhenTheUserChoseIt) {
     for (bool atStartup : {false, true}) {
         AppContext context;
         context.settings.showCollection = atStartup;
-        StartUp::Options options;
-        options.splash = false;
+        // As ./run.sh starts the program: the sample only when the collection is not chosen.
+        const auto options = StartUp::parseCommandLine(
+            {"orvanta", "--nosplash", "--sample", QString(ORVANTA_SAMPLE_MAP)});
         CMainFrame* frame = StartUp::showMainFrame(context, options);
         auto* shown = frame->findChild<CollectionWindow*>();
         EXPECT_EQ(shown != nullptr && shown->isVisible(), atStartup);
+        EXPECT_EQ(frame->windows().active<CBornChildFrame>() == nullptr, atStartup);
         frame->showCollection();
         auto* box = frame->findChild<CollectionWindow*>()->findChild<QCheckBox*>();
         EXPECT_EQ(box->isChecked(), atStartup);
