@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Orvanta on the bundled sample chart. Without a
+# Installs what is missing, builds, and starts Orvanta on the bundled sample chart (or on the
+# chart collection, when the user chose to see it at start-up). Without a
 # display it draws the sample's wheel and aspect table into PNG files instead.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,7 +11,7 @@ cmake --build build -j2
 
 sample=data/samples/sample.map
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec build/app/orvanta "$sample"
+  exec build/app/orvanta --sample "$sample"
 fi
 
 out=build/sample

@@ -116,9 +116,10 @@ Section aspectSection(const QString& title, const std::vector<AspectSetting>& as
     return section;
 }
 
-Section planetSection(const QString& title, const std::vector<ChartObject>& planets) {
+Section planetSection(const QString& title, const std::vector<PlanetRecords::Record>& records) {
     Section section{title, {}};
-    for (const auto& planet : planets) {
+    for (const auto& record : records) {
+        const ObjectStyle& planet = record.style;
         section.entries.push_back({QString::fromStdString(planet.name),
                                    QString::fromStdString(planet.label), &planet.symbol,
                                    &planet.pictogram});

@@ -90,7 +90,7 @@ ChartData DefaultsBuilder::planets(Chart chart) const {
             (Bodies::isBody(number) && row.fields[kPlanetName] != Bodies::name(number))) {
             SourceTable::fail(path, row.line, "rows must follow the body numbering and names");
         }
-        ChartObject& object = data[number];
+        ObjectStyle& object = data.style[number];
         object.identifier = number;
         object.name = row.fields[kPlanetName];
         object.label = row.fields[kPlanetLabel];

@@ -5,7 +5,7 @@
 namespace orvanta {
 namespace {
 
-constexpr std::array<std::string_view, 17> kNames = {
+constexpr std::array<std::string_view, Bodies::kBodyCount + 1> kNames = {
     "",     "Солнце", "Луна",   "Меркурий",   "Венера", "Марс",   "Юпитер", "Сатурн", "Хирон",
     "Уран", "Нептун", "Плутон", "Прозерпина", "В.Узел", "Н.Узел", "Селена", "Лилит",
 };

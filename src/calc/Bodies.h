@@ -39,7 +39,8 @@ class Bodies {
     // The longer caption of the settings pages ("В.Узел (Раху)" for the nodes).
     static std::string_view caption(int body);
 
-    static constexpr int cuspOfHouse(int house) { return 16 + house; }
+    static constexpr int cuspOfHouse(int house) { return kBodyCount + house; }
+    static constexpr int houseOfCusp(int cusp) { return cusp - kBodyCount; }
     static constexpr bool isBody(int number) { return number >= 1 && number <= kBodyCount; }
     static constexpr bool isCusp(int number) { return number >= kFirstCusp && number <= kLastCusp; }
 };

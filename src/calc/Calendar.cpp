@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/Bodies.h"
+
 namespace orvanta {
 namespace {
 
@@ -14,7 +16,7 @@ constexpr std::array<std::string_view, 8> kDayNames = {
 };
 
 // Mean periods in days of bodies 1 to 16.
-constexpr std::array<double, 17> kPeriods = {
+constexpr std::array<double, Bodies::kBodyCount + 1> kPeriods = {
     0.0,           365.25,        27.33,          88.0,
     227.0,         687.0,         11.86 * 365.25, 29.9 * 365.25,
     50.7 * 365.25, 84.1 * 365.25, 164.7 * 365.25, 248 * 365.25,
@@ -190,7 +192,7 @@ bool Calendar::isBefore(Date first, Date second) {
 }
 
 double Calendar::meanPassageTime(int body, double orbDegrees) {
-    if (body < 1 || body > 16) return 0.0;
+    if (!Bodies::isBody(body)) return 0.0;
     return orbDegrees * kPeriods[static_cast<std::size_t>(body)] * 24.0 / 360.0;
 }
 

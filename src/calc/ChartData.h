@@ -1,26 +1,15 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-
-#include "calc/Bodies.h"
-#include "calc/ChartObject.h"
+#include "calc/ChartPositions.h"
+#include "calc/ChartStyle.h"
 
 namespace orvanta {
 
-// A chart record: 33 objects (0 unused, 1-16 bodies, 17-28 cusps, 29-32 spare) and the flag
-// that says the chart has no houses.
-struct ChartData {
-    std::array<ChartObject, Bodies::kObjectCount> objects{};
-    std::int32_t housesUnavailable = 0;
-
-    ChartObject& operator[](int index) { return objects.at(static_cast<std::size_t>(index)); }
-    const ChartObject& operator[](int index) const {
-        return objects.at(static_cast<std::size_t>(index));
-    }
-
-    // Objects 1 to 16 receive their identifiers and names.
-    void assignBodyNames();
+// A chart as it is drawn and read: the positions of its moment, indexed as chart[number], and
+// the style they are drawn with. Code that only computes or compares positions takes
+// ChartPositions.
+struct ChartData : ChartPositions {
+    ChartStyle style;
 };
 
 }  // namespace orvanta

@@ -19,7 +19,7 @@ constexpr std::pair<int, int> kBodyIndices[] = {
 void EnginePostProcessor::apply(const EngineLoader::Result& result, int houseSystem,
                                 ChartData& chart) {
     const bool withHouses = houseSystem != -1;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     copyLongitudes(result, withHouses, chart);
     const int last = withHouses ? Bodies::kLastCusp : Bodies::kBodyCount;
     for (int number = 1; number <= last; ++number) finishObject(number, chart);
@@ -41,15 +41,15 @@ void EnginePostProcessor::copyLongitudes(const EngineLoader::Result& result, boo
 }
 
 void EnginePostProcessor::finishObject(int number, ChartData& chart) {
-    ChartObject& object = chart[number];
+    ObjectPosition& object = chart[number];
     object.retrograde = 0;
-    if (Bodies::isCusp(number)) object.identifier = number;
+    if (Bodies::isCusp(number)) chart.style[number].identifier = number;
     if (object.longitude < 0.0) {
         object.retrograde = 1;
         object.longitude = std::fabs(object.longitude);
     }
     if (number == Bodies::SouthNode) {
-        const ChartObject& north = chart[Bodies::NorthNode];
+        const ObjectPosition& north = chart[Bodies::NorthNode];
         double opposite = north.longitude + 180.0;
         if (opposite >= 360.0) opposite -= 360.0;
         object.longitude = opposite;

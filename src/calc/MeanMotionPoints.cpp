@@ -61,7 +61,7 @@ double MeanMotionPoints::selena(const DateTime& ut) {
     return (rate * selenaDayCount(ut) + 8350.0) / 60.0;
 }
 
-void MeanMotionPoints::place(double degrees, ChartObject& object) {
+void MeanMotionPoints::place(double degrees, ObjectPosition& object) {
     double a =
         std::isfinite(degrees) ? std::fmax(-kLargestPoint, std::fmin(kLargestPoint, degrees)) : 0.0;
     int sign = 1;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/Calendar.h"
-#include "calc/ChartObject.h"
+#include "calc/ObjectPosition.h"
 
 namespace orvanta {
 
@@ -17,7 +17,7 @@ class MeanMotionPoints {
     static double selenaDayCount(const DateTime& ut);
 
     // Reduces a point into sign and degree in sign; exactly 30 stays in the lower sign.
-    static void place(double degrees, ChartObject& object);
+    static void place(double degrees, ObjectPosition& object);
 
   private:
     static double daysOfMonths(int firstMonth, int lastMonth);

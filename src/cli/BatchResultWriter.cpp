@@ -22,7 +22,7 @@ void appendFixed(std::string& line, double value) {
 
 std::string objectName(int number) {
     return Bodies::isBody(number) ? std::string(Bodies::name(number))
-                                  : "Дом " + std::to_string(number - 16);
+                                  : "Дом " + std::to_string(Bodies::houseOfCusp(number));
 }
 
 }  // namespace

@@ -147,9 +147,10 @@ ChartOptions ChartCommand::readOptions(const CommandLine& line) {
 std::string ChartCommand::formatTable(const ChartData& chart, int lastObject) {
     TextTable table({"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R"});
     for (int number = 1; number <= lastObject; ++number) {
-        const ChartObject& object = chart[number];
-        const std::string name =
-            Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
+        const ObjectPosition& object = chart[number];
+        const std::string name = Bodies::isBody(number)
+                                     ? chart.style[number].name
+                                     : "Дом " + std::to_string(Bodies::houseOfCusp(number));
         table.addRow({std::to_string(number), name, NumberText::fixed(object.longitude, 6),
                       std::to_string(object.sign), NumberText::fixed(object.degreeInSign, 6),
                       NumberText::fixed(object.minutes, 4), NumberText::fixed(object.seconds, 2),
@@ -165,9 +166,10 @@ int ChartCommand::lastObject(const NatalChart& natal) {
 void ChartCommand::writeObjects(JsonWriter& json, const ChartData& chart, int lastObject) {
     json.key("objects").beginArray();
     for (int number = 1; number <= lastObject; ++number) {
-        const ChartObject& object = chart[number];
-        const std::string name =
-            Bodies::isBody(number) ? object.name : "Дом " + std::to_string(number - 16);
+        const ObjectPosition& object = chart[number];
+        const std::string name = Bodies::isBody(number)
+                                     ? chart.style[number].name
+                                     : "Дом " + std::to_string(Bodies::houseOfCusp(number));
         json.beginObject()
             .key("number")
             .value(number)

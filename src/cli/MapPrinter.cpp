@@ -41,19 +41,20 @@ void writeBirth(JsonWriter& json, const BirthData& b) {
 void writeObjects(JsonWriter& json, const ChartData& chart) {
     json.key("objects").beginArray();
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
-        const ChartObject& o = chart[number];
+        const ObjectPosition& o = chart[number];
+        const ObjectStyle& style = chart.style[number];
         // clang-format off
         json.beginObject()
             .key("number").value(number)
-            .key("name").value(o.name)
+            .key("name").value(style.name)
             .key("longitude").value(o.longitude)
             .key("degree").value(o.degreeInSign)
             .key("minutes").value(o.minutes)
             .key("seconds").value(o.seconds)
             .key("retrograde").value(o.retrograde)
-            .key("identifier").value(o.identifier)
+            .key("identifier").value(style.identifier)
             .key("sign").value(o.sign)
-            .key("label").value(o.label)
+            .key("label").value(style.label)
             .endObject();
         // clang-format on
     }
@@ -90,9 +91,10 @@ std::string notebookText(const MapFile::Content& content) {
     const Notebook notebook = Notebook::parse(content.notebook);
     for (const NotebookEntry& entry : notebook.entries()) {
         const TransitSituation& s = entry.situation;
-        out += "  " + Notebook::momentText(s.moment) + "  " + content.chart[s.body].name +
+        out += "  " + Notebook::momentText(s.moment) + "  " + content.chart.style[s.body].name +
                "  аспект " + std::to_string(s.aspectIndex) + " (" +
-               NumberText::fixed(s.aspectAngle, 2) + "°)  " + content.chart[s.radix].name + ": ";
+               NumberText::fixed(s.aspectAngle, 2) + "°)  " + content.chart.style[s.radix].name +
+               ": ";
         for (char c : entry.text) {
             if (c == '\r') continue;
             out += c;
@@ -154,11 +156,12 @@ std::string MapPrinter::text(const MapFile::Content& content) {
     TextTable table(
         {"№", "Объект", "Долгота", "Знак", "Градус", "Мин.", "Сек.", "R", "Ид.", "Метка"});
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
-        const ChartObject& o = content.chart[number];
-        table.addRow({std::to_string(number), o.name, NumberText::fixed(o.longitude, 6),
+        const ObjectPosition& o = content.chart[number];
+        const ObjectStyle& style = content.chart.style[number];
+        table.addRow({std::to_string(number), style.name, NumberText::fixed(o.longitude, 6),
                       std::to_string(o.sign), NumberText::fixed(o.degreeInSign, 6),
                       NumberText::fixed(o.minutes, 4), NumberText::fixed(o.seconds, 2),
-                      std::to_string(o.retrograde), std::to_string(o.identifier), o.label});
+                      std::to_string(o.retrograde), std::to_string(style.identifier), style.label});
     }
     return out + table.render();
 }

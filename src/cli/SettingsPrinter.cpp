@@ -78,23 +78,24 @@ std::string SettingsPrinter::aspectsText(const std::vector<AspectSetting>& recor
     return table.render();
 }
 
-std::string SettingsPrinter::planetsJson(const std::vector<ChartObject>& records) {
+std::string SettingsPrinter::planetsJson(const std::vector<PlanetRecords::Record>& records) {
     JsonWriter json;
     json.beginObject().key("file").value("planets").key("records").beginArray();
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const ChartObject& o = records[i];
+        const ObjectPosition& p = records[i].position;
+        const ObjectStyle& o = records[i].style;
         // clang-format off
         json.beginObject()
             .key("number").value(static_cast<int>(i + 1))
-            .key("longitude").value(o.longitude)
-            .key("degree").value(o.degreeInSign)
-            .key("minutes").value(o.minutes)
-            .key("retrograde").value(o.retrograde)
+            .key("longitude").value(p.longitude)
+            .key("degree").value(p.degreeInSign)
+            .key("minutes").value(p.minutes)
+            .key("retrograde").value(p.retrograde)
             .key("shown").value(o.shown)
             .key("transit_use").value(o.transitUse)
             .key("radix_use").value(o.radixUse)
             .key("identifier").value(o.identifier)
-            .key("sign").value(o.sign)
+            .key("sign").value(p.sign)
             .key("name").value(o.name)
             .key("label").value(o.label);
         // clang-format on
@@ -106,11 +107,11 @@ std::string SettingsPrinter::planetsJson(const std::vector<ChartObject>& records
     return json.text() + "\n";
 }
 
-std::string SettingsPrinter::planetsText(const std::vector<ChartObject>& records) {
+std::string SettingsPrinter::planetsText(const std::vector<PlanetRecords::Record>& records) {
     TextTable table(
         {"№", "Имя", "Карта", "Транзит", "Радикс", "Ид.", "Символ", "Пиктограмма", "Метка"});
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const ChartObject& o = records[i];
+        const ObjectStyle& o = records[i].style;
         table.addRow({std::to_string(i + 1), o.name, std::to_string(o.shown),
                       std::to_string(o.transitUse), std::to_string(o.radixUse),
                       std::to_string(o.identifier), pictureText(o.symbol), pictureText(o.pictogram),

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "calc/AspectSetting.h"
-#include "calc/ChartObject.h"
 #include "doc/OrientationFile.h"
+#include "doc/PlanetRecords.h"
 
 namespace orvanta::cli {
 
@@ -15,8 +15,8 @@ class SettingsPrinter {
   public:
     static std::string aspectsJson(const std::vector<AspectSetting>& records);
     static std::string aspectsText(const std::vector<AspectSetting>& records);
-    static std::string planetsJson(const std::vector<ChartObject>& records);
-    static std::string planetsText(const std::vector<ChartObject>& records);
+    static std::string planetsJson(const std::vector<PlanetRecords::Record>& records);
+    static std::string planetsText(const std::vector<PlanetRecords::Record>& records);
     static std::string orientationJson(const OrientationFile::Setting& setting);
     static std::string orientationText(const OrientationFile::Setting& setting);
 

@@ -29,7 +29,8 @@ std::string angleText(double angle) {
 }  // namespace
 
 std::string SynastryCommand::objectName(const ChartData& chart, int object) {
-    return Bodies::isBody(object) ? chart[object].name : "Дом " + std::to_string(object - 16);
+    return Bodies::isBody(object) ? chart.style[object].name
+                                  : "Дом " + std::to_string(Bodies::houseOfCusp(object));
 }
 
 std::string SynastryCommand::formatTable(const std::vector<InterAspect>& aspects,

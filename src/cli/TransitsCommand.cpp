@@ -43,9 +43,9 @@ std::string situationLine(const CZodiacDoc& doc, const TransitSituation& record,
                           bool withTime) {
     std::string line = "  ";
     if (withTime) line += TransitDay::timeText(record.moment - dayStart) + "  ";
-    line += doc.eventChart().bodies()[record.body].name + "  ";
+    line += doc.eventChart().bodies().style[record.body].name + "  ";
     line += doc.eventChart().aspects()[static_cast<std::size_t>(record.aspectIndex)].label + "  ";
-    line += doc.natal().chart[record.radix].name;
+    line += doc.natal().chart.style[record.radix].name;
     return line + "\n";
 }
 

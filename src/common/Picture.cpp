@@ -26,10 +26,10 @@ std::uint64_t nextRevision() {
 
 }  // namespace
 
+const Picture::Content Picture::kEmpty{};
+
 void Picture::clear() {
-    bytes_.clear();
-    layout_ = DibLayout{};
-    revision_ = 0;
+    content_.reset();
 }
 
 LoadResult Picture::fail() {
@@ -41,9 +41,8 @@ LoadResult Picture::assign(std::vector<std::uint8_t> packed) {
     DibLayout layout;
     switch (DibLayout::read(packed, layout)) {
         case DibLayout::Verdict::Readable:
-            bytes_ = std::move(packed);
-            layout_ = layout;
-            revision_ = nextRevision();
+            content_ =
+                std::make_shared<const Content>(Content{std::move(packed), layout, nextRevision()});
             return {};
         case DibLayout::Verdict::NegativeSize:
             clear();
@@ -80,15 +79,15 @@ LoadResult Picture::readEmbedded(BinaryReader& reader) {
 std::vector<std::uint8_t> Picture::coreToInfoHeader() const {
     BinaryWriter header;
     header.writeUInt32(DibLayout::kInfoHeaderSize);
-    header.writeInt32(layout_.width);
-    header.writeInt32(layout_.height);
+    header.writeInt32(layout().width);
+    header.writeInt32(layout().height);
     header.writeUInt16(1);  // planes
-    header.writeUInt16(layout_.bitCount);
+    header.writeUInt16(layout().bitCount);
     for (int i = 0; i < 6; ++i) header.writeUInt32(0);  // compression .. colours important
     auto out = header.take();
     // Colour table entries grow from three bytes (blue, green, red) to four.
-    for (std::uint32_t i = 0; i < layout_.colourCount; ++i) {
-        const auto* entry = bytes_.data() + layout_.headerSize + std::size_t{i} * 3;
+    for (std::uint32_t i = 0; i < layout().colourCount; ++i) {
+        const auto* entry = bytes().data() + layout().headerSize + std::size_t{i} * 3;
         out.insert(out.end(), entry, entry + 3);
         out.push_back(0);
     }
@@ -97,15 +96,15 @@ std::vector<std::uint8_t> Picture::coreToInfoHeader() const {
 
 std::vector<std::uint8_t> Picture::packedForWriting() const {
     std::vector<std::uint8_t> out;
-    if (layout_.isCoreHeader()) {
+    if (layout().isCoreHeader()) {
         out = coreToInfoHeader();
     } else {
-        out.assign(bytes_.begin(),
-                   bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset()));
+        out.assign(bytes().begin(),
+                   bytes().begin() + static_cast<std::ptrdiff_t>(layout().bitsOffset()));
     }
-    putUInt32(out, kImageSizeField, static_cast<std::uint32_t>(layout_.imageSize));
-    const auto bits = bytes_.begin() + static_cast<std::ptrdiff_t>(layout_.bitsOffset());
-    out.insert(out.end(), bits, bits + static_cast<std::ptrdiff_t>(layout_.imageSize));
+    putUInt32(out, kImageSizeField, static_cast<std::uint32_t>(layout().imageSize));
+    const auto bits = bytes().begin() + static_cast<std::ptrdiff_t>(layout().bitsOffset());
+    out.insert(out.end(), bits, bits + static_cast<std::ptrdiff_t>(layout().imageSize));
     return out;
 }
 
@@ -122,7 +121,7 @@ void Picture::writeFileHeader(BinaryWriter& writer, std::size_t packedSize,
 bool Picture::writeEmbedded(BinaryWriter& writer) const {
     if (isEmpty()) return false;
     const auto packed = packedForWriting();
-    const std::size_t bitsOffset = packed.size() - layout_.imageSize;
+    const std::size_t bitsOffset = packed.size() - layout().imageSize;
     writeFileHeader(writer, packed.size(), bitsOffset);
     writer.writeUInt32(static_cast<std::uint32_t>(packed.size()));
     writer.writeBytes(packed);
@@ -132,8 +131,8 @@ bool Picture::writeEmbedded(BinaryWriter& writer) const {
 std::vector<std::uint8_t> Picture::fileForm() const {
     if (isEmpty()) return {};
     BinaryWriter writer;
-    writeFileHeader(writer, bytes_.size(), layout_.bitsOffset());
-    writer.writeBytes(bytes_);
+    writeFileHeader(writer, bytes().size(), layout().bitsOffset());
+    writer.writeBytes(bytes());
     return writer.take();
 }
 

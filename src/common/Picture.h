@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "common/BinaryReader.h"
@@ -13,7 +14,9 @@ namespace orvanta {
 
 // A packed device-independent bitmap (header, colour table and pixels in one block), kept
 // byte for byte as it was read so that it is written back unchanged. A picture only ever
-// holds a block whose header, colour table and pixel rows fit the bytes it has.
+// holds a block whose header, colour table and pixel rows fit the bytes it has. The block is
+// immutable and shared: a copy costs a reference, and taking a new bitmap replaces the block
+// without touching the copies.
 class Picture {
   public:
     static constexpr const char* kLoadError = "Load DIB Error...";
@@ -24,20 +27,20 @@ class Picture {
 
     Picture() = default;
 
-    bool isEmpty() const { return bytes_.empty(); }
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-    const DibLayout& layout() const { return layout_; }
+    bool isEmpty() const { return content().bytes.empty(); }
+    const std::vector<std::uint8_t>& bytes() const { return content().bytes; }
+    const DibLayout& layout() const { return content().layout; }
     // Tells one content from another: a new number whenever the picture takes a bitmap, 0
     // while empty; a copy keeps the number of its original. Drawing keeps what it decoded under
     // this number.
-    std::uint64_t revision() const { return revision_; }
+    std::uint64_t revision() const { return content().revision; }
     void clear();
 
     // (1, 1) while empty.
-    int width() const { return isEmpty() ? 1 : layout_.width; }
-    int height() const { return isEmpty() ? 1 : layout_.height; }
-    int colourCount() const { return isEmpty() ? 0 : static_cast<int>(layout_.colourCount); }
-    std::size_t colourTableSize() const { return isEmpty() ? 0 : layout_.colourTableSize; }
+    int width() const { return isEmpty() ? 1 : layout().width; }
+    int height() const { return isEmpty() ? 1 : layout().height; }
+    int colourCount() const { return isEmpty() ? 0 : static_cast<int>(layout().colourCount); }
+    std::size_t colourTableSize() const { return isEmpty() ? 0 : layout().colourTableSize; }
 
     // Takes a packed bitmap. A block that is not a readable bitmap empties the picture and
     // answers Damaged with "Load DIB Error..." (after "Init DIB data Error..." for negative
@@ -63,6 +66,14 @@ class Picture {
     std::vector<std::uint8_t> fileForm() const;
 
   private:
+    struct Content {
+        std::vector<std::uint8_t> bytes;
+        DibLayout layout;
+        std::uint64_t revision = 0;
+    };
+    static const Content kEmpty;
+
+    const Content& content() const { return content_ ? *content_ : kEmpty; }
     // The packed bitmap as it is written: an information header with the image size filled
     // in, then masks, colour table and pixel rows.
     std::vector<std::uint8_t> packedForWriting() const;
@@ -71,9 +82,7 @@ class Picture {
                                 std::size_t bitsOffset);
     LoadResult fail();
 
-    std::vector<std::uint8_t> bytes_;
-    DibLayout layout_;
-    std::uint64_t revision_ = 0;
+    std::shared_ptr<const Content> content_;  // null while empty
 };
 
 }  // namespace orvanta

@@ -27,7 +27,7 @@ std::string quoted(const std::filesystem::path& path) {
 }  // namespace
 
 CZodiacDoc::CZodiacDoc(std::filesystem::path dataFolder) : dataFolder_(std::move(dataFolder)) {
-    natal_.chart.assignBodyNames();
+    natal_.chart.style.assignBodyNames();
 }
 
 std::filesystem::path CZodiacDoc::dataFile(std::string_view name) const {

@@ -62,17 +62,17 @@ void MapFile::readBirth(BinaryReader& reader, BirthData& birth) {
     MapFileLimits::checkBirth(birth);
 }
 
-void MapFile::readObject(BinaryReader& reader, ChartObject& object) {
-    object.longitude = reader.readDouble();
-    object.degreeInSign = reader.readDouble();
-    object.minutes = reader.readDouble();
-    object.seconds = reader.readDouble();
-    object.retrograde = reader.readInt32();
-    object.identifier = reader.readInt32();
-    object.name = FileText::readVariable(reader);
-    object.sign = reader.readInt32();
-    object.label = FileText::readVariable(reader);
-    MapFileLimits::checkObject(object);
+void MapFile::readObject(BinaryReader& reader, ObjectPosition& position, ObjectStyle& style) {
+    position.longitude = reader.readDouble();
+    position.degreeInSign = reader.readDouble();
+    position.minutes = reader.readDouble();
+    position.seconds = reader.readDouble();
+    position.retrograde = reader.readInt32();
+    style.identifier = reader.readInt32();
+    style.name = FileText::readVariable(reader);
+    position.sign = reader.readInt32();
+    style.label = FileText::readVariable(reader);
+    MapFileLimits::checkObject(position);
 }
 
 void MapFile::readTail(BinaryReader& reader, Content& content) {
@@ -106,7 +106,7 @@ MapFile::Content MapFile::parse(std::span<const std::uint8_t> bytes) {
     readPart("данные рождения", bytes.size(), [&] { readBirth(reader, content.birth); });
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
         readPart("объект " + std::to_string(number), bytes.size(), [&] {
-            readObject(reader, content.chart[number]);
+            readObject(reader, content.chart[number], content.chart.style[number]);
             if (number != 0) MapFileLimits::checkSignAgreement(content.chart[number]);
         });
     }
@@ -121,20 +121,14 @@ MapFile::Content MapFile::parse(std::span<const std::uint8_t> bytes) {
 
 void MapFile::Content::applyTo(NatalChart& natal) && {
     natal.birth = std::move(birth);
+    static_cast<ChartPositions&>(natal.chart) = chart;
     for (int number = 0; number < Bodies::kObjectCount; ++number) {
-        const ChartObject& stored = chart[number];
-        ChartObject& target = natal.chart[number];
-        target.longitude = stored.longitude;
-        target.degreeInSign = stored.degreeInSign;
-        target.minutes = stored.minutes;
-        target.seconds = stored.seconds;
-        target.retrograde = stored.retrograde;
+        ObjectStyle& stored = chart.style[number];
+        ObjectStyle& target = natal.chart.style[number];
         target.identifier = stored.identifier;
-        target.name = stored.name;
-        target.sign = stored.sign;
-        target.label = stored.label;
+        target.name = std::move(stored.name);
+        target.label = std::move(stored.label);
     }
-    natal.chart.housesUnavailable = chart.housesUnavailable;
     natal.orientation = orientation;
     natal.houseSystem = houseSystem;
     natal.autoGreenwich = autoGreenwich;
@@ -165,16 +159,17 @@ void MapFile::writeBirth(BinaryWriter& writer, const BirthData& birth) {
     writer.writeDouble(birth.longitude);
 }
 
-void MapFile::writeObject(BinaryWriter& writer, const ChartObject& object) {
-    writer.writeDouble(object.longitude);
-    writer.writeDouble(object.degreeInSign);
-    writer.writeDouble(object.minutes);
-    writer.writeDouble(object.seconds);
-    writer.writeInt32(object.retrograde);
-    writer.writeInt32(object.identifier);
-    FileText::writeVariable(writer, object.name);
-    writer.writeInt32(object.sign);
-    FileText::writeVariable(writer, object.label);
+void MapFile::writeObject(BinaryWriter& writer, const ObjectPosition& position,
+                          const ObjectStyle& style) {
+    writer.writeDouble(position.longitude);
+    writer.writeDouble(position.degreeInSign);
+    writer.writeDouble(position.minutes);
+    writer.writeDouble(position.seconds);
+    writer.writeInt32(position.retrograde);
+    writer.writeInt32(style.identifier);
+    FileText::writeVariable(writer, style.name);
+    writer.writeInt32(position.sign);
+    FileText::writeVariable(writer, style.label);
 }
 
 void MapFile::writeTail(BinaryWriter& writer, const NatalChart& natal) {
@@ -192,7 +187,9 @@ void MapFile::writeTail(BinaryWriter& writer, const NatalChart& natal) {
 std::vector<std::uint8_t> MapFile::serialize(const NatalChart& natal) {
     BinaryWriter writer;
     writeBirth(writer, natal.birth);
-    for (const auto& object : natal.chart.objects) writeObject(writer, object);
+    for (int number = 0; number < Bodies::kObjectCount; ++number) {
+        writeObject(writer, natal.chart[number], natal.chart.style[number]);
+    }
     writeTail(writer, natal);
     return writer.take();
 }

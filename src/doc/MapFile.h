@@ -17,8 +17,8 @@ namespace orvanta {
 // notebook block, as one little-endian stream.
 class MapFile {
   public:
-    // What a chart file holds. Of each chart object only the stored fields are filled:
-    // positions, retrograde, identifier, name, sign and label.
+    // What a chart file holds. Of each object's style only the stored fields are filled:
+    // identifier, name and label.
     struct Content {
         BirthData birth;
         ChartData chart;
@@ -40,11 +40,13 @@ class MapFile {
 
   private:
     static void readBirth(BinaryReader& reader, BirthData& birth);
-    static void readObject(BinaryReader& reader, ChartObject& object);
+    static void readObject(BinaryReader& reader, ObjectPosition& position, ObjectStyle& style);
     static void readTail(BinaryReader& reader, Content& content);
     static std::vector<std::uint8_t> readNotebook(BinaryReader& reader);
     static void writeBirth(BinaryWriter& writer, const BirthData& birth);
-    static void writeObject(BinaryWriter& writer, const ChartObject& object);
+    // One object's record: its position with the stored part of its style.
+    static void writeObject(BinaryWriter& writer, const ObjectPosition& position,
+                            const ObjectStyle& style);
     static void writeTail(BinaryWriter& writer, const NatalChart& natal);
 };
 

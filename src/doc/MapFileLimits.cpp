@@ -13,7 +13,7 @@ void MapFileLimits::checkBirth(const BirthData& birth) {
     BirthDataLimits::check(birth);
 }
 
-void MapFileLimits::checkPosition(const ChartObject& object) {
+void MapFileLimits::checkPosition(const ObjectPosition& object) {
     // The computation keeps a longitude below 360 and splits it by truncation; the mean-motion
     // points may reach the end of a sign exactly.
     ValueCheck::inRange("долгота", object.longitude, 0.0, 360.0);
@@ -23,12 +23,12 @@ void MapFileLimits::checkPosition(const ChartObject& object) {
     ValueCheck::inRange("номер знака", object.sign, 0, 12);
 }
 
-void MapFileLimits::checkObject(const ChartObject& object) {
+void MapFileLimits::checkObject(const ObjectPosition& object) {
     checkPosition(object);
     ValueCheck::inRange("секунды", object.seconds, 0.0, 60.0);
 }
 
-void MapFileLimits::checkSignAgreement(const ChartObject& object) {
+void MapFileLimits::checkSignAgreement(const ObjectPosition& object) {
     // Sign k begins at 30 (k - 1) degrees and the degree in sign is the rest of the longitude;
     // a mean-motion point at the exact end of a sign keeps that sign with 30 degrees in it. The
     // tolerance only absorbs the rounding of the repeated subtraction.

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "calc/BirthData.h"
-#include "calc/ChartObject.h"
+#include "calc/ObjectPosition.h"
 #include "calc/ZodiacOrientation.h"
 
 namespace orvanta {
@@ -15,14 +15,14 @@ class MapFileLimits {
   public:
     // The birth data's own limits, which the birth-data entry shares (BirthDataLimits).
     static void checkBirth(const BirthData& birth);
-    static void checkObject(const ChartObject& object);
+    static void checkObject(const ObjectPosition& object);
     // The stored position of an object as a planet record carries it: longitude, degree in
     // sign, minutes, retrograde flag and sign within their ranges.
-    static void checkPosition(const ChartObject& object);
+    static void checkPosition(const ObjectPosition& object);
     // Sign and degree in sign belong to the longitude; sign 0 only for an object never
     // computed (longitude and degree 0). Object 0 is not checked: the document resets its
     // longitude on loading and leaves the rest.
-    static void checkSignAgreement(const ChartObject& object);
+    static void checkSignAgreement(const ObjectPosition& object);
     static void checkTail(std::int32_t housesUnavailable, const ZodiacOrientation& orientation,
                           std::int32_t houseSystem, std::int32_t autoGreenwich);
 };

@@ -24,7 +24,7 @@ std::string_view PlanetPageModel::fileName() const {
                                          : SettingsFile::kRadixPlanets;
 }
 
-std::int32_t& PlanetPageModel::field(ChartObject& object) const {
+std::int32_t& PlanetPageModel::field(ObjectStyle& object) const {
     switch (kind_) {
         case Kind::NatalPlanets:
             return object.shown;
@@ -47,21 +47,21 @@ bool PlanetPageModel::canTick(int number) const {
 void PlanetPageModel::clearHousesWithoutHouses() {
     if (kind_ != Kind::RadixObjects || doc_.natal().hasHouses()) return;
     for (int number = Bodies::kFirstCusp; number <= Bodies::kLastCusp; ++number) {
-        doc_.natal().chart[number].radixUse = 0;
+        doc_.natal().chart.style[number].radixUse = 0;
     }
 }
 
 void PlanetPageModel::loadFromObjects() {
     ChartData& chart = objects();
     for (int number = 1; number <= count(); ++number) {
-        setFlag(number, field(chart[number]) != 0 && canTick(number));
+        setFlag(number, field(chart.style[number]) != 0 && canTick(number));
     }
 }
 
 void PlanetPageModel::applyToObjects() {
     ChartData& chart = objects();
     for (int number = 1; number <= count(); ++number) {
-        field(chart[number]) = flag(number) ? 1 : 0;
+        field(chart.style[number]) = flag(number) ? 1 : 0;
     }
     clearHousesWithoutHouses();
 }

@@ -45,7 +45,7 @@ class PlanetPageModel {
     bool restore();
 
   private:
-    std::int32_t& field(ChartObject& object) const;
+    std::int32_t& field(ObjectStyle& object) const;
     int hint() const;
     void clearHousesWithoutHouses();
 

@@ -18,8 +18,15 @@ namespace orvanta {
 // starting with object 1; 16 records for the bodies, 28 with the house cusps.
 class PlanetRecords {
   public:
-    static constexpr int kLargestCount = 28;
-    static constexpr int kBodyCount = 16;
+    static constexpr int kLargestCount = Bodies::kLastCusp;
+    static constexpr int kBodyCount = Bodies::kBodyCount;
+
+    // One record as stored: the position it was written with, which a reader only checks,
+    // and the style.
+    struct Record {
+        ObjectPosition position;
+        ObjectStyle style;
+    };
 
     // "default.rxp" holds the 16 bodies, or the 28 bodies and cusps; "default.trp" the 16
     // transiting bodies.
@@ -30,9 +37,8 @@ class PlanetRecords {
     // The records a file holds, every field as stored. A number of records the kind cannot
     // hold, a record cut short, a bad picture marker or a use flag other than 0 or 1 throw
     // FormatError with the reason.
-    static std::vector<ChartObject> parse(std::span<const std::uint8_t> bytes,
-                                          Kind kind = Kind::Radix);
-    // Objects 1 to count of the chart.
+    static std::vector<Record> parse(std::span<const std::uint8_t> bytes, Kind kind = Kind::Radix);
+    // Objects 1 to count of the chart, each its position with its style.
     static std::vector<std::uint8_t> serialize(const ChartData& chart, int count);
 
     // Reads a file into objects 1 to count (at most as many as it holds): the use flags, name,
@@ -43,13 +49,14 @@ class PlanetRecords {
     static bool write(const std::filesystem::path& path, const ChartData& chart, int count,
                       std::string* error = nullptr);
 
-    // Moves the fields a reader takes from a record into a chart object.
-    static void applyRecord(ChartObject& record, ChartObject& target);
+    // Moves the fields a reader takes from a record into an object's style.
+    static void applyRecord(Record& record, ObjectStyle& target);
 
   private:
-    static ChartObject readRecord(BinaryReader& reader);
+    static Record readRecord(BinaryReader& reader);
     static void checkCount(std::size_t count, Kind kind);
-    static void writeRecord(BinaryWriter& writer, const ChartObject& object);
+    static void writeRecord(BinaryWriter& writer, const ObjectPosition& position,
+                            const ObjectStyle& style);
 };
 
 }  // namespace orvanta

@@ -4,20 +4,6 @@
 #include "events/Progressions.h"
 
 namespace orvanta {
-namespace {
-
-// A copy of a chart leaves its pictures behind; the moved chart is drawn with the natal
-// chart's symbols.
-void copyPictures(const ChartData& from, ChartData& to) {
-    for (std::size_t i = 0; i < from.objects.size(); ++i) {
-        const ChartObject& source = from.objects[i];
-        ChartObject& target = to.objects[i];
-        if (!source.symbol.isEmpty()) target.symbol.assign(source.symbol.bytes());
-        if (!source.pictogram.isEmpty()) target.pictogram.assign(source.pictogram.bytes());
-    }
-}
-
-}  // namespace
 
 double ProgressedChart::birthMomentUt(const BirthData& birth) {
     return CalendarMoment::julianDay(birth.gmtDay, birth.gmtMonth, birth.gmtYear,
@@ -40,7 +26,6 @@ std::optional<ProgressedChart::Moved> ProgressedChart::of(const Ephemeris& ephem
     const auto arc = Progressions::solarArc(ephemeris, base.birthUt, moved.momentUt);
     if (!arc) return std::nullopt;
     moved.arc = *arc;
-    copyPictures(natal.chart, moved.chart.chart);
     if (method == Method::SolarArc) {
         Progressions::direct(moved.chart.chart, moved.arc);
     } else if (!Progressions::progress(ephemeris, base, targetUt, moved.chart.chart)) {

@@ -63,7 +63,9 @@ std::vector<std::uint8_t> recordsAfter(const std::filesystem::path& path, int co
         if (total <= count) return {};
         ChartData tail;
         for (int i = count; i < total; ++i) {
-            tail[i - count + 1] = std::move(records[static_cast<std::size_t>(i)]);
+            auto& record = records[static_cast<std::size_t>(i)];
+            tail[i - count + 1] = record.position;
+            tail.style[i - count + 1] = std::move(record.style);
         }
         return PlanetRecords::serialize(tail, total - count);
     } catch (const FormatError&) {

@@ -7,7 +7,7 @@
 namespace orvanta {
 namespace {
 
-bool hasLongitude(const ChartObject& object) {
+bool hasLongitude(const ObjectPosition& object) {
     return object.longitude >= 0.0 && object.longitude < 360.0;
 }
 
@@ -16,7 +16,8 @@ bool hasLongitude(const ChartObject& object) {
 std::vector<int> CalendarRequest::bodiesOf(const ChartData& transitBodies, bool withMoon) {
     std::vector<int> bodies;
     for (int body = 1; body <= Bodies::kBodyCount; ++body) {
-        const bool used = body == Bodies::Moon ? withMoon : transitBodies[body].transitUse != 0;
+        const bool used =
+            body == Bodies::Moon ? withMoon : transitBodies.style[body].transitUse != 0;
         if (used) bodies.push_back(body);
     }
     return bodies;
@@ -29,7 +30,7 @@ int CalendarRequest::lastPoint(const ChartData& natal) {
 std::vector<CalendarRequest::Point> CalendarRequest::pointsOf(const ChartData& natal) {
     std::vector<Point> points;
     for (int number = 1; number <= lastPoint(natal); ++number) {
-        if (natal[number].radixUse != 0 && hasLongitude(natal[number])) {
+        if (natal.style[number].radixUse != 0 && hasLongitude(natal[number])) {
             points.push_back({number, natal[number].longitude});
         }
     }

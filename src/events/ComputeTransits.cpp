@@ -99,7 +99,7 @@ class TransitRun {
     void addSituation(int body, const StepState& previous, const Slot& slot);
     void updateOffset(double universalMoment);
     void noteSkipped(int index);
-    int bodyNumber(int body) const { return natal_[body].identifier; }
+    int bodyNumber(int body) const { return natal_.style[body].identifier; }
     double orbOf(const AspectPoint& point) const {
         return aspects_[static_cast<std::size_t>(point.aspectIndex)].orb;
     }

@@ -10,7 +10,7 @@ namespace {
 
 std::string nameOf(const ChartData& objects, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= objects.objects.size()) return "?";
-    return objects[index].name;
+    return objects.style[index].name;
 }
 
 std::string degrees(double angle) {

@@ -8,7 +8,7 @@
 namespace orvanta {
 
 EventChart::EventChart() {
-    bodies_.assignBodyNames();
+    bodies_.style.assignBodyNames();
     state_.date = today();
     state_.calendarMonth = state_.date.month;
     state_.calendarYear = state_.date.year;

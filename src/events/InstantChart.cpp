@@ -2,7 +2,8 @@
 
 namespace orvanta {
 
-bool InstantChart::placeBodies(const Ephemeris& ephemeris, double julianDayUt, ChartData& chart) {
+bool InstantChart::placeBodies(const Ephemeris& ephemeris, double julianDayUt,
+                               ChartPositions& chart) {
     const auto positions = ephemeris.bodies(julianDayUt);
     if (!positions[Bodies::Sun]) return false;
     for (int number = 1; number <= Bodies::kBodyCount; ++number) {
@@ -13,17 +14,17 @@ bool InstantChart::placeBodies(const Ephemeris& ephemeris, double julianDayUt, C
     return true;
 }
 
-void InstantChart::placeCusps(const HouseCusps& cusps, ChartData& chart) {
+void InstantChart::placeCusps(const HouseCusps& cusps, ChartPositions& chart) {
     if (chart.housesUnavailable != 0) return;
     for (int house = 1; house <= Bodies::kHouseCount; ++house) {
-        ChartObject& cusp = chart[Bodies::kBodyCount + house];
+        ObjectPosition& cusp = chart[Bodies::cuspOfHouse(house)];
         cusp.setLongitude(cusps.cusp[static_cast<std::size_t>(house)]);
         cusp.retrograde = 0;
     }
 }
 
 bool InstantChart::fill(const Ephemeris& ephemeris, double julianDayUt, double latitude,
-                        double longitude, int houseSystem, ChartData& chart) {
+                        double longitude, int houseSystem, ChartPositions& chart) {
     if (!placeBodies(ephemeris, julianDayUt, chart)) return false;
     if (chart.housesUnavailable != 0) return true;
     const auto cusps = ephemeris.houses(julianDayUt, latitude, longitude, houseSystem);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "calc/AspectSetting.h"
+#include "calc/Bodies.h"
 #include "calc/Calendar.h"
 #include "common/BinaryReader.h"
 #include "common/BinaryWriter.h"
@@ -56,8 +57,8 @@ NotebookEntry readEntry(BinaryReader& reader, std::size_t index) {
     if (!(std::fabs(s.orb) <= AspectSetting::kLargestOrb)) {
         damaged(index, "орбис " + ValueCheck::quote(s.orb) + " вне -180...180");
     }
-    checkRange(index, "транзитная планета", s.body, 1, 16);
-    checkRange(index, "радиксный объект", s.radix, 1, 28);
+    checkRange(index, "транзитная планета", s.body, 1, Bodies::kBodyCount);
+    checkRange(index, "радиксный объект", s.radix, 1, Bodies::kLastCusp);
     checkRange(index, "аспект", s.aspectIndex, 0, kAspectCount - 1);
     if (length < 0 || static_cast<std::size_t>(length) > reader.remaining()) {
         damaged(index, "длина текста " + std::to_string(length) +

@@ -49,7 +49,7 @@ std::optional<HouseCusps> Progressions::housesWithMc(const Ephemeris& ephemeris,
 }
 
 bool Progressions::progress(const Ephemeris& ephemeris, const ProgressionBase& base,
-                            double targetUt, ChartData& chart) {
+                            double targetUt, ChartPositions& chart) {
     const double moment = progressedMoment(base.birthUt, targetUt);
     const auto arc = solarArc(ephemeris, base.birthUt, moment);
     if (!arc || !InstantChart::placeBodies(ephemeris, moment, chart)) return false;
@@ -63,7 +63,7 @@ bool Progressions::progress(const Ephemeris& ephemeris, const ProgressionBase& b
     return true;
 }
 
-void Progressions::direct(ChartData& chart, double arc) {
+void Progressions::direct(ChartPositions& chart, double arc) {
     const int last = chart.housesUnavailable == 0 ? Bodies::kLastCusp : Bodies::kBodyCount;
     for (int number = 1; number <= last; ++number) {
         chart[number].setLongitude(intoCircle(chart[number].longitude + arc));

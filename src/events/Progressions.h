@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "calc/ChartData.h"
+#include "calc/ChartPositions.h"
 #include "calc/Ephemeris.h"
 
 namespace orvanta {
@@ -30,12 +30,12 @@ class Progressions {
 
     // The bodies at the progressed moment. The MC is the natal MC plus the solar arc; the
     // Ascendant and cusps are those of the sidereal time at which the birth place has that MC,
-    // found on the progressed day. `chart` comes in as the natal chart and keeps its settings.
+    // found on the progressed day. `chart` comes in as the natal positions.
     static bool progress(const Ephemeris& ephemeris, const ProgressionBase& base, double targetUt,
-                         ChartData& chart);
+                         ChartPositions& chart);
 
     // Every object of the natal chart, cusps included, moved forward by the arc.
-    static void direct(ChartData& chart, double arc);
+    static void direct(ChartPositions& chart, double arc);
 
     // The cusps of the moment near nearUt at which the MC over the place is `mc`.
     static std::optional<HouseCusps> housesWithMc(const Ephemeris& ephemeris, double nearUt,

@@ -11,7 +11,7 @@ void TransitMarking::mark(ChartData& natal, const TransitAspectTable& aspects,
                           TransitList& orbTransits) {
     if (natal.housesUnavailable != 0) {
         for (int cusp = Bodies::kFirstCusp; cusp <= Bodies::kLastCusp; ++cusp) {
-            natal[cusp].radixUse = 0;
+            natal.style[cusp].radixUse = 0;
         }
     }
     for (TransitList* list : {&situations, &orbTransits}) {
@@ -30,7 +30,8 @@ bool TransitMarking::isSwitchedOn(const TransitSituation& record, const ChartDat
     if (!Bodies::isBody(record.body)) return false;
     if (record.radix < 1 || record.radix > Bodies::kLastCusp) return false;
     return aspects[static_cast<std::size_t>(record.aspectIndex)].included != 0 &&
-           natal[record.radix].radixUse != 0 && transitBodies[record.body].transitUse != 0;
+           natal.style[record.radix].radixUse != 0 &&
+           transitBodies.style[record.body].transitUse != 0;
 }
 
 }  // namespace orvanta

@@ -59,9 +59,9 @@ TransitPhrase::Labels TransitPhrase::labelsOf(const TransitSituation& situation,
                                               const ChartData& transitBodies,
                                               const TransitAspectTable& aspects,
                                               const ChartData& natal) {
-    return {transitBodies[situation.body].label,
+    return {transitBodies.style[situation.body].label,
             aspects[static_cast<std::size_t>(situation.aspectIndex)].label,
-            natal[situation.radix].label};
+            natal.style[situation.radix].label};
 }
 
 std::string_view TransitPhrase::colourCaption(SituationKind kind) {

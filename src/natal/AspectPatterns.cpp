@@ -155,7 +155,7 @@ void PatternSearch::findStellia() {
         std::vector<int> inSign;
         std::vector<int> inHouse;
         for (int body : kPlanets) {
-            if (chart_[body].shown != 1 || !std::isfinite(chart_[body].longitude)) continue;
+            if (chart_.style[body].shown != 1 || !std::isfinite(chart_[body].longitude)) continue;
             if (chart_[body].sign == place) inSign.push_back(body);
             if (ChartHouses::houseOf(chart_, body) == place) inHouse.push_back(body);
         }

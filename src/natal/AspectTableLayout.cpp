@@ -70,7 +70,7 @@ AspectTableLayout AspectTableLayout::compute(const ChartData& chart,
     const int n = chart.housesUnavailable == 0 ? Bodies::kLastCusp : Bodies::kBodyCount;
     std::vector<int> shown;
     for (int object = 1; object <= n; ++object) {
-        if (chart[object].shown == 1) shown.push_back(object);
+        if (chart.style[object].shown == 1) shown.push_back(object);
     }
     if (shown.empty() || area.width() <= 0 || area.height() <= 0) return layout;
 
@@ -119,7 +119,7 @@ void AspectTableLayout::placeRightColumn(const ChartData& chart, DegreeNotation 
     // The right column begins inside the last label column: its symbol is that column's label.
     const int rightColumnLeft = columnZeroCentre + (shownCount + 1) * columnWidth - columnWidth / 2;
     for (int k = 1; k <= shownCount; ++k) {
-        const ChartObject& object = chart[objects[static_cast<std::size_t>(k - 1)]];
+        const ObjectPosition& object = chart[objects[static_cast<std::size_t>(k - 1)]];
         RightRow row;
         row.object = objects[static_cast<std::size_t>(k - 1)];
         row.cell = {rightColumnLeft + 2, rowZeroCentre + k * rowHeight - rowHeight / 2,

@@ -115,7 +115,7 @@ void BiWheelLayout::placeOuterBodies(const ChartData& outer) {
         OuterBody& placed = outerBodies[static_cast<std::size_t>(body - 1)];
         placed = OuterBody{};
         placed.object = body;
-        placed.shown = outer[body].shown == 1;
+        placed.shown = outer.style[body].shown == 1;
         placed.angle = WheelLayout::drawingAngle(outer[body].sign, outer[body].degreeInSign,
                                                  inner.reference, inner.clockwise);
         placed.retrograde = outer[body].retrograde != 0;

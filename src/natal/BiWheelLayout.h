@@ -65,7 +65,8 @@ class BiWheelLayout {
     int markHeight = 0;        // T/2 + 1, the retrograde mark's
     double leastSpread = 0.0;  // degrees between neighbouring symbols: 3·G2/2 along radius Rs
 
-    std::array<OuterBody, 16> outerBodies{};  // body k at index k − 1; drawn when shown
+    std::array<OuterBody, Bodies::kBodyCount>
+        outerBodies{};  // body k at index k − 1; drawn when shown
 
     Rect bounds() const;
 

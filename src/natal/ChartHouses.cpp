@@ -12,7 +12,7 @@ double ChartHouses::forwardArc(double from, double to) {
     return arc >= 360.0 ? 0.0 : arc;
 }
 
-int ChartHouses::houseOf(const ChartData& chart, int object) {
+int ChartHouses::houseOf(const ChartPositions& chart, int object) {
     if (chart.housesUnavailable != 0) return 0;
     const double longitude = chart[object].longitude;
     if (!std::isfinite(longitude)) return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/ChartData.h"
+#include "calc/ChartPositions.h"
 
 namespace orvanta {
 
@@ -9,7 +9,7 @@ class ChartHouses {
   public:
     // 1 to 12: the house whose cusp the object has passed last going forward through the
     // zodiac; 0 when the chart has no houses or a longitude is not a finite number.
-    static int houseOf(const ChartData& chart, int object);
+    static int houseOf(const ChartPositions& chart, int object);
     // The distance going forward from `from` to `to`, in 0 up to but not including 360 degrees.
     static double forwardArc(double from, double to);
 };

@@ -35,7 +35,7 @@ ChartSummary::ChartSummary(const ChartData& chart, const NatalAspectTable& aspec
     patterns_ = AspectPatterns::find(chart, aspects);
     std::vector<double> longitudes;
     for (int planet : kPlanets) {
-        if (chart[planet].shown != 1) continue;
+        if (chart.style[planet].shown != 1) continue;
         longitudes.push_back(chart[planet].longitude);
         // The Sun and the Moon are never retrograde; a stored flag on them is ignored.
         if (chart[planet].retrograde != 0 && !isLuminary(planet)) retrogrades_.push_back(planet);
@@ -44,7 +44,10 @@ ChartSummary::ChartSummary(const ChartData& chart, const NatalAspectTable& aspec
 }
 
 int ChartSummary::rulerOf(int sign) {
-    constexpr std::array<int, 12> kRulers = {5, 4, 3, 2, 1, 3, 4, 11, 6, 7, 9, 10};
+    constexpr std::array<int, 12> kRulers = {Bodies::Mars,   Bodies::Venus,  Bodies::Mercury,
+                                             Bodies::Moon,   Bodies::Sun,    Bodies::Mercury,
+                                             Bodies::Venus,  Bodies::Pluto,  Bodies::Jupiter,
+                                             Bodies::Saturn, Bodies::Uranus, Bodies::Neptune};
     if (sign < 1 || sign > 12) return 0;
     return kRulers[static_cast<std::size_t>(sign - 1)];
 }
@@ -60,7 +63,7 @@ int ChartSummary::houseOf(int object) const {
 void ChartSummary::countBalance() {
     for (int planet : kPlanets) {
         const int sign = chart_[planet].sign;
-        if (chart_[planet].shown != 1 || sign < 1 || sign > 12) continue;
+        if (chart_.style[planet].shown != 1 || sign < 1 || sign > 12) continue;
         elements_[static_cast<std::size_t>(elementOf(sign))].push_back(planet);
         modes_[static_cast<std::size_t>(modeOf(sign))].push_back(planet);
     }
@@ -124,7 +127,7 @@ double ChartSummary::dominanceOf(int planet) const {
 void ChartSummary::chooseDominants() {
     std::vector<std::pair<double, int>> scores;
     for (int planet : kPlanets) {
-        if (chart_[planet].shown == 1) scores.push_back({dominanceOf(planet), planet});
+        if (chart_.style[planet].shown == 1) scores.push_back({dominanceOf(planet), planet});
     }
     std::stable_sort(scores.begin(), scores.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });

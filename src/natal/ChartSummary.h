@@ -26,7 +26,9 @@ struct RankedAspect {
 // the aspects of the planets, Chiron and the angles ranked by strength.
 class ChartSummary {
   public:
-    static constexpr std::array<int, 10> kPlanets = {1, 2, 3, 4, 5, 6, 7, 9, 10, 11};
+    static constexpr std::array<int, 10> kPlanets = {
+        Bodies::Sun,     Bodies::Moon,   Bodies::Mercury, Bodies::Venus,   Bodies::Mars,
+        Bodies::Jupiter, Bodies::Saturn, Bodies::Uranus,  Bodies::Neptune, Bodies::Pluto};
     static constexpr int kElementCount = 4;  // fire, earth, air, water
     static constexpr int kModeCount = 3;     // cardinal, fixed, mutable
     static constexpr int kMidheaven = 26;

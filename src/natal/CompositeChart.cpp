@@ -49,7 +49,7 @@ bool CompositeChart::compute(const ChartData& first, const ChartData& second,
         return false;
     }
     output.housesUnavailable = houses ? 0 : 1;
-    output.assignBodyNames();
+    output.style.assignBodyNames();
     for (int body = 1; body <= Bodies::kBodyCount; ++body) {
         output[body].setLongitude(midpoint(first[body].longitude, second[body].longitude));
         output[body].retrograde = 0;

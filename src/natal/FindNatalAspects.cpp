@@ -44,9 +44,9 @@ bool FindNatalAspects::test(const ChartData& chart, const NatalAspectTable& aspe
     if (aspect < 0 || aspect >= kAspectCount) return false;
     if (i < 1 || i > kMaxObjects || j < 1 || j > kMaxObjects || i == j) return false;
 
-    const ChartObject& first = chart[i];
-    const ChartObject& second = chart[j];
-    if (first.shown != 1 || second.shown != 1) return false;
+    const ObjectPosition& first = chart[i];
+    const ObjectPosition& second = chart[j];
+    if (chart.style[i].shown != 1 || chart.style[j].shown != 1) return false;
     if (isNodePair(i, j)) return false;
 
     const double s = separation(first.longitude, second.longitude);

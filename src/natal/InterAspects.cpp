@@ -18,9 +18,9 @@ std::vector<InterAspect> InterAspects::all(const ChartData& first, const ChartDa
         const AspectSetting& setting = aspects[static_cast<std::size_t>(a)];
         if (setting.included == 0) continue;
         for (int i = 1; i <= firstCount; ++i) {
-            if (first[i].shown != 1) continue;
+            if (first.style[i].shown != 1) continue;
             for (int j = 1; j <= Bodies::kBodyCount; ++j) {
-                if (second[j].shown != 1) continue;
+                if (second.style[j].shown != 1) continue;
                 const double s =
                     AspectTableTexts::separation(first[i].longitude, second[j].longitude);
                 const double orb = s - setting.angle;

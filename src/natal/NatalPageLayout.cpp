@@ -165,7 +165,7 @@ void NatalPageLayout::writeHeader(const BirthData& birth) {
 
 // One entry on the line whose top is given: symbol, retrograde mark, degree, sign picture.
 void NatalPageLayout::addEntry(const ChartData& chart, int index, int x, int top) {
-    const ChartObject& object = chart[index];
+    const ObjectPosition& object = chart[index];
     const int bottom = top - line;
     // Degrees and minutes are half a line longer than one decimal: the sign moves to the
     // entry's end.
@@ -197,7 +197,7 @@ void NatalPageLayout::writeLegend(const ChartData& chart, const BirthData& birth
     int x = landscape ? legendX : rowStart;
     int written = 0;
     for (int object = 1; object <= last; ++object) {
-        if (chart[object].shown == 0) continue;
+        if (chart.style[object].shown == 0) continue;
         const bool ascendant = object == Bodies::kFirstCusp;
         if (landscape) {
             if (ascendant) {

@@ -34,11 +34,11 @@ SynastryTableLayout SynastryTableLayout::compute(const ChartData& first, const C
     SynastryTableLayout layout;
     std::vector<int> rows;
     for (int object = 1; object <= InterAspects::firstObjectCount(first); ++object) {
-        if (first[object].shown == 1) rows.push_back(object);
+        if (first.style[object].shown == 1) rows.push_back(object);
     }
     std::vector<int> columns;
     for (int body = 1; body <= Bodies::kBodyCount; ++body) {
-        if (second[body].shown == 1) columns.push_back(body);
+        if (second.style[body].shown == 1) columns.push_back(body);
     }
     if (rows.empty() || columns.empty() || area.width() <= 0 || area.height() <= 0) return layout;
 

@@ -65,7 +65,7 @@ double WheelLayout::referenceAngle(const ChartData& chart, const ZodiacOrientati
     if (fromAries) return 0.0;
     double reference = orientation.angle;
     if (chart.housesUnavailable == 0) {
-        const ChartObject& ascendant = chart[Bodies::Ascendant];
+        const ObjectPosition& ascendant = chart[Bodies::Ascendant];
         reference += (static_cast<double>(ascendant.sign) - 1.0) * 30.0 + ascendant.degreeInSign;
     }
     return reference;
@@ -184,14 +184,14 @@ void WheelLayout::computeMarks(const ChartData& chart) {
                 {i, MarkKind::CuspLine, {pointAt(innerDisc, a), pointAt(zodiacInner, a)}});
             marks.push_back(
                 {i, MarkKind::CuspLine, {pointAt(zodiacOuter, a), pointAt(outerRingRadius, a)}});
-            const int house = i - 16;
+            const int house = Bodies::houseOfCusp(i);
             if (house == 1 || house == 4 || house == 7 || house == 10) {
                 marks.push_back({i,
                                  MarkKind::Axis,
                                  {pointAt(innerDisc - half(unit), a),
                                   pointAt(zodiacOuter + zodiacOuter / 6, a)}});
             }
-        } else if (chart[i].shown == 1) {
+        } else if (chart.style[i].shown == 1) {
             marks.push_back(
                 {i,
                  MarkKind::BodyTick,
@@ -219,7 +219,7 @@ void WheelLayout::placeBodies(const ChartData& chart) {
         BodyPlacement& placement = bodies[static_cast<std::size_t>(body - 1)];
         placement = BodyPlacement{};
         placement.object = body;
-        placement.shown = chart[body].shown == 1;
+        placement.shown = chart.style[body].shown == 1;
     }
 
     // Close bodies: both shown and less than 5 degrees apart on the wheel; the two nodes are
@@ -269,7 +269,7 @@ void WheelLayout::computeHouseNumbers() {
     for (int i = Bodies::kFirstCusp; i <= Bodies::kLastCusp; ++i) {
         // Three degrees into the house, in zodiac order.
         const double a = angles[static_cast<std::size_t>(i)] + (clockwise ? 3.0 : -3.0);
-        const int house = i - 16;
+        const int house = Bodies::houseOfCusp(i);
         const bool large = house == 1 || house == 10;
         const int radius = large ? zodiacOuter + zodiacOuter / 10 : zodiacOuter + zodiacOuter / 20;
         const int side = large ? (size * 3) / 2 : size;

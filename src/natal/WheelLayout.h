@@ -115,11 +115,12 @@ class WheelLayout {
     int innerDisc = 0;        // P
     int bodyMiddle = 0;       // M, the middle of the body ring
 
-    std::array<SignSector, 12> signs{};      // sign k at index k - 1
-    std::vector<RadialMark> marks;           // in object order
-    std::vector<Chord> chords;               // in the wheel's aspect order
-    std::array<BodyPlacement, 16> bodies{};  // body k at index k - 1; drawn when shown
-    std::vector<HouseNumber> houseNumbers;   // objects 17 to 28, with houses only
+    std::array<SignSector, 12> signs{};  // sign k at index k - 1
+    std::vector<RadialMark> marks;       // in object order
+    std::vector<Chord> chords;           // in the wheel's aspect order
+    std::array<BodyPlacement, Bodies::kBodyCount>
+        bodies{};                           // body k at index k - 1; drawn when shown
+    std::vector<HouseNumber> houseNumbers;  // objects 17 to 28, with houses only
     int centreDotRadius = 0;
 
     // A circle around the centre as its bounding box.

@@ -81,7 +81,7 @@ PictureButton* PlanetPage::pictureButton(Picture& picture, const char* tip) {
 }
 
 void PlanetPage::buildRow(QGridLayout* grid, int line, int number) {
-    ChartObject& object = model_.objects()[number];
+    ObjectStyle& object = model_.objects().style[number];
     Row& r = rows_[static_cast<std::size_t>(number - 1)];
     const QString name = caption(model_.kind(), number);
     r.tick = new QCheckBox(natal_ ? QString() : name, this);

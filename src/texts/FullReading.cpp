@@ -62,7 +62,7 @@ class Writer {
     }
 
   private:
-    bool shown(int object) const { return chart_[object].shown == 1; }
+    bool shown(int object) const { return chart_.style[object].shown == 1; }
 
     void line(std::string_view text) { out_ += std::string(text) + "\n"; }
     void blank() { out_ += "\n"; }
@@ -141,7 +141,7 @@ void Writer::writeData() {
 
 // "Меркурий: 2°11′ Стрельца R, дом 9"
 void Writer::writePositionLine(int object) {
-    const ChartObject& o = chart_[object];
+    const ObjectPosition& o = chart_[object];
     std::string text = name(object) + ": " + position(object) + " " + genitive(o.sign);
     if (Bodies::isBody(object) && o.retrograde != 0) text += " R";
     if (Bodies::isBody(object)) text += houseLabel(object);
@@ -257,7 +257,7 @@ void Writer::writePlanets() {
     planets.insert(planets.begin() + 7, Bodies::Chiron);
     for (int planet : planets) {
         if (!shown(planet)) continue;
-        const ChartObject& o = chart_[planet];
+        const ObjectPosition& o = chart_[planet];
         const std::string retro =
             (o.retrograde != 0 && planet > Bodies::Moon) ? ", ретроградно" : "";
         std::string text = texts_.text(name(planet) + ": эпитет") + ", стоит в знаке " +

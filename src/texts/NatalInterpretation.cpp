@@ -31,9 +31,6 @@ constexpr std::string_view kTraitsLead =
 constexpr std::string_view kMissingTraits = "\t........... (описание отсутствует)\r\n";
 constexpr std::string_view kStars = "\r\n\r\n                           *  *  *  *  *\r\n\r\n\r\n";
 
-constexpr int kUranus = 9;      // identifier of the first collective body
-constexpr int kNorthNode = 13;  // identifier of the first karmic body
-
 std::string_view signGenitive(int sign) {
     if (sign < 1 || sign > static_cast<int>(kSignsGenitive.size())) return {};
     return kSignsGenitive[static_cast<std::size_t>(sign - 1)];
@@ -43,8 +40,8 @@ std::string twoDigits(int value) {
     return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
 }
 
-bool isShown(const ChartObject& body) {
-    return body.shown != 0;
+bool isShown(const ObjectStyle& style) {
+    return style.shown != 0;
 }
 
 // Drops the last character of a UTF-8 text: its lead byte and any continuation bytes.
@@ -134,10 +131,11 @@ class Writer {
     NatalInterpretation::Result nothing() { return {{}, false, std::move(failure_)}; }
     NatalInterpretation::Result partial() { return {std::move(text_), false, std::move(failure_)}; }
 
-    const ChartObject& body(int number) const { return chart_[number]; }
+    const ObjectPosition& body(int number) const { return chart_[number]; }
+    const ObjectStyle& style(int number) const { return chart_.style[number]; }
 
     std::string keyOf(int number) const {
-        return TextKeys::bodyInSign(body(number).name, body(number).sign);
+        return TextKeys::bodyInSign(style(number).name, body(number).sign);
     }
 
     void writeHeading() {
@@ -159,9 +157,9 @@ class Writer {
     void writePositions() {
         text_ += kPositionsTitle;
         for (int i = 1; i <= Bodies::kBodyCount; ++i) {
-            const ChartObject& b = body(i);
-            if (!isShown(b)) continue;
-            text_ += "\t" + b.name + " ... " + degreeText(b.degreeInSign) + " град. " +
+            const ObjectPosition& b = body(i);
+            if (!isShown(style(i))) continue;
+            text_ += "\t" + style(i).name + " ... " + degreeText(b.degreeInSign) + " град. " +
                      std::string(signGenitive(b.sign)) + "\r\n";
         }
         text_ += "\r\n";
@@ -169,7 +167,7 @@ class Writer {
 
     void writeShortCharacteristic() {
         for (int i = 1; i <= Bodies::kBodyCount; ++i) {
-            if (!isShown(body(i))) continue;
+            if (!isShown(style(i))) continue;
             if (const auto entry = short_->findEntry(keyOf(i), TextLibrary::kShortTraitsCut)) {
                 text_ += "\r\n" + *entry + ";";
             }
@@ -183,12 +181,13 @@ class Writer {
     void writeTraits() {
         text_ += kTraitsTitle;
         for (int i = 1; i <= Bodies::kBodyCount; ++i) {
-            const ChartObject& b = body(i);
-            if (!isShown(b) || i == Bodies::SouthNode) continue;
+            const ObjectStyle& s = style(i);
+            if (!isShown(s) || i == Bodies::SouthNode) continue;
             text_ += "\r\n";
-            if (b.identifier == kUranus) text_ += kCollectiveHeading;
-            if (b.identifier == kNorthNode) text_ += kKarmicHeading;
-            const std::string key = TextKeys::traitsKey(b.name, b.sign);
+            // The identifier, not the number, opens the collective and karmic groups.
+            if (s.identifier == Bodies::Uranus) text_ += kCollectiveHeading;
+            if (s.identifier == Bodies::NorthNode) text_ += kKarmicHeading;
+            const std::string key = TextKeys::traitsKey(s.name, body(i).sign);
             text_ += kTraitsLead;
             if (const auto entry = traits_->findEntry(key, TextLibrary::kPlanetTraitsCut)) {
                 text_ += *entry + "\r\n";

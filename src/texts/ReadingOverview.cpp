@@ -129,7 +129,7 @@ void ReadingOverview::writeShape() {
     std::vector<double> longitudes;
     std::vector<int> planets;
     for (int planet : ChartSummary::kPlanets) {
-        if (chart_[planet].shown != 1) continue;
+        if (chart_.style[planet].shown != 1) continue;
         longitudes.push_back(chart_[planet].longitude);
         planets.push_back(planet);
     }

@@ -36,7 +36,7 @@ std::string ReadingWords::genitive(int sign) const {
 }
 
 std::string ReadingWords::position(int object) const {
-    const ChartObject& o = chart_[object];
+    const ObjectPosition& o = chart_[object];
     return ReadingFormat::degrees(o.degreeInSign, o.minutes);
 }
 

@@ -18,10 +18,10 @@ SituationLineDelegate::SituationLineDelegate(const CZodiacDoc& doc, const bool& 
 std::array<const Picture*, 3> SituationLineDelegate::pictures(const CZodiacDoc& doc,
                                                               const TransitSituation& situation,
                                                               bool pictograms) {
-    const ChartObject& body = doc.eventChart().bodies()[situation.body];
+    const ObjectStyle& body = doc.eventChart().bodies().style[situation.body];
     const AspectSetting& aspect =
         doc.eventChart().aspects()[static_cast<std::size_t>(situation.aspectIndex)];
-    const ChartObject& radix = doc.natal().chart[situation.radix];
+    const ObjectStyle& radix = doc.natal().chart.style[situation.radix];
     if (pictograms) return {&body.pictogram, &aspect.pictogram, &radix.pictogram};
     return {&body.symbol, &aspect.symbol, &radix.symbol};
 }

@@ -39,6 +39,8 @@ StartUp::Options StartUp::parseCommandLine(const QStringList& arguments) {
         const QString lower = argument.toLower();
         if (lower == "--nosplash" || lower == "-nosplash" || lower == "/nosplash") {
             options.splash = false;
+        } else if (lower == "--sample" && i + 1 < arguments.size()) {
+            options.sample = arguments[++i];
         } else if (!argument.startsWith("-")) {
             options.files << argument;
         }
@@ -91,6 +93,9 @@ CMainFrame* StartUp::showMainFrame(AppContext& context, const Options& options) 
     }
     frame->showMaximized();
     for (const QString& file : options.files) frame->openChart(file);
+    if (!options.sample.isEmpty() && !context.settings.showCollection) {
+        frame->openChart(options.sample);
+    }
     // After the charts named on the command line, so that it stands over them.
     if (context.settings.showCollection) frame->showCollection();
     if (options.splash) {

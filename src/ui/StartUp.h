@@ -15,6 +15,9 @@ class StartUp {
     struct Options {
         bool splash = true;
         QStringList files;  // chart files named on the command line
+        // "--sample FILE": a chart to show when the user has not chosen the collection at
+        // start-up instead (how ./run.sh opens the delivered sample).
+        QString sample;
     };
 
     static Options parseCommandLine(const QStringList& arguments);

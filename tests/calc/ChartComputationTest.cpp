@@ -120,12 +120,12 @@ TEST_F(ChartComputationTest, EngineValuesLandInTheirObjectsWithRetrogradeAndSout
     EXPECT_EQ(chart[16].longitude, 17.0);  // Lilith from index 17
     for (int house = 1; house <= 12; ++house) {
         EXPECT_EQ(chart[16 + house].longitude, 320.0 + house);
-        EXPECT_EQ(chart[16 + house].identifier, 16 + house);
+        EXPECT_EQ(chart.style[16 + house].identifier, 16 + house);
         EXPECT_EQ(chart[16 + house].retrograde, 0);
     }
-    EXPECT_EQ(chart[1].name, "Солнце");
-    EXPECT_EQ(chart[14].name, "Н.Узел");
-    EXPECT_EQ(chart[14].identifier, 14);
+    EXPECT_EQ(chart.style[1].name, "Солнце");
+    EXPECT_EQ(chart.style[14].name, "Н.Узел");
+    EXPECT_EQ(chart.style[14].identifier, 14);
 }
 
 TEST_F(ChartComputationTest, ARetrogradeNorthNodeMakesARetrogradeSouthNode) {
@@ -155,8 +155,8 @@ TEST_F(ChartComputationTest, WithoutHousesTheCuspsStayExactlyAsTheyWere) {
         chart[number].longitude = -7.0;  // even a value the post-processing would change
         chart[number].sign = 99;
         chart[number].retrograde = 5;
-        chart[number].identifier = 1234;
-        chart[number].label = "сохранено";
+        chart.style[number].identifier = 1234;
+        chart.style[number].label = "сохранено";
     }
     ChartRequest r = moscowRequest();
     r.houseSystem = -1;
@@ -166,8 +166,8 @@ TEST_F(ChartComputationTest, WithoutHousesTheCuspsStayExactlyAsTheyWere) {
         EXPECT_EQ(chart[number].longitude, -7.0);
         EXPECT_EQ(chart[number].sign, 99);
         EXPECT_EQ(chart[number].retrograde, 5);
-        EXPECT_EQ(chart[number].identifier, 1234);
-        EXPECT_EQ(chart[number].label, "сохранено");
+        EXPECT_EQ(chart.style[number].identifier, 1234);
+        EXPECT_EQ(chart.style[number].label, "сохранено");
     }
     EXPECT_EQ(chart[3].longitude, 3.0);
 }
@@ -186,7 +186,7 @@ TEST_F(ChartComputationTest, ProserpinaAndSelenaComeFromUniversalTime) {
     EXPECT_EQ(chart[12].longitude, 180.0);
     EXPECT_EQ(chart[12].sign, 6);
     EXPECT_EQ(chart[12].degreeInSign, 30.0);
-    EXPECT_EQ(chart[12].name, "Прозерпина");
+    EXPECT_EQ(chart.style[12].name, "Прозерпина");
 
     // 31 December 1899, 21:00 at -3 is 1 January 1900, 0:00 UT: Selena at 8350' = 139°10'.
     r.day = 31;
@@ -269,7 +269,7 @@ TEST_F(ChartComputationTest, MissingEngineOrEntryReportsAndLeavesTheChartUntouch
         EXPECT_TRUE(messages_.empty()) << folder;
         EXPECT_EQ(chart[1].longitude, 42.0);
         EXPECT_EQ(chart[1].sign, 2);
-        EXPECT_TRUE(chart[1].name.empty());
+        EXPECT_TRUE(chart.style[1].name.empty());
         EXPECT_EQ(chart[17].longitude, 7.0);
         EXPECT_EQ(chart[12].longitude, 0.0);
     }

@@ -14,7 +14,7 @@ TEST(MeanMotionPoints, ProserpinaStartsAt180DegreesOn20February1918) {
     const DateTime epoch{0, 0, 20, 2, 1918};
     EXPECT_EQ(MeanMotionPoints::proserpinaDayCount(epoch), 0.0);
     EXPECT_EQ(MeanMotionPoints::proserpina(epoch), 180.0);
-    ChartObject o;
+    ObjectPosition o;
     MeanMotionPoints::place(180.0, o);
     // Exactly 30 stays in the lower sign: Virgo 30°, not Libra 0°.
     EXPECT_EQ(o.sign, 6);
@@ -40,7 +40,7 @@ TEST(MeanMotionPoints, ProserpinaDayCountsAroundTheEpoch) {
 TEST(MeanMotionPoints, SelenaStartsAt139DegreesOn1January1900) {
     const DateTime epoch{0, 0, 1, 1, 1900};
     EXPECT_EQ(MeanMotionPoints::selenaDayCount(epoch), 0.0);
-    ChartObject o;
+    ObjectPosition o;
     MeanMotionPoints::place(MeanMotionPoints::selena(epoch), o);
     EXPECT_NEAR(o.longitude, 8350.0 / 60.0, 1e-12);
     EXPECT_EQ(o.sign, 5);
@@ -79,7 +79,7 @@ TEST(MeanMotionPoints, DayCountsStayRightAcrossTheCommonYear2100) {
 }
 
 TEST(MeanMotionPoints, PlacingWrapsBothWays) {
-    ChartObject o;
+    ObjectPosition o;
     MeanMotionPoints::place(-10.0, o);
     EXPECT_EQ(o.sign, 12);
     EXPECT_EQ(o.degreeInSign, 20.0);

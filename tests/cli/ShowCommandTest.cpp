@@ -60,7 +60,7 @@ TEST(OrvantaCli, ChartSavesAMapBuiltAsANewChart) {
     // Moscow kept its standard three hours in 1961: a zone of 3 is Moscow time.
     EXPECT_EQ(content.birth.diffMoscow, 0.0);
     EXPECT_EQ(content.orientation.fromAscendant, 1);  // the delivered "Default.rnd"
-    EXPECT_NE(content.chart[1].label, "<not defined>");
+    EXPECT_NE(content.chart.style[1].label, "<not defined>");
     EXPECT_EQ(content.chart[0].longitude, 0.0);
 
     const CliRun houseless = cli(gagarin("none", file));
@@ -107,7 +107,7 @@ TEST(OrvantaCli, ShowListsTheAspectPatternsOfAChart) {
     ScratchFolder folder;
     const auto file = (folder / "trine.map").string();
     NatalChart natal;
-    natal.chart.assignBodyNames();
+    natal.chart.style.assignBodyNames();
     natal.chart.housesUnavailable = 1;
     natal.houseSystem = -1;
     for (const auto& [body, longitude] : {std::pair{1, 355.0}, {2, 115.0}, {4, 236.0}})

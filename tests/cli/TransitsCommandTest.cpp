@@ -100,7 +100,7 @@ TEST(TransitsCommand, DayRecordsCarryTheirPhrases) {
             const QJsonObject r = value.toObject();
             const QString phrase = r["phrase"].toString();
             const QString radixLabel =
-                QString::fromStdString(doc.natal().chart[r["radix"].toInt()].label);
+                QString::fromStdString(doc.natal().chart.style[r["radix"].toInt()].label);
             EXPECT_TRUE(phrase.endsWith("\r\n  " + radixLabel)) << key;
             if (key == std::string("orb")) {
                 EXPECT_TRUE(phrase.startsWith("В течение продолжительного времени порядка "));

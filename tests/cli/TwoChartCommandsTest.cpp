@@ -59,7 +59,7 @@ TEST_F(TwoChartCommandsTest, SynastryJsonListsEveryPairWithinItsOrb) {
             for (int j = 1; j <= 16; ++j) {
                 double s = std::fabs(a[i].longitude - b[j].longitude);
                 if (s > 180.0) s = 360.0 - s;
-                if (aspect.included && a[i].shown && b[j].shown &&
+                if (aspect.included && a.style[i].shown && b.style[j].shown &&
                     std::fabs(s - aspect.angle) < aspect.orb) {
                     ++expected;
                 }
@@ -71,7 +71,7 @@ TEST_F(TwoChartCommandsTest, SynastryJsonListsEveryPairWithinItsOrb) {
         const QJsonObject aspect = entry.toObject();
         const int i = aspect["body_a"].toInt();
         const int j = aspect["body_b"].toInt();
-        EXPECT_EQ(aspect["name_b"].toString().toStdString(), b[j].name);
+        EXPECT_EQ(aspect["name_b"].toString().toStdString(), b.style[j].name);
         double s = std::fabs(a[i].longitude - b[j].longitude);
         if (s > 180.0) s = 360.0 - s;
         EXPECT_NEAR(aspect["orb"].toDouble(), s - aspect["aspect"].toDouble(), 1e-6);

@@ -15,9 +15,9 @@ namespace {
 CZodiacDoc handChart() {
     CZodiacDoc doc;
     for (int n = 1; n <= Bodies::kLastCusp; ++n) doc.natal().chart[n].setLongitude(10.0 * n);
-    doc.eventChart().bodies()[Bodies::Mars].transitUse = 0;
-    doc.eventChart().bodies()[10].transitUse = 0;
-    doc.natal().chart[21].radixUse = 0;
+    doc.eventChart().bodies().style[Bodies::Mars].transitUse = 0;
+    doc.eventChart().bodies().style[10].transitUse = 0;
+    doc.natal().chart.style[21].radixUse = 0;
     TransitAspectTable& aspects = doc.eventChart().aspects();
     for (AspectSetting& aspect : aspects) aspect.orb = 0.0;  // unused rows
     aspects[0] = {.angle = 0.0, .orb = 8.0, .included = 1};

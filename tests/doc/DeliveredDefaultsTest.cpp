@@ -112,7 +112,7 @@ void expectPlanets(std::string_view file, int count) {
     ASSERT_EQ(records.size(), static_cast<std::size_t>(count));
     std::set<std::string> labels;
     for (int number = 1; number <= count; ++number) {
-        const ChartObject& o = records[static_cast<std::size_t>(number - 1)];
+        const ObjectStyle& o = records[static_cast<std::size_t>(number - 1)].style;
         if (Bodies::isBody(number)) {
             EXPECT_EQ(o.name, Bodies::name(number));
         }
@@ -126,7 +126,9 @@ void expectPlanets(std::string_view file, int count) {
     EXPECT_EQ(labels.size(), static_cast<std::size_t>(count));
     ChartData chart;
     for (int number = 1; number <= count; ++number) {
-        chart[number] = std::move(records[static_cast<std::size_t>(number - 1)]);
+        auto& record = records[static_cast<std::size_t>(number - 1)];
+        chart[number] = record.position;
+        chart.style[number] = std::move(record.style);
     }
     EXPECT_EQ(PlanetRecords::serialize(chart, count), bytes);
 }

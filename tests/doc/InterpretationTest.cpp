@@ -42,10 +42,11 @@ TEST(Interpretation, DeliveredLibraryWritesTheWholeTextOfTheSampleChart) {
     EXPECT_EQ(text.find("pl2"), std::string::npos);
     int paragraphs = 0;
     for (int body = 1; body <= 16; ++body) {
-        const ChartObject& o = doc.natal().chart[body];
+        const ObjectStyle& o = doc.natal().chart.style[body];
         if (o.shown == 0 || body == 14) continue;
         ++paragraphs;
-        EXPECT_NE(text.find("которые формирует\r\n" + TextKeys::traitsKey(o.name, o.sign)),
+        const int sign = doc.natal().chart[body].sign;
+        EXPECT_NE(text.find("которые формирует\r\n" + TextKeys::traitsKey(o.name, sign)),
                   std::string::npos)
             << o.name;
     }

@@ -33,12 +33,13 @@ NatalChart sampleChart(std::string name, std::string place) {
     b.latitude = 55.75;
     b.longitude = -37.625;
     for (int number = 0; number < 33; ++number) {
-        ChartObject& o = natal.chart[number];
+        ObjectPosition& o = natal.chart[number];
+        ObjectStyle& s = natal.chart.style[number];
         o.setLongitude(number * 10.9);
         o.retrograde = number % 2;
-        o.identifier = number;
-        o.name = number == 5 ? "Марс" : "";
-        o.label = number == 5 ? "Ёж" : "метка " + std::to_string(number);
+        s.identifier = number;
+        s.name = number == 5 ? "Марс" : "";
+        s.label = number == 5 ? "Ёж" : "метка " + std::to_string(number);
     }
     natal.chart.housesUnavailable = 1;
     natal.orientation = {1, 0, 0, 33.25};
@@ -57,16 +58,18 @@ std::vector<std::uint8_t> layoutOf(const NatalChart& natal) {
     l.i32(b.gmtDay).i32(b.gmtMonth).i32(b.gmtYear).i32(b.gmtHour).i32(b.gmtMinute);
     l.variable(b.name).variable("").variable(b.place).variable(b.houseSystemName);
     l.f64(b.diffGreenwich).f64(b.diffMoscow).f64(b.latitude).f64(b.longitude);
-    for (const ChartObject& o : natal.chart.objects) {
+    for (int number = 0; number < 33; ++number) {
+        const ObjectPosition& o = natal.chart[number];
+        const ObjectStyle& s = natal.chart.style[number];
         l.f64(o.longitude)
             .f64(o.degreeInSign)
             .f64(o.minutes)
             .f64(o.seconds)
             .i32(o.retrograde)
-            .i32(o.identifier)
-            .variable(o.name)
+            .i32(s.identifier)
+            .variable(s.name)
             .i32(o.sign)
-            .variable(o.label);
+            .variable(s.label);
     }
     l.i32(natal.chart.housesUnavailable)
         .i32(natal.orientation.direction)
@@ -97,8 +100,8 @@ TEST(MapFile, ReadsStoredFieldsAndKeepsDisplaySettings) {
     const auto bytes = layoutOf(original);
 
     NatalChart target;
-    target.chart[5].shown = 0;
-    ASSERT_TRUE(target.chart[5].symbol.assign(
+    target.chart.style[5].shown = 0;
+    ASSERT_TRUE(target.chart.style[5].symbol.assign(
         testing::packedBitmap(testing::markedTrueColour(2, 2, 0xFFFFFF))));
     MapFile::parse(bytes).applyTo(target);
 
@@ -106,15 +109,15 @@ TEST(MapFile, ReadsStoredFieldsAndKeepsDisplaySettings) {
     EXPECT_EQ(target.birth.place, "Москва");
     EXPECT_EQ(target.birth.diffMoscow, -0.5);
     EXPECT_EQ(target.birth.longitude, -37.625);
-    EXPECT_EQ(target.chart[5].label, "Ёж");
-    EXPECT_EQ(target.chart[5].name, "Марс");
+    EXPECT_EQ(target.chart.style[5].label, "Ёж");
+    EXPECT_EQ(target.chart.style[5].name, "Марс");
     EXPECT_EQ(target.chart[32].longitude, original.chart[32].longitude);
     EXPECT_EQ(target.chart[31].retrograde, 1);
     EXPECT_EQ(target.orientation.angle, 33.25);
     EXPECT_EQ(target.notebook, original.notebook);
-    EXPECT_EQ(target.chart[5].shown, 0);             // from the settings, not the file
-    EXPECT_FALSE(target.chart[5].symbol.isEmpty());  // so are the pictures
-    EXPECT_EQ(MapFile::serialize(target), bytes);    // read and written back: identical
+    EXPECT_EQ(target.chart.style[5].shown, 0);             // from the settings, not the file
+    EXPECT_FALSE(target.chart.style[5].symbol.isEmpty());  // so are the pictures
+    EXPECT_EQ(MapFile::serialize(target), bytes);          // read and written back: identical
 }
 
 TEST(MapFile, DamagedFilesAreRefusedWithTheReason) {
@@ -215,7 +218,7 @@ TEST(MapFile, ValuesTheProgramCannotWriteAreRefusedNamingThePart) {
         {"объект 10: знак 7 и градус в знаке 5 не согласуются с долготой 200",
          [](NatalChart& n) { n.chart[10].setLongitude(200), n.chart[10].degreeInSign = 5; }},
         {"объект 29: знак 0 и градус в знаке 0 не согласуются с долготой 0.5",
-         [](NatalChart& n) { n.chart[29] = ChartObject{}, n.chart[29].longitude = 0.5; }},
+         [](NatalChart& n) { n.chart[29] = ObjectPosition{}, n.chart[29].longitude = 0.5; }},
         {"система домов: признак карты без домов 2",
          [](NatalChart& n) { n.chart.housesUnavailable = 2; }},
         {"направление Зодиака 3", [](NatalChart& n) { n.orientation.direction = 3; }},
@@ -250,7 +253,7 @@ TEST(MapFile, ValuesAtTheEdgesOfWhatTheProgramWritesAreRead) {
         },
         [](NatalChart& n) { n.houseSystem = -1, n.chart.housesUnavailable = 0; },
         // Objects never computed; object 0, whose longitude the document resets on opening.
-        [](NatalChart& n) { n.chart[30] = ChartObject{}, n.chart[26] = ChartObject{}; },
+        [](NatalChart& n) { n.chart[30] = ObjectPosition{}, n.chart[26] = ObjectPosition{}; },
         [](NatalChart& n) { n.chart[0].sign = 5; },
         [](NatalChart& n) { n.houseSystem = 11, n.orientation.angle = -400; },
     };

@@ -225,10 +225,14 @@ TEST(AspectRecords, DamagedFileIsReportedAndChangesNothing) {
     }
 }
 
-ChartObject planet(int number) {
-    ChartObject o;
-    o.setLongitude(12.5 * number);
-    o.retrograde = number % 2;
+using Record = PlanetRecords::Record;
+
+Record planet(int number) {
+    Record record;
+    ObjectPosition& p = record.position;
+    ObjectStyle& o = record.style;
+    p.setLongitude(12.5 * number);
+    p.retrograde = number % 2;
     o.shown = number % 3 == 0 ? 0 : 1;
     o.transitUse = number % 4 == 0 ? 0 : 1;
     o.radixUse = number % 5 == 0 ? 0 : 1;
@@ -237,19 +241,26 @@ ChartObject planet(int number) {
     o.label = "сфера " + std::to_string(number);
     if (number % 2 == 0) o.symbol = smallPicture(0xFFFFFF);
     if (number % 3 == 0) o.pictogram = smallPicture(0xFF0000);
-    return o;
+    return record;
 }
 
-ByteLayout& planetRecord(ByteLayout& layout, const ChartObject& o) {
-    layout.f64(o.longitude)
-        .f64(o.degreeInSign)
-        .f64(o.minutes)
-        .i32(o.retrograde)
+void place(ChartData& chart, int number, Record record) {
+    chart[number] = record.position;
+    chart.style[number] = std::move(record.style);
+}
+
+ByteLayout& planetRecord(ByteLayout& layout, const Record& record) {
+    const ObjectPosition& p = record.position;
+    const ObjectStyle& o = record.style;
+    layout.f64(p.longitude)
+        .f64(p.degreeInSign)
+        .f64(p.minutes)
+        .i32(p.retrograde)
         .i32(o.shown)
         .i32(o.transitUse)
         .i32(o.radixUse)
         .i32(o.identifier)
-        .i32(o.sign)
+        .i32(p.sign)
         .counted(o.name)
         .counted(o.label);
     for (const Picture* p : {&o.symbol, &o.pictogram}) {
@@ -270,7 +281,7 @@ std::vector<std::uint8_t> planetFile(int count) {
 
 TEST(PlanetRecords, RecordsAreLaidOutFieldByFieldAndRoundTrip) {
     ChartData chart;
-    for (int number = 1; number <= 28; ++number) chart[number] = planet(number);
+    for (int number = 1; number <= 28; ++number) place(chart, number, planet(number));
     EXPECT_EQ(PlanetRecords::serialize(chart, 28), planetFile(28));
     EXPECT_EQ(PlanetRecords::serialize(chart, 16), planetFile(16));
 
@@ -278,7 +289,7 @@ TEST(PlanetRecords, RecordsAreLaidOutFieldByFieldAndRoundTrip) {
     ASSERT_EQ(records.size(), 28u);
     ChartData reread;
     for (int number = 1; number <= 28; ++number) {
-        reread[number] = std::move(records[static_cast<std::size_t>(number - 1)]);
+        place(reread, number, std::move(records[static_cast<std::size_t>(number - 1)]));
     }
     EXPECT_EQ(PlanetRecords::serialize(reread, 28), planetFile(28));
 }
@@ -287,36 +298,36 @@ TEST(PlanetRecords, ReaderTakesDisplayFieldsOfAsManyRecordsAsAskedAndPresent) {
     ScratchFolder folder;
     const auto path = folder / "default.rxp";
     ChartData chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     chart[1].setLongitude(200.0);
-    chart[20].label = "прежний";
+    chart.style[20].label = "прежний";
 
     // 28 records read for a natal chart set the cusps as well.
     ScratchFolder::write(path, planetFile(28));
     EXPECT_TRUE(PlanetRecords::read(path, chart, 28).loaded());
-    EXPECT_EQ(chart[20].label, "сфера 20");
-    EXPECT_EQ(chart[20].radixUse, 0);
-    EXPECT_EQ(chart[3].shown, 0);
-    EXPECT_EQ(chart[4].transitUse, 0);
-    EXPECT_EQ(chart[2].name, "объект 2");
-    EXPECT_EQ(chart[2].symbol.bytes(), smallPacked(0xFFFFFF));
-    EXPECT_EQ(chart[3].pictogram.bytes(), smallPacked(0xFF0000));
+    EXPECT_EQ(chart.style[20].label, "сфера 20");
+    EXPECT_EQ(chart.style[20].radixUse, 0);
+    EXPECT_EQ(chart.style[3].shown, 0);
+    EXPECT_EQ(chart.style[4].transitUse, 0);
+    EXPECT_EQ(chart.style[2].name, "объект 2");
+    EXPECT_EQ(chart.style[2].symbol.bytes(), smallPacked(0xFFFFFF));
+    EXPECT_EQ(chart.style[3].pictogram.bytes(), smallPacked(0xFF0000));
     // Positions, identifier and sign are written but not read.
     EXPECT_EQ(chart[1].longitude, 200.0);
     EXPECT_EQ(chart[1].sign, 7);
-    EXPECT_EQ(chart[20].identifier, 0);
+    EXPECT_EQ(chart.style[20].identifier, 0);
 
     // A file of 16 records leaves the cusps as they were; a reader of 16 takes no more.
     ChartData natal;
-    natal[20].label = "прежний";
+    natal.style[20].label = "прежний";
     ScratchFolder::write(path, planetFile(16));
     EXPECT_TRUE(PlanetRecords::read(path, natal, 28).loaded());
-    EXPECT_EQ(natal[16].label, "сфера 16");
-    EXPECT_EQ(natal[20].label, "прежний");
+    EXPECT_EQ(natal.style[16].label, "сфера 16");
+    EXPECT_EQ(natal.style[20].label, "прежний");
     ChartData transit;
     ScratchFolder::write(path, planetFile(28));
     EXPECT_TRUE(PlanetRecords::read(path, transit, 16).loaded());
-    EXPECT_EQ(transit[17].label, ChartObject::kDefaultLabel);
+    EXPECT_EQ(transit.style[17].label, ObjectStyle::kDefaultLabel);
 }
 
 TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
@@ -335,7 +346,7 @@ TEST(PlanetRecords, DamagedFileIsReportedAndChangesNothing) {
         ChartData chart;
         const auto read = PlanetRecords::read(path, chart, 16);
         EXPECT_EQ(read.status, LoadStatus::Damaged) << bytes.size();
-        EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
+        EXPECT_EQ(chart.style[1].label, ObjectStyle::kDefaultLabel);
         EXPECT_EQ(read.messages.size(), 1u);
     }
 }
@@ -370,34 +381,34 @@ TEST(PlanetRecords, RecordCountMustBeOneTheKindHolds) {
     ScratchFolder::write(folder / "default.trp", planetFile(28));
     ChartData chart;
     EXPECT_EQ(PlanetRecords::read(folder / "default.trp", chart, 16).status, LoadStatus::Damaged);
-    EXPECT_EQ(chart[1].label, ChartObject::kDefaultLabel);
+    EXPECT_EQ(chart.style[1].label, ObjectStyle::kDefaultLabel);
 }
 
 TEST(PlanetRecords, ValuesNoChartHoldsMakeTheFileDamaged) {
     struct Case {
         const char* named;
-        void (*spoil)(ChartObject&);
+        void (*spoil)(Record&);
     };
     // Record 9 stands at 112.5 degrees: sign 4, 22.5 degrees in it.
     const Case cases[] = {
-        {"признак показа 2", [](ChartObject& o) { o.shown = 2; }},
-        {"признак учёта в транзитах -1", [](ChartObject& o) { o.transitUse = -1; }},
-        {"признак учёта в радиксе 7", [](ChartObject& o) { o.radixUse = 7; }},
-        {"долгота -5.5e+303", [](ChartObject& o) { o.longitude = -5.5e303; }},
-        {"долгота nan", [](ChartObject& o) { o.longitude = std::nan(""); }},
-        {"градус в знаке inf", [](ChartObject& o) { o.degreeInSign = INFINITY; }},
-        {"минуты 60.5", [](ChartObject& o) { o.minutes = 60.5; }},
-        {"признак попятности 255", [](ChartObject& o) { o.retrograde = 255; }},
-        {"номер знака 13", [](ChartObject& o) { o.sign = 13; }},
+        {"признак показа 2", [](Record& o) { o.style.shown = 2; }},
+        {"признак учёта в транзитах -1", [](Record& o) { o.style.transitUse = -1; }},
+        {"признак учёта в радиксе 7", [](Record& o) { o.style.radixUse = 7; }},
+        {"долгота -5.5e+303", [](Record& o) { o.position.longitude = -5.5e303; }},
+        {"долгота nan", [](Record& o) { o.position.longitude = std::nan(""); }},
+        {"градус в знаке inf", [](Record& o) { o.position.degreeInSign = INFINITY; }},
+        {"минуты 60.5", [](Record& o) { o.position.minutes = 60.5; }},
+        {"признак попятности 255", [](Record& o) { o.position.retrograde = 255; }},
+        {"номер знака 13", [](Record& o) { o.position.sign = 13; }},
         {"знак 5 и градус в знаке 22.5 не согласуются с долготой 112.5",
-         [](ChartObject& o) { o.sign = 5; }},
-        {"знак 0", [](ChartObject& o) { o.sign = 0; }},
-        {"градус в знаке 2.5 не согласуются", [](ChartObject& o) { o.degreeInSign = 2.5; }},
+         [](Record& o) { o.position.sign = 5; }},
+        {"знак 0", [](Record& o) { o.position.sign = 0; }},
+        {"градус в знаке 2.5 не согласуются", [](Record& o) { o.position.degreeInSign = 2.5; }},
     };
     for (const Case& c : cases) {
         ByteLayout file;
         for (int number = 1; number <= 16; ++number) {
-            ChartObject o = planet(number);
+            Record o = planet(number);
             if (number == 9) c.spoil(o);
             planetRecord(file, o);
         }

@@ -172,22 +172,22 @@ TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores)
     ASSERT_EQ(radix.count(), 28);
     radix.setFlag(2, false);
     radix.setFlag(20, false);
-    doc.natal().chart[2].label = "Луна: чувства";
-    doc.natal().chart[2].shown = 0;
+    doc.natal().chart.style[2].label = "Луна: чувства";
+    doc.natal().chart.style[2].shown = 0;
     ASSERT_TRUE(radix.remember());
-    EXPECT_EQ(doc.natal().chart[20].radixUse, 0);
+    EXPECT_EQ(doc.natal().chart.style[20].radixUse, 0);
 
     const auto written = PlanetRecords::parse(ScratchFolder::read(folder / "default.rxp"));
     ASSERT_EQ(written.size(), 28u);
-    EXPECT_EQ(written[19].radixUse, 0);
+    EXPECT_EQ(written[19].style.radixUse, 0);
 
-    doc.natal().chart[2].label = "другое";
-    doc.natal().chart[2].shown = 1;
-    doc.natal().chart[2].radixUse = 1;
+    doc.natal().chart.style[2].label = "другое";
+    doc.natal().chart.style[2].shown = 1;
+    doc.natal().chart.style[2].radixUse = 1;
     PlanetPageModel natal(doc, PlanetPageModel::Kind::NatalPlanets);
     ASSERT_TRUE(natal.restore());
-    EXPECT_EQ(doc.natal().chart[2].label, "Луна: чувства");
-    EXPECT_EQ(doc.natal().chart[2].radixUse, 0);
+    EXPECT_EQ(doc.natal().chart.style[2].label, "Луна: чувства");
+    EXPECT_EQ(doc.natal().chart.style[2].radixUse, 0);
     EXPECT_FALSE(natal.flag(2));
 
     // The natal page stores the sixteen bodies and leaves the cusp records as they were.
@@ -199,7 +199,7 @@ TEST(PlanetPageModel, RadixPageWritesTwentyEightRecordsThatTheNatalPageRestores)
     ASSERT_EQ(after.size(), before.size());
     EXPECT_TRUE(std::equal(after.begin() + static_cast<std::ptrdiff_t>(bodyBytes), after.end(),
                            before.begin() + static_cast<std::ptrdiff_t>(bodyBytes)));
-    EXPECT_EQ(PlanetRecords::parse(after)[4].shown, 0);
+    EXPECT_EQ(PlanetRecords::parse(after)[4].style.shown, 0);
 
     // Without cusp records in the file, sixteen records are all there is.
     std::filesystem::remove(folder / "default.rxp");
@@ -217,12 +217,12 @@ TEST(PlanetPageModel, HouseRowsOfAChartWithoutHousesStayUnticked) {
     EXPECT_FALSE(radix.flag(17)) << "cusps use the radix by default, but not without houses";
     radix.setFlag(17, true);
     radix.applyToObjects();
-    EXPECT_EQ(doc.natal().chart[17].radixUse, 0);
+    EXPECT_EQ(doc.natal().chart.style[17].radixUse, 0);
 
     ASSERT_TRUE(PlanetRecords::write(folder / "default.rxp", doc.natal().chart, 28));
-    doc.natal().chart[28].radixUse = 1;
+    doc.natal().chart.style[28].radixUse = 1;
     ASSERT_TRUE(radix.restore());
-    EXPECT_EQ(doc.natal().chart[28].radixUse, 0);
+    EXPECT_EQ(doc.natal().chart.style[28].radixUse, 0);
 }
 
 TEST(OrientationPageModel, PageValuesFollowTheSwitchesWithAndWithoutHouses) {
@@ -304,19 +304,19 @@ TEST(BornSheetModel, OkGivesThePagesToTheChartAndCancelReturnsToTheDefaultsFiles
         ASSERT_FALSE(sheet.orientation.takeAngle("12"));
         sheet.confirm();
     }
-    EXPECT_EQ(doc.natal().chart[5].shown, 0);
+    EXPECT_EQ(doc.natal().chart.style[5].shown, 0);
     EXPECT_EQ(doc.natal().aspects[1].angle, 33.0);
     EXPECT_EQ(doc.natal().orientation.angle, 12.0);
     EXPECT_TRUE(doc.isModified());
 
     BornSheetModel sheet(doc);
     doc.natal().aspects[2].colour = 0xABCDEF;  // edited in the table by the line dialog
-    doc.natal().chart[3].label = "изменено";
+    doc.natal().chart.style[3].label = "изменено";
     sheet.cancel({BornSheetModel::Planets, BornSheetModel::Aspects});
     EXPECT_EQ(doc.natal().aspects[2].colour, 0x0000FFu + 2) << "as stored, not as before";
     EXPECT_EQ(doc.natal().aspects[1].angle, 10.0) << "as stored, not as before";
-    EXPECT_EQ(doc.natal().chart[3].label, "<not defined>");
-    EXPECT_EQ(doc.natal().chart[5].shown, 1);
+    EXPECT_EQ(doc.natal().chart.style[3].label, "<not defined>");
+    EXPECT_EQ(doc.natal().chart.style[5].shown, 1);
 }
 
 TEST(TranzitSheetModel, OkBuildsTheEventChartAgainAndCancelDoesNot) {
@@ -327,7 +327,8 @@ TEST(TranzitSheetModel, OkBuildsTheEventChartAgainAndCancelDoesNot) {
     cancelled.transitPlanets.setFlag(2, false);
     cancelled.cancel({});
     EXPECT_FALSE(doc.eventChart().state().builtFor.has_value());
-    EXPECT_EQ(doc.eventChart().bodies()[2].transitUse, 1) << "a page never shown keeps its objects";
+    EXPECT_EQ(doc.eventChart().bodies().style[2].transitUse, 1)
+        << "a page never shown keeps its objects";
 
     // A colour changed in the table and a sheet cancelled with the aspects page shown: the
     // colour stored in "default.ta" comes back, and the event chart is not built again.
@@ -344,8 +345,8 @@ TEST(TranzitSheetModel, OkBuildsTheEventChartAgainAndCancelDoesNot) {
     sheet.radixPlanets.setFlag(21, false);
     sheet.confirm();
     EXPECT_TRUE(doc.eventChart().state().builtFor.has_value());
-    EXPECT_EQ(doc.eventChart().bodies()[2].transitUse, 0);
-    EXPECT_EQ(doc.natal().chart[21].radixUse, 0);
+    EXPECT_EQ(doc.eventChart().bodies().style[2].transitUse, 0);
+    EXPECT_EQ(doc.natal().chart.style[21].radixUse, 0);
 }
 
 }  // namespace

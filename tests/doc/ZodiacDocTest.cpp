@@ -69,20 +69,20 @@ TEST(CZodiacDoc, NewChartWithoutSettingsFilesKeepsTheRecordDefaults) {
         EXPECT_TRUE(a.symbol.isEmpty());
     }
     for (int number = 1; number <= 28; ++number) {
-        const ChartObject& o = doc.natal().chart[number];
+        const ObjectStyle& o = doc.natal().chart.style[number];
         EXPECT_EQ(o.shown, 1);
         EXPECT_EQ(o.radixUse, 1);
         EXPECT_EQ(o.label, "<not defined>");
         EXPECT_TRUE(o.symbol.isEmpty());
     }
-    EXPECT_EQ(doc.eventChart().bodies()[16].name, "Лилит");
+    EXPECT_EQ(doc.eventChart().bodies().style[16].name, "Лилит");
     EXPECT_EQ(doc.natal().orientation.direction, 0);
     EXPECT_EQ(doc.natal().orientation.fromAries, 1);
     EXPECT_EQ(doc.natal().orientation.angle, 0.0);
     // On 12 April the Sun stands about 22 degrees into Aries.
     EXPECT_GT(doc.natal().chart[1].longitude, 20.0);
     EXPECT_LT(doc.natal().chart[1].longitude, 24.0);
-    EXPECT_EQ(doc.natal().chart[17].identifier, 17);
+    EXPECT_EQ(doc.natal().chart.style[17].identifier, 17);
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(doc.interpretation().isOutOfDate());
     EXPECT_EQ(doc.eventChart().state().date, todayByTheClock());
@@ -94,9 +94,9 @@ TEST(CZodiacDoc, NewChartTakesTheDeliveredSettings) {
     ASSERT_TRUE(doc.newChart(moscow1961(), 0, false, false));
     EXPECT_EQ(doc.natal().aspects[0].included, 1);
     EXPECT_FALSE(doc.natal().aspects[0].symbol.isEmpty());
-    EXPECT_FALSE(doc.natal().chart[28].symbol.isEmpty());
-    EXPECT_NE(doc.natal().chart[1].label, "<not defined>");
-    EXPECT_NE(doc.eventChart().bodies()[1].label, "<not defined>");
+    EXPECT_FALSE(doc.natal().chart.style[28].symbol.isEmpty());
+    EXPECT_NE(doc.natal().chart.style[1].label, "<not defined>");
+    EXPECT_NE(doc.eventChart().bodies().style[1].label, "<not defined>");
     EXPECT_EQ(doc.eventChart().aspects()[0].angle, 0.0);
     EXPECT_EQ(doc.natal().orientation.fromAscendant, 1);  // "Default.rnd": from the Ascendant
 
@@ -125,8 +125,8 @@ TEST(CZodiacDoc, OrientationFileAndSettingsNamesMatchWithoutLetterCase) {
 TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     ScratchFolder folder;
     ChartData settings;
-    settings[1].label = "из настроек";
-    ASSERT_TRUE(settings[1].symbol.assign(
+    settings.style[1].label = "из настроек";
+    ASSERT_TRUE(settings.style[1].symbol.assign(
         testing::packedBitmap(testing::markedTrueColour(2, 2, 0xFFFFFF))));
     ASSERT_TRUE(PlanetRecords::write(folder / "default.rxp", settings, 16));
 
@@ -135,7 +135,7 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     birth.name = std::string(300, 'N');
     ASSERT_TRUE(doc.newChart(birth, 0, false, true));
     doc.natal().chart[1].setLongitude(123.0);  // as an older engine might have put it
-    doc.natal().chart[1].label = "из карты";
+    doc.natal().chart.style[1].label = "из карты";
     doc.natal().notebook = {1, 2, 3};
     const auto path = folder / "chart.map";
     ASSERT_TRUE(doc.save(path));
@@ -146,8 +146,8 @@ TEST(CZodiacDoc, SavedChartReopensWithItsStoredPositions) {
     reopened.eventChart().state().date = {1, 1, 2000};
     ASSERT_TRUE(reopened.open(path).loaded());
     EXPECT_EQ(reopened.natal().chart[1].longitude, 123.0);
-    EXPECT_EQ(reopened.natal().chart[1].label, "из карты");
-    EXPECT_FALSE(reopened.natal().chart[1].symbol.isEmpty());
+    EXPECT_EQ(reopened.natal().chart.style[1].label, "из карты");
+    EXPECT_FALSE(reopened.natal().chart.style[1].symbol.isEmpty());
     EXPECT_EQ(reopened.natal().birth.name, birth.name);
     EXPECT_EQ(reopened.natal().autoGreenwich, 1);
     EXPECT_EQ(reopened.natal().notebook, (std::vector<std::uint8_t>{1, 2, 3}));

@@ -10,15 +10,15 @@ namespace {
 // include flag, each angle once.
 TEST(CalendarRequestTest, ChartSettingsChooseBodiesPointsAndAspects) {
     ChartData transitBodies;
-    transitBodies[Bodies::Venus].transitUse = 0;
+    transitBodies.style[Bodies::Venus].transitUse = 0;
     const std::vector<int> withoutMoon = {1, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
     EXPECT_EQ(CalendarRequest::bodiesOf(transitBodies, false), withoutMoon);
-    transitBodies[Bodies::Moon].transitUse = 0;
+    transitBodies.style[Bodies::Moon].transitUse = 0;
     EXPECT_EQ(CalendarRequest::bodiesOf(transitBodies, true).at(1), Bodies::Moon);
 
     ChartData natal;
     for (int number = 1; number <= Bodies::kLastCusp; ++number) natal[number].longitude = number;
-    natal[Bodies::Mars].radixUse = 0;
+    natal.style[Bodies::Mars].radixUse = 0;
     EXPECT_EQ(CalendarRequest::pointsOf(natal).size(), 27u);
     natal.housesUnavailable = 1;
     EXPECT_EQ(CalendarRequest::pointsOf(natal).size(), 15u);

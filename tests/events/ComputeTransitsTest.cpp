@@ -40,7 +40,7 @@ struct SkyChart {
         natal.housesUnavailable = 1;
         for (int b = 1; b <= 28; ++b) {
             natal[b].longitude = 390.0;
-            natal[b].identifier = b;
+            natal.style[b].identifier = b;
         }
         natal[1].longitude = 100.5;  // the Sun's conjunction point
         natal[2].longitude = 50.0;   // the Moon's

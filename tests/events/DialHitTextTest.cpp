@@ -25,9 +25,9 @@ struct Names {
     ChartData natal;
     TransitAspectTable aspects{};
     Names() {
-        bodies[5].name = "Марс";
-        bodies[6].name = "Юпитер";
-        natal[1].name = "Солнце";
+        bodies.style[5].name = "Марс";
+        bodies.style[6].name = "Юпитер";
+        natal.style[1].name = "Солнце";
         aspects[3].label = "напряжение";
         aspects[4].label = "";
     }

@@ -107,7 +107,7 @@ TEST(EventChartOfARealChart, BuiltOnceForADateRebuiltForAnotherAndAfterChangedBi
     EXPECT_NE(state.situations, before);
 
     // Switching the Sun off as a transiting body switches its records off.
-    doc.eventChart().bodies()[1].transitUse = 0;
+    doc.eventChart().bodies().style[1].transitUse = 0;
     doc.eventChart().mark(doc.natal().chart);
     for (const auto& record : state.situations)
         EXPECT_EQ(record.isShown(), record.body != 1 && record.orb > 0);

@@ -109,9 +109,9 @@ TEST(TransitMarking, OnlyWhenAspectRadixAndTransitUseAreAllSet) {
     ChartData transitBodies;
     TransitAspectTable aspects;
     aspects[4].included = 1;
-    natal[17].radixUse = 1;
-    natal[3].radixUse = 0;
-    transitBodies[6].transitUse = 0;
+    natal.style[17].radixUse = 1;
+    natal.style[3].radixUse = 0;
+    transitBodies.style[6].transitUse = 0;
     auto record = [](int aspect, int body, int radix, double orb) {
         TransitSituation r;
         r.aspectIndex = aspect;
@@ -134,8 +134,8 @@ TEST(TransitMarking, OnlyWhenAspectRadixAndTransitUseAreAllSet) {
     // Without houses the cusps stop being radix objects.
     natal.housesUnavailable = 1;
     TransitMarking::mark(natal, aspects, transitBodies, situations, orbs);
-    EXPECT_EQ(natal[17].radixUse, 0);
-    EXPECT_EQ(natal[28].radixUse, 0);
+    EXPECT_EQ(natal.style[17].radixUse, 0);
+    EXPECT_EQ(natal.style[28].radixUse, 0);
     EXPECT_EQ(situations[0].orb, -6.0);
 }
 

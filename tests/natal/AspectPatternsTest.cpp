@@ -101,7 +101,7 @@ TEST(AspectPatterns, HiddenPlanetTakesNoPart) {
     ChartData chart = test::emptyHandChart();
     for (const auto& [body, longitude] : {std::pair{1, 0.0}, {2, 120.0}, {4, 240.0}})
         placeBody(chart, body, longitude);
-    chart[4].shown = 0;
+    chart.style[4].shown = 0;
     EXPECT_TRUE(AspectPatterns::find(chart, majorAspects()).empty());
 }
 

@@ -25,9 +25,9 @@ const Rect kSmallArea{0, 0, 401, 303};
 
 ChartData chartWithLongitudes() {
     ChartData chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
+        chart.style[i].identifier = i;
         chart[i].setLongitude(12.5 * i);
     }
     return chart;
@@ -61,7 +61,7 @@ TEST(AspectTableLayoutTest, MeasuresComeFromTheAreaByTruncatingDivision) {
 
     ChartData chart = chartWithLongitudes();
     chart.housesUnavailable = 1;
-    chart[3].shown = 0;
+    chart.style[3].shown = 0;
     const auto small = AspectTableLayout::compute(chart, noAspects(), kSmallArea);
     EXPECT_EQ(small.shownCount, 15);
     EXPECT_EQ(small.rowHeight, 17);
@@ -77,8 +77,8 @@ TEST(AspectTableLayoutTest, MeasuresComeFromTheAreaByTruncatingDivision) {
 
 TEST(AspectTableLayoutTest, HiddenObjectsLoseTheirRowAndColumnAndLaterRanksMoveUp) {
     ChartData chart = chartWithLongitudes();
-    chart[2].shown = 0;
-    chart[20].shown = 0;
+    chart.style[2].shown = 0;
+    chart.style[20].shown = 0;
     const auto layout = AspectTableLayout::compute(chart, noAspects(), kWideArea);
     ASSERT_EQ(layout.shownCount, 26);
     EXPECT_EQ(layout.objects.front(), 1);
@@ -248,7 +248,7 @@ TEST(AspectTableLayoutTest, AspectSymbolsGoAboveTheDiagonalTheHigherIndexWinning
     chart[19].setLongitude(70.0);   // cusp: 180 from cusp 18, 60 from the first body
     for (int i : {2,  3,  4,  6,  7,  8,  9,  10, 11, 12, 13, 14,
                   15, 16, 17, 20, 21, 22, 23, 24, 25, 26, 27, 28}) {
-        chart[i].shown = 0;
+        chart.style[i].shown = 0;
     }
     // Ranks: 1 -> 1, 5 -> 2, 18 -> 3, 19 -> 4.
     NatalAspectTable aspects = aspectAt(3, 60.0, 2.0);
@@ -287,7 +287,7 @@ TEST(AspectTableLayoutTest, AspectSymbolsGoAboveTheDiagonalTheHigherIndexWinning
 
 TEST(AspectTableLayoutTest, NothingIsLaidOutWithoutObjectsOrRoom) {
     ChartData hidden = chartWithLongitudes();
-    for (int i = 1; i <= 28; ++i) hidden[i].shown = 0;
+    for (int i = 1; i <= 28; ++i) hidden.style[i].shown = 0;
     const auto none = AspectTableLayout::compute(hidden, noAspects(), kWideArea);
     EXPECT_TRUE(none.isEmpty());
     EXPECT_TRUE(none.gridLines.empty());

@@ -47,7 +47,7 @@ TEST(CompositeChart, BodiesWithoutHousesAreMidpointsWithNoRetrogradeAndNoEngine)
     EXPECT_NEAR(composite[Bodies::Mars].longitude, 120.0, 1e-9);
     EXPECT_EQ(composite[Bodies::Mars].sign, 5);
     EXPECT_EQ(composite[Bodies::Mars].retrograde, 0);
-    EXPECT_EQ(composite[Bodies::Mars].shown, 0) << "display settings stay";
+    EXPECT_EQ(composite.style[Bodies::Mars].shown, 0) << "display settings stay";
 }
 
 TEST(DavisonChart, MomentIsHalfwayInUniversalTime) {

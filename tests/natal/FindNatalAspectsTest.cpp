@@ -24,17 +24,17 @@ namespace {
 // pair can match by accident.
 ChartData emptyChart() {
     ChartData chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
-        chart[i].shown = 0;
+        chart.style[i].identifier = i;
+        chart.style[i].shown = 0;
     }
     return chart;
 }
 
 void place(ChartData& chart, int object, double longitude) {
     chart[object].setLongitude(longitude);
-    chart[object].shown = 1;
+    chart.style[object].shown = 1;
 }
 
 NatalAspectTable noAspects() {
@@ -95,7 +95,7 @@ TEST(FindNatalAspects, HiddenObjectsAndTheNodePairNeverFormAspects) {
     place(chart, 14, 190.0);  // always opposite the North Node
 
     EXPECT_TRUE(FindNatalAspects::test(chart, aspects, AspectConsumer::Wheel, 0, 1, 2));
-    chart[2].shown = 0;
+    chart.style[2].shown = 0;
     EXPECT_FALSE(FindNatalAspects::test(chart, aspects, AspectConsumer::Wheel, 0, 1, 2));
     EXPECT_FALSE(FindNatalAspects::test(chart, aspects, AspectConsumer::Table, 0, 2, 1));
 
@@ -229,7 +229,7 @@ TEST_F(VisitingOrder, TheLastBodyIsVisitedAndSpareObjectsAreNot) {
     // 40 from Venus (none).
     place(chart, 16, 100.0);
     chart[29].setLongitude(0.0);
-    chart[29].shown = 1;  // a spare object is never visited, even when marked shown
+    chart.style[29].shown = 1;  // a spare object is never visited, even when marked shown
     const Pairs text = find(AspectConsumer::Text);
     EXPECT_EQ(text, (Pairs{{0, 1, 2},
                            {1, 1, 4},

@@ -52,9 +52,9 @@ TEST(InterAspects, OrbIsExclusiveAndHiddenOrExcludedTakeNoPart) {
     // Sun-Sun exact; Sun-Moon 128 is 8 off, not below the orb; Venus-Sun 80, Venus-Moon 72.
     expectFound(InterAspects::all(first, second, aspects), {{4, Bodies::Sun, Bodies::Sun, 0.0}});
 
-    second[Bodies::Sun].shown = 0;
+    second.style[Bodies::Sun].shown = 0;
     EXPECT_TRUE(InterAspects::all(first, second, aspects).empty());
-    second[Bodies::Sun].shown = 1;
+    second.style[Bodies::Sun].shown = 1;
     aspects[4].included = 0;
     EXPECT_TRUE(InterAspects::all(first, second, aspects).empty());
 }

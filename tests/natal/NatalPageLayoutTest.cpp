@@ -17,7 +17,7 @@ ChartData chartShowing(int lastShown, bool houses) {
     chart.housesUnavailable = houses ? 0 : 1;
     for (int i = 1; i <= 28; ++i) {
         chart[i].setLongitude(10.0 * i);
-        chart[i].shown = i <= lastShown || i > 16 ? 1 : 0;
+        chart.style[i].shown = i <= lastShown || i > 16 ? 1 : 0;
     }
     return chart;
 }

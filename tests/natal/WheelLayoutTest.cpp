@@ -22,19 +22,19 @@ namespace {
 // Every body and cusp hidden at 0 Aries; the tests place and show what they need.
 ChartData hiddenChart(bool houses = true) {
     ChartData chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     chart.housesUnavailable = houses ? 0 : 1;
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
+        chart.style[i].identifier = i;
         chart[i].setLongitude(0.0);
-        chart[i].shown = 0;
+        chart.style[i].shown = 0;
     }
     return chart;
 }
 
 void place(ChartData& chart, int object, double longitude, bool shown = true) {
     chart[object].setLongitude(longitude);
-    chart[object].shown = shown ? 1 : 0;
+    chart.style[object].shown = shown ? 1 : 0;
 }
 
 ZodiacOrientation orientation(int direction, int start, double angle = 0.0) {
@@ -208,7 +208,7 @@ TEST(WheelLayout, MarksGoInObjectOrderWithCuspsWhetherShownOrNot) {
     ChartData chart = hiddenChart();
     for (int i = 1; i <= 16; ++i) place(chart, i, i * 20.0);
     for (int i = 17; i <= 28; ++i) place(chart, i, (i - 17) * 30.0 + 5.0, i != 18);
-    chart[3].shown = 0;
+    chart.style[3].shown = 0;
     using K = WheelLayout::MarkKind;
 
     WheelLayout w = layOut(chart, orientation(kClockwise, kFromAries));

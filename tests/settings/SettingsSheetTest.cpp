@@ -73,7 +73,7 @@ TEST_F(SettingsSheetTest, UncheckedBodyLeavesWheelTableAndAspectsAfterOk) {
     {
         CBornSheet sheet(*doc_);
         sheet.planetPage()->tickBox(moon)->setChecked(false);
-        ASSERT_TRUE(doc_->natal().chart[moon].shown) << "nothing changes before OK";
+        ASSERT_TRUE(doc_->natal().chart.style[moon].shown) << "nothing changes before OK";
         sheet.accept();
         EXPECT_EQ(sheet.result(), QDialog::Accepted);
     }
@@ -164,7 +164,7 @@ TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChar
     sheet.transitPage()->tickBox(2)->setChecked(false);
     sheet.accept();
     EXPECT_EQ(doc_->eventChart().aspects()[0].included, 0);
-    EXPECT_EQ(doc_->eventChart().bodies()[2].transitUse, 0);
+    EXPECT_EQ(doc_->eventChart().bodies().style[2].transitUse, 0);
     EXPECT_TRUE(doc_->eventChart().state().builtFor.has_value())
         << "the event chart is built again";
     for (const TransitSituation& situation : doc_->eventChart().state().situations) {

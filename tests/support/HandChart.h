@@ -10,10 +10,10 @@ namespace orvanta::test {
 // form an aspect by accident, and houses only when a test asks for them.
 inline ChartData emptyHandChart() {
     ChartData chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     for (int i = 1; i <= Bodies::kLastCusp; ++i) {
-        chart[i].identifier = i;
-        chart[i].shown = 0;
+        chart.style[i].identifier = i;
+        chart.style[i].shown = 0;
     }
     chart.housesUnavailable = 1;
     return chart;
@@ -21,7 +21,7 @@ inline ChartData emptyHandChart() {
 
 inline void placeBody(ChartData& chart, int body, double longitude, bool retrograde = false) {
     chart[body].setLongitude(longitude);
-    chart[body].shown = 1;
+    chart.style[body].shown = 1;
     chart[body].retrograde = retrograde ? 1 : 0;
 }
 
@@ -32,7 +32,7 @@ inline void equalHouses(ChartData& chart, double ascendant) {
         double cusp = ascendant + 30.0 * (house - 1);
         if (cusp >= 360.0) cusp -= 360.0;
         chart[Bodies::cuspOfHouse(house)].setLongitude(cusp);
-        chart[Bodies::cuspOfHouse(house)].shown = 1;
+        chart.style[Bodies::cuspOfHouse(house)].shown = 1;
     }
 }
 

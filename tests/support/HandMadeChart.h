@@ -12,12 +12,12 @@ namespace orvanta::testing {
 // objects it needs, so that no other pair can match by accident.
 inline ChartData hiddenChart(bool houses = true) {
     ChartData chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     chart.housesUnavailable = houses ? 0 : 1;
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
+        chart.style[i].identifier = i;
         chart[i].setLongitude(0.0);
-        chart[i].shown = 0;
+        chart.style[i].shown = 0;
     }
     return chart;
 }
@@ -28,7 +28,7 @@ inline ChartData chartWith(std::initializer_list<std::pair<int, double>> objects
     ChartData chart = hiddenChart(houses);
     for (const auto& [object, longitude] : objects) {
         chart[object].setLongitude(longitude);
-        chart[object].shown = 1;
+        chart.style[object].shown = 1;
     }
     return chart;
 }

@@ -14,7 +14,7 @@ TEST(Interpretation, WritesOnlyWhenOutOfDateAndAnswersWithTheMissingFile) {
     const testing::MessageRecorder recorder;
     const TextLibrary emptyLibrary(folder.path());
     NatalChart natal;
-    natal.chart.assignBodyNames();
+    natal.chart.style.assignBodyNames();
     Interpretation text;
 
     ASSERT_TRUE(text.isOutOfDate());

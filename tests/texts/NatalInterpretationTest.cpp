@@ -24,8 +24,8 @@ class NatalInterpretationTest : public ::testing::Test {
     void SetUp() override {
         previous_ =
             MessageSink::install([this](std::string_view text) { messages_.emplace_back(text); });
-        chart_.assignBodyNames();
-        for (int i = 1; i <= 28; ++i) chart_[i].shown = 0;
+        chart_.style.assignBodyNames();
+        for (int i = 1; i <= 28; ++i) chart_.style[i].shown = 0;
         birth_.name = "Анна";
         std::tie(birth_.hour, birth_.minute, birth_.day, birth_.month, birth_.year) =
             std::tuple(14, 5, 3, 8, 1975);
@@ -55,7 +55,7 @@ class NatalInterpretationTest : public ::testing::Test {
     }
 
     void show(int body, double longitude) {
-        chart_[body].shown = 1;
+        chart_.style[body].shown = 1;
         chart_[body].setLongitude(longitude);
     }
 
@@ -149,7 +149,7 @@ TEST_F(NatalInterpretationTest, CyrillicAtTheCutsAndAtTheRemovedLastCharacter) {
               std::string::npos);
     EXPECT_NE(text.find(kLead + "Солнце во Льве добр\r\n"), std::string::npos);
 
-    chart_[1].shown = 0;
+    chart_.style[1].shown = 0;
     text = build().text;
     EXPECT_NE(text.find("\r\n\r\n\r\nВведени.\r\n\r\nДалее.\r\n"), std::string::npos);
 }

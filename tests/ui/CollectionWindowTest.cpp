@@ -12,7 +12,9 @@
 #include "doc/MapFile.h"
 #include "support/ScratchFolder.h"
 #include "ui/AppContext.h"
+#include "ui/CBornChildFrame.h"
 #include "ui/CMainFrame.h"
+#include "ui/ChartWindows.h"
 #include "ui/CollectionFolderPanel.h"
 #include "ui/CollectionWindow.h"
 #include "ui/NaturalTextOrder.h"
@@ -27,6 +29,22 @@ using testing::typeText;
 using testing::waitFor;
 using testing::widgetApplication;
 
+// A home of the test's own, so that test processes running side by side never share the
+// default chart folder under it.
+class OwnHome {
+  public:
+    OwnHome() : old_(qgetenv("HOME")) {
+        qputenv("HOME", QByteArray::fromStdString(home_.path().string()));
+    }
+    ~OwnHome() { qputenv("HOME", old_); }
+    OwnHome(const OwnHome&) = delete;
+    OwnHome& operator=(const OwnHome&) = delete;
+
+  private:
+    testing::ScratchFolder home_;
+    QByteArray old_;
+};
+
 QString writeChart(const QString& folder, const QString& file, const std::string& name) {
     NatalChart natal;
     natal.birth.name = name;
@@ -40,6 +58,7 @@ QString writeChart(const QString& folder, const QString& file, const std::string
 // without a refresh asked for.
 TEST(CollectionWindow, FiltersOpensAndFollowsTheFolder) {
     widgetApplication();
+    const OwnHome home;
     const QString folder = CollectionWindow::defaultFolder();
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
@@ -79,6 +98,7 @@ QStringList namesInOrder(const QTableWidget& table) {
 // it, the gone folder is said, and the list of folders is kept in the settings file.
 TEST(CollectionWindow, ListsTheFoldersTheUserAddsAndSaysWhichAreGone) {
     widgetApplication();
+    const OwnHome home;
     const QString folder = CollectionWindow::defaultFolder();
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
@@ -135,15 +155,18 @@ TEST(CollectionWindow, SortsNamesInRussianOrderWithNumbersByValue) {
 // The start-up shows the collection only when asked to; its check box is what asks.
 TEST(CollectionWindow, ShowsAtStartUpWhenTheUserChoseIt) {
     widgetApplication();
+    const OwnHome home;
     NoticeDialog::setShowAtStartup(false);
     for (bool atStartup : {false, true}) {
         AppContext context;
         context.settings.showCollection = atStartup;
-        StartUp::Options options;
-        options.splash = false;
+        // As ./run.sh starts the program: the sample only when the collection is not chosen.
+        const auto options = StartUp::parseCommandLine(
+            {"orvanta", "--nosplash", "--sample", QString(ORVANTA_SAMPLE_MAP)});
         CMainFrame* frame = StartUp::showMainFrame(context, options);
         auto* shown = frame->findChild<CollectionWindow*>();
         EXPECT_EQ(shown != nullptr && shown->isVisible(), atStartup);
+        EXPECT_EQ(frame->windows().active<CBornChildFrame>() == nullptr, atStartup);
         frame->showCollection();
         auto* box = frame->findChild<CollectionWindow*>()->findChild<QCheckBox*>();
         EXPECT_EQ(box->isChecked(), atStartup);

@@ -155,8 +155,8 @@ TEST_F(EventChartWindowTest, TheDialExplainsItselfByLegendTooltipAndClick) {
                                                (arc.from + arc.to) / 2.0, 1);
     const TransitSituation& record = *day.situations()[static_cast<std::size_t>(arc.record)];
     const QString tip = event->view()->situationTextAt({middle.x, middle.y});
-    EXPECT_TRUE(tip.startsWith("Транзит: " +
-                               QString::fromStdString(doc.eventChart().bodies()[record.body].name)))
+    EXPECT_TRUE(tip.startsWith(
+        "Транзит: " + QString::fromStdString(doc.eventChart().bodies().style[record.body].name)))
         << tip.toStdString();
     EXPECT_TRUE(event->view()->situationTextAt({2, 2}).isEmpty());  // the corner: no situation
 

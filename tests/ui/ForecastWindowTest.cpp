@@ -152,12 +152,12 @@ TEST(ProgressedChartSourceTest, AStepWorksTheMovedChartAgainOrLeavesItAsItWas) {
     // And 1972's 29 February.
     const double arc = 4018 / 365.2422;
     EXPECT_NEAR(source.outer().chart[Bodies::Sun].longitude, kNatalSun + arc, 1e-4);
-    EXPECT_NEAR(source.outer().chart[Bodies::kBodyCount + 10].longitude, natalMc + arc, 1e-4);
+    EXPECT_NEAR(source.outer().chart[Bodies::cuspOfHouse(10)].longitude, natalMc + arc, 1e-4);
     EXPECT_EQ(source.title(), "Дирекции на 12.04.1972 — Образец");
-    // The moved chart is drawn with the natal chart's symbols, which a copy leaves behind.
-    ASSERT_FALSE(chart->doc().natal().chart[Bodies::Sun].symbol.isEmpty());
-    EXPECT_EQ(source.outer().chart[Bodies::Sun].symbol.bytes(),
-              chart->doc().natal().chart[Bodies::Sun].symbol.bytes());
+    // The moved chart is drawn with the natal chart's symbols.
+    ASSERT_FALSE(chart->doc().natal().chart.style[Bodies::Sun].symbol.isEmpty());
+    EXPECT_EQ(source.outer().chart.style[Bodies::Sun].symbol.bytes(),
+              chart->doc().natal().chart.style[Bodies::Sun].symbol.bytes());
 
     // Progressions need the houses this sky has not: the step is refused and nothing moves.
     ProgressedChartSource progressed(chart, sky, ProgressedChart::Method::Progressions,

@@ -45,7 +45,8 @@ double averageCharWidth(const QFontMetricsF& metrics) {
 
 void drawLabels(Canvas& canvas, const ChartData& chart,
                 const std::vector<AspectTableLayout::Label>& labels) {
-    for (const auto& label : labels) drawPicture(canvas, chart[label.object].symbol, label.picture);
+    for (const auto& label : labels)
+        drawPicture(canvas, chart.style[label.object].symbol, label.picture);
 }
 
 }  // namespace
@@ -197,7 +198,7 @@ void AspectTablePainter::draw(Canvas& canvas, const AspectTableLayout& layout,
     for (const auto& row : layout.rightColumn) {
         canvas.setBrush(kCellColour);
         drawCell(canvas, row.cell, kCellColour, wholePixels);
-        drawPicture(canvas, chart[row.object].symbol, row.symbol);
+        drawPicture(canvas, chart.style[row.object].symbol, row.symbol);
         if (row.retrograde) {
             writeText(canvas, mark, row.mark, AspectTableLayout::kRetrogradeMark,
                       Canvas::AlignLeft | Canvas::AlignTop);

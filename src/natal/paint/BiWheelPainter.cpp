@@ -34,7 +34,7 @@ void BiWheelPainter::paintOuterBody(Canvas& canvas, const BiWheelLayout& layout,
                                     const ChartResources& resources) {
     canvas.setPen(kTickGreen, 1.0);
     canvas.drawLine(body.tick.from.x, body.tick.from.y, body.tick.to.x, body.tick.to.y);
-    PicturePainter::draw(canvas, outer[body.object].symbol, body.symbol.left, body.symbol.top,
+    PicturePainter::draw(canvas, outer.style[body.object].symbol, body.symbol.left, body.symbol.top,
                          body.symbol.right, body.symbol.bottom);
     const QString face = QString::fromStdString(resources.serifFace);
     canvas.setPen(kBlack, 1.0);

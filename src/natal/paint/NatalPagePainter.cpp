@@ -70,7 +70,7 @@ bool NatalPagePainter::paintWheelPage(Canvas& canvas, const NatalChart& natal,
                         WheelLayout::Frame::page(page.centre.x, page.centre.y, page.baseRadius));
     writeTexts(canvas, page, page.headerTexts, resources);
     for (const auto& entry : page.legend) {
-        drawPicture(canvas, natal.chart[entry.object].symbol, entry.symbol);
+        drawPicture(canvas, natal.chart.style[entry.object].symbol, entry.symbol);
         drawPicture(canvas, resources.signPicture(entry.sign), entry.signPicture);
     }
     writeTexts(canvas, page, page.legendTexts, resources);

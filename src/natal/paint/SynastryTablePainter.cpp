@@ -25,9 +25,9 @@ void SynastryTablePainter::paint(Canvas& canvas, const SynastryTableLayout& layo
     canvas.fillRect(all.left, all.top, all.right, layout.top + layout.rowHeight, kLabelShade);
     canvas.fillRect(all.left, all.top, layout.left + layout.columnWidth, all.bottom, kLabelShade);
     for (const auto& label : layout.rowLabels)
-        drawPicture(canvas, first[label.object].symbol, label.picture);
+        drawPicture(canvas, first.style[label.object].symbol, label.picture);
     for (const auto& label : layout.columnLabels)
-        drawPicture(canvas, second[label.object].symbol, label.picture);
+        drawPicture(canvas, second.style[label.object].symbol, label.picture);
 
     const QString face = QString::fromStdString(resources.serifFace);
     canvas.setPen(kBlack, 0.0);

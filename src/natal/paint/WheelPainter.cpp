@@ -93,10 +93,10 @@ void WheelPainter::paint(Canvas& canvas, const WheelLayout& layout, const ChartD
     }
 
     for (const WheelLayout::BodyPlacement& body : layout.bodies) {
-        if (body.shown) drawPicture(canvas, chart[body.object].symbol, body.symbol);
+        if (body.shown) drawPicture(canvas, chart.style[body.object].symbol, body.symbol);
     }
     for (const WheelLayout::HouseNumber& number : layout.houseNumbers) {
-        drawPicture(canvas, chart[number.object].symbol, number.symbol);
+        drawPicture(canvas, chart.style[number.object].symbol, number.symbol);
     }
 
     canvas.setPen(kBlack, kThinPen);

@@ -19,8 +19,8 @@ void fillChart(NatalChart& natal) {
     ChartData& chart = natal.chart;
     chart.housesUnavailable = 0;
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
-        chart[i].shown = 1;
+        chart.style[i].identifier = i;
+        chart.style[i].shown = 1;
         chart[i].setLongitude(12.5 * i);
     }
 }
@@ -41,7 +41,7 @@ class AspectTableImageTest : public ::testing::Test {
     const std::filesystem::path folder = scratch.path();
     NatalChart natal = [] {
         NatalChart named;
-        named.chart.assignBodyNames();
+        named.chart.style.assignBodyNames();
         return named;
     }();
     ChartResources resources;

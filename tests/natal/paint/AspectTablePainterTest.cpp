@@ -112,16 +112,16 @@ class AspectTablePainterTest : public ::testing::Test {
     }
 
     void SetUp() override {
-        chart_.assignBodyNames();
+        chart_.style.assignBodyNames();
         chart_.housesUnavailable = 1;
         for (int i = 1; i <= 16; ++i) {
-            chart_[i].identifier = i;
-            chart_[i].shown = 0;
+            chart_.style[i].identifier = i;
+            chart_.style[i].shown = 0;
         }
         for (int object : kShown) {
-            chart_[object].shown = 1;
+            chart_.style[object].shown = 1;
             // Pictures of another size than F are stretched and combined with AND.
-            chart_[object].symbol = solidPicture(20, 20, objectColour(object));
+            chart_.style[object].symbol = solidPicture(20, 20, objectColour(object));
         }
         chart_[1].setLongitude(35.25);  // sign 2
         chart_[2].setLongitude(95.0);   // sign 4, 59.75 from the first
@@ -346,13 +346,13 @@ TEST_F(AspectTablePainterTest, PrinterPageGetsA43BoxInDevicePixels) {
 }
 
 TEST_F(AspectTablePainterTest, EmptyChartDrawsNothingAndThePainterIsLeftAsItWas) {
-    for (int object : kShown) chart_[object].shown = 0;
+    for (int object : kShown) chart_.style[object].shown = 0;
     const QImage empty = paint(kTarget, 1, {640, 420}, kBackground);
     QImage untouched(empty.size(), QImage::Format_RGB32);
     untouched.fill(kBackground);
     EXPECT_EQ(empty, untouched);
 
-    chart_[1].shown = 1;
+    chart_.style[1].shown = 1;
     QImage image(200, 200, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setPen(QPen(QColor(10, 20, 30), 3));
@@ -375,7 +375,7 @@ TEST_F(AspectTablePainterTest, DamagedChartIsDrawnWithoutFailing) {
     chart_[1].degreeInSign = std::numeric_limits<double>::infinity();
     chart_[2].sign = 99;
     chart_[5].longitude = 1e300;
-    chart_[9].shown = 7;  // not a shown flag: the object gets no row
+    chart_.style[9].shown = 7;  // not a shown flag: the object gets no row
     includeAspect(0, 0.0, 400.0, QColor(0, 0, 255));
     const QImage image = paint(kTarget, 1);
     const auto l = layout(kTarget);

@@ -17,11 +17,11 @@ namespace {
 // Ascendant: the four axes point exactly to 9, 6, 3 and 12 o'clock.
 NatalChart quarteredChart(bool houses = true) {
     NatalChart natal;
-    natal.chart.assignBodyNames();
+    natal.chart.style.assignBodyNames();
     natal.chart.housesUnavailable = houses ? 0 : 1;
     for (int i = 1; i <= 28; ++i) {
-        natal.chart[i].identifier = i;
-        natal.chart[i].shown = i > 16 ? 1 : 0;
+        natal.chart.style[i].identifier = i;
+        natal.chart.style[i].shown = i > 16 ? 1 : 0;
         natal.chart[i].setLongitude(i > 16 ? (i - 17) * 30.0 + 22.0 : 0.0);
     }
     natal.orientation.direction = 0;

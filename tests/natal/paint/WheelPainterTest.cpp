@@ -78,10 +78,10 @@ Picture solid(std::uint32_t rgb) {
 NatalChart testChart(int direction, int start, double angle = 0.0) {
     NatalChart natal;
     ChartData& chart = natal.chart;
-    chart.assignBodyNames();
+    chart.style.assignBodyNames();
     for (int i = 1; i <= 28; ++i) {
-        chart[i].identifier = i;
-        chart[i].shown = i > 16 ? 1 : 0;
+        chart.style[i].identifier = i;
+        chart.style[i].shown = i > 16 ? 1 : 0;
         chart[i].setLongitude(i > 16 ? (i - 17) * 30.0 + 22.0 : 0.0);
     }
     natal.orientation.direction = direction;
@@ -93,7 +93,7 @@ NatalChart testChart(int direction, int start, double angle = 0.0) {
 
 void show(NatalChart& natal, int body, double longitude) {
     natal.chart[body].setLongitude(longitude);
-    natal.chart[body].shown = 1;
+    natal.chart.style[body].shown = 1;
 }
 
 class WheelPainterTest : public ::testing::Test {
@@ -162,7 +162,7 @@ TEST_F(WheelPainterTest, AscendantFollowsTheStartAndTheDirection) {
     auto chartWithSun = [](int direction, int start, double angle = 0.0) {
         NatalChart natal = testChart(direction, start, angle);
         show(natal, 1, 42.0);
-        natal.chart[1].symbol = solid(0x000080);
+        natal.chart.style[1].symbol = solid(0x000080);
         return natal;
     };
     constexpr QRgb kNavy = 0xFF000080;
@@ -253,7 +253,7 @@ TEST_F(WheelPainterTest, ChordsTakeColourWidthAndStyleFromTheAspect) {
     natal.aspects[0].included = 0;
     EXPECT_EQ(at(paint(natal), {650, 525}), kWhite);
     natal.aspects[0].included = 1;
-    natal.chart[2].shown = 0;
+    natal.chart.style[2].shown = 0;
     EXPECT_EQ(at(paint(natal), {650, 525}), kWhite);
 }
 
@@ -275,11 +275,11 @@ TEST_F(WheelPainterTest, PicturesOfSignsBodiesAndHousesSitWhereTheLayoutPutsThem
     // Sun and Moon 3 degrees apart: the Sun (first clockwise) inside, the Moon outside.
     show(natal, 1, 10.0);
     show(natal, 2, 13.0);
-    natal.chart[1].symbol = solid(0x000080);
-    natal.chart[2].symbol = solid(0x800000);
+    natal.chart.style[1].symbol = solid(0x000080);
+    natal.chart.style[2].symbol = solid(0x800000);
     natal.chart[3].setLongitude(100.0);  // hidden Mercury with a symbol
-    natal.chart[3].symbol = solid(0x000080);
-    for (int i = 17; i <= 28; ++i) natal.chart[i].symbol = solid(0x800080);
+    natal.chart.style[3].symbol = solid(0x000080);
+    for (int i = 17; i <= 28; ++i) natal.chart.style[i].symbol = solid(0x800080);
 
     QImage image = paint(natal);
     EXPECT_EQ(at(image, polar(412, 15)), kBlack);  // Aries in the first sector
@@ -307,7 +307,7 @@ TEST_F(WheelPainterTest, PicturesOfSignsBodiesAndHousesSitWhereTheLayoutPutsThem
 TEST_F(WheelPainterTest, WithoutHousesTheZodiacTakesTheHouseRingsPlace) {
     NatalChart natal = testChart(kClockwise, kFromAries);
     natal.chart.housesUnavailable = 1;
-    for (int i = 17; i <= 28; ++i) natal.chart[i].symbol = solid(0x800080);
+    for (int i = 17; i <= 28; ++i) natal.chart.style[i].symbol = solid(0x800080);
     const QImage image = paint(natal);
     // W = 495, N = 413, P = 325.
     EXPECT_EQ(at(image, polar(470, 97)), kCyan);
@@ -327,7 +327,7 @@ TEST_F(WheelPainterTest, PageIsDrawnWithYUpwardToTheSamePicture) {
     image.fill(kGround);
     NatalChart natal = testChart(kClockwise, kFromAries);
     show(natal, 1, 60.0);
-    natal.chart[1].symbol = solid(0x000080);
+    natal.chart.style[1].symbol = solid(0x000080);
     {
         QPainter painter(&image);
         Canvas canvas(painter, Canvas::Units::HundredthsOfMm);

@@ -1,8 +1,10 @@
-#include "calc/ChartData.h"
+#include "calc/ChartStyle.h"
+
+#include <string>
 
 namespace orvanta {
 
-void ChartData::assignBodyNames() {
+void ChartStyle::assignBodyNames() {
     for (int body = 1; body <= Bodies::kBodyCount; ++body) {
         (*this)[body].identifier = body;
         (*this)[body].name = std::string(Bodies::name(body));

@@ -5,8 +5,8 @@
 namespace orvanta {
 namespace {
 
-TEST(ChartObject, LongitudeSplitsIntoSignDegreesMinutesSeconds) {
-    ChartObject o;
+TEST(ObjectPosition, LongitudeSplitsIntoSignDegreesMinutesSeconds) {
+    ObjectPosition o;
     o.setLongitude(0.0);
     EXPECT_EQ(o.sign, 1);
     EXPECT_EQ(o.degreeInSign, 0.0);
@@ -37,8 +37,8 @@ TEST(ChartObject, LongitudeSplitsIntoSignDegreesMinutesSeconds) {
 
 TEST(ChartData, NewRecordHasDefaultsAndNamedBodies) {
     ChartData chart;
-    for (const auto& o : chart.objects) {
-        EXPECT_EQ(o.longitude, 0.0);
+    for (const auto& position : chart.objects) EXPECT_EQ(position.longitude, 0.0);
+    for (const auto& o : chart.style.objects) {
         EXPECT_EQ(o.shown, 1);
         EXPECT_EQ(o.transitUse, 1);
         EXPECT_EQ(o.radixUse, 1);
@@ -46,14 +46,14 @@ TEST(ChartData, NewRecordHasDefaultsAndNamedBodies) {
         EXPECT_TRUE(o.name.empty());
         EXPECT_TRUE(o.symbol.isEmpty());
     }
-    chart.assignBodyNames();
-    EXPECT_EQ(chart[1].name, "Солнце");
-    EXPECT_EQ(chart[13].name, "В.Узел");
-    EXPECT_EQ(chart[16].name, "Лилит");
-    EXPECT_EQ(chart[16].identifier, 16);
-    EXPECT_TRUE(chart[0].name.empty());
-    EXPECT_TRUE(chart[17].name.empty());
-    EXPECT_EQ(chart[17].identifier, 0);
+    chart.style.assignBodyNames();
+    EXPECT_EQ(chart.style[1].name, "Солнце");
+    EXPECT_EQ(chart.style[13].name, "В.Узел");
+    EXPECT_EQ(chart.style[16].name, "Лилит");
+    EXPECT_EQ(chart.style[16].identifier, 16);
+    EXPECT_TRUE(chart.style[0].name.empty());
+    EXPECT_TRUE(chart.style[17].name.empty());
+    EXPECT_EQ(chart.style[17].identifier, 0);
 }
 
 }  // namespace
