@@ -73,7 +73,7 @@ std::string localIso(double momentUt, double offset) {
     std::string text = CalendarMoment::isoText(CalendarMoment::toSecond(momentUt, offset));
     text.pop_back();  // the "Z" of Universal Time
     const int minutes = static_cast<int>(std::lround(std::fabs(offset) * 60.0));
-    char sign[8];
+    char sign[16];
     std::snprintf(sign, sizeof sign, "%c%02d:%02d", offset < 0.0 ? '-' : '+', minutes / 60,
                   minutes % 60);
     return text + sign;

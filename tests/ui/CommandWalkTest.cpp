@@ -356,7 +356,9 @@ TEST_F(CommandWalkTest, TheStepKeysOfTheProgressionsWindowReachItsStepCommands) 
     }
     activate(Kind::Natal);
     frame_->forecasts().setAsk([](const ForecastChoice&) {
-        return std::optional(ForecastRequest{ForecastRequest::Kind::Progressions, {8, 12, 2026}});
+        ForecastRequest request;
+        request.target = {8, 12, 2026};  // progressions, the default kind
+        return std::optional(request);
     });
     frame_->action(Command::Forecast)->trigger();
     QApplication::processEvents();

@@ -71,8 +71,15 @@ class ForecastWindowTest : public ::testing::Test {
     std::string asked_;
 };
 
+ForecastRequest onDate(ForecastRequest::Kind kind, Date target) {
+    ForecastRequest request;
+    request.kind = kind;
+    request.target = target;
+    return request;
+}
+
 TEST_F(ForecastWindowTest, ProgressionsOpenTheBiWheelThatStepsAndAReturnItsOwnChart) {
-    run({Kind::Progressions, {8, 12, 2026}});
+    run(onDate(Kind::Progressions, {8, 12, 2026}));
     auto* window = frame_->windows().active<SynastryChildFrame>();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(activeTitle(), "Прогрессии на 08.12.2026 — Анна");
@@ -97,11 +104,12 @@ TEST_F(ForecastWindowTest, ProgressionsOpenTheBiWheelThatStepsAndAReturnItsOwnCh
     // A month of life is about 2.5 progressed hours: the Sun moves about a tenth of a degree.
     EXPECT_NEAR(window->charts().outer().chart[Bodies::Sun].longitude - sunBefore, 0.08, 0.03);
 
-    run({Kind::SolarArc, {12, 4, 2001}});
+    run(onDate(Kind::SolarArc, {12, 4, 2001}));
     ASSERT_NE(frame_->windows().active<SynastryChildFrame>(), nullptr);
     EXPECT_EQ(activeTitle(), "Дирекции на 12.04.2001 — Анна");
 
-    ForecastRequest solar{Kind::SolarReturn};
+    ForecastRequest solar;
+    solar.kind = Kind::SolarReturn;
     solar.year = 2027;
     solar.place = {"Москва", 55.75, 37.6167, CalendarZone::fixed(3.0)};
     run(solar);
