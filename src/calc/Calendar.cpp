@@ -34,6 +34,15 @@ std::string formatGeneral(double value, int significantDigits) {
     return std::string(buffer.data(), result.ptr);
 }
 
+// Leap years from year 1 to the year given (counting down through year 0 below it), so that
+// the difference of two counts is the count between them.
+long long leapYearsUpTo(long long year) {
+    const auto floorDiv = [year](long long divisor) {
+        return year / divisor - ((year % divisor != 0 && year < 0) ? 1 : 0);
+    };
+    return floorDiv(4) - floorDiv(100) + floorDiv(400);
+}
+
 }  // namespace
 
 bool Calendar::isLeapYear(int year) {
@@ -41,9 +50,9 @@ bool Calendar::isLeapYear(int year) {
 }
 
 int Calendar::leapYearsBetween(int first, int last) {
-    int count = 0;
-    for (int year = first; year <= last; ++year) count += isLeapYear(year) ? 1 : 0;
-    return count;
+    if (last < first) return 0;
+    // Counted, not walked: the mean-motion points ask for a century's count at every position.
+    return static_cast<int>(leapYearsUpTo(last) - leapYearsUpTo(static_cast<long long>(first) - 1));
 }
 
 int Calendar::round(double value) {
@@ -125,6 +134,14 @@ DateAndHours Calendar::dateFromHours(double hours, int baseYear) {
     }
     double h = hours;
     int year = baseYear;
+    // Jump to a year the count cannot pass (no year is longer than 8784 hours), then walk. The
+    // hours taken off are a whole number below h, so the difference is exact, as each year's
+    // subtraction was.
+    const int surelyPassed = static_cast<int>(h / 8784.0);
+    if (surelyPassed > 1) {
+        h -= hoursSinceBase({1, 1, baseYear + surelyPassed}, 0.0, baseYear);
+        year += surelyPassed;
+    }
     for (;;) {
         const double yearHours = isLeapYear(year) ? 8784.0 : 8760.0;
         if (h < yearHours) break;

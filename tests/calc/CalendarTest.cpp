@@ -31,6 +31,11 @@ TEST(Calendar, LeapRuleIsGregorian) {
     EXPECT_EQ(Calendar::leapYearsBetween(1918, 1982), 16);
     EXPECT_EQ(Calendar::leapYearsBetween(1900, 1999), 24);
     EXPECT_EQ(Calendar::leapYearsBetween(1990, 1980), 0);
+    // Every 400 years hold 100 multiples of 4, less 4 centuries, plus 1: 97, on either side of
+    // year 0, which is itself a leap year.
+    EXPECT_EQ(Calendar::leapYearsBetween(1601, 2000), 97);
+    EXPECT_EQ(Calendar::leapYearsBetween(-400, -1), 97);
+    EXPECT_EQ(Calendar::leapYearsBetween(0, 0), 1);
 }
 
 TEST(Calendar, RoundsHalvesAwayFromZero) {
