@@ -71,7 +71,11 @@ void BM_AspectTablePaintWithoutPictures(benchmark::State& state) {
         return;
     }
     const auto& natal = sample().doc->natal();
-    const orvanta::ChartData chart = natal.chart;  // a copy carries no pictures
+    orvanta::ChartData chart = natal.chart;
+    for (auto& style : chart.style.objects) {
+        style.symbol.clear();
+        style.pictogram.clear();
+    }
     orvanta::NatalAspectTable aspects = natal.aspects;
     for (auto& aspect : aspects) aspect.symbol.clear();
     const orvanta::ChartResources noSigns;
