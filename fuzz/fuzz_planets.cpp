@@ -8,7 +8,7 @@ using namespace orvanta;
 namespace {
 
 void readAs(PlanetRecords::Kind kind, const std::uint8_t* data, std::size_t size) {
-    std::vector<ChartObject> records;
+    std::vector<PlanetRecords::Record> records;
     try {
         records = PlanetRecords::parse(fuzz::bytesOf(data, size), kind);
     } catch (const FormatError&) {
@@ -18,8 +18,10 @@ void readAs(PlanetRecords::Kind kind, const std::uint8_t* data, std::size_t size
     fuzz::require(count == 16 || (count == 28 && kind == PlanetRecords::Kind::Radix));
     ChartData chart;
     for (int number = 1; number <= count; ++number) {
-        chart[number] = std::move(records[static_cast<std::size_t>(number - 1)]);
-        fuzz::require(chart[number].shown == 0 || chart[number].shown == 1);
+        auto& record = records[static_cast<std::size_t>(number - 1)];
+        chart[number] = record.position;
+        chart.style[number] = std::move(record.style);
+        fuzz::require(chart.style[number].shown == 0 || chart.style[number].shown == 1);
     }
     const auto written = PlanetRecords::serialize(chart, count);
     fuzz::require(PlanetRecords::parse(written, kind).size() == records.size());
