@@ -19,4 +19,10 @@ void ObjectPosition::splitDegreeInSign() {
     seconds = (minutes - std::trunc(minutes)) * 60.0;
 }
 
+double ObjectPosition::intoCircle(double longitude) {
+    double reduced = std::fmod(longitude, 360.0);
+    if (reduced < 0.0) reduced += 360.0;
+    return reduced >= 360.0 ? 0.0 : reduced;
+}
+
 }  // namespace orvanta

@@ -20,6 +20,9 @@ struct ObjectPosition {
 
     // Derives minutes and seconds from the degree in sign.
     void splitDegreeInSign();
+
+    // A longitude brought into 0 <= L < 360 (a sum just under a whole turn rounds to 0, not 360).
+    static double intoCircle(double longitude);
 };
 
 }  // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/ObjectPosition.h"
 #include "events/InstantChart.h"
 #include "events/ReturnSearch.h"
 
@@ -14,12 +15,6 @@ constexpr double kMcDegreesPerDay = 360.98564736629;
 // A Julian day near 2.4 million resolves 40 microseconds, 2e-7° of the MC's turn.
 constexpr double kMcToleranceDegrees = 1e-6;
 constexpr int kMostSteps = 30;
-
-double intoCircle(double longitude) {
-    double reduced = std::fmod(longitude, 360.0);
-    if (reduced < 0.0) reduced += 360.0;
-    return reduced >= 360.0 ? 0.0 : reduced;
-}
 
 }  // namespace
 
@@ -57,7 +52,8 @@ bool Progressions::progress(const Ephemeris& ephemeris, const ProgressionBase& b
     const auto natal =
         ephemeris.houses(base.birthUt, base.latitude, base.longitude, base.houseSystem);
     if (!natal) return false;
-    const auto cusps = housesWithMc(ephemeris, moment, intoCircle(natal->mc + *arc), base);
+    const auto cusps =
+        housesWithMc(ephemeris, moment, ObjectPosition::intoCircle(natal->mc + *arc), base);
     if (!cusps) return false;
     InstantChart::placeCusps(*cusps, chart);
     return true;
@@ -66,7 +62,7 @@ bool Progressions::progress(const Ephemeris& ephemeris, const ProgressionBase& b
 void Progressions::direct(ChartPositions& chart, double arc) {
     const int last = chart.housesUnavailable == 0 ? Bodies::kLastCusp : Bodies::kBodyCount;
     for (int number = 1; number <= last; ++number) {
-        chart[number].setLongitude(intoCircle(chart[number].longitude + arc));
+        chart[number].setLongitude(ObjectPosition::intoCircle(chart[number].longitude + arc));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/ChartComputation.h"
+#include "calc/ObjectPosition.h"
 #include "natal/DavisonChart.h"
 
 namespace orvanta {
@@ -15,19 +16,13 @@ constexpr double kMidheavenPerHour = 15.04107;
 constexpr double kMidheavenTolerance = 1.0e-4;
 constexpr int kMostSearchSteps = 12;
 
-double normalised(double longitude) {
-    double value = std::fmod(longitude, 360.0);
-    if (value < 0.0) value += 360.0;
-    return value >= 360.0 ? 0.0 : value;
-}
-
 }  // namespace
 
 double CompositeChart::midpoint(double first, double second) {
     // Half the signed shorter arc from the first position, added to it.
-    const double arc = normalised(second - first);
+    const double arc = ObjectPosition::intoCircle(second - first);
     const double half = arc > 180.0 ? (arc - 360.0) / 2.0 : arc / 2.0;
-    return normalised(first + half);
+    return ObjectPosition::intoCircle(first + half);
 }
 
 bool CompositeChart::isComposite(const BirthData& birth) {
