@@ -18,8 +18,8 @@ struct AspectSetting {
     static constexpr double kLargestOrb = 180.0;
 
     std::uint32_t colour = 0;  // Windows colour value: red in the low byte, then green, blue
-    Picture symbol;
-    Picture pictogram;
+    Picture symbol{};
+    Picture pictogram{};
     std::int32_t lineWidth = 0;  // 0 draws one pixel wide
     std::int32_t lineStyle = 0;  // 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot
     double angle = 0.0;

@@ -47,8 +47,8 @@ std::string NatalPageLayout::coordinate(double value, const char* positive, cons
 
 std::string NatalPageLayout::degreeText(double degreeInSign) {
     std::string text = std::to_string(Calendar::round(degreeInSign * 10.0));
-    while (text.size() < 3) text.insert(0, "0");
-    text.insert(text.size() - 1, ".");
+    if (text.size() < 3) text.insert(0, 3 - text.size(), '0');
+    text.insert(text.end() - 1, '.');
     return text;
 }
 

@@ -105,7 +105,7 @@ class Writer {
         writeAspects();
         text_ += kStars;
         if (!append(TextLibrary::kClosing)) return partial();
-        return {std::move(text_), true};
+        return {std::move(text_), true, {}};
     }
 
   private:

@@ -108,7 +108,7 @@ void CollectionWindow::buildTable() {
     // Folders under one home differ at their end, and names in their numbers.
     table_->setTextElideMode(Qt::ElideMiddle);
     table_->horizontalHeader()->setStretchLastSection(true);
-    for (const auto [column, width] : {std::pair{kName, 200}, {kDate, 130}, {kPlace, 170}})
+    for (const auto& [column, width] : {std::pair{kName, 200}, {kDate, 130}, {kPlace, 170}})
         table_->setColumnWidth(column, width);
     // The header's own default is descending.
     table_->horizontalHeader()->setSortIndicator(kName, Qt::AscendingOrder);

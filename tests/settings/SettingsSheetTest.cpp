@@ -168,7 +168,9 @@ TEST_F(SettingsSheetTest, EventSheetSwitchesTransitAspectsAndHousesFollowTheChar
     EXPECT_TRUE(doc_->eventChart().state().builtFor.has_value())
         << "the event chart is built again";
     for (const TransitSituation& situation : doc_->eventChart().state().situations) {
-        if (situation.aspectIndex == 0) EXPECT_LT(situation.orb, 0.0);
+        if (situation.aspectIndex == 0) {
+            EXPECT_LT(situation.orb, 0.0);
+        }
     }
     EXPECT_TRUE(hints_ & CZodiacDoc::kHintEventChart);
 }

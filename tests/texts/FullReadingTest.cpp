@@ -208,7 +208,9 @@ TEST(FullReading, EveryAspectHeldIsWithinItsOrbAndStatesItTruly) {
             const double orb = std::fabs(separation - angle);
             expectMinutes(orb, std::stoi(m[4]), std::stoi(m[5]), paragraph);
             for (const auto& setting : table) {
-                if (setting.included && setting.angle == angle) EXPECT_LT(orb, setting.orb);
+                if (setting.included && setting.angle == angle) {
+                    EXPECT_LT(orb, setting.orb);
+                }
             }
             // Only an aspect between two of the slow planets is called a mark of a generation.
             const auto slow = [](int object) { return object >= 9 && object <= 11; };

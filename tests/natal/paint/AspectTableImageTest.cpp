@@ -14,17 +14,6 @@
 namespace orvanta {
 namespace {
 
-// Every object shown, 12.5 degrees apart.
-void fillChart(NatalChart& natal) {
-    ChartData& chart = natal.chart;
-    chart.housesUnavailable = 0;
-    for (int i = 1; i <= 28; ++i) {
-        chart.style[i].identifier = i;
-        chart.style[i].shown = 1;
-        chart[i].setLongitude(12.5 * i);
-    }
-}
-
 std::string fileStart(const std::filesystem::path& path, std::size_t count) {
     std::ifstream in(path, std::ios::binary);
     std::string text(count, '\0');
